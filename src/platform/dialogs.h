@@ -1,0 +1,35 @@
+#pragma once
+
+// Message boxes and the input box. The title is used exactly as given:
+// "", " " and "  " are different titles.
+
+#include <optional>
+#include <string>
+
+namespace olm::platform {
+
+enum class Icon { None, Exclamation, Information, Question };
+enum class Buttons { Ok, YesNo, RetryCancel };
+enum class Answer { Ok, Yes, No, Retry, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Shows a message and waits for the clerk's answer.
+    virtual Answer message(const std::string& text, const std::string& title, Icon icon,
+                           Buttons buttons) = 0;
+    // Asks for a line of text; nothing when the clerk cancels.
+    virtual std::optional<std::string> input(const std::string& prompt, const std::string& title,
+                                             const std::string& defaultText) = 0;
+};
+
+// The dialogs the program uses: the real ones unless a test installed others.
+Dialogs& dialogs();
+// Installs another implementation (nullptr restores the real one). Not owned.
+void setDialogs(Dialogs* replacement);
+
+// Shortcuts for the common shapes.
+void showMessage(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
+bool askYesNo(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
+
+} // namespace olm::platform

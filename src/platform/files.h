@@ -1,0 +1,104 @@
+#pragma once
+
+// The files of the working directory.
+//
+// Every name goes through one resolver: an existing entry whose name equals
+// the wanted one without regard to ASCII case is that file, a new file takes
+// the spelling asked for. A name may carry a directory part ("J123/FF1_2002.txt");
+// each part is resolved the same way. Relative names are relative to the current
+// directory, which is the working directory of the program.
+//
+// Data are bytes: lines are std::string, read and written unchanged. Lines are
+// written ending in CR LF; reading accepts CR LF and a bare LF and strips them.
+//
+// A file is never edited in place: every rewrite goes to a scratch file in the
+// same directory, is flushed and renamed over the target in one step. Appending
+// a line is the one in-place write.
+//
+// Failures throw FileError (file_error.h) unless the function says otherwise.
+
+#include "platform/file_error.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace olm::platform::files {
+
+// The path a name stands for: the existing entry matching it without regard
+// to case, or the name as asked when none exists.
+std::filesystem::path resolve(const std::string& name);
+
+bool exists(const std::string& name);          // a regular file
+bool directoryExists(const std::string& name);
+bool directoryHasFiles(const std::string& name); // exists and holds at least one file
+std::uintmax_t length(const std::string& name); // 0 when missing
+bool isEmpty(const std::string& name);           // length 0 (a missing file too)
+
+// All lines of a file. A missing file reads as no lines.
+std::vector<std::string> readLines(const std::string& name);
+// The first line, or nothing when the file is missing or empty.
+std::optional<std::string> readFirstLine(const std::string& name);
+
+// Replaces the file with these lines, atomically.
+void writeLines(const std::string& name, const std::vector<std::string>& lines);
+// Replaces the file with an empty one, atomically.
+void createEmpty(const std::string& name);
+// Appends one line (CR LF added), creating the file when missing.
+void appendLine(const std::string& name, const std::string& line);
+void appendLines(const std::string& name, const std::vector<std::string>& lines);
+
+// Copies a file over another atomically (the target is whole or untouched).
+void copy(const std::string& from, const std::string& to);
+// Deletes a file; a missing file is not an error. Returns whether one was deleted.
+bool remove(const std::string& name);
+// Gives a file another name, replacing the target in one step.
+void rename(const std::string& from, const std::string& to);
+void makeDirectory(const std::string& name); // a present directory is no error
+// Names of the regular files in a directory, in no particular order.
+std::vector<std::string> listFiles(const std::string& directory);
+
+// Reads a file line by line without holding it whole. A missing file reads as
+// no lines.
+class LineReader {
+public:
+    explicit LineReader(const std::string& name);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Next line without its end; false at the end of the file.
+    bool next(std::string& line);
+    bool atEnd();
+
+private:
+    std::string name_;
+    std::ifstream in_;
+};
+
+// Writes a file through a scratch file in the same directory; commit() flushes
+// it and renames it over the target. Destroyed without commit(), it removes the
+// scratch file and the target stays as it was.
+class AtomicWriter {
+public:
+    explicit AtomicWriter(const std::string& name);
+    ~AtomicWriter();
+    AtomicWriter(const AtomicWriter&) = delete;
+    AtomicWriter& operator=(const AtomicWriter&) = delete;
+
+    void writeLine(const std::string& line); // CR LF added
+    void write(const std::string& bytes);    // written as given
+    void commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path scratch_;
+    std::ofstream out_;
+    bool committed_ = false;
+};
+
+} // namespace olm::platform::files

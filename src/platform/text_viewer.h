@@ -1,0 +1,19 @@
+#pragma once
+
+// Shows a text file in a read-only monospace window, without waiting for it.
+
+#include <string>
+
+namespace olm::platform {
+
+class TextViewer {
+public:
+    virtual ~TextViewer() = default;
+    // Opens a viewer window on the file (resolved like every other name).
+    virtual void show(const std::string& fileName) = 0;
+};
+
+TextViewer& textViewer();
+void setTextViewer(TextViewer* replacement); // nullptr restores the real viewer; not owned
+
+} // namespace olm::platform
