@@ -56,10 +56,13 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
 void copy(const std::string& from, const std::string& to);
 // Deletes a file; a missing file is not an error. Returns whether one was deleted.
 bool remove(const std::string& name);
-// Gives a file another name, replacing the target in one step.
+// Gives a file another name, replacing the target in one step. When both names
+// stand for the same file only the spelling changes ("a.txt" to "A.txt").
 void rename(const std::string& from, const std::string& to);
 void makeDirectory(const std::string& name); // a present directory is no error
-// Names of the regular files in a directory, in no particular order.
+// Names of the regular files in a directory, in no particular order; the
+// layer's own scratch and lock files (".olm-tmp-...", ".olm.lock...") are left
+// out. A missing directory throws PathNotFound.
 std::vector<std::string> listFiles(const std::string& directory);
 
 // Reads a file line by line without holding it whole. A missing file reads as
@@ -95,9 +98,13 @@ public:
     void commit();
 
 private:
+    void flushBuffer();
+    void fail(int err, const std::string& what);
+
     std::filesystem::path target_;
     std::filesystem::path scratch_;
-    std::ofstream out_;
+    int fd_ = -1;
+    std::string buffer_;
     bool committed_ = false;
 };
 

@@ -2,6 +2,10 @@
 
 // The printer and its print dialog. A print job is a sequence of pages of text
 // lines in one fixed-pitch font; the program decides where a page breaks.
+//
+// With the environment variable OLM_PRINT_TO_PDF=<file> the real printer shows
+// no print dialog and writes every job to that PDF file, so the printed output
+// can be checked on a computer without a printer.
 
 #include <string>
 

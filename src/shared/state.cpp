@@ -9,6 +9,8 @@ std::array<std::string, 12> CoefCopil, CoefSotie, CoefAlta;
 std::string CoefMax, CoefInv1, CoefInv2, CoefInv3, ProcChProf, CotaImpFinal;
 int AnFiscal = 0;
 std::string PrimaZi, UltimaZi;
+CasuteCuantum CuantumCasute;
+std::string TextAnFisc;
 
 int TipAngajator = 0;
 std::string JudetAngajator;
@@ -65,6 +67,8 @@ void resetState() {
     AnFiscal = 0;
     PrimaZi.clear();
     UltimaZi.clear();
+    CuantumCasute = {};
+    TextAnFisc.clear();
     TipAngajator = 0;
     JudetAngajator.clear();
     Judete = {};

@@ -35,6 +35,20 @@ extern std::string CoefMax, CoefInv1, CoefInv2, CoefInv3, ProcChProf, CotaImpFin
 extern int AnFiscal;       // 0 until "Cuantum.txt" was read
 extern std::string PrimaZi, UltimaZi; // two-digit day texts
 
+// The texts of the deduction-parameter editor's boxes. Reading "Cuantum.txt"
+// fills them (whether or not the editor is open) and saving writes the file
+// from them; the editor binds its boxes to this record.
+struct CasuteCuantum {
+    std::string AnF, prima_zi, ultima_zi;
+    std::array<std::string, 13> Cuanta;             // months 1 to 12, the year at 12
+    std::array<std::string, 12> Copil, Sotie, Alta; // months 1 to 12
+    std::string Maxi, hand1, hand2, hand3, Proc_ch, CotaIF;
+};
+extern CasuteCuantum CuantumCasute;
+// Caption of the employee form's label AnFisc: the whole first line of
+// "Cuantum.txt" after a read, the year alone after a save.
+extern std::string TextAnFisc;
+
 // --- Employer ---------------------------------------------------------------
 
 extern int TipAngajator; // 1 fiscal code, 2 personal numeric code

@@ -1,0 +1,104 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace olm::platform {
+
+namespace {
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class RealDialogs : public Dialogs {
+public:
+    Answer message(const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) override {
+        QMessageBox box(QApplication::activeWindow());
+        // The title exactly as given: an empty one stays empty rather than
+        // turning into the application's name.
+        box.setWindowTitle(QString::fromLatin1(title));
+        box.setIcon(qtIcon(icon));
+        // The program's texts are plain: a "<" must not switch to rich text.
+        box.setTextFormat(Qt::PlainText);
+        box.setText(QString::fromLatin1(text));
+        switch (buttons) {
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Buttons::RetryCancel:
+            box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Retry);
+            break;
+        }
+        const int result = box.exec();
+        switch (result) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Retry:
+            return Answer::Retry;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            // Closed by the window manager: the answer that changes nothing.
+            return buttons == Buttons::Ok       ? Answer::Ok
+                   : buttons == Buttons::YesNo ? Answer::No
+                                               : Answer::Cancel;
+        }
+    }
+
+    std::optional<std::string> input(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultText) override {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(QString::fromLatin1(title));
+        dialog.setInputMode(QInputDialog::TextInput);
+        dialog.setLabelText(QString::fromLatin1(prompt));
+        dialog.setTextValue(QString::fromLatin1(defaultText));
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.textValue().toLatin1().toStdString();
+    }
+};
+
+Dialogs* installed = nullptr;
+
+} // namespace
+
+Dialogs& dialogs() {
+    static RealDialogs* real = new RealDialogs; // never destroyed: used until the very end
+    return installed != nullptr ? *installed : *real;
+}
+
+void setDialogs(Dialogs* replacement) { installed = replacement; }
+
+void showMessage(const std::string& text, const std::string& title, Icon icon) {
+    dialogs().message(text, title, icon, Buttons::Ok);
+}
+
+bool askYesNo(const std::string& text, const std::string& title, Icon icon) {
+    return dialogs().message(text, title, icon, Buttons::YesNo) == Answer::Yes;
+}
+
+} // namespace olm::platform

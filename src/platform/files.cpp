@@ -1,0 +1,550 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace olm::platform::files {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Scratch files of the atomic writes. The leading dot and the prefix keep them
+// apart from every name the program itself uses.
+constexpr const char* ScratchPrefix = ".olm-tmp-";
+constexpr const char* LockPrefix = ".olm.lock";
+constexpr std::size_t BufferSize = 1 << 16;
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
+}
+
+bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// The layer's own files, never shown to the program as data.
+bool isOwnFile(const std::string& name) {
+    return startsWith(name, ScratchPrefix) || startsWith(name, LockPrefix);
+}
+
+fs::path directoryOf(const fs::path& p) {
+    fs::path parent = p.parent_path();
+    return parent.empty() ? fs::path(".") : parent;
+}
+
+[[noreturn]] void throwNumber(int number, const fs::path& file, const std::string& what) {
+    throw FileError(number, file.string(), what + ": " + file.string());
+}
+
+[[noreturn]] void throwErrno(int err, const fs::path& file, const std::string& action) {
+    throw FileError(errorNumberFromErrno(err), file.string(),
+                    action + " " + file.string() + ": " + std::strerror(err));
+}
+
+// Creating a file fails with ENOENT only when its directory is missing.
+[[noreturn]] void throwCreateError(int err, const fs::path& file) {
+    if (err == ENOENT) {
+        throwNumber(PathNotFound, file, "directory not found");
+    }
+    throwErrno(err, file, "create");
+}
+
+struct Fd {
+    int fd = -1;
+    Fd() = default;
+    explicit Fd(int f) : fd(f) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    int release() {
+        int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+void writeAll(int fd, const char* data, std::size_t size, const fs::path& file) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throwErrno(errno, file, "write");
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+void closeChecked(Fd& f, const fs::path& file) {
+    if (::close(f.release()) != 0 && errno != EINTR) {
+        throwErrno(errno, file, "close");
+    }
+}
+
+std::string randomSuffix() {
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 generator{std::random_device{}() ^
+                                           (static_cast<std::uint64_t>(::getpid()) << 32)};
+    std::string s(10, 'x');
+    for (char& c : s) {
+        c = alphabet[generator() % (sizeof alphabet - 1)];
+    }
+    return s;
+}
+
+// An entry of `dir` whose name equals `part` without regard to ASCII case.
+// When several differ only in case, the smallest name wins, so the choice does
+// not depend on the order of the directory.
+std::optional<std::string> findIgnoringCase(const fs::path& dir, const std::string& part) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (d == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    while (const dirent* e = ::readdir(d)) {
+        std::string n = e->d_name;
+        if (equalIgnoringCase(n, part) && (!found || n < *found)) {
+            found = std::move(n);
+        }
+    }
+    ::closedir(d);
+    return found;
+}
+
+bool entryExists(const fs::path& p) {
+    struct stat st;
+    return ::lstat(p.c_str(), &st) == 0;
+}
+
+bool statOf(const fs::path& p, struct stat& st) { return ::stat(p.c_str(), &st) == 0; }
+
+bool isRegularEntry(const fs::path& dir, const dirent* e) {
+    if (e->d_type == DT_REG) {
+        return true;
+    }
+    if (e->d_type != DT_UNKNOWN && e->d_type != DT_LNK) {
+        return false;
+    }
+    struct stat st;
+    return statOf(dir / e->d_name, st) && S_ISREG(st.st_mode);
+}
+
+// Calls f(name) for each regular file of a directory that is not the layer's
+// own, until f returns false. A directory that cannot be opened throws.
+template <typename F>
+void forEachFile(const fs::path& dir, F f) {
+    DIR* d = ::opendir(dir.c_str());
+    if (d == nullptr) {
+        int err = errno;
+        if (err == ENOENT || err == ENOTDIR) {
+            throwNumber(PathNotFound, dir, "directory not found");
+        }
+        throwErrno(err, dir, "list");
+    }
+    while (const dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (n == "." || n == ".." || isOwnFile(n) || !isRegularEntry(dir, e)) {
+            continue;
+        }
+        if (!f(n)) {
+            break;
+        }
+    }
+    ::closedir(d);
+}
+
+void syncDirectory(const fs::path& dir) {
+    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // best effort: the rename itself has already happened
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+fs::path resolve(const std::string& name) {
+    const fs::path asked(name);
+    fs::path out;
+    bool missing = false; // below a missing directory nothing can exist
+    for (const fs::path& element : asked) {
+        const std::string part = element.string();
+        if (part.empty()) {
+            continue; // a trailing separator
+        }
+        if (missing || part == "/" || part == "." || part == "..") {
+            out /= element;
+            continue;
+        }
+        fs::path candidate = out / element;
+        if (entryExists(candidate)) {
+            out = std::move(candidate);
+        } else if (auto found = findIgnoringCase(out, part)) {
+            out /= *found;
+        } else {
+            out = std::move(candidate);
+            missing = true;
+        }
+    }
+    return out;
+}
+
+bool exists(const std::string& name) {
+    struct stat st;
+    return statOf(resolve(name), st) && S_ISREG(st.st_mode);
+}
+
+bool directoryExists(const std::string& name) {
+    struct stat st;
+    return statOf(resolve(name), st) && S_ISDIR(st.st_mode);
+}
+
+bool directoryHasFiles(const std::string& name) {
+    const fs::path dir = resolve(name);
+    struct stat st;
+    if (!statOf(dir, st) || !S_ISDIR(st.st_mode)) {
+        return false;
+    }
+    bool found = false;
+    forEachFile(dir, [&](const std::string&) {
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+std::uintmax_t length(const std::string& name) {
+    struct stat st;
+    if (!statOf(resolve(name), st) || !S_ISREG(st.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uintmax_t>(st.st_size);
+}
+
+bool isEmpty(const std::string& name) { return length(name) == 0; }
+
+std::vector<std::string> readLines(const std::string& name) {
+    LineReader reader(name);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.next(line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::optional<std::string> readFirstLine(const std::string& name) {
+    LineReader reader(name);
+    std::string line;
+    if (reader.next(line)) {
+        return line;
+    }
+    return std::nullopt;
+}
+
+void writeLines(const std::string& name, const std::vector<std::string>& lines) {
+    AtomicWriter writer(name);
+    for (const auto& line : lines) {
+        writer.writeLine(line);
+    }
+    writer.commit();
+}
+
+void createEmpty(const std::string& name) {
+    AtomicWriter writer(name);
+    writer.commit();
+}
+
+void appendLine(const std::string& name, const std::string& line) { appendLines(name, {line}); }
+
+void appendLines(const std::string& name, const std::vector<std::string>& lines) {
+    const fs::path path = resolve(name);
+    Fd f(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    if (f.fd < 0) {
+        throwCreateError(errno, path);
+    }
+    std::string buffer;
+    // A last line written without its end by another program must not take
+    // the new record on its tail.
+    struct stat st;
+    if (::fstat(f.fd, &st) == 0 && st.st_size > 0) {
+        char last = 0;
+        if (::pread(f.fd, &last, 1, st.st_size - 1) == 1 && last != '\n') {
+            buffer = "\r\n";
+        }
+    }
+    for (const auto& line : lines) {
+        buffer += line;
+        buffer += "\r\n";
+        if (buffer.size() >= BufferSize) {
+            writeAll(f.fd, buffer.data(), buffer.size(), path);
+            buffer.clear();
+        }
+    }
+    writeAll(f.fd, buffer.data(), buffer.size(), path);
+    closeChecked(f, path);
+}
+
+void copy(const std::string& from, const std::string& to) {
+    const fs::path source = resolve(from);
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.fd < 0) {
+        throwErrno(errno, source, "open");
+    }
+    struct stat st;
+    if (::fstat(in.fd, &st) != 0) {
+        throwErrno(errno, source, "open");
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throwNumber(PathFileAccessError, source, "not a file");
+    }
+    const fs::path target = resolve(to);
+    struct stat tst;
+    if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
+        return; // a file copied onto itself
+    }
+    AtomicWriter out(target.string());
+    std::string chunk(BufferSize, '\0');
+    for (;;) {
+        ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throwErrno(errno, source, "read");
+        }
+        if (n == 0) {
+            break;
+        }
+        out.write(std::string(chunk.data(), static_cast<std::size_t>(n)));
+    }
+    out.commit();
+}
+
+bool remove(const std::string& name) {
+    const fs::path path = resolve(name);
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return false;
+        }
+        throwErrno(errno, path, "delete");
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throwNumber(PathFileAccessError, path, "not a file");
+    }
+    if (::unlink(path.c_str()) != 0) {
+        if (errno == ENOENT) {
+            return false;
+        }
+        throwErrno(errno, path, "delete");
+    }
+    return true;
+}
+
+void rename(const std::string& from, const std::string& to) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    if (::lstat(source.c_str(), &st) != 0) {
+        throwErrno(errno, source, "rename");
+    }
+    fs::path target = resolve(to);
+    struct stat tst;
+    if (::lstat(target.c_str(), &tst) == 0 && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
+        // Both names stand for the same file: give it the spelling asked for.
+        const fs::path spelled = fs::path(to).filename();
+        if (spelled.empty() || spelled == source.filename()) {
+            return;
+        }
+        target = directoryOf(target) / spelled;
+    }
+    if (::rename(source.c_str(), target.c_str()) != 0) {
+        if (errno == EXDEV) {
+            // Another file system (the diskette): copy whole, then drop the source.
+            copy(source.string(), target.string());
+            if (::unlink(source.c_str()) != 0) {
+                throwErrno(errno, source, "delete");
+            }
+            return;
+        }
+        throwErrno(errno, source, "rename");
+    }
+    syncDirectory(directoryOf(target));
+}
+
+void makeDirectory(const std::string& name) {
+    const fs::path path = resolve(name);
+    struct stat st;
+    if (statOf(path, st)) {
+        if (S_ISDIR(st.st_mode)) {
+            return;
+        }
+        throwNumber(PathFileAccessError, path, "a file has that name");
+    }
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        if (errno == EEXIST && statOf(path, st) && S_ISDIR(st.st_mode)) {
+            return;
+        }
+        throwCreateError(errno, path);
+    }
+}
+
+std::vector<std::string> listFiles(const std::string& directory) {
+    const fs::path dir = resolve(directory.empty() ? "." : directory);
+    std::vector<std::string> names;
+    forEachFile(dir, [&](const std::string& n) {
+        names.push_back(n);
+        return true;
+    });
+    return names;
+}
+
+// --- LineReader --------------------------------------------------------------
+
+LineReader::LineReader(const std::string& name) : name_(name) {
+    const fs::path path = resolve(name);
+    struct stat st;
+    if (!statOf(path, st)) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return; // a missing file reads as no lines
+        }
+        throwErrno(errno, path, "open");
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throwNumber(PathFileAccessError, path, "not a file");
+    }
+    errno = 0;
+    in_.open(path, std::ios::binary);
+    if (!in_.is_open()) {
+        throwErrno(errno != 0 ? errno : EACCES, path, "open");
+    }
+}
+
+LineReader::~LineReader() = default;
+
+bool LineReader::next(std::string& line) {
+    if (!in_.is_open()) {
+        return false;
+    }
+    if (!std::getline(in_, line)) {
+        if (in_.bad()) {
+            throwNumber(DeviceIoError, name_, "read");
+        }
+        return false;
+    }
+    // CR LF, or a CR cut off by the end of the file.
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+bool LineReader::atEnd() {
+    return !in_.is_open() || in_.peek() == std::ifstream::traits_type::eof();
+}
+
+// --- AtomicWriter ------------------------------------------------------------
+
+AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
+    struct stat st;
+    const bool targetExists = statOf(target_, st);
+    if (targetExists && S_ISDIR(st.st_mode)) {
+        throwNumber(PathFileAccessError, target_, "not a file");
+    }
+    const fs::path dir = directoryOf(target_);
+    for (int attempt = 0;; ++attempt) {
+        scratch_ = dir / (ScratchPrefix + randomSuffix());
+        // 0666 under the umask, as any new file; mkstemp would make it 0600.
+        fd_ = ::open(scratch_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            break;
+        }
+        const int err = errno;
+        if (err == EEXIST && attempt < 100) {
+            continue;
+        }
+        scratch_.clear();
+        throwCreateError(err, target_);
+    }
+    if (targetExists && S_ISREG(st.st_mode)) {
+        ::fchmod(fd_, st.st_mode & 07777); // the rewritten file keeps its permissions
+    }
+}
+
+AtomicWriter::~AtomicWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+    if (!committed_ && !scratch_.empty()) {
+        ::unlink(scratch_.c_str());
+    }
+}
+
+void AtomicWriter::fail(int err, const std::string& what) { throwErrno(err, target_, what); }
+
+void AtomicWriter::flushBuffer() {
+    if (fd_ < 0) {
+        throw std::logic_error("AtomicWriter used after commit: " + target_.string());
+    }
+    writeAll(fd_, buffer_.data(), buffer_.size(), target_);
+    buffer_.clear();
+}
+
+void AtomicWriter::writeLine(const std::string& line) {
+    if (fd_ < 0) {
+        flushBuffer(); // used after commit: throws
+    }
+    buffer_ += line;
+    buffer_ += "\r\n";
+    if (buffer_.size() >= BufferSize) {
+        flushBuffer();
+    }
+}
+
+void AtomicWriter::write(const std::string& bytes) {
+    if (fd_ < 0) {
+        flushBuffer(); // used after commit: throws
+    }
+    buffer_ += bytes;
+    if (buffer_.size() >= BufferSize) {
+        flushBuffer();
+    }
+}
+
+void AtomicWriter::commit() {
+    if (committed_) {
+        return;
+    }
+    flushBuffer();
+    if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
+        fail(errno, "write");
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+        fail(errno, "write");
+    }
+    if (::rename(scratch_.c_str(), target_.c_str()) != 0) {
+        fail(errno, "replace");
+    }
+    committed_ = true;
+    syncDirectory(directoryOf(target_));
+}
+
+} // namespace olm::platform::files

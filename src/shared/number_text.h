@@ -1,0 +1,50 @@
+#pragma once
+
+// Numbers kept as text. Amounts and coefficients are typed, stored and shown
+// as text with "." as the decimal point, whatever the system's own separator;
+// these are the only routines that turn text into numbers and back. Nothing
+// here depends on the locale.
+
+#include <string>
+#include <string_view>
+
+namespace olm {
+
+// The value of a text: blanks, tabs and line feeds are skipped wherever they
+// stand; an optional sign, digits, one "." and an optional exponent (E or D)
+// are taken; the first other character ends the number. "1 500" is 1500,
+// "12,5" is 12, "" and "abc" are 0. A value no double can hold reads as 0.
+double ValoareText(std::string_view text);
+
+// A number as text: at most 15 significant digits in the shortest form, "."
+// as decimal point, no grouping, no leading blank, "0.5" not ".5", and "0"
+// for minus zero.
+std::string TextNumar(double x);
+
+// Rounds to whole lei, half to even: 12.5 gives 12, 13.5 gives 14.
+double RotunjireLei(double x);
+
+// The value of a text after every "," became ".", written as number text:
+// "1,5" gives "1.5", "" gives "0".
+std::string NormNumar(std::string_view x);
+
+// The value of a text after every "," became ".": "1,5" gives 1.5.
+double ValNumar(std::string_view x);
+
+// The value of a text as it stands (a "," ends the number), written as
+// number text: "1,5" gives "1".
+std::string TextNumar(std::string_view x);
+
+// A text with every "," replaced by "."; no value is taken ("a,b" gives "a.b").
+std::string VirgulaPunct(std::string_view x);
+// A number as number text.
+std::string VirgulaPunct(double x);
+
+// An amount with the digits of its whole part grouped by three from the
+// right, groups joined by ".": "1234567" gives "1.234.567". A negative amount
+// gets "-" in front of its grouped magnitude; decimals stay after the whole
+// part ("1234.5" gives "1.234.5"); the empty text gives the empty text.
+std::string FormatMii(std::string_view x);
+std::string FormatMii(double x);
+
+} // namespace olm

@@ -1,0 +1,73 @@
+#include "shared/printing.h"
+
+#include "platform/files.h"
+#include "platform/printer.h"
+#include "shared/state.h"
+
+namespace olm {
+
+namespace {
+
+struct Pagina {
+    double marimeFont;
+    int margineStanga; // twips
+    int margineSus;    // twips
+    int randuri;       // lines a page
+};
+
+void tipareste(const std::string& fisier, const Pagina& pagina) {
+    platform::Printer& imprimanta = platform::printer();
+    bool inceput = false;
+    try {
+        if (!imprimanta.choosePrinter()) {
+            return;
+        }
+        if (!platform::files::exists(fisier)) {
+            return;
+        }
+        platform::files::LineReader cititor(fisier);
+        std::string linie;
+        ContorLinii = 0;
+        // The job starts with the first line, so an empty file sends nothing.
+        if (!cititor.next(linie)) {
+            return;
+        }
+        platform::PrintSetup setup;
+        setup.fontName = "Courier New";
+        setup.pointSize = pagina.marimeFont;
+        setup.leftMarginTwips = pagina.margineStanga;
+        setup.topMarginTwips = pagina.margineSus;
+        setup.extraLineSpacingTwips = 1.5 * pagina.marimeFont;
+        if (!imprimanta.begin(setup)) {
+            return;
+        }
+        inceput = true;
+        do {
+            ++ContorLinii;
+            if (ContorLinii > pagina.randuri) {
+                ContorLinii = 1;
+                imprimanta.newPage();
+            }
+            imprimanta.printLine(linie);
+        } while (cititor.next(linie));
+        inceput = false;
+        imprimanta.end();
+    } catch (...) {
+        if (inceput) {
+            try {
+                imprimanta.abort();
+            } catch (...) {
+            }
+        }
+    }
+}
+
+} // namespace
+
+void TiparesteFisier(const std::string& fisier) { tipareste(fisier, {9, 1000, 1000, 65}); }
+
+void TiparesteBorderou(const std::string& fisier) { tipareste(fisier, {7, 800, 800, 76}); }
+
+void TiparesteTabel(const std::string& fisier) { tipareste(fisier, {7, 150, 800, 76}); }
+
+} // namespace olm

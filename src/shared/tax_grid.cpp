@@ -1,0 +1,151 @@
+#include "shared/tax_grid.h"
+
+#include "platform/files.h"
+#include "shared/number_text.h"
+
+#include <cmath>
+#include <exception>
+
+namespace olm {
+
+namespace files = platform::files;
+
+namespace {
+
+const std::string NumeCitire = "impozitar.txt";
+const std::string NumeScriere = "Impozitar.txt";
+
+// The four first fields are cut at the commas; the fifth is the rest of the
+// line. A field the line does not reach stays empty and reads as 0.
+RandImpozitar citesteRand(std::string_view linie) {
+    std::array<std::string_view, 5> campuri{};
+    std::size_t inceput = 0;
+    for (int c = 0; c < 4; ++c) {
+        const std::size_t virgula = linie.find(',', inceput);
+        if (virgula == std::string_view::npos) {
+            campuri[c] = linie.substr(inceput);
+            inceput = linie.size();
+            break;
+        }
+        campuri[c] = linie.substr(inceput, virgula - inceput);
+        inceput = virgula + 1;
+        if (c == 3) {
+            campuri[4] = linie.substr(inceput);
+        }
+    }
+    RandImpozitar rand;
+    rand.gol = false;
+    rand.luna = ValoareText(campuri[0]);
+    rand.limitaInf = ValoareText(campuri[1]);
+    rand.limitaSup = ValoareText(campuri[2]);
+    rand.fix = ValoareText(campuri[3]);
+    rand.procent = ValoareText(campuri[4]);
+    return rand;
+}
+
+std::string eroareCitire(const std::exception& e) {
+    if (const auto* fe = dynamic_cast<const platform::FileError*>(&e)) {
+        return "Eroare " + std::to_string(fe->number()) + " la citirea fisierului " + NumeCitire + ".";
+    }
+    return "Fisierul " + NumeCitire + " nu poate fi citit.";
+}
+
+} // namespace
+
+const std::array<std::string_view, 15> ComentariuImpozitar = {
+    "Daca apar erori in acest fisier (nu se mai respecta structura",
+    "detaliata mai jos), regasiti impozitarul de baza (luna ianuarie",
+    "si anul) in fisierul Impozitar_copie.txt.",
+    "*************************************************************",
+    "* Structurarea fisierului Impozitar este urmatoarea :       *",
+    "* - primele doua cifre reprezinta luna de la care este      *",
+    "*   valabil impozitarul (de forma ' x' sau ' xx' 13 pentru  *",
+    "*   impozitul anual), limita inferioara a intervalului,     *",
+    "*   limita superioara a intervalului, valoarea fixa a       *",
+    "*   impozitului, procentul de impozitare.                   *",
+    "* - informatiile sunt inregistrate in ordine descendenta    *",
+    "*   a lunii si limitei inferioare.                          *",
+    "* - partea de date este despartita de acest comentariu      *",
+    "*   prin linia continand cuvantul eof                       *",
+    "*************************************************************",
+};
+
+Rezultat CitesteImpozitar() {
+    Impozitar = {};
+    try {
+        if (!files::exists(NumeCitire)) {
+            return Rezultat::esec("Fisierul " + NumeCitire + " nu exista.");
+        }
+        files::LineReader cititor(NumeCitire);
+        std::string linie;
+        std::size_t k = 0;
+        while (cititor.next(linie)) {
+            if (linie == "eof") {
+                return Rezultat::reusit();
+            }
+            if (k == Impozitar.size()) {
+                return Rezultat::esec("Fisierul " + NumeCitire + " are mai mult de " +
+                                      std::to_string(Impozitar.size()) + " de randuri.");
+            }
+            Impozitar[k++] = citesteRand(linie);
+        }
+        return Rezultat::esec("Fisierul " + NumeCitire + " nu se termina cu linia eof.");
+    } catch (const std::exception& e) {
+        return Rezultat::esec(eroareCitire(e));
+    }
+}
+
+std::string LinieImpozitar(const RandImpozitar& rand) {
+    std::string luna = TextNumar(rand.luna);
+    if (luna.size() < 2) {
+        luna.insert(0, 2 - luna.size(), ' ');
+    }
+    return luna + "," + TextNumar(rand.limitaInf) + "," + TextNumar(rand.limitaSup) + "," +
+           TextNumar(rand.fix) + "," + TextNumar(rand.procent);
+}
+
+Rezultat ScrieImpozitar() {
+    try {
+        files::AtomicWriter scriitor(NumeScriere);
+        for (const RandImpozitar& rand : Impozitar) {
+            if (rand.gol) {
+                break;
+            }
+            scriitor.writeLine(LinieImpozitar(rand));
+        }
+        scriitor.writeLine("eof");
+        for (std::string_view linie : ComentariuImpozitar) {
+            scriitor.writeLine(std::string(linie));
+        }
+        scriitor.commit();
+        return Rezultat::reusit();
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec("Eroare " + std::to_string(e.number()) + " la scrierea fisierului " +
+                              NumeScriere + ".");
+    } catch (const std::exception&) {
+        return Rezultat::esec("Fisierul " + NumeScriere + " nu a putut fi scris.");
+    }
+}
+
+double CalculImpozit(int luna, double& venit) {
+    if (!(venit >= 0)) {
+        venit = 0;
+    }
+    // An empty row ends both scans: past it there is no grid.
+    std::size_t i = 0;
+    const std::size_t n = Impozitar.size();
+    while (i < n && !Impozitar[i].gol && luna < Impozitar[i].luna) {
+        ++i;
+    }
+    while (i < n && !Impozitar[i].gol && venit < Impozitar[i].limitaInf) {
+        ++i;
+    }
+    if (i == n || Impozitar[i].gol) {
+        return 0;
+    }
+    const RandImpozitar& rand = Impozitar[i];
+    const double baza = std::floor(venit / 1000) * 1000;
+    return RotunjireLei(rand.fix + (baza - rand.limitaInf + 1) * (rand.procent / 100));
+}
+
+} // namespace olm

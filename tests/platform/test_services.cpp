@@ -1,0 +1,262 @@
+// The platform services other than files: dialogs, help, date style, clock,
+// instance lock, and the real printer and text viewer.
+
+#include "platform/clock.h"
+#include "platform/date_style.h"
+#include "platform/dialogs.h"
+#include "platform/help.h"
+#include "platform/instance_lock.h"
+#include "platform/printer.h"
+#include "platform/text_viewer.h"
+#include "support/fakes.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFontInfo>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+
+namespace fs = std::filesystem;
+using namespace olm::platform;
+using olm::testing::fakeDialogs;
+using olm::testing::fakeTextViewer;
+using olm::testing::workDir;
+
+namespace {
+
+void writeRaw(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string readRaw(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Page objects of a PDF written by Qt ("/Type /Page", not "/Type /Pages").
+int pdfPages(const std::string& pdf) {
+    int pages = 0;
+    const std::string key = "/Type /Page";
+    for (auto at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + 1)) {
+        if (at + key.size() < pdf.size() && pdf[at + key.size()] != 's') {
+            ++pages;
+        }
+    }
+    return pages;
+}
+
+std::vector<QPlainTextEdit*> viewerWindows() {
+    std::vector<QPlainTextEdit*> out;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w); edit != nullptr) {
+            out.push_back(edit);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// --- Dialogs and help ----------------------------------------------------------
+
+TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
+    showMessage("Mesaj cu blanc la sfarsit ", " ", Icon::Information);
+    fakeDialogs().answer(Answer::Yes);
+    EXPECT_TRUE(askYesNo("Salvati modificarile?"));
+    fakeDialogs().answer(Answer::No);
+    EXPECT_FALSE(askYesNo("Stergeti?", "  ", Icon::Question));
+
+    const auto& m = fakeDialogs().messages;
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[0].text, "Mesaj cu blanc la sfarsit ");
+    EXPECT_EQ(m[0].title, " ");
+    EXPECT_EQ(m[0].buttons, Buttons::Ok);
+    EXPECT_EQ(m[0].icon, Icon::Information);
+    EXPECT_EQ(m[1].title, "");
+    EXPECT_EQ(m[1].buttons, Buttons::YesNo);
+    EXPECT_EQ(m[1].icon, Icon::None);
+    EXPECT_EQ(m[2].title, "  ");
+}
+
+TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {
+    writeRaw("Help.TXT", "ajutor\r\n");
+    showHelpContents("help.txt");
+    EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"help.txt"});
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST(Help, AMissingHelpFileIsReported) {
+    showHelpContents("help1.txt");
+    EXPECT_TRUE(fakeTextViewer().shown.empty());
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    const auto& m = fakeDialogs().messages[0];
+    EXPECT_EQ(m.text, "Fisierul de ajutor help1.txt nu exista.");
+    EXPECT_EQ(m.title, "");
+    EXPECT_EQ(m.icon, Icon::Exclamation);
+    EXPECT_EQ(m.buttons, Buttons::Ok);
+}
+
+// --- Date style --------------------------------------------------------------------
+
+TEST(DateStyle, DatesAreWrittenInTheGivenStyle) {
+    const Date d{5, 3, 2002};
+    EXPECT_EQ(formatDate(d, "dd/MM/yy"), "05/03/02");
+    EXPECT_EQ(formatDate(d, "dd/MM/yyyy"), "05/03/2002");
+    EXPECT_EQ(formatDate(d, "d/M/yyyy"), "5/3/2002");
+    EXPECT_EQ(formatDate(d, "dd.mm.yy"), "05.03.02");
+    EXPECT_EQ(formatDate(d, "MM/dd/yy"), "03/05/02");
+    EXPECT_EQ(formatDate(d, "yy/MM/dd"), "02/03/05");
+    EXPECT_EQ(formatDate({31, 12, 2000}, "dd/MM/yy"), "31/12/00");
+    EXPECT_EQ(formatDate({1, 1, 2009}, "d-M-yy"), "1-1-09");
+}
+
+TEST(DateStyle, TheStyleIsASettingOfTheProgram) {
+    if (std::getenv("OLM_SHORT_DATE_STYLE") == nullptr) {
+        EXPECT_EQ(shortDateStyle(), "dd/MM/yy");
+    }
+    const std::string saved = shortDateStyle();
+    setShortDateStyle("MM/dd/yy");
+    EXPECT_EQ(shortDateStyle(), "MM/dd/yy");
+    setShortDateStyle(saved);
+
+    const Date t = today();
+    const QDate q = QDate::currentDate();
+    EXPECT_EQ(t.day, q.day());
+    EXPECT_EQ(t.month, q.month());
+    EXPECT_EQ(t.year, q.year());
+}
+
+// --- Clock -----------------------------------------------------------------------
+
+TEST(Clock, TheRealClockWaitsWithoutHandlingWindowEvents) {
+    setClock(nullptr);
+    Clock& real = olm::platform::clock();
+    bool handled = false;
+    QTimer::singleShot(0, [&] { handled = true; });
+    const double start = real.seconds();
+    real.busyWait(0.05);
+    EXPECT_GE(real.seconds() - start, 0.05);
+    EXPECT_FALSE(handled);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(handled);
+}
+
+// --- Instance lock -------------------------------------------------------------------
+
+TEST(InstanceLock, ASecondInstanceFailsWhileTheFirstHoldsTheLock) {
+    auto first = std::make_unique<InstanceLock>();
+    ASSERT_TRUE(first->acquire());
+    InstanceLock second;
+    EXPECT_FALSE(second.acquire());
+
+    // However long the first instance has been running.
+    const auto lockFile = fs::path(workDir()) / ".olm.lock";
+    ASSERT_TRUE(fs::exists(lockFile));
+    utimbuf old{};
+    old.actime = old.modtime = std::time(nullptr) - 3600;
+    ASSERT_EQ(::utime(lockFile.c_str(), &old), 0);
+    EXPECT_FALSE(second.acquire());
+
+    first.reset();
+    EXPECT_TRUE(second.acquire());
+}
+
+TEST(InstanceLock, TheLockOfADeadInstanceIsTakenOver) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Takes the lock and dies without releasing it.
+        QLockFile lock(QStringLiteral(".olm.lock"));
+        ::_exit(lock.tryLock(0) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(fs::exists(".olm.lock"));
+
+    InstanceLock lock;
+    EXPECT_TRUE(lock.acquire());
+}
+
+// --- The real printer, through its PDF output --------------------------------------------
+
+class RealPrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pdf_ = workDir() + "/iesire.pdf";
+        qputenv("OLM_PRINT_TO_PDF", QByteArray::fromStdString(pdf_));
+        setPrinter(nullptr);
+    }
+    void TearDown() override { qunsetenv("OLM_PRINT_TO_PDF"); }
+    std::string pdf_;
+};
+
+TEST_F(RealPrinterTest, PagesGoToThePdfFileNamedByTheEnvironment) {
+    Printer& p = printer();
+    ASSERT_TRUE(p.choosePrinter());
+    PrintSetup setup;
+    setup.extraLineSpacingTwips = 13.5;
+    ASSERT_TRUE(p.begin(setup));
+    p.printLine("FISA FISCALA 1");
+    p.printLine("   1.234.567   \xC2");
+    p.newPage();
+    p.printLine("pagina 2");
+    p.end();
+
+    const std::string bytes = readRaw(pdf_);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.substr(0, 4), "%PDF");
+    EXPECT_EQ(pdfPages(bytes), 2);
+}
+
+TEST_F(RealPrinterTest, AnAbortedOrEmptyJobPrintsNothing) {
+    Printer& p = printer();
+    ASSERT_TRUE(p.choosePrinter());
+    ASSERT_TRUE(p.begin(PrintSetup{}));
+    p.printLine("jumatate de lucrare");
+    p.abort();
+    EXPECT_FALSE(fs::exists(pdf_));
+
+    ASSERT_TRUE(p.begin(PrintSetup{}));
+    p.end();
+    EXPECT_FALSE(fs::exists(pdf_));
+}
+
+// --- The real text viewer -----------------------------------------------------------
+
+TEST(TextViewer, TheRealViewerShowsTheFileReadOnlyWithoutWaiting) {
+    writeRaw("ListF1.txt", "linia 1\r\n\xC2 linia 2  \nultima");
+    setTextViewer(nullptr);
+    ASSERT_TRUE(viewerWindows().empty());
+    textViewer().show("listf1.txt");
+    textViewer().show("LISTF1.TXT");
+
+    auto windows = viewerWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    for (QPlainTextEdit* w : windows) {
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("ListF1.txt"));
+        EXPECT_EQ(w->toPlainText(), QString::fromLatin1("linia 1\n\xC2 linia 2  \nultima"));
+        EXPECT_TRUE(w->isReadOnly());
+        EXPECT_TRUE(QFontInfo(w->font()).fixedPitch());
+        EXPECT_TRUE(w->isVisible());
+    }
+
+    for (QPlainTextEdit* w : windows) {
+        w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(viewerWindows().empty()); // deleted on close
+}

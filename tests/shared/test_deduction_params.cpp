@@ -1,0 +1,211 @@
+#include "shared/deduction_params.h"
+
+#include "platform/files.h"
+#include "shared/state.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace olm {
+namespace {
+
+namespace files = platform::files;
+
+std::string octeti(const std::string& nume) {
+    std::ifstream in(files::resolve(nume), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void scrieOcteti(const std::string& nume, const std::string& text) {
+    std::ofstream(nume, std::ios::binary) << text;
+}
+
+// Month lines 1 to 12 in the saved form.
+std::string luniStandard() {
+    std::string text;
+    for (int luna = 1; luna <= 12; ++luna) {
+        text += (luna < 10 ? " " : "") + std::to_string(luna) + ",1600000,0.5,0.5,0.5,\r\n";
+    }
+    return text;
+}
+
+const std::string FisierStandard =
+    "2002,03,31\r\n" + luniStandard() + "13,19200000,5,1,0.5,0.25,0.15,0.1,\r\neof\r\n";
+
+class DeductionParams : public ::testing::Test {
+protected:
+    void SetUp() override { resetState(); }
+};
+
+TEST_F(DeductionParams, ReadsTheParametersAndTheBoxes) {
+    scrieOcteti("Cuantum.txt", FisierStandard);
+    ASSERT_TRUE(CitesteCuantum().ok());
+    EXPECT_EQ(AnFiscal, 2002);
+    EXPECT_EQ(PrimaZi, "03");
+    EXPECT_EQ(UltimaZi, "31");
+    EXPECT_EQ(DeducereBaza[0], 1600000);
+    EXPECT_EQ(DeducereBaza[11], 1600000);
+    EXPECT_EQ(DeducereBaza[12], 19200000);
+    EXPECT_EQ(CoefCopil[3], "0.5");
+    EXPECT_EQ(CoefMax, "5");
+    EXPECT_EQ(CoefInv1, "1");
+    EXPECT_EQ(CoefInv2, "0.5");
+    EXPECT_EQ(CoefInv3, "0.25");
+    EXPECT_EQ(ProcChProf, "0.15");
+    EXPECT_EQ(CotaImpFinal, "0.1");
+    EXPECT_EQ(CuantumCasute.AnF, "2002");
+    EXPECT_EQ(CuantumCasute.prima_zi, "03");
+    EXPECT_EQ(CuantumCasute.Cuanta[12], "19200000");
+    EXPECT_EQ(CuantumCasute.Alta[11], "0.5");
+    EXPECT_EQ(CuantumCasute.CotaIF, "0.1");
+    EXPECT_EQ(TextAnFisc, "2002,03,31");
+}
+
+TEST_F(DeductionParams, ReadThenSaveGivesTheSameBytes) {
+    scrieOcteti("Cuantum.txt", FisierStandard);
+    ASSERT_TRUE(CitesteCuantum().ok());
+    ASSERT_TRUE(SalveazaCuantum().ok());
+    EXPECT_EQ(octeti("Cuantum.txt"), FisierStandard);
+    EXPECT_EQ(TextAnFisc, "2002"); // the year alone after a save
+}
+
+TEST_F(DeductionParams, NormalisesWhatItReads) {
+    std::string luni;
+    for (int luna = 12; luna >= 1; --luna) { // any order
+        luni += std::to_string(luna) + ", 1600000.00,0.50,.5,1e-1,\r\n";
+    }
+    scrieOcteti("Cuantum.txt", "2002,3,5\r\n" + luni + "13,19200000,5.0,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+    ASSERT_TRUE(CitesteCuantum().ok());
+    EXPECT_EQ(PrimaZi, "03");
+    EXPECT_EQ(UltimaZi, "05");
+    EXPECT_EQ(CuantumCasute.Cuanta[0], "1600000");
+    EXPECT_EQ(CuantumCasute.Copil[0], "0.5");
+    EXPECT_EQ(CoefSotie[6], "0.5");
+    EXPECT_EQ(CoefAlta[11], "0.1");
+    EXPECT_EQ(CoefMax, "5");
+
+    scrieOcteti("Cuantum.txt", "2002,10,31\r\neof\r\n");
+    ASSERT_TRUE(CitesteCuantum().ok());
+    EXPECT_EQ(PrimaZi, "10");
+    EXPECT_EQ(UltimaZi, "31");
+    EXPECT_EQ(CoefAlta[11], "0.1"); // no month line: the values stay
+}
+
+TEST_F(DeductionParams, MonthsOutsideOneToThirteenArePassedOver) {
+    CoefCopil[4] = "9";
+    scrieOcteti("Cuantum.txt", "2002,03,31\r\n"
+                               " 0,1,2,3,4,\r\n"
+                               "-1,1,2,3,4,\r\n"
+                               "14,1,2,3,4,5,6,7,8,\r\n"
+                               "1.5,1,2,3,4,\r\n"
+                               " 1,1600000,0.5,0.5,0.5,\r\n"
+                               "eof\r\n");
+    ASSERT_TRUE(CitesteCuantum().ok());
+    EXPECT_EQ(DeducereBaza[0], 1600000);
+    EXPECT_EQ(CoefCopil[4], "9"); // a month the file lacks keeps its value
+    EXPECT_EQ(DeducereBaza[12], 0);
+    EXPECT_EQ(CoefMax, "");
+}
+
+TEST_F(DeductionParams, WithoutEofTheLastLineIsNotTakenAndTheFaultIsReported) {
+    CoefMax = "7";
+    scrieOcteti("Cuantum.txt", "2002,03,31\r\n" + luniStandard() + "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\n");
+    const Rezultat r = CitesteCuantum();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
+    EXPECT_EQ(DeducereBaza[11], 1600000);
+    EXPECT_EQ(CoefMax, "7");
+    EXPECT_EQ(DeducereBaza[12], 0);
+}
+
+TEST_F(DeductionParams, MalformedFilesAreReportedKeepingWhatWasRead) {
+    // A month line without its trailing comma: its last field has no end.
+    scrieOcteti("Cuantum.txt", "2002,03,31\r\n 1,1600000,0.5,0.5,0.5,\r\n 2,1700000,0.5,0.5,0.5\r\n"
+                               " 3,1800000,0.5,0.5,0.5,\r\neof\r\n");
+    Rezultat r = CitesteCuantum();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
+    EXPECT_EQ(DeducereBaza[0], 1600000);
+    EXPECT_EQ(DeducereBaza[1], 0);
+    EXPECT_EQ(DeducereBaza[2], 0); // reading stopped at the fault
+
+    // An annual line with six fields.
+    scrieOcteti("Cuantum.txt", "2002,03,31\r\n13,19200000,5,1,0.5,0.5,0.15,\r\neof\r\n");
+    EXPECT_FALSE(CitesteCuantum().ok());
+    EXPECT_EQ(CoefMax, "");
+
+    resetState();
+    scrieOcteti("Cuantum.txt", "2002,03\r\n");
+    EXPECT_FALSE(CitesteCuantum().ok());
+    EXPECT_EQ(AnFiscal, 0);
+
+    scrieOcteti("Cuantum.txt", "2003,03,31\r\n");
+    EXPECT_FALSE(CitesteCuantum().ok());
+    EXPECT_EQ(AnFiscal, 2003); // line 1 was read
+
+    scrieOcteti("Cuantum.txt", "");
+    EXPECT_FALSE(CitesteCuantum().ok());
+}
+
+TEST_F(DeductionParams, MissingFileIsReportedAndNothingChanges) {
+    AnFiscal = 2001;
+    const Rezultat r = CitesteCuantum();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
+    EXPECT_EQ(AnFiscal, 2001);
+}
+
+TEST_F(DeductionParams, SaveWritesTheBoxesAndSetsTheParameters) {
+    CasuteCuantum& c = CuantumCasute;
+    c.AnF = "2002";
+    c.prima_zi = "03";
+    c.ultima_zi = "30";
+    for (int i = 0; i < 12; ++i) {
+        c.Cuanta[i] = std::to_string(1500000 + i * 10000);
+        c.Copil[i] = "0.5";
+        c.Sotie[i] = "1";
+        c.Alta[i] = "0.25";
+    }
+    c.Cuanta[12] = "18660000";
+    c.Maxi = "4";
+    c.hand1 = "1";
+    c.hand2 = "0.5";
+    c.hand3 = "0.3";
+    c.Proc_ch = "0.15";
+    c.CotaIF = "0.1";
+
+    ASSERT_TRUE(SalveazaCuantum().ok()); // no file before: it is created
+    std::string asteptat = "2002,03,30\r\n";
+    for (int i = 0; i < 12; ++i) {
+        asteptat += (i < 9 ? " " : "") + std::to_string(i + 1) + "," + std::to_string(1500000 + i * 10000) +
+                    ",0.5,1,0.25,\r\n";
+    }
+    asteptat += "13,18660000,4,1,0.5,0.3,0.15,0.1,\r\neof\r\n";
+    EXPECT_EQ(octeti("Cuantum.txt"), asteptat);
+
+    EXPECT_EQ(AnFiscal, 2002);
+    EXPECT_EQ(UltimaZi, "30");
+    EXPECT_EQ(DeducereBaza[11], 1610000);
+    EXPECT_EQ(DeducereBaza[12], 18660000);
+    EXPECT_EQ(CoefSotie[0], "1");
+    EXPECT_EQ(CoefInv3, "0.3");
+    EXPECT_EQ(CotaImpFinal, "0.1");
+
+    // A second save replaces the file through a scratch file: nothing else is left.
+    c.Maxi = "5";
+    ASSERT_TRUE(SalveazaCuantum().ok());
+    std::vector<std::string> nume;
+    for (const auto& e : std::filesystem::directory_iterator(".")) {
+        nume.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(nume, std::vector<std::string>{"Cuantum.txt"});
+    EXPECT_NE(octeti("Cuantum.txt").find("13,18660000,5,"), std::string::npos);
+}
+
+} // namespace
+} // namespace olm

@@ -1,0 +1,101 @@
+#include "shared/entry_checks.h"
+
+#include "platform/date_style.h"
+#include "shared/state.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace olm {
+namespace {
+
+using testing::fakeDialogs;
+
+DatePersoana persoana(const std::string& cod) {
+    DatePersoana p;
+    p.CodI = cod;
+    return p;
+}
+
+void asteaptaMesaj(const std::string& text) {
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    const auto& m = fakeDialogs().messages[0];
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.title, "");
+    EXPECT_EQ(m.icon, platform::Icon::Exclamation);
+    EXPECT_EQ(m.buttons, platform::Buttons::Ok);
+}
+
+TEST(VerificaPersoana, NoCodeTypedPassesWhateverTheRest) {
+    EXPECT_TRUE(VerificaPersoana(persoana("")));
+    EXPECT_TRUE(VerificaPersoana(persoana("0")));
+    EXPECT_TRUE(VerificaPersoana(persoana("abc")));
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST(VerificaPersoana, MissingCoefficientsAreNamedFirst) {
+    EXPECT_FALSE(VerificaPersoana(persoana("1800101221144")));
+    asteaptaMesaj("Nu ati completat coeficientii de deducere.");
+}
+
+TEST(VerificaPersoana, CoefficientsThatCancelOutCountAsMissing) {
+    DatePersoana p = persoana("1800101221144");
+    p.Copil = true;
+    p.CoefI[0] = "0,5";
+    p.CoefI[1] = "-0.5";
+    EXPECT_FALSE(VerificaPersoana(p));
+    asteaptaMesaj("Nu ati completat coeficientii de deducere.");
+}
+
+TEST(VerificaPersoana, MissingQuality) {
+    DatePersoana p = persoana("1800101221144");
+    p.CoefI[11] = "1";
+    EXPECT_FALSE(VerificaPersoana(p));
+    asteaptaMesaj("Nu ati dat calitatea persoanei");
+}
+
+TEST(VerificaPersoana, AQualityAndACoefficientPass) {
+    for (int calitate = 0; calitate < 3; ++calitate) {
+        DatePersoana p = persoana("1800101221144");
+        p.Sotie = calitate == 0;
+        p.Copil = calitate == 1;
+        p.Alta = calitate == 2;
+        p.CoefI[5] = "0,5"; // typed with a comma
+        EXPECT_TRUE(VerificaPersoana(p));
+    }
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+class DateStyle : public ::testing::Test {
+protected:
+    void SetUp() override { inainte_ = platform::shortDateStyle(); }
+    void TearDown() override { platform::setShortDateStyle(inainte_); }
+
+private:
+    std::string inainte_;
+};
+
+TEST_F(DateStyle, DayFirstSlashMonthSecondPasses) {
+    for (const char* stil : {"dd/MM/yy", "dd/MM/yyyy", "d/M/yy", "d/M/yyyy", "dd/M/yy"}) {
+        platform::setShortDateStyle(stil);
+        EroareStilData = 1;
+        VerificaData();
+        EXPECT_EQ(EroareStilData, 0) << stil;
+    }
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST_F(DateStyle, OtherStylesAreRefusedWithTheMessage) {
+    for (const char* stil : {"MM/dd/yy", "yy/MM/dd", "dd.MM.yy", "dd-MM-yyyy", "dd/MMM/yy", "ddd/MM/yy",
+                             "dd/MM", "dd/MM/yy HH", "yyyy/MM/dd", ""}) {
+        fakeDialogs().messages.clear();
+        platform::setShortDateStyle(stil);
+        EroareStilData = 0;
+        VerificaData();
+        EXPECT_EQ(EroareStilData, 1) << stil;
+        asteaptaMesaj("Nu aveti setarea 'Short date Style: dd/mm/yy' (la Regional Settings).");
+    }
+}
+
+} // namespace
+} // namespace olm

@@ -1,0 +1,249 @@
+#include "shared/tax_grid.h"
+
+#include "platform/files.h"
+#include "shared/state.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace olm {
+namespace {
+
+namespace files = platform::files;
+
+RandImpozitar rand(double luna, double inf, double sup, double fix, double procent) {
+    return {false, luna, inf, sup, fix, procent};
+}
+
+std::string octeti(const std::string& nume) {
+    std::ifstream in(files::resolve(nume), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void scrieOcteti(const std::string& nume, const std::string& text) {
+    std::ofstream(nume, std::ios::binary) << text;
+}
+
+// The comment block as the file must hold it after "eof".
+const char* const Comentariu =
+    "Daca apar erori in acest fisier (nu se mai respecta structura\r\n"
+    "detaliata mai jos), regasiti impozitarul de baza (luna ianuarie\r\n"
+    "si anul) in fisierul Impozitar_copie.txt.\r\n"
+    "*************************************************************\r\n"
+    "* Structurarea fisierului Impozitar este urmatoarea :       *\r\n"
+    "* - primele doua cifre reprezinta luna de la care este      *\r\n"
+    "*   valabil impozitarul (de forma ' x' sau ' xx' 13 pentru  *\r\n"
+    "*   impozitul anual), limita inferioara a intervalului,     *\r\n"
+    "*   limita superioara a intervalului, valoarea fixa a       *\r\n"
+    "*   impozitului, procentul de impozitare.                   *\r\n"
+    "* - informatiile sunt inregistrate in ordine descendenta    *\r\n"
+    "*   a lunii si limitei inferioare.                          *\r\n"
+    "* - partea de date este despartita de acest comentariu      *\r\n"
+    "*   prin linia continand cuvantul eof                       *\r\n"
+    "*************************************************************\r\n";
+
+class TaxGrid : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        NrRandImpozitar = 129;
+    }
+};
+
+// --- The tax of an amount ----------------------------------------------------
+
+TEST_F(TaxGrid, TaxOfAMonthFromItsBracket) {
+    Impozitar[0] = rand(1, 2000001, 4600000, 300000, 25);
+    Impozitar[1] = rand(1, 0, 2000000, 0, 10);
+    double venit = 2500999;
+    EXPECT_EQ(CalculImpozit(1, venit), 425000);
+    EXPECT_EQ(venit, 2500999);
+
+    // The bracket is chosen on the amount, the tax on the amount truncated.
+    venit = 2000999;
+    EXPECT_EQ(CalculImpozit(1, venit), 300000);
+    venit = 2000000;
+    EXPECT_EQ(CalculImpozit(1, venit), 200000); // (2,000,000 - 0 + 1) x 10%, rounded
+}
+
+TEST_F(TaxGrid, AmountTruncatedToThousandsAndTiesToEven) {
+    Impozitar[0] = rand(1, 0, 1000000, 100, 50);
+    double venit = 999; // B = 0: 100 + 1 x 0.5
+    EXPECT_EQ(CalculImpozit(1, venit), 100);
+    venit = 1999; // B = 1000: 100 + 1001 x 0.5 = 600.5
+    EXPECT_EQ(CalculImpozit(1, venit), 600);
+    Impozitar[0].fix = 101;
+    venit = 999; // 101.5
+    EXPECT_EQ(CalculImpozit(1, venit), 102);
+}
+
+TEST_F(TaxGrid, YearUsesTheAnnualBlockAndMonthsFallBackToAnEarlierBlock) {
+    Impozitar[0] = rand(13, 0, 99999999, 1000, 0);
+    Impozitar[1] = rand(6, 0, 99999999, 600, 0);
+    Impozitar[2] = rand(1, 0, 99999999, 100, 0);
+    double venit = 5000;
+    EXPECT_EQ(CalculImpozit(13, venit), 1000);
+    EXPECT_EQ(CalculImpozit(1, venit), 100);
+    EXPECT_EQ(CalculImpozit(5, venit), 100);
+    EXPECT_EQ(CalculImpozit(6, venit), 600);
+    EXPECT_EQ(CalculImpozit(12, venit), 600);
+}
+
+TEST_F(TaxGrid, NoFittingRowGivesNoTax) {
+    double venit = 5000;
+    EXPECT_EQ(CalculImpozit(1, venit), 0); // empty grid
+
+    Impozitar[0] = rand(1, 10000, 20000, 700, 10);
+    EXPECT_EQ(CalculImpozit(1, venit), 0); // below every lower limit
+
+    // A full grid of later months only: the scan runs off its end.
+    for (auto& r : Impozitar) {
+        r = rand(13, 0, 1, 500, 0);
+    }
+    EXPECT_EQ(CalculImpozit(1, venit), 0);
+    // A full grid whose lower limits are all above the amount.
+    for (auto& r : Impozitar) {
+        r = rand(1, 100000, 200000, 500, 0);
+    }
+    EXPECT_EQ(CalculImpozit(1, venit), 0);
+}
+
+TEST_F(TaxGrid, NegativeAmountIsTaxedAsZeroAndWrittenBack) {
+    Impozitar[0] = rand(1, 0, 1000000, 50, 10);
+    double venit = -2500;
+    EXPECT_EQ(CalculImpozit(1, venit), 50); // 50 + 1 x 0.1, rounded
+    EXPECT_EQ(venit, 0);
+}
+
+// --- Reading the grid ---------------------------------------------------------
+
+TEST_F(TaxGrid, ReadsRowsUpToEofAndIgnoresTheCommentBlock) {
+    scrieOcteti("impozitar.txt", "13,0,21600000,0,18\r\n"
+                                 " 1,1800001,4600000,324000,23\r\n"
+                                 " 1,0,1800000,0,12.5\n"
+                                 "eof\r\n"
+                                 " 2,5,5,5,5\r\n");
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    EXPECT_FALSE(Impozitar[0].gol);
+    EXPECT_EQ(Impozitar[0].luna, 13);
+    EXPECT_EQ(Impozitar[0].limitaSup, 21600000);
+    EXPECT_EQ(Impozitar[0].procent, 18);
+    EXPECT_EQ(Impozitar[1].luna, 1);
+    EXPECT_EQ(Impozitar[1].limitaInf, 1800001);
+    EXPECT_EQ(Impozitar[1].fix, 324000);
+    EXPECT_EQ(Impozitar[2].procent, 12.5);
+    EXPECT_TRUE(Impozitar[3].gol);
+}
+
+TEST_F(TaxGrid, MissingFieldsReadAsZero) {
+    scrieOcteti("impozitar.txt", " 2,100\r\n 3,1,2,3,4,5\r\neof\r\n");
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    EXPECT_EQ(Impozitar[0].luna, 2);
+    EXPECT_EQ(Impozitar[0].limitaInf, 100);
+    EXPECT_EQ(Impozitar[0].limitaSup, 0);
+    EXPECT_EQ(Impozitar[0].fix, 0);
+    EXPECT_EQ(Impozitar[0].procent, 0);
+    EXPECT_EQ(Impozitar[1].procent, 4); // the rest of the line, up to its comma
+}
+
+TEST_F(TaxGrid, EndLineMustBeExactlyEof) {
+    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\neof \r\neof\r\n");
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    EXPECT_FALSE(Impozitar[2].gol); // "eof " was a row
+    EXPECT_TRUE(Impozitar[3].gol);
+
+    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\n");
+    const Rezultat r = CitesteImpozitar();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
+    EXPECT_EQ(Impozitar[0].procent, 10); // the rows read stay
+}
+
+TEST_F(TaxGrid, ReadingEmptiesTheGridFirst) {
+    for (auto& r : Impozitar) {
+        r = rand(5, 1, 2, 3, 4);
+    }
+    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\neof\r\n");
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    EXPECT_FALSE(Impozitar[0].gol);
+    EXPECT_TRUE(Impozitar[1].gol);
+    EXPECT_TRUE(Impozitar[129].gol);
+}
+
+TEST_F(TaxGrid, AtMost130Rows) {
+    std::string text;
+    for (int i = 0; i < 130; ++i) {
+        text += "13," + std::to_string(1000 - i) + ",0,0,1\r\n";
+    }
+    scrieOcteti("impozitar.txt", text + "eof\r\n");
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    EXPECT_EQ(Impozitar[129].limitaInf, 871);
+
+    scrieOcteti("impozitar.txt", text + " 1,0,0,0,1\r\neof\r\n");
+    const Rezultat r = CitesteImpozitar();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
+    EXPECT_EQ(Impozitar[129].limitaInf, 871);
+}
+
+TEST_F(TaxGrid, MissingFileIsReported) {
+    Impozitar[0] = rand(1, 0, 1, 0, 10);
+    const Rezultat r = CitesteImpozitar();
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
+    EXPECT_TRUE(Impozitar[0].gol);
+}
+
+// --- Writing the grid ---------------------------------------------------------
+
+TEST_F(TaxGrid, WritesTheFileByteForByte) {
+    Impozitar[0] = rand(13, 21600001, 55200000, 3888000, 23);
+    Impozitar[1] = rand(5, 0, 1800000, 0, 12.5);
+    Impozitar[2] = rand(1, 0, 1800000, 0, 18);
+    Impozitar[4] = rand(1, 9, 9, 9, 9); // after an empty row: not written
+    ASSERT_TRUE(ScrieImpozitar().ok());
+    EXPECT_EQ(octeti("Impozitar.txt"), std::string("13,21600001,55200000,3888000,23\r\n"
+                                                   " 5,0,1800000,0,12.5\r\n"
+                                                   " 1,0,1800000,0,18\r\n"
+                                                   "eof\r\n") +
+                                           Comentariu);
+}
+
+TEST_F(TaxGrid, EmptyGridWritesEofFirst) {
+    ASSERT_TRUE(ScrieImpozitar().ok());
+    EXPECT_EQ(octeti("Impozitar.txt"), std::string("eof\r\n") + Comentariu);
+}
+
+TEST_F(TaxGrid, RewriteReplacesTheFileAndReadsBackTheSameGrid) {
+    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\neof\r\nlinie scrisa de mana\r\n");
+    for (std::size_t i = 0; i < Impozitar.size(); ++i) {
+        Impozitar[i] = rand(13, 1000000 - double(i), 2000000, 1.5 * i, 12.5);
+    }
+    const auto scrisa = Impozitar;
+    ASSERT_TRUE(ScrieImpozitar().ok());
+
+    // One file, under the spelling found, and no scratch file beside it.
+    std::vector<std::string> nume;
+    for (const auto& e : std::filesystem::directory_iterator(".")) {
+        nume.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(nume, std::vector<std::string>{"impozitar.txt"});
+    EXPECT_EQ(octeti("impozitar.txt").find("linie scrisa de mana"), std::string::npos);
+
+    ASSERT_TRUE(CitesteImpozitar().ok());
+    for (std::size_t i = 0; i < Impozitar.size(); ++i) {
+        EXPECT_EQ(Impozitar[i].luna, scrisa[i].luna);
+        EXPECT_EQ(Impozitar[i].limitaInf, scrisa[i].limitaInf);
+        EXPECT_EQ(Impozitar[i].limitaSup, scrisa[i].limitaSup);
+        EXPECT_EQ(Impozitar[i].fix, scrisa[i].fix);
+        EXPECT_EQ(Impozitar[i].procent, scrisa[i].procent);
+    }
+}
+
+} // namespace
+} // namespace olm
