@@ -1,0 +1,96 @@
+// The start-up and exit of the program's work on the data files.
+
+#include "main_window/startup.h"
+#include "shared/state.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+void put(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::string bytesOf(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+const std::string kCuantum =
+    "2002,3,31\r\n"
+    " 1,1600000,0.5,0.5,0.5,\r\n"
+    "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\n"
+    "eof\r\n";
+const std::string kImpozitar = " 1,0,1800000,0,18\r\neof\r\n";
+
+class Startup : public ::testing::Test {
+protected:
+    void SetUp() override { olm::resetState(); }
+};
+
+TEST_F(Startup, ReadsTheParametersAndSwapsTheFiles) {
+    put("Cuantum.txt", kCuantum);
+    put("Impozitar.txt", kImpozitar);
+    put("FF1.txt", "last year\r\n");
+    olm::platform::InstanceLock lock;
+
+    auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::Pornit);
+    EXPECT_EQ(r.mesaj, "");
+    EXPECT_EQ(olm::AnFiscal, 2002);
+    EXPECT_EQ(olm::Impozitar[0].procent, 18);
+    EXPECT_EQ(bytesOf("FF1_2001.txt"), "last year\r\n");
+    EXPECT_EQ(olm::TerminaLucrul(), "");
+    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+    EXPECT_TRUE(std::filesystem::exists("FF1_2002.txt"));
+}
+
+TEST_F(Startup, WithoutDeductionParametersNoDataFileIsTouched) {
+    put("Impozitar.txt", kImpozitar);
+    put("FF1.txt", "last year\r\n");
+    olm::platform::InstanceLock lock;
+
+    auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::FaraParametri);
+    EXPECT_NE(r.mesaj.find("Cuantum.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("FF1_2001.txt"));
+    EXPECT_FALSE(std::filesystem::exists("Repfisc.txt"));
+    EXPECT_FALSE(std::filesystem::exists("Rep_.txt"));
+    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+}
+
+TEST_F(Startup, AnUnreadableGridIsReportedButTheWorkGoesOn) {
+    put("Cuantum.txt", kCuantum);
+    put("Impozitar.txt", " 1,0,1800000,0,18\r\n"); // no "eof"
+    olm::platform::InstanceLock lock;
+
+    auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::Pornit);
+    EXPECT_NE(r.mesaj.find("mpozitar"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists("FF1.txt"));
+}
+
+TEST_F(Startup, ASecondInstanceOnTheSameDirectoryStopsBeforeAnyFile) {
+    put("Cuantum.txt", kCuantum);
+    put("Impozitar.txt", kImpozitar);
+    olm::platform::InstanceLock first;
+    ASSERT_TRUE(first.acquire());
+    olm::platform::InstanceLock second;
+
+    auto r = olm::PornesteLucrul(second);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::AltaInstanta);
+    EXPECT_EQ(olm::AnFiscal, 0);
+    EXPECT_FALSE(std::filesystem::exists("FF1.txt"));
+}
+
+} // namespace
