@@ -1,0 +1,184 @@
+#include "shared/backup.h"
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "shared/employer_record.h"
+#include "shared/record_line.h"
+#include "shared/state.h"
+
+#include <array>
+#include <filesystem>
+
+namespace olm {
+
+namespace files = platform::files;
+using platform::Icon;
+
+namespace {
+
+// The title of a message box that names no title of its own.
+constexpr const char* TitluProgram = "Olm";
+
+struct Pereche {
+    const char* lucru;  // the working file
+    const char* prefix; // the yearly copy's prefix
+};
+
+// In the order the files are saved and restored.
+constexpr std::array<Pereche, 4> Perechi{{
+    {"FF1.txt", "FF1_"},
+    {"FF2.txt", "FF2_"},
+    {"Deduceri.txt", "Ded_"},
+    {"Repfisc.txt", "Rep_"},
+}};
+
+std::string copieAn(const Pereche& p) { return std::string(p.prefix) + anFiscalText() + ".txt"; }
+
+// The subdirectory as the clerk is shown it: the working directory, the name
+// and a closing separator.
+std::string caleAfisata(const std::string& sub) {
+    return (std::filesystem::current_path() / sub).string() + "/";
+}
+
+std::string descriereEroare(const std::string& fisier, int numar) {
+    return fisier + " (eroare " + std::to_string(numar) + ")";
+}
+
+void adaugaLista(std::string& lista, const std::string& element) {
+    if (!lista.empty()) {
+        lista += ", ";
+    }
+    lista += element;
+}
+
+bool codCifre(const std::string& cod) {
+    if (cod.empty() || cod.size() > 13) {
+        return false;
+    }
+    for (char c : cod) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string subdirectorSalvare(const std::string& cod) {
+    return (cod.size() <= 10 ? "J" : "F") + cod;
+}
+
+bool SalvareDate() {
+    const std::string linie = files::readFirstLine("repfisc.txt").value_or("");
+    if (fataBlancuri(linie).empty()) {
+        platform::showMessage("Fisiere goale.", "", Icon::Exclamation);
+        return false;
+    }
+    const std::string cod = linie.substr(0, linie.find(','));
+    const std::string sub = subdirectorSalvare(cod);
+    const std::string cale = caleAfisata(sub);
+
+    // Each file is copied whole over its old copy, so a failed copy leaves
+    // the previous backup of that file as it was.
+    std::string esecuri;
+    int eroareDirector = 0;
+    if (cod.find('/') != std::string::npos) {
+        eroareDirector = platform::BadFileName; // a code that is not a single directory name
+    } else {
+        try {
+            files::makeDirectory(sub);
+        } catch (const platform::FileError& e) {
+            eroareDirector = e.number();
+        }
+    }
+    for (const auto& p : Perechi) {
+        if (eroareDirector != 0) {
+            adaugaLista(esecuri, descriereEroare(p.lucru, eroareDirector));
+            continue;
+        }
+        const std::string tinta = sub + "/" + copieAn(p);
+        try {
+            if (files::exists(p.lucru)) {
+                files::copy(p.lucru, tinta);
+            } else {
+                files::createEmpty(tinta); // a missing working file holds no data
+            }
+        } catch (const platform::FileError& e) {
+            adaugaLista(esecuri, descriereEroare(p.lucru, e.number()));
+        }
+    }
+    if (!esecuri.empty()) {
+        platform::showMessage("Salvarea nu a fost efectuata. Nu au putut fi copiate in subdirectorul " +
+                                  cale + " : " + esecuri + ".",
+                              "", Icon::Exclamation);
+        return false;
+    }
+
+    bool golite = false;
+    if (platform::askYesNo("Doriti sa stergeti fisierele text de date din directorul de lucru ?", "",
+                           Icon::None)) {
+        std::string negolite;
+        for (const char* nume : {"repfisc.txt", "ff1.txt", "ff2.txt", "deduceri.txt"}) {
+            try {
+                files::createEmpty(nume);
+                golite = true;
+            } catch (const platform::FileError& e) {
+                adaugaLista(negolite, descriereEroare(nume, e.number()));
+            }
+        }
+        CurataFisaI();
+        if (!negolite.empty()) {
+            platform::showMessage("Nu au putut fi sterse : " + negolite + ".", "", Icon::Exclamation);
+        }
+    }
+    platform::showMessage("Salvarea a fost efectuata in subdirectorul " + cale, " ", Icon::None);
+    return golite;
+}
+
+bool RestaurareDate() {
+    const std::string cod =
+        platform::dialogs().input("Dati CF/CNP angajator de restaurat : ", "", "").value_or("");
+    if (cod.empty()) {
+        platform::showMessage("Restaurarea nu a fost efectuata.", " ", Icon::None);
+        return false;
+    }
+    if (!codCifre(cod)) {
+        platform::showMessage("Cod incorect. Restaurarea nu a fost efectuata.", "", Icon::Exclamation);
+        return false;
+    }
+    const std::string sub = subdirectorSalvare(cod);
+    const std::string cale = caleAfisata(sub);
+    if (!files::directoryHasFiles(sub)) {
+        platform::showMessage("Subdirectorul " + cale + "din care se doreste restaurarea nu exista.",
+                              TitluProgram, Icon::None);
+        return false;
+    }
+
+    bool restaurat = false;
+    std::string esecuri;
+    for (const auto& p : Perechi) {
+        const std::string sursa = sub + "/" + copieAn(p);
+        if (!files::exists(sursa)) {
+            continue;
+        }
+        try {
+            files::copy(sursa, p.lucru);
+            restaurat = true;
+        } catch (const platform::FileError& e) {
+            adaugaLista(esecuri, descriereEroare(p.lucru, e.number()));
+        }
+    }
+    if (!esecuri.empty()) {
+        platform::showMessage("Restaurarea nu a fost efectuata pentru : " + esecuri + ".", "",
+                              Icon::Exclamation);
+    } else if (!restaurat) {
+        // The subdirectory holds files of other years only.
+        platform::showMessage("Restaurarea nu a fost efectuata.", " ", Icon::None);
+    } else {
+        platform::showMessage("Restaurarea a fost efectuata.", " ", Icon::None);
+    }
+    return restaurat;
+}
+
+} // namespace olm

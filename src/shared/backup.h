@@ -1,0 +1,32 @@
+#pragma once
+
+// Backup and restore of the four data files in a subdirectory of the working
+// directory named after the employer's code: "J" + code for a fiscal code (at
+// most 10 characters), "F" + code for a personal numeric code. The files keep
+// the names of the yearly copies of the fiscal year ("FF1_2002.txt",
+// "FF2_2002.txt", "Ded_2002.txt", "Rep_2002.txt").
+
+#include <string>
+
+namespace olm {
+
+// "J" + code or "F" + code.
+std::string subdirectorSalvare(const std::string& cod);
+
+// Copies the four working files into the employer's subdirectory, made when
+// missing; a missing working file is saved as an empty one. Every copy is
+// checked: when one fails, the clerk is told which files could not be saved,
+// the working files are kept and nothing is reported as done. Otherwise the
+// clerk is asked whether to empty the working files (and the employer's form).
+// Returns true when the working files were emptied (a caller holding sorted
+// copies of them must rebuild them).
+bool SalvareDate();
+
+// Asks for an employer's code (digits only, at most 13) and copies that
+// employer's saved files of the fiscal year over the working files, each one
+// atomically. A working file whose saved file is absent, or whose copy fails,
+// stays as it was; failed copies are reported instead of success. Returns true
+// when at least one working file was replaced.
+bool RestaurareDate();
+
+} // namespace olm

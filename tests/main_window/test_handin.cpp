@@ -1,0 +1,250 @@
+#include "main_window/diskette_handin.h"
+#include "platform/drive.h"
+#include "platform/file_error.h"
+#include "platform/files.h"
+#include "shared/state.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace olm {
+namespace {
+
+namespace files = platform::files;
+namespace fs = std::filesystem;
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+using testing::fakeClock;
+using testing::fakeDialogs;
+using Linii = std::vector<std::string>;
+
+// Keeps an environment variable as it was before the test.
+class Mediu {
+public:
+    explicit Mediu(const char* nume) : nume_(nume) {
+        if (const char* v = std::getenv(nume)) {
+            vechi_ = v;
+        }
+    }
+    ~Mediu() {
+        if (vechi_) {
+            ::setenv(nume_, vechi_->c_str(), 1);
+        } else {
+            ::unsetenv(nume_);
+        }
+    }
+    void seteaza(const std::string& v) { ::setenv(nume_, v.c_str(), 1); }
+    void sterge() { ::unsetenv(nume_); }
+
+private:
+    const char* nume_;
+    std::optional<std::string> vechi_;
+};
+
+class Handin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        AnFiscal = 2002;
+        drive_.sterge(); // the default: "discheta" in the working directory
+        files::writeLines("FF1.txt", {"fisa 1"});
+        files::writeLines("FF2.txt", {"fisa 2"});
+        files::writeLines("Deduceri.txt", {"deduceri"});
+        files::writeLines("Repfisc.txt", {"angajator"});
+    }
+
+    static Linii peDischeta(const std::string& dir = "discheta") {
+        Linii nume;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            nume.push_back(e.path().filename().string());
+        }
+        std::sort(nume.begin(), nume.end());
+        return nume;
+    }
+
+    Mediu drive_{"OLM_DRIVE_A"};
+    Mediu home_{"HOME"};
+};
+
+const Linii CopiiAn{"Ded_2002.txt", "FF1_2002.txt", "FF2_2002.txt", "Rep_2002.txt"};
+
+TEST_F(Handin, EmptiesTheDisketteAndCopiesTheWorkingFiles) {
+    fs::create_directories("discheta/pastrat");
+    files::writeLines("discheta/VECHI.TXT", {"altceva"});
+    files::writeLines("discheta/FF1_2002.txt", {"vechi"});
+    fakeDialogs().answer(Answer::Yes);
+
+    EXPECT_EQ(PredareDischeta(), RezultatPredare::Efectuata);
+
+    Linii asteptat = CopiiAn;
+    asteptat.push_back("pastrat"); // only the files of the root are deleted
+    std::sort(asteptat.begin(), asteptat.end());
+    EXPECT_EQ(peDischeta(), asteptat);
+    EXPECT_EQ(files::readLines("discheta/FF1_2002.txt"), (Linii{"fisa 1"}));
+    EXPECT_EQ(files::readLines("discheta/FF2_2002.txt"), (Linii{"fisa 2"}));
+    EXPECT_EQ(files::readLines("discheta/Ded_2002.txt"), (Linii{"deduceri"}));
+    EXPECT_EQ(files::readLines("discheta/Rep_2002.txt"), (Linii{"angajator"}));
+
+    const auto& m = fakeDialogs().messages;
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0].text, "Ati introdus discheta  ?");
+    EXPECT_EQ(m[0].title, "  ");
+    EXPECT_EQ(m[0].icon, Icon::None);
+    EXPECT_EQ(m[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(m[1].text, "Salvarea a fost efectuata.");
+    EXPECT_EQ(m[1].title, " ");
+    EXPECT_EQ(m[1].icon, Icon::None);
+    EXPECT_EQ(fakeClock().waits, (std::vector<double>{5}));
+}
+
+TEST_F(Handin, NoStillWaitsAndTouchesNothing) {
+    fs::create_directories("discheta");
+    files::writeLines("discheta/a.txt", {"ramane"});
+    fakeDialogs().answer(Answer::No);
+    EXPECT_EQ(PredareDischeta(), RezultatPredare::Neefectuata);
+    EXPECT_EQ(peDischeta(), (Linii{"a.txt"}));
+    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Salvarea nu a fost efectuata."}));
+    EXPECT_EQ(fakeDialogs().messages[1].title, " ");
+    EXPECT_EQ(fakeClock().waits, (std::vector<double>{5}));
+}
+
+TEST_F(Handin, NoDisketteLetsTheClerkGiveUp) {
+    fakeDialogs().answer(Answer::Yes);
+    fakeDialogs().answer(Answer::Retry);
+    fakeDialogs().answer(Answer::Cancel);
+    EXPECT_EQ(PredareDischeta(), RezultatPredare::Intrerupta);
+    const auto& m = fakeDialogs().messages;
+    ASSERT_EQ(m.size(), 3u);
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_EQ(m[i].text, "Eroare 71. Nu ati introdus discheta in unitate .");
+        EXPECT_EQ(m[i].title, "  ");
+        EXPECT_EQ(m[i].icon, Icon::Exclamation);
+        EXPECT_EQ(m[i].buttons, Buttons::RetryCancel);
+    }
+    EXPECT_EQ(fakeClock().waits, (std::vector<double>{20, 20}));
+    EXPECT_FALSE(fs::exists("discheta"));
+}
+
+// The clerk puts the diskette in when told it is missing, then retries.
+class DialogsCuDischeta : public testing::FakeDialogs {
+public:
+    Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override {
+        messages.push_back({text, title, icon, buttons});
+        if (text.starts_with("Eroare 71")) {
+            fs::create_directories("discheta");
+            return Answer::Retry;
+        }
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+};
+
+TEST_F(Handin, RetryAfterTheDisketteIsInContinues) {
+    DialogsCuDischeta dialogs;
+    platform::setDialogs(&dialogs);
+    const auto rezultat = PredareDischeta();
+    platform::setDialogs(&fakeDialogs());
+    EXPECT_EQ(rezultat, RezultatPredare::Efectuata);
+    EXPECT_EQ(peDischeta(), CopiiAn);
+    EXPECT_EQ(dialogs.texts(), (Linii{"Ati introdus discheta  ?", "Eroare 71. Nu ati introdus discheta in unitate .",
+                                      "Salvarea a fost efectuata."}));
+    EXPECT_EQ(fakeClock().waits, (std::vector<double>{20, 5}));
+}
+
+// Files on the diskette may not grow past a few bytes while it is alive.
+class DischetaMica {
+public:
+    explicit DischetaMica(rlim_t octeti) {
+        vecheSemnal_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &vechi_);
+        rlimit nou = vechi_;
+        nou.rlim_cur = octeti;
+        ::setrlimit(RLIMIT_FSIZE, &nou);
+    }
+    ~DischetaMica() {
+        ::setrlimit(RLIMIT_FSIZE, &vechi_);
+        std::signal(SIGXFSZ, vecheSemnal_);
+    }
+
+private:
+    rlimit vechi_{};
+    void (*vecheSemnal_)(int) = nullptr;
+};
+
+TEST_F(Handin, AFullDisketteKeepsTheCopiesMadeBeforeIt) {
+    fs::create_directories("discheta");
+    files::writeLines("FF2.txt", Linii(200, std::string(100, '2')));
+    fakeDialogs().answer(Answer::Yes);
+    RezultatPredare rezultat;
+    {
+        DischetaMica dischetaMica(4096);
+        rezultat = PredareDischeta();
+    }
+    EXPECT_EQ(rezultat, RezultatPredare::Intrerupta);
+    EXPECT_EQ(peDischeta(), (Linii{"FF1_2002.txt"}));
+    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Eroare 61. Discheta plina. "}));
+    EXPECT_EQ(fakeDialogs().messages[1].icon, Icon::Exclamation);
+    EXPECT_EQ(fakeDialogs().messages[1].title, "  ");
+    EXPECT_EQ(fakeClock().waits, (std::vector<double>{20}));
+}
+
+TEST_F(Handin, AMissingWorkingFileEndsWithItsErrorNumber) {
+    fs::create_directories("discheta");
+    files::remove("Deduceri.txt");
+    fakeDialogs().answer(Answer::Yes);
+    EXPECT_EQ(PredareDischeta(), RezultatPredare::Intrerupta);
+    EXPECT_EQ(peDischeta(), (Linii{"FF1_2002.txt", "FF2_2002.txt"}));
+    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Eroare 53."}));
+}
+
+TEST_F(Handin, TheDriveIsTheDirectoryOfTheEnvironmentVariable) {
+    const fs::path altundeva = fs::current_path() / "unitate";
+    fs::create_directories(altundeva);
+    drive_.seteaza(altundeva.string());
+    fakeDialogs().answer(Answer::Yes);
+    EXPECT_EQ(PredareDischeta(), RezultatPredare::Efectuata);
+    EXPECT_EQ(peDischeta(altundeva.string()), CopiiAn);
+    EXPECT_EQ(platform::drive::pathOf("ff1_2002.TXT"), (altundeva / "FF1_2002.txt").string());
+}
+
+TEST_F(Handin, TheWorkingAndHomeDirectoriesAreNeverEmptied) {
+    fs::create_directories("acasa");
+    files::writeLines("acasa/personal.txt", {"nu se sterge"});
+    home_.seteaza((fs::current_path() / "acasa").string());
+    for (const std::string& unitate : {std::string("."), (fs::current_path() / "acasa").string(),
+                                       (fs::current_path() / "acasa" / ".." / ".").string()}) {
+        drive_.seteaza(unitate);
+        fakeDialogs().answer(Answer::Yes);
+        EXPECT_EQ(PredareDischeta(), RezultatPredare::Intrerupta) << unitate;
+        EXPECT_EQ(fakeDialogs().messages.back().text, "Eroare 52. Discheta defecta.");
+    }
+    EXPECT_TRUE(files::exists("acasa/personal.txt"));
+    EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"fisa 1"}));
+}
+
+TEST_F(Handin, AWriteProtectedDisketteCannotBeAccessed) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not hold for root";
+    }
+    fs::create_directories("discheta");
+    fs::permissions("discheta", fs::perms::owner_read | fs::perms::owner_exec);
+    fakeDialogs().answer(Answer::Yes);
+    const auto rezultat = PredareDischeta();
+    fs::permissions("discheta", fs::perms::owner_all);
+    EXPECT_EQ(rezultat, RezultatPredare::Intrerupta);
+    EXPECT_EQ(fakeDialogs().messages.back().text, "Eroare 75.");
+}
+
+} // namespace
+} // namespace olm

@@ -1,0 +1,122 @@
+#include "main_window/regularised_table.h"
+#include "platform/files.h"
+#include "shared/record_line.h"
+#include "shared/state.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace olm {
+namespace {
+
+namespace files = platform::files;
+namespace fs = std::filesystem;
+using testing::fakeDialogs;
+using testing::fakePrinter;
+using testing::fakeTextViewer;
+using Linii = std::vector<std::string>;
+
+// The expected tables, written by hand from the table's layout.
+Linii asteptat(const std::string& nume) {
+    return files::readLines((fs::path(__FILE__).parent_path() / "data" / nume).string());
+}
+
+struct Sume {
+    std::string retinut, venitAnual, impozitAnual, ramas, restituit;
+};
+
+std::string fisa1(const std::string& cod, const std::string& nume, const std::string& prenume,
+                  const std::string& marcaReg, const Sume& s) {
+    std::vector<std::string> v(86);
+    v[0] = cod;
+    v[1] = nume;
+    v[2] = prenume;
+    v[3] = "IASI";
+    v[4] = "IASI";
+    v[14] = marcaReg;
+    v[46] = "1000000"; // income of January, not in the table
+    v[73] = s.retinut;
+    v[76] = "99";      // VI.3, not in the table
+    v[79] = s.venitAnual;
+    v[80] = s.impozitAnual;
+    v[81] = s.ramas;
+    v[82] = s.restituit;
+    v[85] = "7";
+    return unesteCampuri(v, structuraFf1());
+}
+
+class RegularisedTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        AnFiscal = 2002;
+        files::writeLines("Repfisc.txt", {"19,1,#SC ALFA SRL#,##,##,#IASI#,#IASI#,#LAPUSNEANU#,#10#,700000,"
+                                          "##,##,##,##,,#0232111222#,##"});
+    }
+};
+
+TEST_F(RegularisedTable, RowsInAlphabeticalOrderWithTheirTotals) {
+    files::writeLines("FF1.txt", {
+        fisa1("1800101221144", "POPESCU", "ION", "X", {"6400000", "30000000", "6300000", "", "100000"}),
+        fisa1("1550404000004", "IONESCU", "GHEORGHE", "", {"900000", "7000000", "900000", "", ""}),
+        fisa1("2850606000006", "VASILESCU-DUMITRESCU", "ELENA-GABRIELA-IOAN", "X",
+              {"500000", "4000000", "450000", "", "50000"}),
+        fisa1("2650303000003", "albu", "ana maria", " x ", {"1450000", "12000000", "1500000", "50000", "0"}),
+        fisa1("1700202000002", "POPESCU", "ION", "X", {"1000000", "8000000", "1200000", "200000", ""}),
+        fisa1("1650505000005", "CONSTANTINESCU-PRIBEAGU", "ALEXANDRU-MIHAITA", "X",
+              {"2000000", "10000000", "2000000", "", ""}),
+    });
+    ScrieTabel5();
+    const Linii tabel = files::readLines("tab5.txt");
+    const Linii dorit = asteptat("tab5_regularizate.txt");
+    ASSERT_EQ(tabel.size(), dorit.size());
+    for (std::size_t i = 0; i < dorit.size(); ++i) {
+        EXPECT_EQ(tabel[i], dorit[i]) << "line " << i + 1;
+    }
+    EXPECT_EQ(TotVenitAnual, 64000000);
+    EXPECT_EQ(TotRestituit, 150000);
+    EXPECT_EQ(files::readLines("Ff1R.txt").size(), 5u);
+    EXPECT_EQ(files::readLines("ff1_sort.txt").size(), 6u);
+    EXPECT_EQ(TitluLista, "1 regularizate (tabel V)");
+    EXPECT_EQ(TipLista, "R");
+}
+
+TEST_F(RegularisedTable, NoRegularisedSheetShowsZeroTotalsAndIsViewedAndPrinted) {
+    files::writeLines("FF1.txt", {fisa1("1550404000004", "IONESCU", "GHEORGHE", "", {"1", "2", "3", "4", "5"})});
+    TabelFise1Regularizate();
+    EXPECT_EQ(files::readLines("tab5.txt"), asteptat("tab5_fara_regularizate.txt"));
+
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_EQ(fakeDialogs().messages[0].text, "NotePad este folosit numai pentru vizualizare. In fereastra Print "
+                                              "puteti da OK pentru listare la imprimanta.");
+    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    EXPECT_EQ(fakeDialogs().messages[0].title, "");
+    EXPECT_EQ(fakeTextViewer().shown, (Linii{"tab5.txt"}));
+    ASSERT_EQ(fakePrinter().jobs.size(), 1u);
+    EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 7);
+    EXPECT_EQ(fakePrinter().jobs[0].pages[0], asteptat("tab5_fara_regularizate.txt"));
+}
+
+TEST_F(RegularisedTable, ASortedFileLeftBehindDoesNotStandInForMissingSheets) {
+    files::writeLines("ff1_sort.txt",
+                      {fisa1("1800101221144", "POPESCU", "ION", "X", {"1", "2", "3", "4", "5"})});
+    ScrieTabel5();
+    EXPECT_EQ(files::readLines("tab5.txt"), asteptat("tab5_fara_regularizate.txt"));
+}
+
+TEST_F(RegularisedTable, AnErrorIsShownAndNothingIsViewedOrPrinted) {
+    fs::create_directories("tab5.txt");
+    TabelFise1Regularizate();
+    EXPECT_EQ(fakeDialogs().texts().back(), "Eroare 75.");
+    EXPECT_TRUE(fakeTextViewer().shown.empty());
+    EXPECT_TRUE(fakePrinter().jobs.empty());
+}
+
+} // namespace
+} // namespace olm

@@ -1,0 +1,140 @@
+#include "platform/files.h"
+#include "shared/listing_header.h"
+#include "shared/record_line.h"
+#include "shared/state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace olm {
+namespace {
+
+namespace files = platform::files;
+using Linii = std::vector<std::string>;
+
+class ListingHeader : public ::testing::Test {
+protected:
+    void SetUp() override { resetState(); }
+
+    // The block as written into a listing file, read back.
+    Linii antet() {
+        files::AtomicWriter f("lista.txt");
+        ScrieAntetAngajator(f, 132);
+        f.commit();
+        return files::readLines("lista.txt");
+    }
+};
+
+// An employer line from its 17 values.
+std::string angajator(const std::vector<std::string>& v) { return unesteCampuri(v, structuraRepfisc()); }
+
+TEST_F(ListingHeader, FirmInTheCapitalWithSectorAndNoPostalCode) {
+    files::writeLines("Repfisc.txt",
+                      {angajator({"19", "1", "SC ALFA, BETA SRL", "", "", "Bucuresti", "ILFOV",
+                                  "LIPSCANI", "5", "0", "0", "", "2", "", "3", "021555", ""})});
+    ContorLinii = 10;
+    EXPECT_EQ(antet(), (Linii{
+                           "1 - cod de inregistrare fiscala/ cod unic de inregistrare",
+                           "Cod angajator : 19",
+                           "Denumire      : SC ALFA, BETA SRL",
+                           "Adresa        : Bucuresti,str.LIPSCANI,nr.5,bl.0,et.2,sect.3",
+                           "Telefon : 021555",
+                       }));
+    EXPECT_EQ(ContorLinii, 15);
+}
+
+TEST_F(ListingHeader, PersonOutsideTheCapitalWithEveryAddressPart) {
+    files::writeLines("Repfisc.txt",
+                      {angajator({"1800101221144", "2", "", "POPESCU", "ION", "TURDA", "CLUJ", "",
+                                  "", "401100", "B2", "C", "4", "7", "0", "", "a@b.ro"})});
+    EXPECT_EQ(antet(), (Linii{
+                           "2 - cod numeric personal/ numar de identificare fiscala",
+                           "Cod angajator : 1800101221144",
+                           "Nume,prenume  : POPESCU ION",
+                           "Adresa        : TURDA,jud.CLUJ,str.,nr.,cod postal 401100,bl.B2,sc.C,et.4,ap.7",
+                           " , E-mail : a@b.ro",
+                       }));
+}
+
+TEST_F(ListingHeader, LongValuesRunOnLinesOf63) {
+    const std::string nume63(63, 'N');
+    const std::string localitate(60, 'L');
+    files::writeLines("Repfisc.txt", {angajator({"19", "1", nume63 + nume63, "", "", localitate, "",
+                                                 "", "", "", "", "", "", "", "", "7", "e"})});
+    const std::string adresa = localitate + ",jud.,str.,nr.";
+    ASSERT_EQ(adresa.size(), 74u);
+    const std::string blanc(16, ' ');
+    EXPECT_EQ(antet(), (Linii{
+                           "1 - cod de inregistrare fiscala/ cod unic de inregistrare",
+                           "Cod angajator : 19",
+                           "Denumire      : " + nume63,
+                           blanc + nume63,
+                           blanc, // a name of exactly 126 characters ends with blanks alone
+                           "Adresa        : " + adresa.substr(0, 63),
+                           blanc + adresa.substr(63),
+                           "Telefon : 7 , E-mail : e",
+                       }));
+    EXPECT_EQ(ContorLinii, 8);
+}
+
+TEST_F(ListingHeader, NoEmployerIsOneCountedLine) {
+    ContorLinii = 3;
+    EXPECT_EQ(antet(), (Linii{"Nu sunt date despre angajator"})); // missing file
+    files::createEmpty("REPFISC.TXT");
+    EXPECT_EQ(antet(), (Linii{"Nu sunt date despre angajator"})); // empty file
+    EXPECT_EQ(ContorLinii, 5);
+}
+
+// --- The filter of regularised sheets ---------------------------------------
+
+std::string fisa1(const std::string& cod, const std::string& marcaReg) {
+    std::vector<std::string> v(86);
+    v[0] = cod;
+    v[1] = "NUME, CU VIRGULA";
+    v[2] = "PRENUME";
+    v[14] = marcaReg;
+    v[85] = "9";
+    return unesteCampuri(v, structuraFf1());
+}
+
+class RegularisedFilter : public ListingHeader {
+protected:
+    void SetUp() override {
+        ListingHeader::SetUp();
+        files::writeLines("Ff1_sort.txt", sursa);
+        FisierSursa = "Ff1_sort.txt";
+        FisierDest = "Ff1R.txt";
+        files::writeLines("ff1r.txt", {"o copie veche"});
+    }
+    const Linii sursa{fisa1("1", "X"), fisa1("2", ""), fisa1("3", " x "), fisa1("4", "XX"),
+                      fisa1("5", "X")};
+};
+
+TEST_F(RegularisedFilter, KeepsTheRegularisedOrTheOthersInOrder) {
+    TipLista = "R";
+    FiltreazaFF1();
+    EXPECT_EQ(files::readLines("Ff1R.txt"), (Linii{sursa[0], sursa[2], sursa[4]}));
+    EXPECT_EQ(CodAngajat, "5");
+
+    TipLista = "N";
+    FiltreazaFF1();
+    EXPECT_EQ(files::readLines("Ff1R.txt"), (Linii{sursa[1], sursa[3]}));
+}
+
+TEST_F(RegularisedFilter, AnyOtherSelectionOrAMissingSourceGivesAnEmptyCopy) {
+    TipLista = "T";
+    FiltreazaFF1();
+    EXPECT_TRUE(files::exists("Ff1R.txt"));
+    EXPECT_TRUE(files::isEmpty("Ff1R.txt"));
+
+    files::writeLines("Ff1R.txt", {"o copie veche"});
+    TipLista = "R";
+    FisierSursa = "lipsa.txt";
+    FiltreazaFF1();
+    EXPECT_TRUE(files::isEmpty("Ff1R.txt"));
+}
+
+} // namespace
+} // namespace olm
