@@ -1,2 +1,16 @@
+// Olm: the yearly income-tax sheets of an employer's employees.
+
+#include "main_window/intro_form.h"
+
 #include <QApplication>
-int main(int argc, char** argv) { QApplication app(argc, argv); return 0; }
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationName("Olm");
+    // The main window ends the program; the text viewers do not keep it alive.
+    app.setQuitOnLastWindowClosed(false);
+    if (!olm::Main()) {
+        return 0;
+    }
+    return app.exec();
+}

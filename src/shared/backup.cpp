@@ -1,4 +1,5 @@
 #include "shared/backup.h"
+#include "shared/program_title.h"
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -15,9 +16,6 @@ namespace files = platform::files;
 using platform::Icon;
 
 namespace {
-
-// The title of a message box that names no title of its own.
-constexpr const char* TitluProgram = "Olm";
 
 struct Pereche {
     const char* lucru;  // the working file

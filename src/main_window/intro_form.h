@@ -1,0 +1,64 @@
+#pragma once
+
+// The main window: a menu of buttons from which the clerk reaches every
+// function of the program. Loading it starts the work on the data files
+// (instance lock, parameter files, yearly swap); closing it ends the program
+// after the other windows have closed and the yearly copies are written.
+
+#include "main_window/startup.h"
+#include "platform/controls.h"
+
+#include <memory>
+
+namespace olm {
+
+class Intro : public platform::SingleForm<Intro> {
+public:
+    // How the start-up went (read by Main before the window is shown).
+    const RezultatPornire& pornire() const { return pornire_; }
+
+    // The controls, named as the clerk's manual and the other windows know them.
+    std::unique_ptr<platform::Picture> Fundal; // the background gradient
+    std::unique_ptr<platform::Button> Command1, Command3, Command5, Command2, Command11, Tabel5;
+    std::unique_ptr<platform::CheckBox> Check1;
+    std::unique_ptr<platform::Button> But_salvari, b_salv, b_rest, Command10, Command8, Command6,
+        Command9, Command7;
+    std::unique_ptr<platform::Label> Label1, Label2, Label3, Label4, Label5;
+    std::unique_ptr<platform::Picture> Image1;
+
+    // The commands, as the buttons run them.
+    void Command1_Click();
+    void Tabel5_Click();
+    void Check1_Click();
+    void But_salvari_Click();
+    void b_salv_Click();
+    void b_rest_Click();
+    void Command10_Click();
+    void Command8_Click();
+    void Command7_Click();
+
+    // The alphabetical copies are dropped before a command that changes or
+    // hands in the data: unticking runs the box's own handler.
+    void debifeazaSortare();
+
+private:
+    friend class platform::SingleForm<Intro>;
+    Intro();
+
+    void formLoad() override;
+    void formUnload(bool& cancel) override;
+
+    void construiesteControale();
+    static void deseneazaFundal(QPainter& p, const QRect& r);
+
+    platform::InstanceLock lock_;
+    RezultatPornire pornire_;
+    bool inchidere_ = false;
+};
+
+// The start of the program: fills the county table, sets the bound of the tax
+// grid, loads the main window (which swaps the files) and shows it. Returns
+// false when the program must end at once (another instance, no parameters).
+bool Main();
+
+} // namespace olm

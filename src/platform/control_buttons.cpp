@@ -1,0 +1,168 @@
+#include "platform/control_buttons.h"
+
+#include "platform/control_widgets.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace olm::platform {
+
+namespace {
+
+// A check box whose click never leads to the greyed state.
+class TwoWayCheckBox : public Hooked<QCheckBox> {
+public:
+    using Hooked<QCheckBox>::Hooked;
+
+protected:
+    void nextCheckState() override {
+        setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+};
+
+} // namespace
+
+Button::Button(Parent parent, const Geometry& g, const std::string& caption, const std::optional<Font>& font)
+    : Control(parent, new Hooked<QPushButton>(parent.widget())), caption_(caption) {
+    pushButton()->setAutoDefault(false);
+    QObject::connect(pushButton(), &QPushButton::clicked, this, [this] { fire(click_); });
+    ready(g, font);
+    showCaption();
+}
+
+QPushButton* Button::pushButton() const { return static_cast<QPushButton*>(widget()); }
+
+std::string Button::caption() const { return caption_; }
+
+void Button::setCaption(const std::string& text) {
+    caption_ = text;
+    showCaption();
+}
+
+void Button::setWordWrap(bool on) {
+    wordWrap_ = on;
+    showCaption();
+}
+
+void Button::widgetEvent(QEvent* e) {
+    if ((e->type() == QEvent::Resize && widget()->width() != wrappedWidth_) || e->type() == QEvent::FontChange) {
+        showCaption();
+    }
+}
+
+// Breaks the caption at runs of blanks so that each line fits the button;
+// a word wider than the button keeps a line of its own.
+void Button::showCaption() {
+    QPushButton* b = pushButton();
+    wrappedWidth_ = b->width();
+    const QString caption = qtext(caption_);
+    if (!wordWrap_) {
+        b->setText(caption);
+        return;
+    }
+    const QFontMetrics metrics(b->font());
+    const int room = b->width() - 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin) - 4;
+    auto width = [&](const QString& s) {
+        QString shown = s;
+        shown.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+        return metrics.horizontalAdvance(shown.replace(QLatin1String("\x01"), QLatin1String("&")));
+    };
+    QStringList lines;
+    for (const QString& given : caption.split(QLatin1Char('\n'))) {
+        QString line;
+        qsizetype i = 0;
+        while (i < given.size()) {
+            qsizetype start = i;
+            while (i < given.size() && given[i] == QLatin1Char(' ')) {
+                ++i;
+            }
+            const QString blanks = given.mid(start, i - start);
+            start = i;
+            while (i < given.size() && given[i] != QLatin1Char(' ')) {
+                ++i;
+            }
+            const QString word = given.mid(start, i - start);
+            if (!line.isEmpty() && !word.isEmpty() && width(line + blanks + word) > room) {
+                lines.append(line);
+                line = word;
+            } else {
+                line += blanks + word;
+            }
+        }
+        lines.append(line);
+    }
+    b->setText(lines.join(QLatin1Char('\n')));
+}
+
+void Button::click() { pushButton()->click(); }
+
+bool Button::enterClicks() {
+    click();
+    return true;
+}
+
+CheckBox::CheckBox(Parent parent, const Geometry& g, const std::string& caption, const std::optional<Font>& font)
+    : Control(parent, new TwoWayCheckBox(qtext(caption), parent.widget())) {
+    QObject::connect(checkBox(), &QCheckBox::stateChanged, this, [this](int) { fire(click_); });
+    ready(g, font);
+}
+
+QCheckBox* CheckBox::checkBox() const { return static_cast<QCheckBox*>(widget()); }
+
+int CheckBox::value() const {
+    switch (checkBox()->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+void CheckBox::setValue(int v) {
+    checkBox()->setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+std::string CheckBox::caption() const { return bytes(checkBox()->text()); }
+
+void CheckBox::setCaption(const std::string& text) { checkBox()->setText(qtext(text)); }
+
+OptionButton::OptionButton(Parent parent, const Geometry& g, const std::string& caption,
+                           const std::optional<Font>& font)
+    : Control(parent, new Hooked<QRadioButton>(qtext(caption), parent.widget())) {
+    // Qt keeps the group exclusive among the radio buttons of one parent.
+    radioButton()->setAutoExclusive(true);
+    QObject::connect(radioButton(), &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            fire(click_);
+        }
+    });
+    ready(g, font);
+}
+
+QRadioButton* OptionButton::radioButton() const { return static_cast<QRadioButton*>(widget()); }
+
+bool OptionButton::value() const { return radioButton()->isChecked(); }
+
+void OptionButton::setValue(bool on) {
+    QRadioButton* r = radioButton();
+    if (on) {
+        r->setChecked(true);
+    } else if (r->isChecked()) {
+        // An exclusive group never unchecks its chosen button by itself.
+        r->setAutoExclusive(false);
+        r->setChecked(false);
+        r->setAutoExclusive(true);
+    }
+}
+
+std::string OptionButton::caption() const { return bytes(radioButton()->text()); }
+
+void OptionButton::setCaption(const std::string& text) { radioButton()->setText(qtext(text)); }
+
+} // namespace olm::platform

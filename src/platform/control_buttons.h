@@ -1,0 +1,83 @@
+#pragma once
+
+// Command buttons, check boxes and option buttons. Their captions take "&"
+// before the access key ("&Ok"); "&&" shows one "&".
+
+#include "platform/control.h"
+
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+namespace olm::platform {
+
+class Button : public Control {
+public:
+    Button(Parent parent, const Geometry& g, const std::string& caption = {},
+           const std::optional<Font>& font = {});
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    // A caption too wide for the button breaks into lines at its blanks (on
+    // unless switched off).
+    void setWordWrap(bool on);
+    // The clerk's click, the access key, Space, and Enter while it has the focus.
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    // Clicks it from the program, as the clerk would; a disabled button does nothing.
+    void click();
+    QPushButton* pushButton() const;
+
+protected:
+    bool enterClicks() override;
+    void widgetEvent(QEvent* e) override;
+
+private:
+    void showCaption();
+    std::string caption_;
+    bool wordWrap_ = true;
+    int wrappedWidth_ = -1;
+    std::function<void()> click_;
+};
+
+// Value 0 unticked, 1 ticked, 2 greyed. Every change of the value, by the
+// clerk or by the program, runs the click handler; setting the value it
+// already has runs nothing. The clerk's click ticks an unticked or greyed box
+// and unticks a ticked one.
+class CheckBox : public Control {
+public:
+    CheckBox(Parent parent, const Geometry& g, const std::string& caption = {},
+             const std::optional<Font>& font = {});
+    int value() const;
+    void setValue(int v);
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    QCheckBox* checkBox() const;
+
+private:
+    std::function<void()> click_;
+};
+
+// The option buttons with one parent (a frame, or the form itself) form a
+// group in which at most one is chosen. Choosing one, by the clerk or by the
+// program, clears the others and runs its click handler; choosing the one
+// already chosen runs nothing. The program may also clear every button of a
+// group, which runs nothing.
+class OptionButton : public Control {
+public:
+    OptionButton(Parent parent, const Geometry& g, const std::string& caption = {},
+                 const std::optional<Font>& font = {});
+    bool value() const;
+    void setValue(bool on);
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    void onClick(std::function<void()> handler) { click_ = std::move(handler); }
+    QRadioButton* radioButton() const;
+
+private:
+    std::function<void()> click_;
+};
+
+} // namespace olm::platform

@@ -1,0 +1,82 @@
+#include "platform/control_items.h"
+
+#include <algorithm>
+
+namespace olm::platform {
+
+namespace {
+
+unsigned char folded(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
+}
+
+} // namespace
+
+bool itemTextLess(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return folded(x) < folded(y); });
+}
+
+ItemList::Placement ItemList::settle() {
+    Placement p;
+    const std::size_t old = items_.size();
+    p.moved.resize(old);
+    for (std::size_t i = 0; i < old; ++i) {
+        p.moved[i] = static_cast<int>(i);
+    }
+    p.first = static_cast<int>(old);
+    if (pending_.empty()) {
+        return p;
+    }
+    if (!sorted_) {
+        items_.insert(items_.end(), std::make_move_iterator(pending_.begin()),
+                      std::make_move_iterator(pending_.end()));
+        pending_.clear();
+        return p;
+    }
+    auto less = [](const ListItem& x, const ListItem& y) { return itemTextLess(x.text, y.text); };
+    std::stable_sort(pending_.begin(), pending_.end(), less);
+    // Merge: on a tie the item already there comes first.
+    std::vector<ListItem> merged;
+    merged.reserve(old + pending_.size());
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < old || j < pending_.size()) {
+        if (j < pending_.size() && (i == old || less(pending_[j], items_[i]))) {
+            if (j == 0) {
+                p.first = static_cast<int>(merged.size());
+            }
+            merged.push_back(std::move(pending_[j++]));
+        } else {
+            p.moved[i] = static_cast<int>(merged.size());
+            merged.push_back(std::move(items_[i++]));
+        }
+    }
+    items_ = std::move(merged);
+    pending_.clear();
+    return p;
+}
+
+void ItemList::remove(int i) {
+    if (valid(i)) {
+        items_.erase(items_.begin() + i);
+    }
+}
+
+void ItemList::clear() {
+    items_.clear();
+    pending_.clear();
+}
+
+int ItemList::find(const std::string& text) const {
+    for (int i = 0; i < count(); ++i) {
+        const std::string& t = at(i).text;
+        if (t.size() == text.size() && !itemTextLess(t, text) && !itemTextLess(text, t)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace olm::platform

@@ -1,0 +1,75 @@
+#pragma once
+
+// Text boxes and labels.
+
+#include "platform/control.h"
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+
+namespace olm::platform {
+
+// A one-line text box. While it has the focus it shows the system's highlight
+// colours, and taking the focus selects its whole text (switchable). A
+// disabled box is shown but never takes the focus.
+class TextBox : public Control {
+public:
+    TextBox(Parent parent, const Geometry& g, const std::optional<Font>& font = {});
+    ~TextBox() override;
+
+    std::string text() const;
+    // Text set by the program stays whole, whatever the maximum length.
+    void setText(const std::string& text);
+    // Typing, pasting and setText all report a change of the text.
+    void onChange(std::function<void()> handler) { change_ = std::move(handler); }
+
+    // Limits what the clerk types or pastes (0: no limit). A longer text set
+    // by the program stays whole and can still be shortened.
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int length) { maxLength_ = length; }
+    // Characters the clerk cannot type or paste; they are dropped.
+    void setRefusedCharacters(const std::string& chars) { refused_ = chars; }
+    // Turns the text to upper case (ASCII letters) when the box is left.
+    void setUpperCaseOnLeaving(bool on) { upperOnLeaving_ = on; }
+    void setSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
+    void setAlignment(Align a);
+
+    void selectAll();
+    std::string selectedText() const;
+    QLineEdit* lineEdit() const;
+
+protected:
+    void entering() override;
+    void leaving() override;
+    bool highlightable() const override { return true; }
+
+private:
+    friend class TypingFilter;
+    // What the clerk's edit may leave of the text, given the text before it.
+    QString filterEdit(const QString& before, const QString& after, int& cursor) const;
+
+    std::function<void()> change_;
+    int maxLength_ = 0;
+    std::string refused_;
+    bool upperOnLeaving_ = false;
+    bool selectAllOnFocus_ = true;
+    bool programSets_ = false; // the program's own setText: nothing filtered
+    QString last_;             // the text before the edit being checked
+};
+
+// A label: a caption the clerk cannot change. "&" shows as it is.
+class Label : public Control {
+public:
+    Label(Parent parent, const Geometry& g, const std::string& caption = {},
+          const std::optional<Font>& font = {});
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    void setAlignment(Align a);
+    void setWordWrap(bool on);
+    QLabel* label() const;
+};
+
+} // namespace olm::platform

@@ -1,0 +1,152 @@
+#pragma once
+
+// A form: one top-level window of the program, always modeless, with its
+// controls as members. Each form class has one global instance, created on
+// first use by SingleForm<T>::instance(); unloading destroys it, so the next
+// use starts again from the designed state. Hiding is not unloading.
+//
+// The form keeps the focus as the program sees it (see Control): the control
+// that last reported "got focus", the Enter order, and the highlight of the
+// text box that has the focus.
+
+#include <QObject>
+#include <QPointer>
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace olm::platform {
+
+class Control;
+struct Font;
+class FormWindow;
+
+class Form : public QObject {
+public:
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // The window, for tests and for placing dialogs over it.
+    QWidget* widget() const;
+
+    // Shows the window, raises and activates it. Loading does not show.
+    void show();
+    void hide();
+    bool visible() const;
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    void setSize(int width, int height);
+    void setFont(const Font& font); // the default of every control on the form
+
+    // The fixed order in which Enter moves the focus: from a control in the
+    // list to the next one that can take the focus (disabled and hidden ones
+    // skipped), after the last back to the first. Enter in a control whose key
+    // handler used the key up, or moved the focus itself, moves nothing.
+    void setEnterOrder(std::vector<Control*> order);
+    // The Tab order (by default the order in which the controls were made).
+    void setTabOrder(const std::vector<Control*>& order);
+    // Moves the focus from a control to the next of the Enter order.
+    bool focusNext(const Control& from);
+    // Moves the focus to the first of these that can take it; false if none.
+    bool focusFirstAvailable(const std::vector<Control*>& candidates);
+    // The control that has the focus as the program sees it, or none.
+    Control* activeControl() const { return current_; }
+
+    // Runs the unload handler; unless it cancels, hides the window and
+    // destroys the form once the current handler has returned. A form may
+    // unload itself from its own handlers. False when cancelled.
+    bool unload();
+    bool unloaded() const { return unloaded_; }
+    // Every form loaded and not unloaded, in the order they were loaded.
+    static std::vector<Form*> loadedForms();
+
+protected:
+    Form();
+
+    // Runs once, right after the form is made (its controls in their
+    // designed state), before it is first shown.
+    virtual void formLoad() {}
+    // Runs when the program unloads the form or the clerk closes its window;
+    // setting cancel keeps the form (and its window open).
+    virtual void formUnload(bool& cancel) { (void)cancel; }
+    // The window gains or loses the activation.
+    virtual void formActivate() {}
+    virtual void formDeactivate() {}
+
+    // Drops the global instance pointer (SingleForm).
+    virtual void forget() {}
+    void runLoad();
+
+private:
+    friend class Control;
+    friend class FormWindow;
+
+    // A control going away.
+    void remove(Control* c);
+
+    // Focus bookkeeping, from the controls' widgets.
+    void focusIn(Control& c, int reason);
+    void focusOut(Control& c, int reason);
+    void moveFocusTo(Control& c);
+    void report(Control& c, bool got);
+    void setHighlighted(Control* c);
+    // Enter key not used by the control's handler.
+    bool enterPressed(Control& c);
+
+    void closeRequested(bool& accepted);
+    void activationChanged(bool active);
+
+    QPointer<FormWindow> window_;
+    std::vector<Control*> enterOrder_;
+    Control* current_ = nullptr;     // has the focus as the program sees it
+    Control* deferred_ = nullptr;    // reached while a focus callback ran
+    Control* highlighted_ = nullptr; // shows the focus colours
+    int callbacks_ = 0;              // focus callbacks running
+    unsigned focusRequests_ = 0;     // setFocus calls, to see a handler move the focus
+    bool inUnload_ = false;
+    bool unloaded_ = false;
+};
+
+// The one global instance of a form class T (class T : public SingleForm<T>).
+// Make T's constructor private and befriend SingleForm<T>.
+template <class T>
+class SingleForm : public Form {
+public:
+    // The instance, created and loaded on first use.
+    static T& instance() {
+        if (!instance_) {
+            instance_ = new T();
+            instance_->runLoad();
+        }
+        return *instance_;
+    }
+    static bool loaded() { return instance_ != nullptr; }
+    // Unloads the instance if there is one; false when its handler cancelled.
+    static bool unload() { return instance_ ? instance_->Form::unload() : true; }
+
+protected:
+    SingleForm() = default;
+    ~SingleForm() override { forget(); }
+
+private:
+    void forget() override {
+        if (instance_ && static_cast<Form*>(instance_) == static_cast<Form*>(this)) {
+            instance_ = nullptr;
+        }
+    }
+    inline static T* instance_ = nullptr;
+};
+
+// The hourglass pointer over a piece of long work, put back on every way out.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace olm::platform

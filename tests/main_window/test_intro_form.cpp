@@ -1,0 +1,141 @@
+// The main window driven through its widgets: start-up, commands and exit.
+
+#include "main_window/intro_form.h"
+#include "shared/state.h"
+#include "support/fakes.h"
+#include "support/sample_data.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using olm::Intro;
+using olm::testing::fakeDialogs;
+using olm::testing::fakeTextViewer;
+
+void put(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::string bytesOf(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void destroyUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class IntroForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        olm::resetState();
+        put("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+        put("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
+    }
+    void TearDown() override {
+        for (olm::platform::Form* f : olm::platform::Form::loadedForms()) {
+            f->unload();
+        }
+        destroyUnloaded();
+    }
+    Intro& start() {
+        EXPECT_TRUE(olm::Main());
+        Intro& intro = Intro::instance();
+        QApplication::setActiveWindow(intro.widget());
+        return intro;
+    }
+};
+
+TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
+    put("FF1.txt", "last year\r\n");
+    Intro& intro = start();
+
+    EXPECT_TRUE(intro.visible());
+    EXPECT_EQ(intro.caption(), "Impozitul pe venit (varianta distribuita de Velmora) - versiunea 2.1 /2002");
+    EXPECT_EQ(olm::Judete[42], "VRANCEA");
+    EXPECT_EQ(olm::NrRandImpozitar, 129);
+    EXPECT_EQ(bytesOf("FF1_2001.txt"), "last year\r\n");
+    put("FF1.txt", "this year\r\n");
+
+    ASSERT_TRUE(Intro::unload());
+    destroyUnloaded();
+
+    EXPECT_EQ(bytesOf("FF1_2002.txt"), "this year\r\n");
+    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+    for (const char* f : {"Rep_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
+        EXPECT_TRUE(std::filesystem::exists(f)) << f;
+    }
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST_F(IntroForm, WithoutDeductionParametersTheProgramSaysSoAndEnds) {
+    std::filesystem::remove("Cuantum.txt");
+    EXPECT_FALSE(olm::Main());
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_NE(fakeDialogs().messages[0].text.find("Cuantum.txt"), std::string::npos);
+    destroyUnloaded();
+    EXPECT_FALSE(Intro::loaded());
+    EXPECT_FALSE(std::filesystem::exists("FF1.txt"));
+}
+
+TEST_F(IntroForm, ButtonsOfWindowsNotYetThereStayDisabled) {
+    Intro& intro = start();
+    for (auto* b : {intro.Command3.get(), intro.Command5.get(), intro.Command2.get(),
+                    intro.Command11.get(), intro.Command6.get(), intro.Command9.get()}) {
+        EXPECT_FALSE(b->enabled()) << b->caption();
+    }
+    for (auto* b : {intro.Tabel5.get(), intro.But_salvari.get(), intro.b_salv.get(), intro.b_rest.get(),
+                    intro.Command10.get(), intro.Command8.get(), intro.Command7.get()}) {
+        EXPECT_TRUE(b->enabled()) << b->caption();
+    }
+}
+
+TEST_F(IntroForm, SortingMakesTheAlphabeticalCopiesAndTheHelpUntickesIt) {
+    auto sample = olm::testing::generateSample(30, {});
+    olm::testing::writeSample(sample, olm::testing::yearlyFileNames(2002));
+    Intro& intro = start();
+
+    QTest::mouseClick(intro.Check1->widget(), Qt::LeftButton, {}, QPoint(8, intro.Check1->widget()->height() / 2));
+    ASSERT_EQ(intro.Check1->value(), 1);
+    EXPECT_TRUE(std::filesystem::exists("ff1_sort1.txt"));
+    EXPECT_TRUE(std::filesystem::exists("ff2_sort1.txt"));
+
+    fakeDialogs().answer(olm::platform::Answer::Yes);
+    put("help1.hlp", "help text\r\n");
+    intro.Command7->click();
+
+    EXPECT_EQ(intro.Check1->value(), 0);
+    EXPECT_FALSE(std::filesystem::exists("ff1_sort1.txt"));
+    EXPECT_FALSE(std::filesystem::exists("ff2_sort1.txt"));
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_EQ(fakeDialogs().messages[0].text, "Doriti listarea fisierului help.txt ?");
+    EXPECT_EQ(fakeDialogs().messages[0].title, "");
+    EXPECT_EQ(fakeDialogs().messages[0].icon, olm::platform::Icon::None);
+    // The help contents first, then the printable help text.
+    ASSERT_EQ(fakeTextViewer().shown.size(), 2u);
+    EXPECT_EQ(fakeTextViewer().shown[1], "help.txt");
+}
+
+TEST_F(IntroForm, BackgroundRunsFromBlueToBlack) {
+    Intro& intro = start();
+    QWidget* fundal = intro.Fundal->widget();
+    QImage image(fundal->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    fundal->render(&image);
+    const int h = image.height();
+    EXPECT_EQ(QColor(image.pixel(5, 0)), QColor(0, 0, 255));
+    EXPECT_NEAR(QColor(image.pixel(5, h / 2)).blue(), 128, 2);
+    EXPECT_EQ(QColor(image.pixel(5, h / 2)).red(), 0);
+    EXPECT_LE(QColor(image.pixel(5, h - 1)).blue(), 1);
+}
+
+} // namespace

@@ -1,0 +1,231 @@
+// Got-focus and lost-focus reports: moves between the program's own controls
+// only, never the activation leaving for a message box or another window and
+// coming back. And the text box highlight that follows the focus.
+
+#include "test_form_helpers.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace olm::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class FormFocus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        other = std::make_unique<QWidget>();
+        other->resize(100, 100);
+        other->show();
+        showActive(form());
+        form().boxA.setFocus();
+        form().log.clear();
+    }
+    void TearDown() override {
+        dropSampleForm();
+        other.reset();
+    }
+    static SampleForm& form() { return SampleForm::instance(); }
+    // A window that takes the activation, as a message box does.
+    std::unique_ptr<QWidget> other;
+};
+
+TEST_F(FormFocus, TabAndMouseMovesReportLostThenGot) {
+    SampleForm& f = form();
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), f.boxB.widget());
+    QTest::mouseClick(f.boxC.widget(), Qt::LeftButton);
+    EXPECT_EQ(focused(), f.boxC.widget());
+    EXPECT_EQ((Log{"A-", "B+", "B-", "C+"}), f.log);
+    EXPECT_TRUE(f.boxC.hasFocus());
+    EXPECT_EQ(&f.boxC, f.activeControl());
+}
+
+TEST_F(FormFocus, AnotherWindowTakingTheActivationReportsNothing) {
+    SampleForm& f = form();
+    activate(other.get());
+    EXPECT_NE(focused(), f.boxA.widget());
+    EXPECT_TRUE(f.boxA.hasFocus()) << "the form's focus stays where it was";
+    activate(f.widget());
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_TRUE(f.log.empty()) << ::testing::PrintToString(f.log);
+
+    // After coming back, a real move is reported as usual.
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ((Log{"A-", "B+"}), f.log);
+}
+
+TEST_F(FormFocus, AMessageOnGotFocusDoesNotRunAgainWhenItCloses) {
+    SampleForm& f = form();
+    int shown = 0;
+    f.boxB.onGotFocus([&] {
+        ++shown;
+        activate(other.get()); // the message box comes up...
+        activate(f.widget());  // ...and the clerk closes it
+    });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    QTest::qWait(20);
+    EXPECT_EQ(1, shown);
+    EXPECT_EQ(focused(), f.boxB.widget());
+}
+
+TEST_F(FormFocus, AMessageOnLostFocusStillLetsTheFocusArrive) {
+    SampleForm& f = form();
+    f.boxA.onLostFocus([&] {
+        f.log.push_back("A-");
+        activate(other.get());
+        activate(f.widget());
+    });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), f.boxB.widget());
+    EXPECT_EQ((Log{"A-", "B+"}), f.log);
+}
+
+TEST_F(FormFocus, TheFocusArrivesWhenTheActivationComesBackAfterTheHandler) {
+    SampleForm& f = form();
+    // The message box still holds the activation when the handler returns.
+    f.boxA.onLostFocus([&] {
+        f.log.push_back("A-");
+        activate(other.get());
+    });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ((Log{"A-"}), f.log);
+    activate(f.widget());
+    EXPECT_EQ(focused(), f.boxB.widget());
+    EXPECT_EQ((Log{"A-", "B+"}), f.log);
+    activate(other.get());
+    activate(f.widget());
+    EXPECT_EQ((Log{"A-", "B+"}), f.log) << "once there, the activation returning is no move";
+}
+
+TEST_F(FormFocus, AFaultyBoxTakesTheFocusBackAfterItsMessage) {
+    SampleForm& f = form();
+    // The message closes before the focus is sent back...
+    f.boxA.onLostFocus([&] {
+        f.log.push_back("A-");
+        activate(other.get());
+        activate(f.widget());
+        f.boxA.setFocus();
+    });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_EQ((Log{"A-", "A+"}), f.log) << "the box the clerk tabbed to never had the focus";
+
+    // ...or the focus is sent back while the message is still up.
+    f.log.clear();
+    f.boxA.onLostFocus([&] {
+        f.log.push_back("A-");
+        activate(other.get());
+        f.boxA.setFocus();
+        activate(f.widget());
+    });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_EQ((Log{"A-", "A+"}), f.log);
+}
+
+TEST_F(FormFocus, TheProgramMovingTheFocusOnAnInactiveWindowIsReportedWhenItComesBack) {
+    SampleForm& f = form();
+    activate(other.get());
+    EXPECT_TRUE(f.boxC.setFocus());
+    activate(f.widget());
+    EXPECT_EQ(focused(), f.boxC.widget());
+    EXPECT_EQ((Log{"A-", "C+"}), f.log);
+}
+
+TEST_F(FormFocus, ALostFocusHandlerMovingTheFocusHasTheLastWord) {
+    SampleForm& f = form();
+    f.boxA.onLostFocus([&] {
+        f.log.push_back("A-");
+        f.boxB.setFocus();
+    });
+    activate(other.get());
+    f.boxC.setFocus();
+    activate(f.widget());
+    EXPECT_EQ(focused(), f.boxB.widget());
+    EXPECT_EQ((Log{"A-", "B+"}), f.log);
+}
+
+TEST_F(FormFocus, AControlThatCannotTakeTheFocusRefusesIt) {
+    SampleForm& f = form();
+    f.boxB.setEnabled(false);
+    EXPECT_FALSE(f.boxB.setFocus());
+    f.group.setVisible(false);
+    EXPECT_FALSE(f.one.setFocus()) << "its frame is hidden";
+    EXPECT_TRUE(f.one.visible()) << "its own setting is kept";
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_TRUE(f.log.empty());
+
+    // A disabled box is passed over by Tab as well.
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), f.boxC.widget());
+}
+
+TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
+    SampleForm& f = form();
+    const QPalette system = QApplication::palette(f.boxA.widget());
+    auto base = [](platform::Control& c) { return c.widget()->palette().color(QPalette::Base); };
+    auto text = [](platform::Control& c) { return c.widget()->palette().color(QPalette::Text); };
+
+    EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxA));
+    EXPECT_EQ(system.color(QPalette::HighlightedText), text(f.boxA));
+    EXPECT_EQ(system.color(QPalette::Base), base(f.boxB));
+
+    // A message box over the form leaves the highlight as it is.
+    activate(other.get());
+    EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxA));
+    activate(f.widget());
+
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ(system.color(QPalette::Base), base(f.boxA));
+    EXPECT_EQ(system.color(QPalette::Text), text(f.boxA));
+    EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxB));
+
+    // A box with a colour of its own gets it back.
+    f.boxA.setBackColor({255, 255, 0});
+    f.boxA.setFocus();
+    EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxA));
+    f.boxB.setFocus();
+    EXPECT_EQ(QColor(255, 255, 0), base(f.boxA));
+}
+
+TEST_F(FormFocus, TakingTheFocusSelectsTheWholeTextUnlessSwitchedOff) {
+    SampleForm& f = form();
+    f.boxB.setText("POPESCU");
+    f.boxC.setText("ION");
+    f.boxC.setSelectAllOnFocus(false);
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Return);
+    EXPECT_EQ("POPESCU", f.boxB.selectedText());
+    QTest::keyClick(f.boxB.widget(), Qt::Key_Tab);
+    EXPECT_EQ("", f.boxC.selectedText());
+    f.boxB.setFocus();
+    EXPECT_EQ("POPESCU", f.boxB.selectedText()) << "the program's setFocus too";
+}
+
+TEST_F(FormFocus, TheFirstControlOfAFormJustShownReportsItsFocus) {
+    dropSampleForm();
+    SampleForm& f = form();
+    showActive(f);
+    QTest::qWait(10);
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_EQ((Log{"A+"}), f.log);
+}
+
+TEST_F(FormFocus, AnUnloadedFormReportsNothingMore) {
+    SampleForm& f = form();
+    int got = 0;
+    f.boxB.onGotFocus([&] { ++got; });
+    f.boxA.onLostFocus([&] { SampleForm::unload(); });
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_FALSE(SampleForm::loaded());
+    EXPECT_EQ(0, got);
+    runDeferredDeletes();
+}
+
+} // namespace
+} // namespace olm::testing

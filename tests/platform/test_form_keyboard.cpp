@@ -1,0 +1,131 @@
+// The Enter key of the forms layer: the fixed Enter order, buttons clicked by
+// Enter, and the key handlers that use the key up or move the focus.
+
+#include "test_form_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace olm::testing {
+namespace {
+
+using platform::key::Enter;
+
+class FormEnterKey : public ::testing::Test {
+protected:
+    void SetUp() override {
+        showActive(form());
+        form().boxA.setFocus();
+        form().log.clear();
+    }
+    void TearDown() override { dropSampleForm(); }
+    static SampleForm& form() { return SampleForm::instance(); }
+    static void enter(platform::Control& c) { QTest::keyClick(c.widget(), Qt::Key_Return); }
+};
+
+TEST_F(FormEnterKey, MovesAlongTheOrderSkippingDisabledAndHiddenControls) {
+    SampleForm& f = form();
+    enter(f.boxA);
+    EXPECT_EQ(focused(), f.boxB.widget());
+    EXPECT_EQ((std::vector<std::string>{"A-", "B+"}), f.log);
+
+    f.boxC.setEnabled(false);
+    enter(f.boxB);
+    EXPECT_EQ(focused(), f.ok.widget()) << "the disabled box is skipped";
+
+    f.boxC.setEnabled(true);
+    f.boxA.setFocus();
+    f.boxB.setVisible(false);
+    enter(f.boxA);
+    EXPECT_EQ(focused(), f.boxC.widget()) << "the hidden box is skipped";
+
+    // The keypad's Enter key moves as well.
+    f.boxB.setVisible(true);
+    f.boxA.setFocus();
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(focused(), f.boxB.widget());
+}
+
+TEST_F(FormEnterKey, OnAButtonClicksItInsteadOfMoving) {
+    SampleForm& f = form();
+    f.ok.setFocus();
+    f.log.clear();
+    enter(f.ok);
+    EXPECT_EQ((std::vector<std::string>{"Ok!"}), f.log);
+    EXPECT_EQ(focused(), f.ok.widget());
+}
+
+TEST_F(FormEnterKey, AfterTheLastControlComesTheFirst) {
+    SampleForm& f = form();
+    f.ok.setEnabled(false);
+    f.boxC.setFocus();
+    enter(f.boxC);
+    EXPECT_EQ(focused(), f.boxA.widget());
+}
+
+TEST_F(FormEnterKey, AControlOutsideTheOrderKeepsTheFocus) {
+    SampleForm& f = form();
+    f.mark.setFocus();
+    QTest::keyClick(f.mark.widget(), Qt::Key_Return);
+    EXPECT_EQ(focused(), f.mark.widget());
+    EXPECT_EQ(0, f.mark.value());
+}
+
+TEST_F(FormEnterKey, AHandlerThatUsesTheKeyUpStopsTheMove) {
+    SampleForm& f = form();
+    std::vector<int> keys;
+    f.boxA.onKeyPress([&](int key) {
+        keys.push_back(key);
+        return key == Enter;
+    });
+    QTest::keyClicks(f.boxA.widget(), "x");
+    enter(f.boxA);
+    EXPECT_EQ((std::vector<int>{'x', Enter}), keys);
+    EXPECT_EQ(focused(), f.boxA.widget());
+    EXPECT_EQ("x", f.boxA.text());
+}
+
+TEST_F(FormEnterKey, AHandlerThatMovesTheFocusItselfIsNotOverruled) {
+    SampleForm& f = form();
+    // A chain that depends on the data: Enter in A goes to C, and the key is
+    // not used up.
+    f.boxA.onKeyPress([&](int key) {
+        if (key == Enter) {
+            f.boxC.setFocus();
+        }
+        return false;
+    });
+    enter(f.boxA);
+    EXPECT_EQ(focused(), f.boxC.widget());
+    EXPECT_EQ((std::vector<std::string>{"A-", "C+"}), f.log);
+
+    // Sending the focus back to the box itself keeps it there too.
+    f.boxA.setFocus();
+    f.boxA.onKeyPress([&](int key) {
+        if (key == Enter) {
+            f.boxA.setFocus();
+        }
+        return false;
+    });
+    enter(f.boxA);
+    EXPECT_EQ(focused(), f.boxA.widget());
+}
+
+TEST_F(FormEnterKey, KeyHandlersSeeCharactersAndOtherKeys) {
+    SampleForm& f = form();
+    std::vector<int> keys;
+    f.boxA.onKeyPress([&](int key) {
+        keys.push_back(key);
+        return key == '#';
+    });
+    QTest::keyClicks(f.boxA.widget(), "a#B");
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Backspace);
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Left);
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Delete);
+    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    EXPECT_EQ((std::vector<int>{'a', '#', 'B', platform::key::Backspace, Qt::Key_Left, Qt::Key_Delete}), keys)
+        << "Tab moves the focus without reaching the handler";
+    EXPECT_EQ("", f.boxA.text()) << "the used-up # was not typed";
+}
+
+} // namespace
+} // namespace olm::testing

@@ -1,0 +1,179 @@
+// One global instance per form class: created and loaded on first use,
+// destroyed by unloading (by the program or the close box), cancelled by its
+// unload handler; and the hourglass pointer over long work.
+
+#include "test_form_helpers.h"
+
+#include <QCursor>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace olm::testing {
+namespace {
+
+class FormLifecycle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dropSampleForm();
+        SampleForm::loads = 0;
+        SampleForm::unloads = 0;
+    }
+    void TearDown() override { dropSampleForm(); }
+};
+
+// A second form class, to show two windows at once.
+class OtherForm : public platform::SingleForm<OtherForm> {
+    friend class platform::SingleForm<OtherForm>;
+
+public:
+    platform::TextBox box{*this, {10, 10, 100, 22}};
+
+private:
+    OtherForm() { setSize(200, 100); }
+};
+
+TEST_F(FormLifecycle, TheInstanceIsMadeAndLoadedOnceOnFirstUse) {
+    EXPECT_FALSE(SampleForm::loaded());
+    SampleForm& first = SampleForm::instance();
+    EXPECT_TRUE(SampleForm::loaded());
+    EXPECT_EQ(&first, &SampleForm::instance());
+    EXPECT_EQ(1, SampleForm::loads);
+    EXPECT_FALSE(first.visible()) << "loading does not show the form";
+}
+
+TEST_F(FormLifecycle, UnloadingDestroysItAndTheNextUseStartsAfresh) {
+    SampleForm& f = SampleForm::instance();
+    showActive(f);
+    f.boxA.setText("POPESCU");
+    f.mark.setValue(1);
+    QPointer<QWidget> window = f.widget();
+
+    EXPECT_TRUE(SampleForm::unload());
+    EXPECT_EQ(1, SampleForm::unloads);
+    EXPECT_FALSE(SampleForm::loaded());
+    EXPECT_FALSE(window->isVisible());
+    runDeferredDeletes();
+    EXPECT_TRUE(window.isNull()) << "the window went with the form";
+
+    SampleForm& again = SampleForm::instance();
+    EXPECT_EQ(2, SampleForm::loads);
+    EXPECT_EQ("", again.boxA.text());
+    EXPECT_EQ(0, again.mark.value());
+}
+
+TEST_F(FormLifecycle, TheUnloadHandlerCanKeepTheForm) {
+    SampleForm& f = SampleForm::instance();
+    showActive(f);
+    f.refuseUnload = true;
+    EXPECT_FALSE(SampleForm::unload());
+    EXPECT_TRUE(SampleForm::loaded());
+    EXPECT_TRUE(f.visible());
+
+    // The close box asks the same handler.
+    EXPECT_FALSE(f.widget()->close());
+    EXPECT_EQ(2, SampleForm::unloads);
+    EXPECT_TRUE(SampleForm::loaded());
+    EXPECT_TRUE(f.visible());
+
+    f.refuseUnload = false;
+    EXPECT_TRUE(f.widget()->close());
+    EXPECT_FALSE(SampleForm::loaded());
+    EXPECT_FALSE(f.visible());
+    runDeferredDeletes();
+}
+
+TEST_F(FormLifecycle, HidingKeepsTheFormAndItsContents) {
+    SampleForm& f = SampleForm::instance();
+    showActive(f);
+    f.boxA.setText("X");
+    f.hide();
+    EXPECT_FALSE(f.visible());
+    EXPECT_TRUE(SampleForm::loaded());
+    EXPECT_EQ(0, SampleForm::unloads);
+    f.show();
+    EXPECT_EQ("X", SampleForm::instance().boxA.text());
+}
+
+TEST_F(FormLifecycle, AFormCanUnloadItselfFromItsOwnHandler) {
+    SampleForm& f = SampleForm::instance();
+    showActive(f);
+    bool finished = false;
+    f.ok.onClick([&] {
+        EXPECT_TRUE(SampleForm::unload());
+        // The handler goes on with its own form still whole.
+        f.boxA.setText("after");
+        EXPECT_TRUE(f.Form::unload()) << "already unloaded: its handler does not run again";
+        finished = true;
+    });
+    f.ok.click();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(SampleForm::loaded());
+    EXPECT_EQ(1, SampleForm::unloads);
+    runDeferredDeletes();
+    EXPECT_EQ("", SampleForm::instance().boxA.text());
+}
+
+TEST_F(FormLifecycle, AnUnloadHandlerAskingToUnloadAgainIsNotRunTwice) {
+    class Reentrant : public platform::SingleForm<Reentrant> {
+        friend class platform::SingleForm<Reentrant>;
+
+    public:
+        int unloads = 0;
+
+    protected:
+        void formUnload(bool&) override {
+            ++unloads;
+            EXPECT_FALSE(unload());
+        }
+    };
+    Reentrant& f = Reentrant::instance();
+    EXPECT_TRUE(Reentrant::unload());
+    EXPECT_EQ(1, f.unloads);
+    runDeferredDeletes();
+}
+
+TEST_F(FormLifecycle, FormsAreShownSideBySide) {
+    SampleForm& a = SampleForm::instance();
+    OtherForm& b = OtherForm::instance();
+    showActive(a);
+    showActive(b);
+    EXPECT_TRUE(a.visible());
+    EXPECT_TRUE(b.visible());
+    EXPECT_FALSE(a.widget()->isModal());
+    EXPECT_FALSE(b.widget()->isModal());
+    // The first form still takes keys once it is active again.
+    showActive(a);
+    a.boxA.setFocus();
+    QTest::keyClicks(a.boxA.widget(), "ab");
+    EXPECT_EQ("ab", a.boxA.text());
+    OtherForm::unload();
+    runDeferredDeletes();
+}
+
+TEST_F(FormLifecycle, CaptionsAreBytes) {
+    SampleForm& f = SampleForm::instance();
+    f.setCaption("Fisa fiscala I - \xC9");
+    EXPECT_EQ("Fisa fiscala I - \xC9", f.caption());
+    EXPECT_EQ(QString::fromUtf8("Fisa fiscala I - \u00C9"), f.widget()->windowTitle());
+}
+
+TEST(FormBusyCursor, ShowsTheHourglassAndPutsItBackOnEveryWayOut) {
+    ASSERT_EQ(nullptr, QApplication::overrideCursor());
+    {
+        platform::BusyCursor busy;
+        ASSERT_NE(nullptr, QApplication::overrideCursor());
+        EXPECT_EQ(Qt::WaitCursor, QApplication::overrideCursor()->shape());
+    }
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    try {
+        platform::BusyCursor busy;
+        throw std::runtime_error("disk full");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+}
+
+} // namespace
+} // namespace olm::testing

@@ -1,0 +1,119 @@
+// Text boxes: what typing and pasting may put in, what the program may put
+// in, and what leaving the box does.
+
+#include "test_form_helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace olm::testing {
+namespace {
+
+class TextBoxControl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        showActive(form());
+        form().boxA.setFocus();
+    }
+    void TearDown() override { dropSampleForm(); }
+    static SampleForm& form() { return SampleForm::instance(); }
+    static platform::TextBox& box() { return form().boxA; }
+    static void type(const char* text) { QTest::keyClicks(box().widget(), text); }
+};
+
+TEST_F(TextBoxControl, MaximumLengthLimitsTypingAndPastingOnly) {
+    box().setMaxLength(5);
+    type("1234567");
+    EXPECT_EQ("12345", box().text());
+
+    box().setText("");
+    box().lineEdit()->insert("abcdefgh"); // what a paste does
+    EXPECT_EQ("abcde", box().text());
+
+    // The program's text stays whole and can still be shortened.
+    box().setText("0123456789");
+    EXPECT_EQ("0123456789", box().text());
+    box().lineEdit()->end(false);
+    QTest::keyClick(box().widget(), Qt::Key_Backspace);
+    EXPECT_EQ("012345678", box().text());
+    type("x");
+    EXPECT_EQ("012345678", box().text()) << "no room to type";
+
+    // Typing over a selection counts the room left by what it replaces.
+    box().setText("abcde");
+    box().lineEdit()->setSelection(1, 3);
+    type("XYZW");
+    EXPECT_EQ("aXYZe", box().text());
+}
+
+TEST_F(TextBoxControl, RefusedCharactersAreDroppedFromTypingAndPasting) {
+    box().setRefusedCharacters("#");
+    type("ab#c");
+    EXPECT_EQ("abc", box().text());
+    box().lineEdit()->insert("x#y#");
+    EXPECT_EQ("abcxy", box().text());
+    EXPECT_EQ(5, box().lineEdit()->cursorPosition());
+
+    // With a maximum length both apply: the refused ones do not take room.
+    box().setText("");
+    box().setMaxLength(3);
+    box().lineEdit()->insert("#1#2#3#4");
+    EXPECT_EQ("123", box().text());
+
+    // The program may still put one in.
+    box().setText("A#B");
+    EXPECT_EQ("A#B", box().text());
+}
+
+TEST_F(TextBoxControl, TurnsToUpperCaseOnLeavingBeforeTheHandlerRuns) {
+    box().setUpperCaseOnLeaving(true);
+    std::string seen;
+    box().onLostFocus([&] { seen = box().text(); });
+    type("cluj-napoca 7");
+    EXPECT_EQ("cluj-napoca 7", box().text()) << "not while typing";
+    QTest::keyClick(box().widget(), Qt::Key_Tab);
+    EXPECT_EQ("CLUJ-NAPOCA 7", box().text());
+    EXPECT_EQ("CLUJ-NAPOCA 7", seen);
+
+    // ASCII letters only: the other bytes stay as they are.
+    box().setText("\xE9t\xE9");
+    box().setFocus();
+    form().boxB.setFocus();
+    EXPECT_EQ("\xE9T\xE9", box().text());
+}
+
+TEST_F(TextBoxControl, ReportsEveryChangeOfTheText) {
+    int changes = 0;
+    box().onChange([&] { ++changes; });
+    type("ab");
+    EXPECT_EQ(2, changes);
+    box().setText("xyz");
+    EXPECT_EQ(3, changes);
+    box().setText("xyz");
+    EXPECT_EQ(3, changes) << "the same text is no change";
+    box().setRefusedCharacters("#");
+    type("#");
+    EXPECT_EQ(3, changes) << "a refused key changes nothing";
+}
+
+TEST_F(TextBoxControl, TextIsBytes) {
+    box().setText(std::string("A\xB0 \xFF", 4));
+    EXPECT_EQ(std::string("A\xB0 \xFF", 4), box().text());
+    EXPECT_EQ(QString::fromUtf8("A\u00B0 \u00FF"), box().lineEdit()->text());
+    // A character no byte can hold is not taken from the clerk.
+    box().setText("");
+    box().lineEdit()->insert(QString::fromUtf8("a\u20ACb"));
+    EXPECT_EQ("ab", box().text());
+}
+
+TEST_F(TextBoxControl, ALabelShowsItsCaptionAsItIs) {
+    platform::Label label(form(), {0, 0, 100, 20}, "Cod & <b>angajat</b>");
+    EXPECT_EQ("Cod & <b>angajat</b>", label.caption());
+    EXPECT_EQ(Qt::PlainText, label.label()->textFormat());
+    EXPECT_FALSE(label.setFocus());
+}
+
+} // namespace
+} // namespace olm::testing

@@ -1,0 +1,420 @@
+// The window "IMPOZITAR" driven through its widgets: browsing the months,
+// editing a block, the messages of the rules, the view-only way in, and what
+// closing leaves in "Impozitar.txt".
+
+#include "tax_parameters/impozit_frm.h"
+
+#include "shared/state.h"
+#include "shared/tax_grid.h"
+#include "support/fakes.h"
+#include "window_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace olm::testing {
+namespace {
+
+const std::vector<std::string> Comentariu = {
+    "eof",
+    "Daca apar erori in acest fisier (nu se mai respecta structura",
+    "detaliata mai jos), regasiti impozitarul de baza (luna ianuarie",
+    "si anul) in fisierul Impozitar_copie.txt.",
+    "*************************************************************",
+    "* Structurarea fisierului Impozitar este urmatoarea :       *",
+    "* - primele doua cifre reprezinta luna de la care este      *",
+    "*   valabil impozitarul (de forma ' x' sau ' xx' 13 pentru  *",
+    "*   impozitul anual), limita inferioara a intervalului,     *",
+    "*   limita superioara a intervalului, valoarea fixa a       *",
+    "*   impozitului, procentul de impozitare.                   *",
+    "* - informatiile sunt inregistrate in ordine descendenta    *",
+    "*   a lunii si limitei inferioare.                          *",
+    "* - partea de date este despartita de acest comentariu      *",
+    "*   prin linia continand cuvantul eof                       *",
+    "*************************************************************",
+};
+
+// A grid file as the program writes it: the data lines, "eof", the comment.
+std::string fisierImpozitar(const std::vector<std::string>& date) {
+    std::vector<std::string> linii = date;
+    linii.insert(linii.end(), Comentariu.begin(), Comentariu.end());
+    return liniiCrLf(linii);
+}
+
+const std::vector<std::string> An = {
+    "13,24001,999999999,5000,40",
+    "13,12001,24000,2000,25",
+    "13,0,12000,0,10",
+};
+const std::vector<std::string> Ianuarie = {
+    " 1,3001,999999999,600,40",
+    " 1,2001,3000,300,30",
+    " 1,1001,2000,100,20",
+    " 1,0,1000,0,10",
+};
+
+std::vector<std::string> impreuna(std::initializer_list<std::vector<std::string>> parti) {
+    std::vector<std::string> toate;
+    for (const auto& p : parti) {
+        toate.insert(toate.end(), p.begin(), p.end());
+    }
+    return toate;
+}
+
+class ImpozitFrmTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetState(); }
+    void TearDown() override { inchide<ImpozitFrm>(); }
+
+    static ImpozitFrm& deschide() {
+        ImpozitFrm::deschide();
+        ImpozitFrm& f = ImpozitFrm::instance();
+        activeaza(f);
+        return f;
+    }
+
+    // The texts of the display rows, "min max fix procent" each.
+    static std::vector<std::string> randuri(ImpozitFrm& f, int cate) {
+        std::vector<std::string> out;
+        for (int r = 0; r < cate; ++r) {
+            out.push_back(f.LimMin[r].caption() + " " + f.LimMax[r].text() + " " +
+                          f.ImpFix[r].text() + " " + f.Procent[r].text());
+        }
+        return out;
+    }
+
+    static bool randGol(ImpozitFrm& f, int r) {
+        return f.LimMin[r].caption().empty() && f.LimMax[r].text().empty() &&
+               f.ImpFix[r].text().empty() && f.Procent[r].text().empty();
+    }
+
+    static bool caseteActive(ImpozitFrm& f) {
+        bool toate = true, niciuna = true;
+        for (int r = 0; r < RanduriBloc; ++r) {
+            for (platform::TextBox* c : {&f.LimMax[r], &f.ImpFix[r], &f.Procent[r]}) {
+                toate = toate && c->enabled();
+                niciuna = niciuna && !c->enabled();
+            }
+        }
+        EXPECT_TRUE(toate || niciuna) << "the 30 boxes go together";
+        return toate;
+    }
+};
+
+TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    EXPECT_EQ(f.caption(), "IMPOZITAR");
+    EXPECT_EQ(f.Timp.listCount(), 13);
+    EXPECT_EQ(f.Timp.text(), "Ianuarie");
+    EXPECT_EQ(randuri(f, 4), (std::vector<std::string>{
+                                 "0 1000 0 10",
+                                 "1001 2000 100 20",
+                                 "2001 3000 300 30",
+                                 "3001 999999999 600 40",
+                             }));
+    EXPECT_TRUE(randGol(f, 4));
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_TRUE(f.PrelMod.enabled());
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_FALSE(f.Cancel_Imp.visible());
+
+    // March has no block of its own: January's; the year shows its own.
+    f.Timp.setListIndex(2);
+    EXPECT_EQ(f.LimMax[3].text(), "999999999");
+    f.Timp.setListIndex(12);
+    EXPECT_EQ(f.Timp.text(), "An");
+    EXPECT_EQ(randuri(f, 3),
+              (std::vector<std::string>{"0 12000 0 10", "12001 24000 2000 25",
+                                        "24001 999999999 5000 40"}));
+    EXPECT_TRUE(randGol(f, 3)) << "rows of the longer block shown before are emptied";
+
+    // Enter in the list shows the month and goes on to "Modificare".
+    f.Timp.setFocus();
+    f.Timp.setListIndex(0);
+    enter(f.Timp);
+    EXPECT_TRUE(f.PrelMod.hasFocus());
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    f.Timp.setListIndex(2); // Martie
+    clic(f.PrelMod);
+    EXPECT_TRUE(caseteActive(f));
+    EXPECT_FALSE(f.Timp.enabled());
+    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_TRUE(f.Ok_Imp.visible());
+    EXPECT_TRUE(f.Cancel_Imp.visible());
+    EXPECT_TRUE(f.LimMax[0].hasFocus());
+
+    tasteaza(f.Procent[3], "45");
+    enter(f.Procent[3]);
+    EXPECT_TRUE(f.LimMax[4].hasFocus());
+    clic(f.Ok_Imp);
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_TRUE(f.Timp.enabled());
+    EXPECT_TRUE(f.PrelMod.enabled());
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_TRUE(f.Timp.hasFocus());
+    EXPECT_EQ(f.Procent[3].text(), "45") << "the stored block stays on view";
+
+    // Every tax computation uses it at once.
+    double venit = 5000;
+    EXPECT_EQ(CalculImpozit(4, venit), 600 + 2000 * 0.45);
+    venit = 5000;
+    EXPECT_EQ(CalculImpozit(2, venit), 600 + 2000 * 0.40);
+
+    // April now shows March's block, February still January's.
+    f.Timp.setListIndex(3);
+    EXPECT_EQ(f.Procent[3].text(), "45");
+    f.Timp.setListIndex(1);
+    EXPECT_EQ(f.Procent[3].text(), "40");
+
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(impreuna({
+                                                  An,
+                                                  {" 3,3001,999999999,600,45", " 3,2001,3000,300,30",
+                                                   " 3,1001,2000,100,20", " 3,0,1000,0,10"},
+                                                  Ianuarie,
+                                              })));
+}
+
+TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    clic(f.PrelMod);
+    tasteaza(f.LimMax[2], "");
+    enter(f.LimMax[2]);
+    EXPECT_TRUE(f.Ok_Imp.hasFocus());
+    EXPECT_EQ(randuri(f, 3), (std::vector<std::string>{"0 1000 0 10", "1001 2000 100 20",
+                                                       "2001   "}));
+    EXPECT_TRUE(randGol(f, 3));
+    enter(f.Ok_Imp); // Enter on the button clicks it
+    EXPECT_FALSE(f.Ok_Imp.visible());
+
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"),
+              fisierImpozitar(impreuna({An, {" 1,1001,2000,100,20", " 1,0,1000,0,10"}})));
+}
+
+TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    clic(f.PrelMod);
+
+    tasteaza(f.Procent[0], "100");
+    enter(f.Procent[0]);
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_EQ(fakeDialogs().messages[0].text, "Procent mai mare decat 100");
+    EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
+    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::None);
+    EXPECT_EQ(fakeDialogs().messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_TRUE(f.Procent[0].hasFocus());
+
+    tasteaza(f.Procent[0], "99");
+    enter(f.Procent[0]);
+    EXPECT_TRUE(f.LimMax[1].hasFocus());
+
+    tasteaza(f.LimMax[1], "900"); // below row 0's 1000
+    enter(f.LimMax[1]);
+    ASSERT_EQ(fakeDialogs().messages.size(), 2u);
+    EXPECT_EQ(fakeDialogs().messages[1].text, "Datele trebuiesc introduse in ordine crescatoare");
+    EXPECT_TRUE(f.LimMax[1].hasFocus());
+
+    // Leaving the box sets the next lower limit and shows the number text.
+    tasteaza(f.LimMax[1], "2 500,7");
+    enter(f.LimMax[1]);
+    EXPECT_TRUE(f.ImpFix[1].hasFocus());
+    EXPECT_EQ(f.LimMax[1].text(), "2500");
+    EXPECT_EQ(f.LimMin[2].caption(), "2501");
+
+    // Cancelling stores nothing and empties the rows.
+    const Grila inainte = Impozitar;
+    clic(f.Cancel_Imp);
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_TRUE(f.Timp.hasFocus());
+    for (int r = 0; r < RanduriBloc; ++r) {
+        EXPECT_TRUE(randGol(f, r)) << r;
+    }
+    for (int i = 0; i < RanduriImpozitar; ++i) {
+        EXPECT_EQ(Impozitar[i].procent, inainte[i].procent);
+    }
+    // Choosing the same month again shows its block again.
+    f.Timp.setListIndex(0);
+    EXPECT_EQ(f.Procent[0].text(), "10");
+
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(impreuna({An, Ianuarie})));
+}
+
+TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    clic(f.PrelMod);
+    // Row 1's fixed tax should be 100, row 2 breaks every order.
+    const std::vector<std::array<const char*, 3>> bloc = {
+        {"500", "0", "20"}, {"900", "150", "25"}, {"800", "100", "10"}, {"5000", "530", "40"}};
+    for (int r = 0; r < 4; ++r) {
+        f.LimMax[r].setText(bloc[r][0]);
+        f.ImpFix[r].setText(bloc[r][1]);
+        f.Procent[r].setText(bloc[r][2]);
+    }
+    clic(f.Ok_Imp);
+    EXPECT_EQ(fakeDialogs().texts(), (std::vector<std::string>{
+                                         "Limita maxima nu e crescatoare",
+                                         "Impozitul fix nu e crescator",
+                                         "Procentul nu e crescator",
+                                         "Impozitul fix este gresit",
+                                     }));
+    for (const RecordedMessage& m : fakeDialogs().messages) {
+        EXPECT_EQ(m.title, TitluConfirmare);
+        EXPECT_EQ(m.icon, platform::Icon::None);
+    }
+    EXPECT_TRUE(f.ImpFix[1].hasFocus());
+    EXPECT_TRUE(caseteActive(f));
+    EXPECT_TRUE(f.Ok_Imp.visible()) << "still editing";
+    double venit = 5000;
+    EXPECT_EQ(CalculImpozit(1, venit), 600 + 2000 * 0.40) << "nothing stored";
+
+    // An empty first upper limit ends the editing without storing or a word.
+    fakeDialogs().messages.clear();
+    f.LimMax[0].setText("");
+    clic(f.Ok_Imp);
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_TRUE(randGol(f, 0));
+    EXPECT_TRUE(f.Timp.hasFocus());
+}
+
+TEST_F(ImpozitFrmTest, AMonthBeforeEveryBlockCannotBeEdited) {
+    scrieFisier("Impozitar.txt",
+                fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
+    ImpozitFrm& f = deschide();
+    for (int r = 0; r < RanduriBloc; ++r) {
+        EXPECT_TRUE(randGol(f, r));
+    }
+    clic(f.PrelMod);
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_TRUE(f.PrelMod.enabled());
+    EXPECT_TRUE(f.Timp.hasFocus());
+
+    // June falls back to May's block and can be edited from it.
+    f.Timp.setListIndex(5);
+    EXPECT_EQ(f.LimMax[1].text(), "9000");
+    clic(f.PrelMod);
+    EXPECT_TRUE(f.Ok_Imp.visible());
+}
+
+TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
+    std::vector<std::string> lung;
+    for (int k = 11; k >= 0; --k) {
+        lung.push_back(" 1," + std::to_string(k ? k * 1000 + 1 : 0) + "," +
+                       std::to_string(k * 1000 + 1000) + ",0,10");
+    }
+    scrieFisier("Impozitar.txt", fisierImpozitar(lung));
+    ImpozitFrm& f = deschide();
+    EXPECT_EQ(f.LimMin[0].caption(), "0");
+    EXPECT_EQ(f.LimMin[9].caption(), "9001");
+
+    clic(f.PrelMod);
+    EXPECT_EQ(fakeDialogs().texts(), std::vector<std::string>{MesajBlocLung});
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_FALSE(caseteActive(f));
+
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(lung));
+}
+
+TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
+    const std::string fisier =
+        fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}}));
+    scrieFisier("Impozitar.txt", fisier);
+    ImpozitFrm::deschideVizualizare();
+    ImpozitFrm& f = ImpozitFrm::instance();
+    EXPECT_TRUE(f.visible());
+    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_FALSE(f.Cancel_Imp.visible());
+
+    // A month without a block empties the rows; editing stays closed.
+    f.Timp.setListIndex(0);
+    EXPECT_FALSE(f.PrelMod.enabled());
+    f.Timp.setListIndex(6);
+    EXPECT_EQ(f.LimMax[0].text(), "1000");
+    f.PrelMod.click();
+    EXPECT_FALSE(f.Ok_Imp.visible());
+
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisier);
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+
+    // The next opening starts from the designed state and reads the file again.
+    scrieFisier("Impozitar.txt", fisierImpozitar(Ianuarie));
+    ImpozitFrm& g = deschide();
+    EXPECT_TRUE(g.PrelMod.enabled());
+    EXPECT_EQ(g.LimMax[3].text(), "999999999");
+}
+
+TEST_F(ImpozitFrmTest, AnEditInProgressEndsWhenTheViewOnlyWayIsTaken) {
+    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    ImpozitFrm& f = deschide();
+    clic(f.PrelMod);
+    f.Procent[0].setText("12");
+    ImpozitFrm::deschideVizualizare();
+    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_FALSE(f.Cancel_Imp.visible());
+    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_FALSE(caseteActive(f));
+    EXPECT_TRUE(f.Timp.enabled());
+    EXPECT_EQ(f.Procent[0].text(), "10");
+}
+
+TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
+    // The grid in use before the window opens.
+    Impozitar[0] = RandImpozitar{false, 1, 0, 999999, 0, 10};
+
+    // No file at all.
+    ImpozitFrm& f = deschide();
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_NE(fakeDialogs().messages[0].text.find("impozitar.txt"), std::string::npos);
+    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    EXPECT_TRUE(f.citireEsuata());
+    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_EQ(f.LimMax[0].text(), "999999") << "the grid in use is kept and shown";
+    inchide<ImpozitFrm>();
+    EXPECT_FALSE(existaFisier("Impozitar.txt"));
+    EXPECT_FALSE(existaFisier("impozitar.txt"));
+
+    // A file without "eof" stays as it was, byte for byte.
+    const std::string fara = liniiCrLf(impreuna({An, Ianuarie}));
+    scrieFisier("Impozitar.txt", fara);
+    fakeDialogs().messages.clear();
+    ImpozitFrm& g = deschide();
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_FALSE(g.PrelMod.enabled());
+    EXPECT_EQ(Impozitar[0].limitaSup, 999999);
+    EXPECT_TRUE(Impozitar[1].gol);
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), fara);
+
+    // So does a file of more than 130 rows.
+    std::vector<std::string> multe;
+    for (int i = 0; i < 131; ++i) {
+        multe.push_back(" 1," + std::to_string(131 - i) + ",1,0,0");
+    }
+    const std::string prea = fisierImpozitar(multe);
+    scrieFisier("Impozitar.txt", prea);
+    fakeDialogs().messages.clear();
+    deschide();
+    EXPECT_EQ(fakeDialogs().messages.size(), 1u);
+    inchide<ImpozitFrm>();
+    EXPECT_EQ(citesteFisier("Impozitar.txt"), prea);
+}
+
+} // namespace
+} // namespace olm::testing

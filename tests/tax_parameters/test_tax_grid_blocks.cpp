@@ -1,0 +1,258 @@
+// The month blocks of the tax grid: which block a month shows, and how an
+// edited block takes its place in the grid.
+
+#include "tax_parameters/tax_grid_blocks.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace olm {
+namespace {
+
+struct R {
+    int luna;
+    double inf, sup, fix, proc;
+};
+
+Grila grila(std::initializer_list<R> randuri) {
+    Grila g{};
+    int i = 0;
+    for (const R& r : randuri) {
+        g[i++] = RandImpozitar{false, double(r.luna), r.inf, r.sup, r.fix, r.proc};
+    }
+    return g;
+}
+
+std::vector<R> randuri(const Grila& g) {
+    std::vector<R> out;
+    for (const RandImpozitar& r : g) {
+        if (r.gol) {
+            break;
+        }
+        out.push_back({int(r.luna), r.limitaInf, r.limitaSup, r.fix, r.procent});
+    }
+    return out;
+}
+
+void expectRanduri(const Grila& g, const std::vector<R>& asteptat) {
+    const std::vector<R> efectiv = randuri(g);
+    ASSERT_EQ(efectiv.size(), asteptat.size());
+    for (std::size_t i = 0; i < efectiv.size(); ++i) {
+        EXPECT_EQ(efectiv[i].luna, asteptat[i].luna) << "row " << i;
+        EXPECT_EQ(efectiv[i].inf, asteptat[i].inf) << "row " << i;
+        EXPECT_EQ(efectiv[i].sup, asteptat[i].sup) << "row " << i;
+        EXPECT_EQ(efectiv[i].fix, asteptat[i].fix) << "row " << i;
+        EXPECT_EQ(efectiv[i].proc, asteptat[i].proc) << "row " << i;
+    }
+    // Nothing stands after the first empty row.
+    for (std::size_t i = efectiv.size(); i < g.size(); ++i) {
+        EXPECT_TRUE(g[i].gol) << "row " << i;
+    }
+}
+
+// January's and the year's blocks, highest bracket first.
+Grila grilaIanuarieSiAn() {
+    return grila({
+        {13, 24001, 999999999, 5000, 40},
+        {13, 12001, 24000, 2000, 25},
+        {13, 0, 12000, 0, 10},
+        {1, 3001, 999999999, 600, 40},
+        {1, 2001, 3000, 300, 30},
+        {1, 1001, 2000, 100, 20},
+        {1, 0, 1000, 0, 10},
+    });
+}
+
+TEST(TaxGridBlocks, MonthShowsItsOwnOrTheGreatestEarlierBlock) {
+    const Grila g = grilaIanuarieSiAn();
+
+    auto ian = blocValabil(g, 1);
+    ASSERT_TRUE(ian);
+    EXPECT_EQ(ian->luna, 1);
+    EXPECT_EQ(ian->inceput, 3);
+    EXPECT_EQ(ian->randuri, 4);
+
+    auto martie = blocValabil(g, 3);
+    ASSERT_TRUE(martie);
+    EXPECT_EQ(martie->luna, 1);
+    EXPECT_EQ(martie->inceput, 3);
+
+    auto an = blocValabil(g, 13);
+    ASSERT_TRUE(an);
+    EXPECT_EQ(an->luna, 13);
+    EXPECT_EQ(an->inceput, 0);
+    EXPECT_EQ(an->randuri, 3);
+
+    // The display rows run from the lowest bracket up; the rest are empty.
+    const BlocAfisat b = afiseazaBloc(g, *martie);
+    EXPECT_EQ(b[0].limMin, "0");
+    EXPECT_EQ(b[0].limMax, "1000");
+    EXPECT_EQ(b[0].impFix, "0");
+    EXPECT_EQ(b[0].procent, "10");
+    EXPECT_EQ(b[1].limMin, "1001");
+    EXPECT_EQ(b[3].limMin, "3001");
+    EXPECT_EQ(b[3].limMax, "999999999");
+    EXPECT_EQ(b[3].impFix, "600");
+    for (int r = 4; r < RanduriBloc; ++r) {
+        EXPECT_TRUE(b[r].limMin.empty() && b[r].limMax.empty() && b[r].impFix.empty() &&
+                    b[r].procent.empty())
+            << "row " << r;
+    }
+}
+
+TEST(TaxGridBlocks, NoBlockBeforeTheFirstMonthWithOne) {
+    const Grila g = grila({
+        {13, 0, 1000, 0, 10},
+        {5, 1001, 2000, 100, 20},
+        {5, 0, 1000, 0, 10},
+    });
+    EXPECT_FALSE(blocValabil(g, 1));
+    EXPECT_FALSE(blocValabil(g, 4));
+    auto iulie = blocValabil(g, 7);
+    ASSERT_TRUE(iulie);
+    EXPECT_EQ(iulie->luna, 5);
+    EXPECT_EQ(iulie->randuri, 2);
+
+    EXPECT_FALSE(blocValabil(Grila{}, 1));
+    EXPECT_FALSE(blocValabil(Grila{}, 13));
+}
+
+TEST(TaxGridBlocks, FractionalValuesAreShownWithAPoint) {
+    const Grila g = grila({{1, 0, 1000, 12.25, 12.5}});
+    const BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 1));
+    EXPECT_EQ(b[0].impFix, "12.25");
+    EXPECT_EQ(b[0].procent, "12.5");
+}
+
+TEST(TaxGridBlocks, MarchEditedFromJanuaryGetsItsOwnBlock) {
+    Grila g = grilaIanuarieSiAn();
+    BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 3));
+    b[1].procent = "22";
+    ASSERT_TRUE(scrieBloc(g, 3, b));
+
+    expectRanduri(g, {
+                         {13, 24001, 999999999, 5000, 40},
+                         {13, 12001, 24000, 2000, 25},
+                         {13, 0, 12000, 0, 10},
+                         {3, 3001, 999999999, 600, 40},
+                         {3, 2001, 3000, 300, 30},
+                         {3, 1001, 2000, 100, 22},
+                         {3, 0, 1000, 0, 10},
+                         {1, 3001, 999999999, 600, 40},
+                         {1, 2001, 3000, 300, 30},
+                         {1, 1001, 2000, 100, 20},
+                         {1, 0, 1000, 0, 10},
+                     });
+
+    // March and April now show March's block; February still January's.
+    auto martie = blocValabil(g, 3);
+    auto aprilie = blocValabil(g, 4);
+    auto februarie = blocValabil(g, 2);
+    ASSERT_TRUE(martie && aprilie && februarie);
+    EXPECT_EQ(martie->luna, 3);
+    EXPECT_EQ(aprilie->luna, 3);
+    EXPECT_EQ(afiseazaBloc(g, *aprilie)[1].procent, "22");
+    EXPECT_EQ(februarie->luna, 1);
+    EXPECT_EQ(afiseazaBloc(g, *februarie)[1].procent, "20");
+}
+
+TEST(TaxGridBlocks, StoredBlockReplacesTheMonthsOldBlockOnly) {
+    Grila g = grila({
+        {13, 0, 1000, 0, 10},
+        {7, 0, 500, 0, 5},
+        {5, 4001, 9000, 700, 40},
+        {5, 3001, 4000, 400, 30},
+        {5, 2001, 3000, 200, 20},
+        {5, 1001, 2000, 100, 10},
+        {5, 0, 1000, 0, 10},
+        {2, 0, 800, 0, 8},
+        {1, 0, 900, 0, 9},
+    });
+    BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 5));
+    // Four brackets are kept: the highest goes.
+    b[4] = RandBloc{};
+    // A row without an upper limit is skipped wherever it stands, its other
+    // boxes ignored.
+    b[2].limMax.clear();
+    ASSERT_TRUE(scrieBloc(g, 5, b));
+    expectRanduri(g, {
+                         {13, 0, 1000, 0, 10},
+                         {7, 0, 500, 0, 5},
+                         {5, 3001, 4000, 400, 30},
+                         {5, 1001, 2000, 100, 10},
+                         {5, 0, 1000, 0, 10},
+                         {2, 0, 800, 0, 8},
+                         {1, 0, 900, 0, 9},
+                     });
+}
+
+TEST(TaxGridBlocks, StoringTheYearOrTheFirstBlock) {
+    Grila g = grila({{1, 0, 900, 0, 9}});
+    BlocAfisat b = blocGol();
+    b[0] = {"0", "5000", "0", "15"};
+    b[1] = {"5001", "9000", "750", "20,5"}; // a "," ends the number
+    ASSERT_TRUE(scrieBloc(g, 13, b));
+    expectRanduri(g, {{13, 5001, 9000, 750, 20}, {13, 0, 5000, 0, 15}, {1, 0, 900, 0, 9}});
+
+    Grila gol{};
+    ASSERT_TRUE(scrieBloc(gol, 4, b));
+    expectRanduri(gol, {{4, 5001, 9000, 750, 20}, {4, 0, 5000, 0, 15}});
+
+    // A block with no upper limit at all removes the month's block.
+    ASSERT_TRUE(scrieBloc(g, 13, blocGol()));
+    expectRanduri(g, {{1, 0, 900, 0, 9}});
+}
+
+TEST(TaxGridBlocks, AFullGridStaysWhole) {
+    // Thirteen blocks of ten rows fill the 130 rows exactly.
+    Grila g{};
+    int i = 0;
+    for (int luna = 13; luna >= 1; --luna) {
+        for (int k = 9; k >= 0; --k) {
+            g[i++] = RandImpozitar{false, double(luna), k * 1000.0 + (k ? 1 : 0),
+                                   k * 1000.0 + 1000, k * 100.0, 10};
+        }
+    }
+    BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 6));
+    b[9].procent = "11";
+    ASSERT_TRUE(scrieBloc(g, 6, b));
+    EXPECT_FALSE(g[129].gol);
+    EXPECT_EQ(g[70].luna, 6);   // months 13 to 7 stand before it
+    EXPECT_EQ(g[70].procent, 11);
+    EXPECT_EQ(g[79].luna, 6);
+    EXPECT_EQ(g[80].luna, 5);
+    EXPECT_EQ(g[129].luna, 1);
+}
+
+TEST(TaxGridBlocks, ABlockNeverNeedsMoreThanTheGridsRows) {
+    // A hand-edited file: the year and January fill all 130 rows, January with
+    // 120 brackets.
+    Grila g{};
+    for (int i = 0; i < 10; ++i) {
+        g[i] = RandImpozitar{false, 13, double(10 - i) * 10, double(10 - i) * 10 + 9, 0, 1};
+    }
+    for (int i = 10; i < RanduriImpozitar; ++i) {
+        g[i] = RandImpozitar{false, 1, double(130 - i) * 10, double(130 - i) * 10 + 9, 0, 1};
+    }
+    const Grila inainte = g;
+
+    // January's block shows its ten lowest brackets.
+    auto ian = blocValabil(g, 1);
+    ASSERT_TRUE(ian);
+    EXPECT_EQ(ian->randuri, 120);
+    BlocAfisat b = afiseazaBloc(g, *ian);
+    EXPECT_EQ(b[0].limMin, "10");
+    EXPECT_EQ(b[9].limMin, "100");
+
+    // A block of its own for March would need 140 rows: refused, nothing lost.
+    EXPECT_FALSE(scrieBloc(g, 3, b));
+    for (int i = 0; i < RanduriImpozitar; ++i) {
+        EXPECT_EQ(g[i].luna, inainte[i].luna);
+        EXPECT_EQ(g[i].limitaInf, inainte[i].limitaInf);
+    }
+}
+
+} // namespace
+} // namespace olm

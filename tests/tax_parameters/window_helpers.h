@@ -1,0 +1,71 @@
+#pragma once
+
+// Driving the parameter windows through their real widgets under the
+// offscreen platform, and the files they read and write.
+
+#include "platform/controls.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace olm::testing {
+
+// Lines joined with CR LF, each one ended.
+inline std::string liniiCrLf(const std::vector<std::string>& linii) {
+    std::string text;
+    for (const std::string& l : linii) {
+        text += l + "\r\n";
+    }
+    return text;
+}
+
+inline void scrieFisier(const std::string& nume, const std::string& octeti) {
+    std::ofstream out(nume, std::ios::binary | std::ios::trunc);
+    out << octeti;
+}
+
+inline std::string citesteFisier(const std::string& nume) {
+    std::ifstream in(nume, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline bool existaFisier(const std::string& nume) { return std::filesystem::exists(nume); }
+
+// Makes a shown form's window the active one, so that the focus moves as the
+// clerk would see it.
+inline void activeaza(platform::Form& form) {
+    QApplication::setActiveWindow(form.widget());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.widget()));
+}
+
+// Unloads a form's global instance and frees it.
+template <class F>
+void inchide() {
+    if (F::loaded()) {
+        F::unload();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The clerk goes into a box (its text selected) and types over it.
+inline void tasteaza(platform::TextBox& caseta, const std::string& text) {
+    ASSERT_TRUE(caseta.setFocus());
+    caseta.selectAll();
+    QTest::keyClick(caseta.widget(), Qt::Key_Backspace);
+    QTest::keyClicks(caseta.widget(), QString::fromLatin1(text.c_str()));
+}
+
+inline void enter(platform::Control& c) { QTest::keyClick(c.widget(), Qt::Key_Return); }
+
+inline void clic(platform::Button& b) { QTest::mouseClick(b.widget(), Qt::LeftButton); }
+
+} // namespace olm::testing
