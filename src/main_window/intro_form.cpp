@@ -1,6 +1,7 @@
 #include "main_window/intro_form.h"
 
 #include "main_window/diskette_handin.h"
+#include "main_window/employer_form.h"
 #include "main_window/regularised_table.h"
 #include "main_window/sorted_copies.h"
 #include "platform/dialogs.h"
@@ -139,7 +140,7 @@ void Intro::construiesteControale() {
 
     // Windows that other parts of the program open; each is enabled when its
     // window exists.
-    for (Button* b : {Command1.get(), Command3.get(), Command5.get(), Command2.get(), Command11.get(),
+    for (Button* b : {Command3.get(), Command5.get(), Command2.get(), Command11.get(),
                       Command6.get(), Command9.get()}) {
         b->setEnabled(false);
     }
@@ -192,6 +193,7 @@ void Intro::Command1_Click() {
     if (EroareStilData == 1) {
         return;
     }
+    Fisa_I::deschide();
 }
 
 void Intro::Tabel5_Click() { TabelFise1Regularizate(); }

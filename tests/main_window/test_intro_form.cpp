@@ -1,6 +1,8 @@
 // The main window driven through its widgets: start-up, commands and exit.
 
+#include "main_window/employer_form.h"
 #include "main_window/intro_form.h"
+#include "platform/date_style.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/sample_data.h"
@@ -93,7 +95,7 @@ TEST_F(IntroForm, ButtonsOfWindowsNotYetThereStayDisabled) {
                     intro.Command11.get(), intro.Command6.get(), intro.Command9.get()}) {
         EXPECT_FALSE(b->enabled()) << b->caption();
     }
-    for (auto* b : {intro.Tabel5.get(), intro.But_salvari.get(), intro.b_salv.get(), intro.b_rest.get(),
+    for (auto* b : {intro.Command1.get(), intro.Tabel5.get(), intro.But_salvari.get(), intro.b_salv.get(), intro.b_rest.get(),
                     intro.Command10.get(), intro.Command8.get(), intro.Command7.get()}) {
         EXPECT_TRUE(b->enabled()) << b->caption();
     }
@@ -123,6 +125,23 @@ TEST_F(IntroForm, SortingMakesTheAlphabeticalCopiesAndTheHelpUntickesIt) {
     // The help contents first, then the printable help text.
     ASSERT_EQ(fakeTextViewer().shown.size(), 2u);
     EXPECT_EQ(fakeTextViewer().shown[1], "help.txt");
+}
+
+TEST_F(IntroForm, TheSheetsOpenOnlyWithADayFirstDateStyle) {
+    Intro& intro = start();
+    olm::platform::setShortDateStyle("MM/dd/yy");
+    intro.Command1->click();
+    olm::platform::setShortDateStyle("dd/MM/yy");
+
+    EXPECT_EQ(fakeDialogs().texts(),
+              std::vector<std::string>{"Nu aveti setarea 'Short date Style: dd/mm/yy' (la Regional Settings)."});
+    EXPECT_TRUE(intro.visible());
+    EXPECT_FALSE(olm::Fisa_I::loaded());
+
+    intro.Command1->click();
+    ASSERT_TRUE(olm::Fisa_I::loaded());
+    EXPECT_TRUE(olm::Fisa_I::instance().visible());
+    EXPECT_FALSE(intro.visible());
 }
 
 TEST_F(IntroForm, BackgroundRunsFromBlueToBlack) {

@@ -1,0 +1,91 @@
+#include "main_window/decision_dialog.h"
+
+#include "main_window/decision_table.h"
+#include "main_window/employee_form.h"
+#include "platform/dialogs.h"
+#include "shared/employee_identity.h"
+#include "shared/employee_lookup.h"
+#include "shared/fisa1_record.h"
+#include "shared/fisa2_record.h"
+#include "shared/form_data.h"
+#include "shared/state.h"
+
+#include <QWidget>
+
+namespace olm {
+
+frmGasit::frmGasit() {
+    setCaption("Cod angajat existent !");
+    setSize(240, 190);
+    for (int i = 0; i < 4; ++i) {
+        but.add(*this, platform::Geometry{40, 36 + 36 * i, 160, 30});
+    }
+    but.bind(&platform::Button::onClick, [this](int i) { but_Click(i); });
+    // The employee's form waits for the decision.
+    widget()->setWindowModality(Qt::ApplicationModal);
+}
+
+void frmGasit::arata() {
+    if (loaded()) {
+        // A dialog left over is replaced, not answered.
+        instance().decizie_ = true;
+        unload();
+    }
+    frmGasit& f = instance();
+    const auto captii = CaptiiDecizie(FiseAngajat);
+    for (int i = 0; i < 4; ++i) {
+        f.but[i].setCaption(captii[static_cast<std::size_t>(i)]);
+        f.but[i].setEnabled(!captii[static_cast<std::size_t>(i)].empty());
+    }
+    f.show();
+    f.but[0].setFocus();
+}
+
+void frmGasit::formUnload(bool& cancel) {
+    (void)cancel;
+    if (!decizie_) {
+        // No sheet was loaded: the sheet buttons must not act on nothing.
+        CurataFisaII();
+    }
+}
+
+void frmGasit::but_Click(int index) {
+    const Decizie d = DecizieButon(index, FiseAngajat);
+    if (d.actiune == Decizie::Actiune::Nimic) {
+        return;
+    }
+    decizie_ = true;
+    unload();
+
+    auto arataEroarea = [](const Rezultat& r) {
+        if (!r) {
+            platform::showMessage(r.eroare, "", platform::Icon::Exclamation);
+        }
+    };
+    switch (d.actiune) {
+    case Decizie::Actiune::Deschide: {
+        ModIncarcare = d.mod;
+        DeschideFisa();
+        FormaFisaII& f = AngajatFisaII;
+        f.Ok_Fisa2 = d.okFisa2;
+        f.Ok_Fisa1 = d.okFisa1;
+        f.Frame1 = d.frame1;
+        Fisa_II& forma = Fisa_II::instance();
+        forma.show();
+        forma.aplica();
+        break;
+    }
+    case Decizie::Actiune::StergeFisa1:
+        arataEroarea(StergeFisa1());
+        CurataFisaII();
+        break;
+    case Decizie::Actiune::StergeFisa2:
+        arataEroarea(StergeFisa2());
+        CurataFisaII();
+        break;
+    case Decizie::Actiune::Nimic:
+        break;
+    }
+}
+
+} // namespace olm

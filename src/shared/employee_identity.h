@@ -1,0 +1,42 @@
+#pragma once
+
+// The employee's identity on his form `Fisa_II`: taken from a stored sheet's
+// line into the form's record `AngajatFisaII` (form_data.h), given to the
+// records that are saved, and emptied for the next employee.
+
+#include "shared/sheet_records.h"
+
+#include <string>
+#include <string_view>
+
+namespace olm {
+
+// Why a save or delete without an employee's code does nothing.
+inline constexpr std::string_view MesajCodLipsa =
+    "Codul angajatului lipseste: fisa nu a fost scrisa.";
+
+// Fields 1 to 13 of a sheet from the employee's form, keyed by `CodAngajat`.
+IdentitateAngajat IdentitateDinFisaII();
+
+// True when the county list holds the text (the entries of Judete).
+bool JudetInLista(std::string_view judet);
+
+// Loads fields 2 to 14 of a stored sheet into the employee's form: names,
+// address, county (the blank entry " " for an empty one), the corrective
+// mark (also into MarcaRectif, so a sheet opened now never carries an
+// earlier employee's mark). The Fisa 1 overload loads fields 15 to 22 too:
+// the situation marks (the invalidity marks also into MarcaInv1Fisa and
+// MarcaInv2Fisa) and the dates, with "." and "-" turned into "/".
+// JudetTmp receives the stored county. False when the county is not in the
+// list: the blank entry is selected instead.
+bool IncarcaDateAngajat(const RecordFf1& r);
+bool IncarcaDateAngajat(const RecordFf2& r);
+
+// Readies the employee's form for the next employee and shows it: code,
+// names, address (the locality and the county stay), dates and marks
+// emptied; both sheet buttons enabled; the delete button "Sterge fisa",
+// disabled; the focus on Option1. The situation frame and every process-wide
+// value stay as they are.
+void CurataFisaII();
+
+} // namespace olm

@@ -1,0 +1,112 @@
+#include "shared/sheet_files.h"
+
+#include "platform/file_error.h"
+#include "platform/files.h"
+#include "shared/sheet_records.h"
+#include "shared/state.h"
+
+namespace olm {
+
+namespace files = platform::files;
+
+const FisierDate& FisierFf1() {
+    static const FisierDate f{"FF1.txt", "FF1", structuraFf1()};
+    return f;
+}
+
+const FisierDate& FisierFf2() {
+    static const FisierDate f{"FF2.txt", "FF2", structuraFf2()};
+    return f;
+}
+
+const FisierDate& FisierDeduceri() {
+    static const FisierDate f{"Deduceri.txt", "Ded", structuraDeduceri()};
+    return f;
+}
+
+std::string copieAnuala(const FisierDate& f) { return f.prefix + "_" + anFiscalText() + ".txt"; }
+
+std::string mesajEroareCitire(int numar, const std::string& fisier) {
+    return "Eroare " + std::to_string(numar) + " la citirea fisierului " + fisier + ".";
+}
+
+std::string mesajEroareScriere(int numar, const std::string& fisier) {
+    return "Eroare " + std::to_string(numar) + " la scrierea fisierului " + fisier + ".";
+}
+
+std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod) {
+    files::LineReader cititor(f.nume);
+    std::string linie;
+    int numar = 0;
+    while (cititor.next(linie)) {
+        ++numar;
+        if (esteLiniaAngajatului(linie, f.structura, cod)) {
+            return LiniaGasita{std::move(linie), numar};
+        }
+    }
+    return std::nullopt;
+}
+
+Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
+                        const std::optional<std::string>& inlocuire,
+                        const std::vector<std::string>& laSfarsit, int* pozitie) {
+    const std::string copie = copieAnuala(f);
+    // What a failure concerns: reading the working file, or writing one of the two.
+    const std::string* fisierCurent = &f.nume;
+    bool citire = false;
+    try {
+        citire = true;
+        files::LineReader cititor(f.nume);
+        citire = false;
+        files::AtomicWriter lucru(f.nume);
+        fisierCurent = &copie;
+        files::AtomicWriter anual(copie);
+        auto scrieLinie = [&](const std::string& l) {
+            fisierCurent = &f.nume;
+            lucru.writeLine(l);
+            fisierCurent = &copie;
+            anual.writeLine(l);
+        };
+
+        int scrise = 0;
+        int locInlocuire = 0;
+        std::string linie;
+        for (;;) {
+            fisierCurent = &f.nume;
+            citire = true;
+            if (!cititor.next(linie)) {
+                break;
+            }
+            citire = false;
+            if (!esteLiniaAngajatului(linie, f.structura, cod)) {
+                scrieLinie(linie);
+                ++scrise;
+            } else if (inlocuire && locInlocuire == 0) {
+                scrieLinie(*inlocuire);
+                locInlocuire = ++scrise;
+            }
+        }
+        citire = false;
+        if (inlocuire && locInlocuire == 0) {
+            scrieLinie(*inlocuire);
+            locInlocuire = ++scrise;
+        }
+        for (const auto& l : laSfarsit) {
+            scrieLinie(l);
+        }
+
+        fisierCurent = &f.nume;
+        lucru.commit();
+        fisierCurent = &copie;
+        anual.commit();
+        if (pozitie) {
+            *pozitie = locInlocuire;
+        }
+        return Rezultat::reusit();
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec(citire ? mesajEroareCitire(e.number(), *fisierCurent)
+                                     : mesajEroareScriere(e.number(), *fisierCurent));
+    }
+}
+
+} // namespace olm

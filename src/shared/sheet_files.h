@@ -1,0 +1,54 @@
+#pragma once
+
+// The files of the employees' records, "FF1.txt", "FF2.txt" and
+// "Deduceri.txt", read and rewritten in one pass each. A rewrite goes to a
+// scratch file renamed over the working file, and the yearly copy is written
+// from the same pass, so both hold the same lines afterwards.
+
+#include "shared/record_line.h"
+#include "shared/result.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace olm {
+
+struct FisierDate {
+    std::string nume;   // the working name: "FF1.txt"
+    std::string prefix; // of the yearly copy: "FF1"
+    StructuraRecord structura;
+};
+
+const FisierDate& FisierFf1();      // "FF1.txt", copies "FF1_" + year + ".txt"
+const FisierDate& FisierFf2();      // "FF2.txt", copies "FF2_" + year + ".txt"
+const FisierDate& FisierDeduceri(); // "Deduceri.txt", copies "Ded_" + year + ".txt"
+
+// "FF1_2002.txt" for the fiscal year 2002.
+std::string copieAnuala(const FisierDate& f);
+
+struct LiniaGasita {
+    std::string linie;
+    int numar = 0; // 1-based
+};
+
+// The employee's first line in the file, read up to it; nothing when he has
+// none or the file is missing. Throws platform::FileError.
+std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod);
+
+// Rewrites the file without any line of the employee: `inlocuire`, when
+// given, takes the place of his first line, or is appended when he has none;
+// `laSfarsit` are appended at the end. The yearly copy gets the same lines.
+// `pozitie` receives the 1-based number of the line `inlocuire` stands on.
+// A failure names its file ("Eroare 61 la scrierea fisierului FF1.txt."); a
+// working file that cannot be written stays as it was.
+Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
+                        const std::optional<std::string>& inlocuire,
+                        const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
+
+// "Eroare 53 la citirea fisierului FF1.txt."
+std::string mesajEroareCitire(int numar, const std::string& fisier);
+// "Eroare 61 la scrierea fisierului FF1.txt."
+std::string mesajEroareScriere(int numar, const std::string& fisier);
+
+} // namespace olm

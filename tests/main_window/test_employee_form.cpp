@@ -1,0 +1,368 @@
+// The employee's form and the decision dialog driven through their widgets:
+// a code typed and looked up, the dialog answered, what is loaded, the
+// picker, deletion, dates and marks.
+
+#include "identification_test_support.h"
+#include "shared/sheet_records.h"
+
+namespace olm::testing {
+namespace {
+
+const std::string kX = "2800618056490";
+const std::string kY = "1800604069575";
+const std::string kStrain = "9701011234561"; // a foreign person's code
+const std::string kNou = "1800101123450";    // no sheets
+
+RecordFf1 fisa1(const std::string& cod, const std::string& nume) {
+    RecordFf1 r;
+    r.id = {cod, nume, "ION", "ALBA IULIA", "ALBA", "STR. MARE", "1", "510000", "", "", "", "", ""};
+    r.MarcaRectif = "X";
+    r.MarcaInv2 = "X";
+    r.DataAngajarii = "01.03.2002";
+    r.VenitN[2] = "3000000";
+    return r;
+}
+
+RecordFf2 fisa2(const std::string& cod, const std::string& nume) {
+    RecordFf2 r;
+    r.id = {cod, nume, "ION", "DEVA", "HUNEDOARA", "", "", "", "", "", "", "", ""};
+    r.TipAS[3] = "X";
+    r.VenitCS[0] = "500";
+    return r;
+}
+
+const std::string kDepX = kX + ",2991116035942,#POPESCU#,#ANA#,#X#,##,##,##,##,##,1,,,,,,,,,,,";
+const std::string kDepY = kY + ",5010101123456,#ILIE#,#DAN#,##,#X#,##,##,##,##,1,,,,,,,,,,,";
+
+class EmployeeForm : public IdentificationForms {
+protected:
+    void SetUp() override {
+        IdentificationForms::SetUp();
+        writeLinesCrlf("FF1.txt", {linieFf1(fisa1(kY, "ILIE")), linieFf1(fisa1(kX, "POPESCU"))});
+        writeLinesCrlf("FF2.txt", {linieFf2(fisa2(kX, "POPESCU"))});
+        writeLinesCrlf("Deduceri.txt", {kDepX, kDepY});
+    }
+
+    Fisa_II& deschide() {
+        Fisa_II::deschideDinAngajator("CLUJ");
+        Fisa_II& f = Fisa_II::instance();
+        makeActive(f);
+        return f;
+    }
+
+    // Types a code and leaves the box with Enter.
+    void cod(Fisa_II& f, const std::string& text) {
+        ASSERT_TRUE(f.CodS.setFocus());
+        f.CodS.setText("");
+        QTest::keyClicks(f.CodS.widget(), QString::fromLatin1(text.c_str()));
+        pressEnter(f.CodS);
+    }
+
+    frmGasit& dialog() {
+        EXPECT_TRUE(frmGasit::loaded());
+        return frmGasit::instance();
+    }
+};
+
+TEST_F(EmployeeForm, ACodeWithoutSheetsOpensNoDialog) {
+    Fisa_II& f = deschide();
+    EXPECT_TRUE(holdsFocus(f.Option1));
+    f.AdrS[0].setText("CLUJ-NAPOCA");
+    cod(f, kNou);
+    EXPECT_FALSE(frmGasit::loaded());
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(CodAngajat, kNou);
+    EXPECT_EQ(FiseAngajat, "");
+    EXPECT_TRUE(holdsFocus(f.NumeS));
+    EXPECT_TRUE(AngajatFisaII.Ok_Fisa1 && AngajatFisaII.Ok_Fisa2);
+    // The sheet forms are not there yet: their buttons stay disabled.
+    EXPECT_FALSE(f.Ok_Fisa1.enabled());
+    EXPECT_FALSE(f.Ok_Fisa2.enabled());
+}
+
+TEST_F(EmployeeForm, AWrongCodeIsRefusedAndKeepsTheFocus) {
+    Fisa_II& f = deschide();
+    cod(f, "1234");
+    EXPECT_EQ(messages(), std::vector<std::string>{"Cod incorect"});
+    EXPECT_TRUE(holdsFocus(f.CodS));
+
+    f.CodS.setText("");
+    pressEnter(f.CodS);
+    EXPECT_EQ(f.CodS.text(), "0");
+    EXPECT_EQ(messages().size(), 2u);
+}
+
+TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
+    Fisa_II& f = deschide();
+    cod(f, kX);
+    frmGasit& d = dialog();
+    EXPECT_TRUE(d.visible());
+    EXPECT_EQ(d.caption(), "Cod angajat existent !");
+    EXPECT_EQ(d.but[0].caption(), "Modific Fisa 1");
+    EXPECT_EQ(d.but[1].caption(), "Modific Fisa 2");
+    EXPECT_EQ(d.but[2].caption(), "Sterg Fisa 1");
+    EXPECT_EQ(d.but[3].caption(), "Sterg Fisa 2");
+    EXPECT_TRUE(d.but[3].enabled());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(d.widget()));
+    EXPECT_TRUE(holdsFocus(d.but[0]));
+
+    clickOn(d.but[0]);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmGasit::loaded());
+    makeActive(f); // the employee's form has the activation back
+    EXPECT_EQ(ModIncarcare, 3);
+    EXPECT_EQ(f.NumeS.text(), "POPESCU");
+    EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
+    EXPECT_EQ(f.JudS.text(), "ALBA");
+    EXPECT_EQ(f.Xrectif.value(), 1);
+    EXPECT_EQ(f.Inv2A.value(), 1);
+    EXPECT_EQ(f.Job0.text(), "01/03/2002");
+    EXPECT_TRUE(f.Frame1.visible());
+    EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 1");
+    EXPECT_TRUE(f.but_sterg_fisa.enabled());
+    EXPECT_EQ(TipFisaCrt, 1);
+    EXPECT_EQ(Fisa1Date.VenitN[2], "3000000");
+    EXPECT_EQ(NrPersoane, 1);
+    EXPECT_EQ(Fisa1Date.persoana.NumeI, "POPESCU");
+    EXPECT_TRUE(messages().empty());
+
+    // "Sterge fisa" deletes the sheet being edited, and his dependants.
+    clickOn(f.but_sterg_fisa);
+    EXPECT_EQ(fileBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
+    EXPECT_EQ(fileBytes("Deduceri.txt"), kDepY + "\r\n");
+    EXPECT_EQ(fileBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_EQ(f.CodS.text(), "");
+    EXPECT_EQ(f.NumeS.text(), "");
+    EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA"); // the locality stays for the next employee
+    EXPECT_EQ(f.Xrectif.value(), 0);
+    EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa");
+    EXPECT_FALSE(f.but_sterg_fisa.enabled());
+    EXPECT_TRUE(holdsFocus(f.Option1));
+}
+
+TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
+    Fisa_II& f = deschide();
+    cod(f, kX);
+    clickOn(dialog().but[3]); // "Sterg Fisa 2"
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmGasit::loaded());
+    EXPECT_EQ(fileBytes("FF2.txt"), "");
+    EXPECT_EQ(platform::files::readLines("FF1.txt").size(), 2u);
+    EXPECT_EQ(fileBytes("FF2_2002.txt"), "");
+    EXPECT_EQ(f.CodS.text(), "");
+
+    // Now he has a Fisa 1 only: the fourth button is empty and disabled.
+    cod(f, kX);
+    EXPECT_EQ(dialog().but[1].caption(), "Creez Fisa 2");
+    EXPECT_EQ(dialog().but[3].caption(), "");
+    EXPECT_FALSE(dialog().but[3].enabled());
+    clickOn(dialog().but[1]);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ModIncarcare, 4);
+    EXPECT_EQ(f.NumeS.text(), "POPESCU");
+    EXPECT_FALSE(f.Frame1.visible());
+    EXPECT_TRUE(AngajatFisaII.Ok_Fisa2);
+    EXPECT_FALSE(AngajatFisaII.Ok_Fisa1);
+}
+
+TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndEmptiesTheForm) {
+    Fisa_II& f = deschide();
+    f.AdrS[0].setText("SIBIU");
+    cod(f, kX);
+    dialog().widget()->close(); // the close box
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmGasit::loaded());
+    EXPECT_EQ(f.CodS.text(), "");
+    EXPECT_EQ(f.AdrS[0].text(), "SIBIU");
+    EXPECT_EQ(ModIncarcare, 0);
+    EXPECT_EQ(platform::files::readLines("FF1.txt").size(), 2u);
+    EXPECT_EQ(platform::files::readLines("FF2.txt").size(), 1u);
+}
+
+TEST_F(EmployeeForm, AForeignPersonIsAnnouncedBeforeTheLookup) {
+    writeLinesCrlf("FF2.txt", {linieFf2(fisa2(kStrain, "SMITH"))});
+    Fisa_II& f = deschide();
+    cod(f, kStrain);
+    ASSERT_EQ(messages(), std::vector<std::string>{"Persoana straina (fara drept de deducere)."});
+    EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
+    EXPECT_EQ(dialog().but[0].caption(), "Modific Fisa 2");
+    EXPECT_EQ(dialog().but[2].caption(), "");
+    clickOn(dialog().but[0]);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ModIncarcare, 2);
+    EXPECT_EQ(f.NumeS.text(), "SMITH");
+    EXPECT_EQ(f.JudS.text(), "HUNEDOARA");
+    EXPECT_EQ(Fisa2Date.TAS[3], 1);
+    EXPECT_EQ(Fisa2Date.VenitCS[0], "500");
+    EXPECT_EQ(PozitiiFisa[0], 1);
+}
+
+TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
+    Fisa_II& f = deschide();
+    clickOn(f.Option2);
+    EXPECT_TRUE(f.Combo1.visible());
+    EXPECT_TRUE(holdsFocus(f.Combo1));
+    ASSERT_EQ(f.Combo1.listCount(), 3);
+    EXPECT_EQ(f.Combo1.list(0), "ILIE ION--" + kY + "--FF1");
+    EXPECT_EQ(f.Combo1.list(1), "POPESCU ION--" + kX + "--FF1");
+    EXPECT_EQ(f.Combo1.list(2), "POPESCU ION--" + kX + "--FF2");
+    EXPECT_EQ(f.Label20.caption(), "LISTA ALFABETICA ( s-au incarcat 3 fise )");
+
+    f.Combo1.setListIndex(2);
+    EXPECT_EQ(f.CodS.text(), kX);
+    EXPECT_EQ(f.AdrS[0].text(), "DEVA");
+    EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 2");
+    EXPECT_TRUE(f.but_sterg_fisa.enabled());
+    EXPECT_FALSE(f.Frame1.visible());
+    EXPECT_TRUE(AngajatFisaII.Ok_Fisa2);
+    EXPECT_FALSE(AngajatFisaII.Ok_Fisa1);
+
+    f.Combo1.setListIndex(1);
+    EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
+    EXPECT_TRUE(f.Frame1.visible());
+    EXPECT_EQ(f.Job0.text(), "01/03/2002");
+    EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 1");
+    EXPECT_FALSE(AngajatFisaII.Ok_Fisa2);
+
+    clickOn(f.but_sterg_fisa);
+    EXPECT_EQ(fileBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
+    EXPECT_EQ(fileBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_TRUE(messages().empty());
+
+    // "Fise noi" hides the picker and empties the employee, locality and county apart.
+    f.NumeS.setText("X");
+    clickOn(f.Option1);
+    EXPECT_FALSE(f.Combo1.visible());
+    EXPECT_EQ(f.NumeS.text(), "");
+    EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
+}
+
+TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
+    Fisa_II::deschideFormaFisa1 = [] {};
+    Fisa_II& f = deschide();
+    cod(f, kNou);
+    clickOn(f.Ok_Fisa1);
+    ASSERT_TRUE(f.Frame1.visible());
+
+    typeInto(f.Job0, "12.03.2002");
+    pressEnter(f.Job0);
+    EXPECT_EQ(f.Job0.text(), "12/03/2002");
+    EXPECT_TRUE(holdsFocus(f.Job1));
+
+    typeInto(f.Job1, "11-03-2002");
+    pressTab(f.Job1);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "\r\nData incetarii activitatii este anterioara datei angajarii. ");
+    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::None);
+    EXPECT_EQ(fakeDialogs().messages[0].title, "");
+    EXPECT_EQ(f.Job1.text(), "");
+    EXPECT_TRUE(holdsFocus(f.Job1));
+
+    typeInto(f.Job1, "31/02/2002");
+    pressTab(f.Job1);
+    EXPECT_EQ(messages().back(), "Data incetarii activitatii incorecta.");
+    typeInto(f.Job1, "12/03/2002");
+    pressTab(f.Job1);
+    EXPECT_EQ(messages().size(), 2u);
+    EXPECT_EQ(f.Job1.text(), "12/03/2002");
+
+    f.Job0.setText("");
+    typeInto(f.Job0, "/  /");
+    pressTab(f.Job0);
+    EXPECT_EQ(f.Job0.text(), "");
+    EXPECT_EQ(messages().size(), 2u);
+}
+
+TEST_F(EmployeeForm, TheMarksExcludeEachOther) {
+    Fisa_II::deschideFormaFisa1 = [] {};
+    Fisa_II& f = deschide();
+    cod(f, kNou);
+    clickOn(f.Ok_Fisa1);
+    f.Job0.setText("01/02/2002");
+    f.XAlteS.setValue(1);
+
+    clickOn(f.Xreg);
+    EXPECT_EQ(f.Xreg.value(), 1);
+    EXPECT_EQ(f.Job0.text(), "");
+    EXPECT_EQ(f.XAlteS.value(), 0);
+    EXPECT_FALSE(f.Job0.enabled());
+    EXPECT_FALSE(f.Xdedu.enabled());
+    EXPECT_FALSE(f.XAlteS.enabled());
+    clickOn(f.Xreg);
+    EXPECT_TRUE(f.Job0.enabled());
+    EXPECT_TRUE(f.Xdedu.enabled());
+
+    f.Inv1A.setValue(1);
+    clickOn(f.Xdedu);
+    EXPECT_EQ(f.Inv1A.value(), 0);
+    EXPECT_FALSE(f.Xreg.enabled());
+    EXPECT_FALSE(f.Inv1A.enabled());
+    EXPECT_FALSE(f.Inv2A.enabled());
+    EXPECT_EQ(AngajatFisaII.Xdedu, 1);
+
+    // A new code clears the marks, and with them what they disabled.
+    f.CodS.setFocus();
+    EXPECT_EQ(f.Xdedu.value(), 0);
+    EXPECT_TRUE(f.Xreg.enabled());
+    EXPECT_FALSE(f.Frame1.visible());
+}
+
+TEST_F(EmployeeForm, TheAddressFollowsItsRules) {
+    Fisa_II::deschideFormaFisa1 = [] {};
+    Fisa_II& f = deschide();
+    cod(f, kNou);
+    typeInto(f.AdrS[0], " bucuresti ");
+    pressEnter(f.AdrS[0]);
+    EXPECT_EQ(f.JudS.text(), " ");
+    EXPECT_TRUE(holdsFocus(f.AdrS[1]));
+    EXPECT_EQ(f.AdrS[0].text(), " BUCURESTI "); // as typed, upper-cased
+    typeInto(f.AdrS[8], "4");
+    pressTab(f.AdrS[8]);
+    EXPECT_EQ(f.AdrS[8].text(), ""); // not exactly "BUCURESTI"
+
+    f.AdrS[0].setText("BUCURESTI");
+    typeInto(f.AdrS[8], "4");
+    EXPECT_EQ(f.AdrS[8].text(), "4");
+    pressTab(f.AdrS[8]);
+    EXPECT_EQ(f.AdrS[8].text(), "4");
+
+    f.AdrS[0].setText("CLUJ-NAPOCA");
+    f.AdrS[8].setText("4");
+    typeInto(f.AdrS[7], "12");
+    pressEnter(f.AdrS[7]);
+    EXPECT_EQ(f.AdrS[8].text(), "");
+    EXPECT_TRUE(holdsFocus(f.Ok_Fisa1)); // the first sheet button that is enabled
+    typeInto(f.AdrS[3], "012345");
+    pressTab(f.AdrS[3]);
+    EXPECT_EQ(f.AdrS[3].text(), "12345");
+    EXPECT_EQ(AngajatFisaII.AdrS[3], "12345");
+}
+
+TEST_F(EmployeeForm, Fisa2TakesTheCorrectiveMarkShownNow) {
+    bool deschisa = false;
+    Fisa_II::deschideFormaFisa2 = [&] { deschisa = true; };
+    MarcaRectif = "X"; // left from an earlier employee
+    Fisa2Date.VenitCS[0] = "RAMAS";
+    Fisa_II& f = deschide();
+    ASSERT_TRUE(f.Ok_Fisa2.enabled());
+    clickOn(f.Ok_Fisa2);
+    EXPECT_EQ(messages(), std::vector<std::string>{"Cod incorect"});
+    EXPECT_FALSE(deschisa);
+
+    cod(f, kNou);
+    clickOn(f.Ok_Fisa2);
+    EXPECT_TRUE(deschisa);
+    EXPECT_EQ(MarcaRectif, "");
+    EXPECT_EQ(Fisa2Date.VenitCS[0], ""); // a new Fisa 2 starts empty
+}
+
+TEST_F(EmployeeForm, HashCannotBeTyped) {
+    Fisa_II& f = deschide();
+    typeInto(f.NumeS, "pop#escu");
+    typeInto(f.AdrS[1], "str#ada");
+    EXPECT_EQ(f.NumeS.text(), "POPESCU");
+    EXPECT_EQ(AngajatFisaII.AdrS[1], "strada");
+}
+
+} // namespace
+} // namespace olm::testing
