@@ -5,6 +5,7 @@
 #include "platform/date_style.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 #include "support/sample_data.h"
 
 #include <QApplication>
@@ -14,25 +15,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
+
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
 
 using olm::Intro;
 using olm::testing::fakeDialogs;
 using olm::testing::fakeTextViewer;
-
-void put(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-}
-
-std::string bytesOf(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 void destroyUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -40,8 +31,8 @@ class IntroForm : public ::testing::Test {
 protected:
     void SetUp() override {
         olm::resetState();
-        put("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
-        put("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
+        writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+        writeBytes("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
     }
     void TearDown() override {
         for (olm::platform::Form* f : olm::platform::Form::loadedForms()) {
@@ -58,21 +49,21 @@ protected:
 };
 
 TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
-    put("FF1.txt", "last year\r\n");
+    writeBytes("FF1.txt", "last year\r\n");
     Intro& intro = start();
 
     EXPECT_TRUE(intro.visible());
     EXPECT_EQ(intro.caption(), "Impozitul pe venit (varianta distribuita de Velmora) - versiunea 2.1 /2002");
     EXPECT_EQ(olm::Judete[42], "VRANCEA");
     EXPECT_EQ(olm::NrRandImpozitar, 129);
-    EXPECT_EQ(bytesOf("FF1_2001.txt"), "last year\r\n");
-    put("FF1.txt", "this year\r\n");
+    EXPECT_EQ(readBytes("FF1_2001.txt"), "last year\r\n");
+    writeBytes("FF1.txt", "this year\r\n");
 
     ASSERT_TRUE(Intro::unload());
     destroyUnloaded();
 
-    EXPECT_EQ(bytesOf("FF1_2002.txt"), "this year\r\n");
-    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+    EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
     for (const char* f : {"Rep_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
         EXPECT_TRUE(std::filesystem::exists(f)) << f;
     }
@@ -112,7 +103,7 @@ TEST_F(IntroForm, SortingMakesTheAlphabeticalCopiesAndTheHelpUntickesIt) {
     EXPECT_TRUE(std::filesystem::exists("ff2_sort1.txt"));
 
     fakeDialogs().answer(olm::platform::Answer::Yes);
-    put("help1.hlp", "help text\r\n");
+    writeBytes("help1.hlp", "help text\r\n");
     intro.Command7->click();
 
     EXPECT_EQ(intro.Check1->value(), 0);

@@ -2,25 +2,16 @@
 
 #include "main_window/startup.h"
 #include "shared/state.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-void put(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-}
-
-std::string bytesOf(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
 
 const std::string kCuantum =
     "2002,3,31\r\n"
@@ -35,9 +26,9 @@ protected:
 };
 
 TEST_F(Startup, ReadsTheParametersAndSwapsTheFiles) {
-    put("Cuantum.txt", kCuantum);
-    put("Impozitar.txt", kImpozitar);
-    put("FF1.txt", "last year\r\n");
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    writeBytes("FF1.txt", "last year\r\n");
     olm::platform::InstanceLock lock;
 
     auto r = olm::PornesteLucrul(lock);
@@ -46,15 +37,15 @@ TEST_F(Startup, ReadsTheParametersAndSwapsTheFiles) {
     EXPECT_EQ(r.mesaj, "");
     EXPECT_EQ(olm::AnFiscal, 2002);
     EXPECT_EQ(olm::Impozitar[0].procent, 18);
-    EXPECT_EQ(bytesOf("FF1_2001.txt"), "last year\r\n");
+    EXPECT_EQ(readBytes("FF1_2001.txt"), "last year\r\n");
     EXPECT_EQ(olm::TerminaLucrul(), "");
-    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
     EXPECT_TRUE(std::filesystem::exists("FF1_2002.txt"));
 }
 
 TEST_F(Startup, WithoutDeductionParametersNoDataFileIsTouched) {
-    put("Impozitar.txt", kImpozitar);
-    put("FF1.txt", "last year\r\n");
+    writeBytes("Impozitar.txt", kImpozitar);
+    writeBytes("FF1.txt", "last year\r\n");
     olm::platform::InstanceLock lock;
 
     auto r = olm::PornesteLucrul(lock);
@@ -64,12 +55,12 @@ TEST_F(Startup, WithoutDeductionParametersNoDataFileIsTouched) {
     EXPECT_FALSE(std::filesystem::exists("FF1_2001.txt"));
     EXPECT_FALSE(std::filesystem::exists("Repfisc.txt"));
     EXPECT_FALSE(std::filesystem::exists("Rep_.txt"));
-    EXPECT_EQ(bytesOf("FF1.txt"), "last year\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
 }
 
 TEST_F(Startup, AnUnreadableGridIsReportedButTheWorkGoesOn) {
-    put("Cuantum.txt", kCuantum);
-    put("Impozitar.txt", " 1,0,1800000,0,18\r\n"); // no "eof"
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", " 1,0,1800000,0,18\r\n"); // no "eof"
     olm::platform::InstanceLock lock;
 
     auto r = olm::PornesteLucrul(lock);
@@ -80,8 +71,8 @@ TEST_F(Startup, AnUnreadableGridIsReportedButTheWorkGoesOn) {
 }
 
 TEST_F(Startup, ASecondInstanceOnTheSameDirectoryStopsBeforeAnyFile) {
-    put("Cuantum.txt", kCuantum);
-    put("Impozitar.txt", kImpozitar);
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
     olm::platform::InstanceLock first;
     ASSERT_TRUE(first.acquire());
     olm::platform::InstanceLock second;
