@@ -3,6 +3,7 @@
 #include "main_window/employer_form.h"
 #include "main_window/intro_form.h"
 #include "platform/date_style.h"
+#include "tax_parameters/impozit_frm.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -59,8 +60,10 @@ TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
     EXPECT_EQ(readBytes("FF1_2001.txt"), "last year\r\n");
     writeBytes("FF1.txt", "this year\r\n");
 
-    ASSERT_TRUE(Intro::unload());
+    // The window's close box.
+    intro.widget()->close();
     destroyUnloaded();
+    EXPECT_FALSE(Intro::loaded());
 
     EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
     EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
@@ -68,6 +71,19 @@ TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
         EXPECT_TRUE(std::filesystem::exists(f)) << f;
     }
     EXPECT_TRUE(fakeDialogs().messages.empty());
+}
+
+TEST_F(IntroForm, OpenWindowsRunTheirOwnClosingStepsBeforeTheExit) {
+    Intro& intro = start();
+    intro.Command8->click();
+    ASSERT_TRUE(olm::ImpozitFrm::loaded());
+
+    intro.widget()->close();
+    destroyUnloaded();
+
+    EXPECT_FALSE(olm::ImpozitFrm::loaded());
+    // The grid editor writes its file when it closes, comment block included.
+    EXPECT_NE(readBytes("Impozitar.txt").find("eof\r\nDaca apar erori"), std::string::npos);
 }
 
 TEST_F(IntroForm, WithoutDeductionParametersTheProgramSaysSoAndEnds) {
