@@ -4,6 +4,7 @@
 #include "shared/deduction_params.h"
 #include "shared/number_text.h"
 #include "shared/state.h"
+#include "tax_parameters/month_names.h"
 
 #include <array>
 #include <initializer_list>
@@ -15,11 +16,6 @@ using platform::Align;
 using platform::Geometry;
 
 namespace {
-
-const std::array<const char*, 13> Luni = {
-    "Ianuarie", "Februarie", "Martie",    "Aprilie",   "Mai",       "Iunie", "Iulie",
-    "August",   "Septembrie", "Octombrie", "Noiembrie", "Decembrie", "An",
-};
 
 constexpr int RandSus = 108; // top of the January row
 constexpr int PasRand = 26;
@@ -72,7 +68,7 @@ CuantumFrm::CuantumFrm()
         if (r < 12) {
             NrRand.add(*this, Geometry{6, RandSus + r * PasRand + 3, 24, 20}, std::to_string(r + 1));
         }
-        NumeLuna.add(*this, Geometry{32, RandSus + r * PasRand + 3, 110, 20}, Luni[r]);
+        NumeLuna.add(*this, Geometry{32, RandSus + r * PasRand + 3, 110, 20}, NumeLuni[r]);
         Cuanta.add(*this, rand(150, 130, r)).setAlignment(Align::Right);
     }
     for (int r = 0; r < 12; ++r) {

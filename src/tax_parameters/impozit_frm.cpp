@@ -2,8 +2,8 @@
 
 #include "platform/dialogs.h"
 #include "shared/tax_grid.h"
+#include "tax_parameters/month_names.h"
 
-#include <array>
 #include <string>
 
 namespace olm {
@@ -12,11 +12,6 @@ using platform::Align;
 using platform::Geometry;
 
 namespace {
-
-const std::array<const char*, 13> Luni = {
-    "Ianuarie", "Februarie", "Martie",    "Aprilie",   "Mai",       "Iunie", "Iulie",
-    "August",   "Septembrie", "Octombrie", "Noiembrie", "Decembrie", "An",
-};
 
 constexpr int RandSus = 78;   // top of display row 0
 constexpr int PasRand = 28;   // from one display row to the next
@@ -52,7 +47,7 @@ ImpozitFrm::ImpozitFrm()
     setSize(730, RandSus + RanduriBloc * PasRand + 90);
 
     for (int luna = 1; luna <= 13; ++luna) {
-        Timp.addItem(Luni[luna - 1], luna);
+        Timp.addItem(NumeLuni[luna - 1], luna);
     }
     for (int r = 0; r < RanduriBloc; ++r) {
         LimMin.add(*this, randul(20, 130, r)).setAlignment(Align::Right);

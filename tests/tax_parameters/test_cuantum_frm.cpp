@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
-    scrieFisier("Cuantum.txt", liniiCrLf(liniiCuantum()));
+    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
     CuantumFrm& f = deschide();
     EXPECT_EQ(f.caption(), "Initializari parametri conform legislatiei in vigoare");
     EXPECT_EQ(f.AnF.text(), "2002");
@@ -73,14 +73,14 @@ TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
     EXPECT_FALSE(CuantumFrm::loaded());
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[3] = " 3,1800000,0.75,1,0.5,";
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
     EXPECT_EQ(CoefCopil[2], "0.75");
     EXPECT_EQ(AnFiscal, 2002);
     EXPECT_TRUE(fakeDialogs().messages.empty());
 }
 
 TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
-    scrieFisier("Cuantum.txt", liniiCrLf(liniiCuantum()));
+    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
     CuantumFrm& f = deschide();
     tasteaza(f.Cuanta[0], "1.500.000"); // only the value before the second dot
     enter(f.Cuanta[0]);
@@ -107,12 +107,12 @@ TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
     asteptat[1] = " 1,1.5,0.5,1,0.5,";
     asteptat[2] = " 2,1900000,0.5,1,0.5,";
     asteptat[3] = " 3,0,0.5,1,0.5,";
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
     EXPECT_EQ(DeducereBaza[1], 1900000);
 }
 
 TEST_F(CuantumFrmTest, TheEnterChain) {
-    scrieFisier("Cuantum.txt", liniiCrLf(liniiCuantum()));
+    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
     CuantumFrm& f = deschide();
     f.Cuanta[12].setFocus();
     enter(f.Cuanta[12]);
@@ -133,22 +133,22 @@ TEST_F(CuantumFrmTest, TheEnterChain) {
     EXPECT_TRUE(f.Command1.hasFocus());
     enter(f.Command1); // presses "OK"
     EXPECT_FALSE(CuantumFrm::loaded());
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), liniiCrLf(liniiCuantum()));
+    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(liniiCuantum()));
 }
 
 TEST_F(CuantumFrmTest, ABoxStillBeingTypedInIsSavedNormalised) {
-    scrieFisier("Cuantum.txt", liniiCrLf(liniiCuantum()));
+    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
     CuantumFrm& f = deschide();
     tasteaza(f.CotaIF, "0,16");
     inchide<CuantumFrm>(); // the close box, the focus still in the box
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[13] = "13,21600000,3,1,0.5,0.25,0.15,0.16,";
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
 }
 
 TEST_F(CuantumFrmTest, TheViewOnlyWayInChangesNothing) {
     const std::string fisier = liniiCrLf(liniiCuantum());
-    scrieFisier("Cuantum.txt", fisier);
+    writeBytes("Cuantum.txt", fisier);
     CuantumFrm::deschideVizualizare();
     CuantumFrm& f = CuantumFrm::instance();
     EXPECT_TRUE(f.visible());
@@ -159,7 +159,7 @@ TEST_F(CuantumFrmTest, TheViewOnlyWayInChangesNothing) {
     EXPECT_EQ(f.Copil[0].text(), "0.5");
 
     inchide<CuantumFrm>();
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), fisier);
+    EXPECT_EQ(readBytes("Cuantum.txt"), fisier);
     EXPECT_TRUE(fakeDialogs().messages.empty());
 
     // The next opening starts from the designed state.
@@ -183,12 +183,12 @@ TEST_F(CuantumFrmTest, ParametersThatCannotBeReadAreNeverWrittenOver) {
     // A file cut short keeps its bytes.
     std::vector<std::string> scurt = liniiCuantum();
     scurt.resize(8);
-    scrieFisier("Cuantum.txt", liniiCrLf(scurt));
+    writeBytes("Cuantum.txt", liniiCrLf(scurt));
     fakeDialogs().messages.clear();
     deschide();
     EXPECT_EQ(fakeDialogs().messages.size(), 1u);
     inchide<CuantumFrm>();
-    EXPECT_EQ(citesteFisier("Cuantum.txt"), liniiCrLf(scurt));
+    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(scurt));
 }
 
 } // namespace

@@ -14,29 +14,12 @@
 namespace olm::testing {
 namespace {
 
-const std::vector<std::string> Comentariu = {
-    "eof",
-    "Daca apar erori in acest fisier (nu se mai respecta structura",
-    "detaliata mai jos), regasiti impozitarul de baza (luna ianuarie",
-    "si anul) in fisierul Impozitar_copie.txt.",
-    "*************************************************************",
-    "* Structurarea fisierului Impozitar este urmatoarea :       *",
-    "* - primele doua cifre reprezinta luna de la care este      *",
-    "*   valabil impozitarul (de forma ' x' sau ' xx' 13 pentru  *",
-    "*   impozitul anual), limita inferioara a intervalului,     *",
-    "*   limita superioara a intervalului, valoarea fixa a       *",
-    "*   impozitului, procentul de impozitare.                   *",
-    "* - informatiile sunt inregistrate in ordine descendenta    *",
-    "*   a lunii si limitei inferioare.                          *",
-    "* - partea de date este despartita de acest comentariu      *",
-    "*   prin linia continand cuvantul eof                       *",
-    "*************************************************************",
-};
-
-// A grid file as the program writes it: the data lines, "eof", the comment.
+// A grid file as the program writes it: the data lines, "eof", the comment
+// (whose bytes the shared tests check).
 std::string fisierImpozitar(const std::vector<std::string>& date) {
     std::vector<std::string> linii = date;
-    linii.insert(linii.end(), Comentariu.begin(), Comentariu.end());
+    linii.push_back("eof");
+    linii.insert(linii.end(), ComentariuImpozitar.begin(), ComentariuImpozitar.end());
     return liniiCrLf(linii);
 }
 
@@ -101,7 +84,7 @@ protected:
 };
 
 TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     EXPECT_EQ(f.caption(), "IMPOZITAR");
     EXPECT_EQ(f.Timp.listCount(), 13);
@@ -137,7 +120,7 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
 }
 
 TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     f.Timp.setListIndex(2); // Martie
     clic(f.PrelMod);
@@ -173,7 +156,7 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
     EXPECT_EQ(f.Procent[3].text(), "40");
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(impreuna({
+    EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(impreuna({
                                                   An,
                                                   {" 3,3001,999999999,600,45", " 3,2001,3000,300,30",
                                                    " 3,1001,2000,100,20", " 3,0,1000,0,10"},
@@ -182,7 +165,7 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
 }
 
 TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     clic(f.PrelMod);
     tasteaza(f.LimMax[2], "");
@@ -195,12 +178,12 @@ TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
     EXPECT_FALSE(f.Ok_Imp.visible());
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"),
+    EXPECT_EQ(readBytes("Impozitar.txt"),
               fisierImpozitar(impreuna({An, {" 1,1001,2000,100,20", " 1,0,1000,0,10"}})));
 }
 
 TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     clic(f.PrelMod);
 
@@ -246,11 +229,11 @@ TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
     EXPECT_EQ(f.Procent[0].text(), "10");
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(impreuna({An, Ianuarie})));
+    EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(impreuna({An, Ianuarie})));
 }
 
 TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     clic(f.PrelMod);
     // Row 1's fixed tax should be 100, row 2 breaks every order.
@@ -290,7 +273,7 @@ TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
 }
 
 TEST_F(ImpozitFrmTest, AMonthBeforeEveryBlockCannotBeEdited) {
-    scrieFisier("Impozitar.txt",
+    writeBytes("Impozitar.txt",
                 fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
     ImpozitFrm& f = deschide();
     for (int r = 0; r < RanduriBloc; ++r) {
@@ -315,7 +298,7 @@ TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
         lung.push_back(" 1," + std::to_string(k ? k * 1000 + 1 : 0) + "," +
                        std::to_string(k * 1000 + 1000) + ",0,10");
     }
-    scrieFisier("Impozitar.txt", fisierImpozitar(lung));
+    writeBytes("Impozitar.txt", fisierImpozitar(lung));
     ImpozitFrm& f = deschide();
     EXPECT_EQ(f.LimMin[0].caption(), "0");
     EXPECT_EQ(f.LimMin[9].caption(), "9001");
@@ -326,13 +309,13 @@ TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
     EXPECT_FALSE(caseteActive(f));
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisierImpozitar(lung));
+    EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(lung));
 }
 
 TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
     const std::string fisier =
         fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}}));
-    scrieFisier("Impozitar.txt", fisier);
+    writeBytes("Impozitar.txt", fisier);
     ImpozitFrm::deschideVizualizare();
     ImpozitFrm& f = ImpozitFrm::instance();
     EXPECT_TRUE(f.visible());
@@ -350,18 +333,18 @@ TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
     EXPECT_FALSE(f.Ok_Imp.visible());
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), fisier);
+    EXPECT_EQ(readBytes("Impozitar.txt"), fisier);
     EXPECT_TRUE(fakeDialogs().messages.empty());
 
     // The next opening starts from the designed state and reads the file again.
-    scrieFisier("Impozitar.txt", fisierImpozitar(Ianuarie));
+    writeBytes("Impozitar.txt", fisierImpozitar(Ianuarie));
     ImpozitFrm& g = deschide();
     EXPECT_TRUE(g.PrelMod.enabled());
     EXPECT_EQ(g.LimMax[3].text(), "999999999");
 }
 
 TEST_F(ImpozitFrmTest, AnEditInProgressEndsWhenTheViewOnlyWayIsTaken) {
-    scrieFisier("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
+    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
     ImpozitFrm& f = deschide();
     clic(f.PrelMod);
     f.Procent[0].setText("12");
@@ -392,7 +375,7 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
 
     // A file without "eof" stays as it was, byte for byte.
     const std::string fara = liniiCrLf(impreuna({An, Ianuarie}));
-    scrieFisier("Impozitar.txt", fara);
+    writeBytes("Impozitar.txt", fara);
     fakeDialogs().messages.clear();
     ImpozitFrm& g = deschide();
     ASSERT_EQ(fakeDialogs().messages.size(), 1u);
@@ -400,7 +383,7 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_EQ(Impozitar[0].limitaSup, 999999);
     EXPECT_TRUE(Impozitar[1].gol);
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), fara);
+    EXPECT_EQ(readBytes("Impozitar.txt"), fara);
 
     // So does a file of more than 130 rows.
     std::vector<std::string> multe;
@@ -408,12 +391,12 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
         multe.push_back(" 1," + std::to_string(131 - i) + ",1,0,0");
     }
     const std::string prea = fisierImpozitar(multe);
-    scrieFisier("Impozitar.txt", prea);
+    writeBytes("Impozitar.txt", prea);
     fakeDialogs().messages.clear();
     deschide();
     EXPECT_EQ(fakeDialogs().messages.size(), 1u);
     inchide<ImpozitFrm>();
-    EXPECT_EQ(citesteFisier("Impozitar.txt"), prea);
+    EXPECT_EQ(readBytes("Impozitar.txt"), prea);
 }
 
 } // namespace

@@ -260,9 +260,7 @@ TEST(TaxGridFields, TheFourMessagesInOrderAndTheFocus) {
     // both have a wrong fixed tax: the focus ends on the row before the
     // higher one.
     expectFocus(c.focus, TintaFocus::Caseta, Coloana::ImpFix, 1);
-}
 
-TEST(TaxGridFields, TwoKindsOfFaultEndTheFocusInTheFirstFixedTax) {
     // Upper limits and fixed taxes out of order in two rows, nothing else:
     // two messages, and the focus ends in ImpFix(0).
     BlocAfisat d = blocGol();

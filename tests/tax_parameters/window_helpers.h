@@ -4,6 +4,7 @@
 // offscreen platform, and the files they read and write.
 
 #include "platform/controls.h"
+#include "support/file_bytes.h"
 
 #include <QApplication>
 #include <QTest>
@@ -12,8 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,16 +25,6 @@ inline std::string liniiCrLf(const std::vector<std::string>& linii) {
         text += l + "\r\n";
     }
     return text;
-}
-
-inline void scrieFisier(const std::string& nume, const std::string& octeti) {
-    std::ofstream out(nume, std::ios::binary | std::ios::trunc);
-    out << octeti;
-}
-
-inline std::string citesteFisier(const std::string& nume) {
-    std::ifstream in(nume, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline bool existaFisier(const std::string& nume) { return std::filesystem::exists(nume); }
