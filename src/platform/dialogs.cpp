@@ -14,8 +14,6 @@ QMessageBox::Icon qtIcon(Icon icon) {
         return QMessageBox::Warning;
     case Icon::Information:
         return QMessageBox::Information;
-    case Icon::Question:
-        return QMessageBox::Question;
     case Icon::None:
         break;
     }

@@ -8,7 +8,7 @@
 
 namespace olm::platform {
 
-enum class Icon { None, Exclamation, Information, Question };
+enum class Icon { None, Exclamation, Information };
 enum class Buttons { Ok, YesNo, RetryCancel };
 enum class Answer { Ok, Yes, No, Retry, Cancel };
 

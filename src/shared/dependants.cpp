@@ -20,15 +20,6 @@ std::string& celula(int rand, int coloana) {
     return TabelPersoane[static_cast<std::size_t>(rand)][static_cast<std::size_t>(coloana)];
 }
 
-void golesteRegistrul() {
-    for (int r = 1; r <= MaxPersoane; ++r) {
-        for (int c = 1; c <= 21; ++c) {
-            celula(r, c).clear();
-        }
-    }
-    NrPersoane = 0;
-}
-
 // One line into a register row. The spouse mark is upper-cased but keeps its
 // blanks; the other marks are trimmed as well.
 void incarcaRand(int rand, RecordDeduceri&& d) {
@@ -46,9 +37,18 @@ void incarcaRand(int rand, RecordDeduceri&& d) {
 
 } // namespace
 
+void GolesteRegistrul() {
+    for (int r = 1; r <= MaxPersoane; ++r) {
+        for (int c = 1; c <= 21; ++c) {
+            celula(r, c).clear();
+        }
+    }
+    NrPersoane = 0;
+}
+
 CitireDeduceri CitesteDeduceri() {
     CitireDeduceri c;
-    golesteRegistrul();
+    GolesteRegistrul();
     const FisierDate& f = FisierDeduceri();
     try {
         files::LineReader cititor(f.nume);

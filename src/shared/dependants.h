@@ -20,6 +20,9 @@ struct CitireDeduceri {
     int lasate = 0; // lines beyond the register's 20 rows, not loaded
 };
 
+// Empties rows 1 to 20 of the register; NrPersoane 0.
+void GolesteRegistrul();
+
 // Empties the register and loads every line of `CodAngajat`, wherever it
 // stands in the file, up to 20; NrPersoane is the number loaded.
 CitireDeduceri CitesteDeduceri();

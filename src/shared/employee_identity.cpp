@@ -18,21 +18,14 @@ std::string cuBara(std::string data) {
 }
 
 // Fields 2 to 14, common to both sheets.
-bool incarcaIdentitatea(const IdentitateAngajat& id, const std::string& marcaRectif) {
+void incarcaIdentitatea(const IdentitateAngajat& id, const std::string& marcaRectif) {
     FormaFisaII& f = AngajatFisaII;
     f.NumeS = id.Nume;
     f.PrenS = id.Prenume;
     f.AdrS[0] = id.Localitate;
     JudetTmp = id.Judet;
-    bool acceptat = true;
-    if (fataBlancuri(JudetTmp).empty()) {
-        f.JudS = " ";
-    } else if (JudetInLista(JudetTmp)) {
-        f.JudS = JudetTmp;
-    } else {
-        f.JudS = " ";
-        acceptat = false;
-    }
+    // An empty county, or one the list lacks, selects the blank entry.
+    f.JudS = !fataBlancuri(JudetTmp).empty() && JudetInLista(JudetTmp) ? JudetTmp : " ";
     f.AdrS[1] = id.Strada;
     f.AdrS[2] = id.Numar;
     f.AdrS[3] = id.CodPostal;
@@ -43,7 +36,6 @@ bool incarcaIdentitatea(const IdentitateAngajat& id, const std::string& marcaRec
     f.AdrS[8] = id.Sector;
     f.Xrectif = marca(marcaRectif);
     MarcaRectif = f.Xrectif == 1 ? "X" : "";
-    return acceptat;
 }
 
 } // namespace
@@ -71,8 +63,8 @@ bool JudetInLista(std::string_view judet) {
     return std::find(Judete.begin(), Judete.end(), judet) != Judete.end();
 }
 
-bool IncarcaDateAngajat(const RecordFf1& r) {
-    const bool acceptat = incarcaIdentitatea(r.id, r.MarcaRectif);
+void IncarcaDateAngajat(const RecordFf1& r) {
+    incarcaIdentitatea(r.id, r.MarcaRectif);
     FormaFisaII& f = AngajatFisaII;
     f.Xreg = marca(r.MarcaReg);
     f.Xdedu = marca(r.MarcaFaraDom);
@@ -83,10 +75,9 @@ bool IncarcaDateAngajat(const RecordFf1& r) {
     MarcaInv2Fisa = majuscule(fataBlancuri(r.MarcaInv2));
     f.Job0 = cuBara(r.DataAngajarii);
     f.Job1 = cuBara(r.DataIncetarii);
-    return acceptat;
 }
 
-bool IncarcaDateAngajat(const RecordFf2& r) { return incarcaIdentitatea(r.id, r.MarcaRectif); }
+void IncarcaDateAngajat(const RecordFf2& r) { incarcaIdentitatea(r.id, r.MarcaRectif); }
 
 void CurataFisaII() {
     FormaFisaII& f = AngajatFisaII;

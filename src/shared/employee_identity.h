@@ -27,10 +27,10 @@ bool JudetInLista(std::string_view judet);
 // earlier employee's mark). The Fisa 1 overload loads fields 15 to 22 too:
 // the situation marks (the invalidity marks also into MarcaInv1Fisa and
 // MarcaInv2Fisa) and the dates, with "." and "-" turned into "/".
-// JudetTmp receives the stored county. False when the county is not in the
-// list: the blank entry is selected instead.
-bool IncarcaDateAngajat(const RecordFf1& r);
-bool IncarcaDateAngajat(const RecordFf2& r);
+// JudetTmp receives the stored county; one not in the list selects the
+// blank entry, without a word (the caller tells it where it must).
+void IncarcaDateAngajat(const RecordFf1& r);
+void IncarcaDateAngajat(const RecordFf2& r);
 
 // Readies the employee's form for the next employee and shows it: code,
 // names, address (the locality and the county stay), dates and marks

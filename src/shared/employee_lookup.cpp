@@ -34,13 +34,25 @@ void anuntaLiniaEronata(const FisierDate& f, int numar) {
     eroare("Fisierul " + f.nume + " are linia " + std::to_string(numar) + " eronata.");
 }
 
+// Once the employee's Fisa 1 is loaded (modes 1, 3 and 4), a stored county
+// that the list lacks is told; the blank entry already stands in its place.
+// Opening a Fisa 2 and the picker take the blank entry without a word.
+void anuntaJudetul(bool incarcat) {
+    if (incarcat && !fataBlancuri(JudetTmp).empty() && !JudetInLista(JudetTmp)) {
+        eroare("Judet eronat.");
+    }
+}
+
 } // namespace
 
 Rezultat CautaFiseAngajat() {
     Rezultat rezultat;
+    // Both emptied first: a failed read must not leave the previous employee's
+    // sheets counted as this one's.
     FiseAngajat.clear();
-    FisierFisa = "Ff1.txt";
+    PozitiiFisa[0] = 0;
     PozitiiFisa[1] = 0;
+    FisierFisa = "Ff1.txt";
     if (const auto g = cauta(FisierFf1(), rezultat)) {
         FiseAngajat = "F1";
         PozitiiFisa[1] = g->numar;
@@ -49,7 +61,6 @@ Rezultat CautaFiseAngajat() {
         return rezultat;
     }
     FisierFisa = "Ff2.txt";
-    PozitiiFisa[0] = 0;
     if (const auto g = cauta(FisierFf2(), rezultat)) {
         FiseAngajat += "F2";
         PozitiiFisa[0] = g->numar;
@@ -67,27 +78,23 @@ int IncarcaFisaStocata(int tipFisa, Incarcare ce) {
     if (!citire) {
         eroare(citire.eroare);
     }
-    bool judetAcceptat = true;
     if (g) {
         if (!VerificaStructura(g->linie, fisa1 ? SablonFf1 : SablonFf2)) {
             anuntaLiniaEronata(f, g->numar);
         }
         if (fisa1) {
             const RecordFf1 r = citesteLinieFf1(g->linie).record;
-            judetAcceptat = IncarcaDateAngajat(r);
+            IncarcaDateAngajat(r);
             if (ce == Incarcare::Intreaga) {
                 IncarcaFisa1(r);
             }
         } else {
             const RecordFf2 r = citesteLinieFf2(g->linie).record;
-            judetAcceptat = IncarcaDateAngajat(r);
+            IncarcaDateAngajat(r);
             if (ce == Incarcare::Intreaga) {
                 IncarcaFisa2(r);
             }
         }
-    }
-    if (!judetAcceptat) {
-        eroare("Judet eronat.");
     }
     if (fisa1 && ce == Incarcare::Intreaga) {
         AnuntaCitireDeduceri(CitesteDeduceri());
@@ -114,6 +121,7 @@ void DeschideFisa() {
     case 3:
         PozitiiFisa[1] = 0;
         PozitiiFisa[1] = IncarcaFisaStocata(1, Incarcare::Intreaga);
+        anuntaJudetul(PozitiiFisa[1] > 0);
         // "Sterge fisa" then deletes the sheet being edited.
         TipFisaCrt = 1;
         f.StergeCaption = "Sterge fisa 1";
@@ -123,7 +131,7 @@ void DeschideFisa() {
         f.Ok_Fisa2 = ModIncarcare == 1;
         break;
     case 4:
-        IncarcaFisaStocata(1, Incarcare::Identitate);
+        anuntaJudetul(IncarcaFisaStocata(1, Incarcare::Identitate) > 0);
         f.Frame1 = false;
         f.Ok_Fisa2 = true;
         break;

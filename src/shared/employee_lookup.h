@@ -27,14 +27,16 @@ enum class Incarcare { Identitate, Intreaga };
 // 2) into the forms: his identity (and, for a Fisa 1, his situation), and
 // with `Intreaga` the sheet's own fields, and for a Fisa 1 his dependants,
 // the first of them shown. Returns the number of the line, 0 when he has
-// none. Tells the clerk of a county not in the list ("Judet eronat."), of a
-// damaged line, of a file that cannot be read and of dependants left out.
+// none. A county not in the list leaves the blank entry selected, without a
+// word; a damaged line, a file that cannot be read and dependants left out
+// are told to the clerk.
 int IncarcaFisaStocata(int tipFisa, Incarcare ce);
 
 // Opens the employee's sheets by ModIncarcare (1 to 6, see above) and, for
-// modes 1, 3 and 4, readies the employee's form: the situation frame and the
-// focus for a Fisa 1, the delete button for modes 1 and 3 ("Sterge fisa 1",
-// TipFisaCrt 1), the sheet buttons.
+// modes 1, 3 and 4, readies the employee's form: "Judet eronat." for a stored
+// county not in the list, the situation frame and the focus for a Fisa 1, the
+// delete button for modes 1 and 3 ("Sterge fisa 1", TipFisaCrt 1), the sheet
+// buttons.
 void DeschideFisa();
 
 } // namespace olm

@@ -31,9 +31,11 @@ bool VerificaPersoana(const DatePersoana& persoana) {
 }
 
 bool StilDataAcceptat(const std::string& stil) {
-    // Day and month as numbers (a name of the month or of the weekday is not a
-    // number), in this order, separated by "/", then the year.
-    static const std::regex forma("d{1,2}/M{1,2}/(yy|yyyy)");
+    // Day and month as two-digit numbers, in this order, separated by "/",
+    // then the year: every date the program types, stores and cuts apart has
+    // its day at characters 1-2 and its month at 4-5. "mm" is a month too, as
+    // the message to the clerk writes it.
+    static const std::regex forma("dd/[Mm]{2}/(yy|yyyy)");
     return std::regex_match(stil, forma);
 }
 

@@ -24,8 +24,8 @@ struct DatePersoana {
 // coefficients are named rather than a missing quality when both hold.
 bool VerificaPersoana(const DatePersoana& persoana);
 
-// True for a short-date style with the day first, then "/", the month, "/"
-// and the year: "dd/MM/yy", "dd/MM/yyyy", "d/M/yy".
+// True for a short-date style with the two-digit day first, then "/", the
+// two-digit month, "/" and the year: "dd/MM/yy", "dd/MM/yyyy", "dd/mm/yy".
 bool StilDataAcceptat(const std::string& stil);
 
 // Checks the platform's short-date style. EroareStilData becomes 0, or 1

@@ -100,7 +100,6 @@ void CurataFisa1() {
     f.persoana = PersoanaAfisata{};
     f.CoefCalc = {};
     f.CoefProp = {};
-    f.persoana.CoefI = {};
     f.Option1_0 = 0;
     f.Option1_1 = 0;
     f.VenitN = {};
@@ -111,12 +110,7 @@ void CurataFisa1() {
     f.Bif = {};
     f.Reg = {};
     PersoanaCurenta = 1;
-    NrPersoane = 0;
-    for (int r = 1; r <= MaxPersoane; ++r) {
-        for (int c = 1; c <= 21; ++c) {
-            TabelPersoane[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)].clear();
-        }
-    }
+    GolesteRegistrul();
 }
 
 } // namespace olm

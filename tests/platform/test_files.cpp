@@ -1,15 +1,14 @@
 // The file layer: one resolver for every name, lines in and out, atomic rewrites.
 
 #include "platform/files.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,17 +20,8 @@ using olm::platform::FileError;
 
 namespace {
 
-void writeRaw(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string readRaw(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
 
 // The entries of a directory as they are on disk, sorted.
 std::vector<std::string> entries(const std::string& dir = ".") {
@@ -75,7 +65,7 @@ int errorAsUnprivilegedUser(const std::function<void()>& f) {
 } // namespace
 
 TEST(Files, AnExistingFileIsFoundWhateverTheCaseOfTheName) {
-    writeRaw("FF1.txt", "a\r\n");
+    writeBytes("FF1.txt", "a\r\n");
     EXPECT_TRUE(files::exists("ff1.txt"));
     EXPECT_TRUE(files::exists("Ff1.TXT"));
     EXPECT_EQ(files::resolve("ff1.TXT"), fs::path("FF1.txt"));
@@ -83,7 +73,7 @@ TEST(Files, AnExistingFileIsFoundWhateverTheCaseOfTheName) {
 
     files::writeLines("ff1.txt", {"b", "c"});
     EXPECT_EQ(entries(), Lines{"FF1.txt"});
-    EXPECT_EQ(readRaw("FF1.txt"), "b\r\nc\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "b\r\nc\r\n");
 }
 
 TEST(Files, ANewFileKeepsTheSpellingAskedFor) {
@@ -96,7 +86,7 @@ TEST(Files, ANewFileKeepsTheSpellingAskedFor) {
 
 TEST(Files, EveryPartOfAPathIsResolved) {
     fs::create_directory("J123");
-    writeRaw("J123/FF1_2002.txt", "1\r\n");
+    writeBytes("J123/FF1_2002.txt", "1\r\n");
     EXPECT_TRUE(files::directoryExists("j123"));
     EXPECT_EQ(files::readLines("j123/ff1_2002.TXT"), Lines{"1"});
     files::writeLines("j123/ded_2002.txt", {"2"});
@@ -107,19 +97,19 @@ TEST(Files, EveryPartOfAPathIsResolved) {
 }
 
 TEST(Files, CopyRenameRemoveAndAppendTouchTheOneExistingFile) {
-    writeRaw("ff1.txt", "old\r\n");
-    writeRaw("Sursa.txt", "new\r\n");
+    writeBytes("ff1.txt", "old\r\n");
+    writeBytes("Sursa.txt", "new\r\n");
 
     files::copy("SURSA.TXT", "FF1.TXT");
     EXPECT_EQ(entries(), (Lines{"Sursa.txt", "ff1.txt"}));
-    EXPECT_EQ(readRaw("ff1.txt"), "new\r\n");
+    EXPECT_EQ(readBytes("ff1.txt"), "new\r\n");
 
     files::appendLine("FF1.txt", "more");
-    EXPECT_EQ(readRaw("ff1.txt"), "new\r\nmore\r\n");
+    EXPECT_EQ(readBytes("ff1.txt"), "new\r\nmore\r\n");
 
     files::rename("sursa.TXT", "Ff1.Txt");
     EXPECT_EQ(entries(), Lines{"ff1.txt"});
-    EXPECT_EQ(readRaw("ff1.txt"), "new\r\n");
+    EXPECT_EQ(readBytes("ff1.txt"), "new\r\n");
 
     EXPECT_TRUE(files::remove("FF1.TXT"));
     EXPECT_TRUE(entries().empty());
@@ -127,28 +117,28 @@ TEST(Files, CopyRenameRemoveAndAppendTouchTheOneExistingFile) {
 }
 
 TEST(Files, RenameOntoItsOwnNameChangesOnlyTheSpelling) {
-    writeRaw("a.txt", "x\r\n");
+    writeBytes("a.txt", "x\r\n");
     files::rename("a.txt", "A.TXT");
     EXPECT_EQ(entries(), Lines{"A.TXT"});
-    EXPECT_EQ(readRaw("A.TXT"), "x\r\n");
+    EXPECT_EQ(readBytes("A.TXT"), "x\r\n");
     files::rename("a.txt", "A.TXT"); // already so spelled
     EXPECT_EQ(entries(), Lines{"A.TXT"});
 }
 
 TEST(Files, LinesAreWrittenWithCrLf) {
     files::writeLines("f.txt", {"#A#,1", "", "b "});
-    EXPECT_EQ(readRaw("f.txt"), "#A#,1\r\n\r\nb \r\n");
+    EXPECT_EQ(readBytes("f.txt"), "#A#,1\r\n\r\nb \r\n");
     files::writeLines("f.txt", {});
     EXPECT_EQ(files::length("f.txt"), 0u);
     EXPECT_TRUE(files::exists("f.txt"));
 
     files::appendLines("g.txt", {"1", "2"});
     files::appendLine("g.txt", "3");
-    EXPECT_EQ(readRaw("g.txt"), "1\r\n2\r\n3\r\n");
+    EXPECT_EQ(readBytes("g.txt"), "1\r\n2\r\n3\r\n");
 }
 
 TEST(Files, AppendingAfterALastLineWithoutItsEndStartsANewLine) {
-    writeRaw("f.txt", "abc");
+    writeBytes("f.txt", "abc");
     files::appendLine("f.txt", "def");
     EXPECT_EQ(files::readLines("f.txt"), (Lines{"abc", "def"}));
 }
@@ -170,7 +160,7 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
         {std::string("n\0ul\n", 5), {std::string("n\0ul", 4)}},
     };
     for (const auto& c : cases) {
-        writeRaw("r.txt", c.bytes);
+        writeBytes("r.txt", c.bytes);
         EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes;
         auto first = files::readFirstLine("r.txt");
         if (c.lines.empty()) {
@@ -182,7 +172,7 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
 }
 
 TEST(Files, LineReaderGoesLineByLine) {
-    writeRaw("r.txt", "1\r\n2\r\n");
+    writeBytes("r.txt", "1\r\n2\r\n");
     files::LineReader reader("R.txt");
     std::string line;
     EXPECT_FALSE(reader.atEnd());
@@ -206,20 +196,20 @@ TEST(Files, AMissingFileReadsAsNothingAndHasNoLength) {
     EXPECT_FALSE(files::exists("lipsa.txt"));
     EXPECT_TRUE(entries().empty()); // reading created nothing
 
-    writeRaw("plin.txt", "12345");
+    writeBytes("plin.txt", "12345");
     EXPECT_EQ(files::length("PLIN.txt"), 5u);
     EXPECT_FALSE(files::isEmpty("plin.TXT"));
 }
 
 TEST(Files, AnUncommittedWriterLeavesTheOldFile) {
-    writeRaw("FF1.txt", "vechi\r\n");
+    writeBytes("FF1.txt", "vechi\r\n");
     {
         files::AtomicWriter writer("ff1.txt");
         writer.writeLine("nou");
         // Until commit the old contents are what everyone reads.
         EXPECT_EQ(files::readLines("FF1.txt"), Lines{"vechi"});
     }
-    EXPECT_EQ(readRaw("FF1.txt"), "vechi\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "vechi\r\n");
     EXPECT_EQ(entries(), Lines{"FF1.txt"}); // no scratch file left behind
 
     {
@@ -228,13 +218,13 @@ TEST(Files, AnUncommittedWriterLeavesTheOldFile) {
         writer.write("fara sfarsit");
         writer.commit();
     }
-    EXPECT_EQ(readRaw("FF1.txt"), "nou\r\nfara sfarsit");
+    EXPECT_EQ(readBytes("FF1.txt"), "nou\r\nfara sfarsit");
     EXPECT_EQ(entries(), Lines{"FF1.txt"});
 }
 
 TEST(Files, ARewrittenFileHasTheUsualPermissions) {
     // Made by an ordinary open: the mode the umask allows.
-    writeRaw("ref.txt", "");
+    writeBytes("ref.txt", "");
     struct stat ref {};
     ASSERT_EQ(::stat("ref.txt", &ref), 0);
 
@@ -259,17 +249,17 @@ TEST(Files, FailuresCarryTheProgramsErrorNumbers) {
 
     fs::create_directory("d");
     EXPECT_EQ(errorOf([] { files::writeLines("D", {"x"}); }), 75);
-    writeRaw("f", "");
+    writeBytes("f", "");
     EXPECT_EQ(errorOf([] { files::makeDirectory("F"); }), 75);
 
     fs::create_directory("ro");
-    writeRaw("ro/vechi.txt", "v\r\n");
+    writeBytes("ro/vechi.txt", "v\r\n");
     fs::permissions("ro", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                               fs::perms::others_exec);
     EXPECT_EQ(errorAsUnprivilegedUser([] { files::writeLines("RO/vechi.txt", {"n"}); }), 70);
     EXPECT_EQ(errorAsUnprivilegedUser([] { files::copy("RO/vechi.txt", "ro/copie.txt"); }), 70);
     EXPECT_EQ(errorAsUnprivilegedUser([] { files::appendLine("RO/nou.txt", "n"); }), 70);
-    EXPECT_EQ(readRaw("ro/vechi.txt"), "v\r\n");
+    EXPECT_EQ(readBytes("ro/vechi.txt"), "v\r\n");
     EXPECT_EQ(entries("ro"), Lines{"vechi.txt"});
     fs::permissions("ro", fs::perms::owner_all);
 }
@@ -287,11 +277,11 @@ TEST(Files, ErrnoValuesMapToTheProgramsNumbers) {
 }
 
 TEST(Files, ListingShowsOnlyTheFilesOfTheProgram) {
-    writeRaw("a.txt", "");
-    writeRaw("B.TXT", "x");
+    writeBytes("a.txt", "");
+    writeBytes("B.TXT", "x");
     fs::create_directory("sub");
-    writeRaw(".olm-tmp-abc123", "resturi");
-    writeRaw(".olm.lock", "1");
+    writeBytes(".olm-tmp-abc123", "resturi");
+    writeBytes(".olm.lock", "1");
     auto names = files::listFiles(".");
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (Lines{"B.TXT", "a.txt"}));
@@ -300,7 +290,7 @@ TEST(Files, ListingShowsOnlyTheFilesOfTheProgram) {
     EXPECT_FALSE(files::directoryHasFiles("sub"));
     fs::create_directory("sub/inner");
     EXPECT_FALSE(files::directoryHasFiles("SUB"));
-    writeRaw("sub/x.txt", "");
+    writeBytes("sub/x.txt", "");
     EXPECT_TRUE(files::directoryHasFiles("SUB"));
     EXPECT_FALSE(files::directoryHasFiles("lipsa"));
     EXPECT_EQ(files::listFiles("Sub"), Lines{"x.txt"});
@@ -319,12 +309,12 @@ TEST(Files, CopyReplacesTheTargetWhole) {
     for (int i = 0; i < 20000; ++i) {
         big += "linia " + std::to_string(i) + "\r\n";
     }
-    writeRaw("mare.txt", big);
-    writeRaw("tinta.txt", "de inlocuit\r\n");
+    writeBytes("mare.txt", big);
+    writeBytes("tinta.txt", "de inlocuit\r\n");
     files::copy("mare.txt", "TINTA.txt");
-    EXPECT_EQ(readRaw("tinta.txt"), big);
+    EXPECT_EQ(readBytes("tinta.txt"), big);
     files::copy("mare.txt", "Mare.TXT"); // onto itself: nothing lost
-    EXPECT_EQ(readRaw("mare.txt"), big);
+    EXPECT_EQ(readBytes("mare.txt"), big);
     EXPECT_EQ(entries(), (Lines{"mare.txt", "tinta.txt"}));
 }
 

@@ -9,6 +9,7 @@
 #include "platform/printer.h"
 #include "platform/text_viewer.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 
 #include <QApplication>
 #include <QDate>
@@ -19,8 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,21 +29,11 @@ namespace fs = std::filesystem;
 using namespace olm::platform;
 using olm::testing::fakeDialogs;
 using olm::testing::fakeTextViewer;
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
 using olm::testing::workDir;
 
 namespace {
-
-void writeRaw(const std::string& name, const std::string& bytes) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string readRaw(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Page objects of a PDF written by Qt ("/Type /Page", not "/Type /Pages").
 int pdfPages(const std::string& pdf) {
@@ -77,7 +66,7 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
     fakeDialogs().answer(Answer::Yes);
     EXPECT_TRUE(askYesNo("Salvati modificarile?"));
     fakeDialogs().answer(Answer::No);
-    EXPECT_FALSE(askYesNo("Stergeti?", "  ", Icon::Question));
+    EXPECT_FALSE(askYesNo("Stergeti?", "  ", Icon::Exclamation));
 
     const auto& m = fakeDialogs().messages;
     ASSERT_EQ(m.size(), 3u);
@@ -89,10 +78,11 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
     EXPECT_EQ(m[1].buttons, Buttons::YesNo);
     EXPECT_EQ(m[1].icon, Icon::None);
     EXPECT_EQ(m[2].title, "  ");
+    EXPECT_EQ(m[2].icon, Icon::Exclamation);
 }
 
 TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {
-    writeRaw("Help.TXT", "ajutor\r\n");
+    writeBytes("Help.TXT", "ajutor\r\n");
     showHelpContents("help.txt");
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"help.txt"});
     EXPECT_TRUE(fakeDialogs().messages.empty());
@@ -216,7 +206,7 @@ TEST_F(RealPrinterTest, PagesGoToThePdfFileNamedByTheEnvironment) {
     p.printLine("pagina 2");
     p.end();
 
-    const std::string bytes = readRaw(pdf_);
+    const std::string bytes = readBytes(pdf_);
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(bytes.substr(0, 4), "%PDF");
     EXPECT_EQ(pdfPages(bytes), 2);
@@ -238,7 +228,7 @@ TEST_F(RealPrinterTest, AnAbortedOrEmptyJobPrintsNothing) {
 // --- The real text viewer -----------------------------------------------------------
 
 TEST(TextViewer, TheRealViewerShowsTheFileReadOnlyWithoutWaiting) {
-    writeRaw("ListF1.txt", "linia 1\r\n\xC2 linia 2  \nultima");
+    writeBytes("ListF1.txt", "linia 1\r\n\xC2 linia 2  \nultima");
     setTextViewer(nullptr);
     ASSERT_TRUE(viewerWindows().empty());
     textViewer().show("listf1.txt");

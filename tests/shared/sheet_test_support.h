@@ -1,31 +1,21 @@
 #pragma once
 
-// Helpers of the tests of the employees' records: the bytes of a file, a file
-// written byte for byte, and a fixture that starts from the program's state
-// at start-up with the fiscal year 2002.
+// Helpers of the tests of the employees' records: lines as the program writes
+// them, a dependant's line, and a fixture that starts from the program's state
+// at start-up with the fiscal year 2002. Whole files as bytes come from
+// support/file_bytes.h.
 
-#include "platform/files.h"
 #include "shared/counties.h"
 #include "shared/form_data.h"
 #include "shared/state.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace olm::testing {
-
-inline std::string bytesOf(const std::string& name) {
-    std::ifstream in(platform::files::resolve(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeBytes(const std::string& name, const std::string& content) {
-    std::ofstream(name, std::ios::binary) << content;
-}
 
 // Lines joined with CR LF after each, as the program writes them.
 inline std::string crlf(const std::vector<std::string>& lines) {
@@ -35,6 +25,12 @@ inline std::string crlf(const std::vector<std::string>& lines) {
         s += "\r\n";
     }
     return s;
+}
+
+// Dependant number n of an employee: a child with the coefficient 0.5 in January.
+inline std::string dependant(const std::string& angajat, int n) {
+    return angajat + "," + std::to_string(1000000000000 + n) + ",#NUME" + std::to_string(n) +
+           "#,#PRENUME#,##,#X#,##,##,##,##,0.5,,,,,,,,,,,";
 }
 
 class SheetTest : public ::testing::Test {

@@ -1,29 +1,17 @@
 #include "shared/deduction_params.h"
 
-#include "platform/files.h"
 #include "shared/state.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace olm {
 namespace {
 
-namespace files = platform::files;
-
-std::string octeti(const std::string& nume) {
-    std::ifstream in(files::resolve(nume), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void scrieOcteti(const std::string& nume, const std::string& text) {
-    std::ofstream(nume, std::ios::binary) << text;
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 // Month lines 1 to 12 in the saved form.
 std::string luniStandard() {
@@ -43,7 +31,7 @@ protected:
 };
 
 TEST_F(DeductionParams, ReadsTheParametersAndTheBoxes) {
-    scrieOcteti("Cuantum.txt", FisierStandard);
+    writeBytes("Cuantum.txt", FisierStandard);
     ASSERT_TRUE(CitesteCuantum().ok());
     EXPECT_EQ(AnFiscal, 2002);
     EXPECT_EQ(PrimaZi, "03");
@@ -67,10 +55,10 @@ TEST_F(DeductionParams, ReadsTheParametersAndTheBoxes) {
 }
 
 TEST_F(DeductionParams, ReadThenSaveGivesTheSameBytes) {
-    scrieOcteti("Cuantum.txt", FisierStandard);
+    writeBytes("Cuantum.txt", FisierStandard);
     ASSERT_TRUE(CitesteCuantum().ok());
     ASSERT_TRUE(SalveazaCuantum().ok());
-    EXPECT_EQ(octeti("Cuantum.txt"), FisierStandard);
+    EXPECT_EQ(readBytes("Cuantum.txt"), FisierStandard);
     EXPECT_EQ(TextAnFisc, "2002"); // the year alone after a save
 }
 
@@ -79,7 +67,7 @@ TEST_F(DeductionParams, NormalisesWhatItReads) {
     for (int luna = 12; luna >= 1; --luna) { // any order
         luni += std::to_string(luna) + ", 1600000.00,0.50,.5,1e-1,\r\n";
     }
-    scrieOcteti("Cuantum.txt", "2002,3,5\r\n" + luni + "13,19200000,5.0,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+    writeBytes("Cuantum.txt", "2002,3,5\r\n" + luni + "13,19200000,5.0,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
     ASSERT_TRUE(CitesteCuantum().ok());
     EXPECT_EQ(PrimaZi, "03");
     EXPECT_EQ(UltimaZi, "05");
@@ -89,7 +77,7 @@ TEST_F(DeductionParams, NormalisesWhatItReads) {
     EXPECT_EQ(CoefAlta[11], "0.1");
     EXPECT_EQ(CoefMax, "5");
 
-    scrieOcteti("Cuantum.txt", "2002,10,31\r\neof\r\n");
+    writeBytes("Cuantum.txt", "2002,10,31\r\neof\r\n");
     ASSERT_TRUE(CitesteCuantum().ok());
     EXPECT_EQ(PrimaZi, "10");
     EXPECT_EQ(UltimaZi, "31");
@@ -98,7 +86,7 @@ TEST_F(DeductionParams, NormalisesWhatItReads) {
 
 TEST_F(DeductionParams, MonthsOutsideOneToThirteenArePassedOver) {
     CoefCopil[4] = "9";
-    scrieOcteti("Cuantum.txt", "2002,03,31\r\n"
+    writeBytes("Cuantum.txt", "2002,03,31\r\n"
                                " 0,1,2,3,4,\r\n"
                                "-1,1,2,3,4,\r\n"
                                "14,1,2,3,4,5,6,7,8,\r\n"
@@ -114,7 +102,7 @@ TEST_F(DeductionParams, MonthsOutsideOneToThirteenArePassedOver) {
 
 TEST_F(DeductionParams, WithoutEofTheLastLineIsNotTakenAndTheFaultIsReported) {
     CoefMax = "7";
-    scrieOcteti("Cuantum.txt", "2002,03,31\r\n" + luniStandard() + "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\n");
+    writeBytes("Cuantum.txt", "2002,03,31\r\n" + luniStandard() + "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\n");
     const Rezultat r = CitesteCuantum();
     EXPECT_FALSE(r.ok());
     EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
@@ -125,7 +113,7 @@ TEST_F(DeductionParams, WithoutEofTheLastLineIsNotTakenAndTheFaultIsReported) {
 
 TEST_F(DeductionParams, MalformedFilesAreReportedKeepingWhatWasRead) {
     // A month line without its trailing comma: its last field has no end.
-    scrieOcteti("Cuantum.txt", "2002,03,31\r\n 1,1600000,0.5,0.5,0.5,\r\n 2,1700000,0.5,0.5,0.5\r\n"
+    writeBytes("Cuantum.txt", "2002,03,31\r\n 1,1600000,0.5,0.5,0.5,\r\n 2,1700000,0.5,0.5,0.5\r\n"
                                " 3,1800000,0.5,0.5,0.5,\r\neof\r\n");
     Rezultat r = CitesteCuantum();
     EXPECT_FALSE(r.ok());
@@ -135,20 +123,20 @@ TEST_F(DeductionParams, MalformedFilesAreReportedKeepingWhatWasRead) {
     EXPECT_EQ(DeducereBaza[2], 0); // reading stopped at the fault
 
     // An annual line with six fields.
-    scrieOcteti("Cuantum.txt", "2002,03,31\r\n13,19200000,5,1,0.5,0.5,0.15,\r\neof\r\n");
+    writeBytes("Cuantum.txt", "2002,03,31\r\n13,19200000,5,1,0.5,0.5,0.15,\r\neof\r\n");
     EXPECT_FALSE(CitesteCuantum().ok());
     EXPECT_EQ(CoefMax, "");
 
     resetState();
-    scrieOcteti("Cuantum.txt", "2002,03\r\n");
+    writeBytes("Cuantum.txt", "2002,03\r\n");
     EXPECT_FALSE(CitesteCuantum().ok());
     EXPECT_EQ(AnFiscal, 0);
 
-    scrieOcteti("Cuantum.txt", "2003,03,31\r\n");
+    writeBytes("Cuantum.txt", "2003,03,31\r\n");
     EXPECT_FALSE(CitesteCuantum().ok());
     EXPECT_EQ(AnFiscal, 2003); // line 1 was read
 
-    scrieOcteti("Cuantum.txt", "");
+    writeBytes("Cuantum.txt", "");
     EXPECT_FALSE(CitesteCuantum().ok());
 }
 
@@ -186,7 +174,7 @@ TEST_F(DeductionParams, SaveWritesTheBoxesAndSetsTheParameters) {
                     ",0.5,1,0.25,\r\n";
     }
     asteptat += "13,18660000,4,1,0.5,0.3,0.15,0.1,\r\neof\r\n";
-    EXPECT_EQ(octeti("Cuantum.txt"), asteptat);
+    EXPECT_EQ(readBytes("Cuantum.txt"), asteptat);
 
     EXPECT_EQ(AnFiscal, 2002);
     EXPECT_EQ(UltimaZi, "30");
@@ -204,7 +192,7 @@ TEST_F(DeductionParams, SaveWritesTheBoxesAndSetsTheParameters) {
         nume.push_back(e.path().filename().string());
     }
     EXPECT_EQ(nume, std::vector<std::string>{"Cuantum.txt"});
-    EXPECT_NE(octeti("Cuantum.txt").find("13,18660000,5,"), std::string::npos);
+    EXPECT_NE(readBytes("Cuantum.txt").find("13,18660000,5,"), std::string::npos);
 }
 
 } // namespace

@@ -9,15 +9,11 @@ namespace olm {
 namespace {
 
 using testing::crlf;
+using testing::dependant;
 using testing::fakeDialogs;
 using testing::writeBytes;
 
 const std::string kX = "2800618056490";
-
-std::string dependant(const std::string& angajat, int n) {
-    return angajat + "," + std::to_string(1000000000000 + n) + ",#NUME" + std::to_string(n) +
-           "#,#PRENUME#,##,#X#,##,##,##,##,0.5,,,,,,,,,,,";
-}
 
 class Dependants : public testing::SheetTest {};
 

@@ -6,10 +6,13 @@
 #include "support/fakes.h"
 #include "support/sample_data.h"
 
+#include <filesystem>
+
 namespace olm {
 namespace {
 
 using testing::crlf;
+using testing::dependant;
 using testing::fakeDialogs;
 using testing::writeBytes;
 
@@ -43,11 +46,6 @@ RecordFf2 fisa2(const std::string& cod, const std::string& judet) {
     r.ImpS[0] = "0";
     r.VenitCS[12] = "700";
     return r;
-}
-
-std::string dependant(const std::string& angajat, int n) {
-    return angajat + "," + std::to_string(1000000000000 + n) + ",#NUME" + std::to_string(n) +
-           "#,#P#,##,#X#,##,##,##,##,0.5,,,,,,,,,,,";
 }
 
 class EmployeeLookup : public testing::SheetTest {
@@ -97,6 +95,17 @@ TEST_F(EmployeeLookup, FindsNoneOneOrBothSheets) {
     CodAngajat = kX.substr(0, 10);
     ASSERT_TRUE(CautaFiseAngajat());
     EXPECT_EQ(FiseAngajat, "");
+
+    // A Fisa 1 file that cannot be read leaves nothing of the previous
+    // lookup: his Fisa 2 form would otherwise not be emptied.
+    fise(false, true);
+    ASSERT_TRUE(CautaFiseAngajat());
+    ASSERT_EQ(PozitiiFisa[0], 2);
+    std::filesystem::remove("FF1.txt");
+    std::filesystem::create_directory("FF1.txt");
+    EXPECT_FALSE(CautaFiseAngajat());
+    EXPECT_EQ(FiseAngajat, "");
+    EXPECT_EQ(PozitiiFisa[0], 0);
 }
 
 TEST_F(EmployeeLookup, SampleEmployeesAreFoundWithTheirSheets) {
@@ -199,9 +208,15 @@ TEST_F(EmployeeLookup, CreatingTheOtherSheetLoadsOnlyTheIdentity) {
     EXPECT_EQ(PozitiiFisa[1], 0);
 }
 
-TEST_F(EmployeeLookup, ACountyNotInTheListIsToldOnce) {
+TEST_F(EmployeeLookup, ACountyNotInTheListIsToldOnceWhenAFisa1IsOpened) {
     fise(true, true, "ATLANTIDA");
     ASSERT_TRUE(CautaFiseAngajat());
+    // Opening his Fisa 2 takes the blank entry without a word.
+    ModIncarcare = 6;
+    DeschideFisa();
+    EXPECT_EQ(AngajatFisaII.JudS, " ");
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+
     ModIncarcare = 1;
     DeschideFisa();
     EXPECT_EQ(AngajatFisaII.JudS, " ");
@@ -213,7 +228,7 @@ TEST_F(EmployeeLookup, ACountyNotInTheListIsToldOnce) {
     EXPECT_EQ(Fisa1Date.VenitN[2], "3000000");
 
     fise(true, true, "");
-    ModIncarcare = 2;
+    ModIncarcare = 3;
     DeschideFisa();
     EXPECT_EQ(AngajatFisaII.JudS, " ");
     EXPECT_EQ(fakeDialogs().messages.size(), 1u); // an empty county is no error

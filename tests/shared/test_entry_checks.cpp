@@ -36,9 +36,9 @@ TEST(VerificaPersoana, NoCodeTypedPassesWhateverTheRest) {
 TEST(VerificaPersoana, MissingCoefficientsAreNamedFirst) {
     EXPECT_FALSE(VerificaPersoana(persoana("1800101221144")));
     asteaptaMesaj("Nu ati completat coeficientii de deducere.");
-}
 
-TEST(VerificaPersoana, CoefficientsThatCancelOutCountAsMissing) {
+    // Coefficients that cancel out count as missing.
+    fakeDialogs().messages.clear();
     DatePersoana p = persoana("1800101221144");
     p.Copil = true;
     p.CoefI[0] = "0,5";
@@ -75,8 +75,8 @@ private:
     std::string inainte_;
 };
 
-TEST_F(DateStyle, DayFirstSlashMonthSecondPasses) {
-    for (const char* stil : {"dd/MM/yy", "dd/MM/yyyy", "d/M/yy", "d/M/yyyy", "dd/M/yy"}) {
+TEST_F(DateStyle, TwoDigitDayFirstSlashTwoDigitMonthSecondPasses) {
+    for (const char* stil : {"dd/MM/yy", "dd/MM/yyyy", "dd/mm/yy", "dd/mm/yyyy"}) {
         platform::setShortDateStyle(stil);
         EroareStilData = 1;
         VerificaData();
@@ -87,7 +87,8 @@ TEST_F(DateStyle, DayFirstSlashMonthSecondPasses) {
 
 TEST_F(DateStyle, OtherStylesAreRefusedWithTheMessage) {
     for (const char* stil : {"MM/dd/yy", "yy/MM/dd", "dd.MM.yy", "dd-MM-yyyy", "dd/MMM/yy", "ddd/MM/yy",
-                             "dd/MM", "dd/MM/yy HH", "yyyy/MM/dd", ""}) {
+                             "dd/MM", "dd/MM/yy HH", "yyyy/MM/dd", "", "d/M/yy", "d/M/yyyy", "dd/M/yy",
+                             "d/MM/yyyy"}) {
         fakeDialogs().messages.clear();
         platform::setShortDateStyle(stil);
         EroareStilData = 0;

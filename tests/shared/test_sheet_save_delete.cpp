@@ -1,6 +1,7 @@
 // Saving and deleting an employee's Fisa 1 (with his dependants) and Fisa 2:
 // the lines written, the other employees' lines kept, the yearly copies.
 
+#include "platform/files.h"
 #include "shared/fisa1_record.h"
 #include "shared/fisa2_record.h"
 #include "shared/record_shape.h"
@@ -12,8 +13,8 @@
 namespace olm {
 namespace {
 
-using testing::bytesOf;
 using testing::crlf;
+using testing::readBytes;
 using testing::writeBytes;
 
 const std::string kX = "2800618056490"; // the employee saved
@@ -74,7 +75,7 @@ TEST_F(SheetSaveDelete, NewFisa1IsAppendedAndASecondSaveReplacesIt) {
     fisa1();
 
     ASSERT_TRUE(SalveazaFisa1());
-    EXPECT_EQ(bytesOf("FF1.txt"), crlf({kLiniaA, kLiniaB, kLiniaX}));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kLiniaA, kLiniaB, kLiniaX}));
     EXPECT_TRUE(VerificaStructura(kLiniaX, SablonFf1));
     EXPECT_EQ(PozitiiFisa[1], 3);
 
@@ -85,8 +86,8 @@ TEST_F(SheetSaveDelete, NewFisa1IsAppendedAndASecondSaveReplacesIt) {
     EXPECT_EQ(linii[0], kLiniaA);
     EXPECT_EQ(linii[1], kLiniaB);
     EXPECT_NE(linii[2].find(",2000000,150000,"), std::string::npos);
-    EXPECT_EQ(bytesOf("FF1_2002.txt"), bytesOf("FF1.txt"));
-    EXPECT_EQ(bytesOf("Ded_2002.txt"), bytesOf("Deduceri.txt"));
+    EXPECT_EQ(readBytes("FF1_2002.txt"), readBytes("FF1.txt"));
+    EXPECT_EQ(readBytes("Ded_2002.txt"), readBytes("Deduceri.txt"));
 }
 
 TEST_F(SheetSaveDelete, TwoStoredLinesOfOneEmployeeAreFoldedIntoOne) {
@@ -96,7 +97,7 @@ TEST_F(SheetSaveDelete, TwoStoredLinesOfOneEmployeeAreFoldedIntoOne) {
     angajatulX();
     fisa1();
     ASSERT_TRUE(SalveazaFisa1());
-    EXPECT_EQ(bytesOf("FF1.txt"), crlf({kLiniaA, kLiniaX, kLiniaB}));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kLiniaA, kLiniaX, kLiniaB}));
     EXPECT_EQ(PozitiiFisa[1], 2);
 
     writeBytes("FF2.txt", crlf({vechi1, kLiniaA, vechi2}));
@@ -116,16 +117,16 @@ TEST_F(SheetSaveDelete, LinesOfOthersHoldingTheCodeElsewhereAreLeftAlone) {
     angajatulX();
 
     ASSERT_TRUE(StergeFisa1());
-    EXPECT_EQ(bytesOf("FF1.txt"), crlf({kLiniaB}));
-    EXPECT_EQ(bytesOf("Deduceri.txt"), crlf({depDeB}));
-    EXPECT_EQ(bytesOf("FF1_2002.txt"), crlf({kLiniaB}));
-    EXPECT_EQ(bytesOf("Ded_2002.txt"), crlf({depDeB}));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kLiniaB}));
+    EXPECT_EQ(readBytes("Deduceri.txt"), crlf({depDeB}));
+    EXPECT_EQ(readBytes("FF1_2002.txt"), crlf({kLiniaB}));
+    EXPECT_EQ(readBytes("Ded_2002.txt"), crlf({depDeB}));
 
     ASSERT_TRUE(StergeFisa2());
-    EXPECT_EQ(bytesOf("FF2.txt"), crlf({kLiniaB}));
-    EXPECT_EQ(bytesOf("FF2_2002.txt"), crlf({kLiniaB}));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf({kLiniaB}));
+    EXPECT_EQ(readBytes("FF2_2002.txt"), crlf({kLiniaB}));
     // Deleting a Fisa 2 leaves the dependants alone.
-    EXPECT_EQ(bytesOf("Deduceri.txt"), crlf({depDeB}));
+    EXPECT_EQ(readBytes("Deduceri.txt"), crlf({depDeB}));
 }
 
 TEST_F(SheetSaveDelete, DependantsAreRewrittenTogetherAtTheEnd) {
@@ -140,7 +141,7 @@ TEST_F(SheetSaveDelete, DependantsAreRewrittenTogetherAtTheEnd) {
     TabelPersoane[2] = {"", "5010101123456", "POP#ESCU", "RADU", "", "X", "", "X", "", "",
                         "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "1", "0.5"};
     ASSERT_TRUE(SalveazaFisa1());
-    EXPECT_EQ(bytesOf("Deduceri.txt"),
+    EXPECT_EQ(readBytes("Deduceri.txt"),
               crlf({alt,
                     // the spouse mark as it stands, the other-situation mark never stored
                     kX + ",2991116035942,#POPESCU#,#LAURA#,# X#,##,##,##,##,##,0.5,,,,,,,,,,,",
@@ -149,7 +150,7 @@ TEST_F(SheetSaveDelete, DependantsAreRewrittenTogetherAtTheEnd) {
     // Saved again without dependants: none of his lines is left.
     NrPersoane = 0;
     ASSERT_TRUE(SalveazaFisa1());
-    EXPECT_EQ(bytesOf("Deduceri.txt"), crlf({alt}));
+    EXPECT_EQ(readBytes("Deduceri.txt"), crlf({alt}));
 }
 
 TEST_F(SheetSaveDelete, Fisa2IsWrittenAsTyped) {
@@ -166,10 +167,10 @@ TEST_F(SheetSaveDelete, Fisa2IsWrittenAsTyped) {
                                  ",#POPESCU#,#ION#,#CLUJ-NAPOCA#,#CLUJ#,#STR. LUNGA#,#3#,400100,##,##,##,##,,"
                                  "##,#X#,##,#X#,##,##,##,##,##,0,0,1.5" +
                                  std::string(22, ',') + "1.5,";
-    EXPECT_EQ(bytesOf("FF2.txt"), crlf({kLiniaA, asteptat}));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf({kLiniaA, asteptat}));
     EXPECT_TRUE(VerificaStructura(asteptat, SablonFf2));
     EXPECT_EQ(PozitiiFisa[0], 2);
-    EXPECT_EQ(bytesOf("FF2_2002.txt"), bytesOf("FF2.txt"));
+    EXPECT_EQ(readBytes("FF2_2002.txt"), readBytes("FF2.txt"));
 }
 
 TEST_F(SheetSaveDelete, WithoutACodeNothingIsWritten) {
@@ -182,8 +183,8 @@ TEST_F(SheetSaveDelete, WithoutACodeNothingIsWritten) {
     EXPECT_FALSE(SalveazaFisa2());
     EXPECT_FALSE(StergeFisa1());
     EXPECT_FALSE(StergeFisa2());
-    EXPECT_EQ(bytesOf("FF1.txt"), crlf({kLiniaA}));
-    EXPECT_EQ(bytesOf("FF2.txt"), crlf({kLiniaA}));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kLiniaA}));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf({kLiniaA}));
     EXPECT_FALSE(platform::files::exists("FF1_2002.txt"));
 }
 

@@ -1,33 +1,21 @@
 #include "shared/tax_grid.h"
 
-#include "platform/files.h"
 #include "shared/state.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace olm {
 namespace {
-
-namespace files = platform::files;
 
 RandImpozitar rand(double luna, double inf, double sup, double fix, double procent) {
     return {false, luna, inf, sup, fix, procent};
 }
 
-std::string octeti(const std::string& nume) {
-    std::ifstream in(files::resolve(nume), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void scrieOcteti(const std::string& nume, const std::string& text) {
-    std::ofstream(nume, std::ios::binary) << text;
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 // The comment block as the file must hold it after "eof".
 const char* const Comentariu =
@@ -123,7 +111,7 @@ TEST_F(TaxGrid, NegativeAmountIsTaxedAsZeroAndWrittenBack) {
 // --- Reading the grid ---------------------------------------------------------
 
 TEST_F(TaxGrid, ReadsRowsUpToEofAndIgnoresTheCommentBlock) {
-    scrieOcteti("impozitar.txt", "13,0,21600000,0,18\r\n"
+    writeBytes("impozitar.txt", "13,0,21600000,0,18\r\n"
                                  " 1,1800001,4600000,324000,23\r\n"
                                  " 1,0,1800000,0,12.5\n"
                                  "eof\r\n"
@@ -141,7 +129,7 @@ TEST_F(TaxGrid, ReadsRowsUpToEofAndIgnoresTheCommentBlock) {
 }
 
 TEST_F(TaxGrid, MissingFieldsReadAsZero) {
-    scrieOcteti("impozitar.txt", " 2,100\r\n 3,1,2,3,4,5\r\neof\r\n");
+    writeBytes("impozitar.txt", " 2,100\r\n 3,1,2,3,4,5\r\neof\r\n");
     ASSERT_TRUE(CitesteImpozitar().ok());
     EXPECT_EQ(Impozitar[0].luna, 2);
     EXPECT_EQ(Impozitar[0].limitaInf, 100);
@@ -152,12 +140,12 @@ TEST_F(TaxGrid, MissingFieldsReadAsZero) {
 }
 
 TEST_F(TaxGrid, EndLineMustBeExactlyEof) {
-    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\neof \r\neof\r\n");
+    writeBytes("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\neof \r\neof\r\n");
     ASSERT_TRUE(CitesteImpozitar().ok());
     EXPECT_FALSE(Impozitar[2].gol); // "eof " was a row
     EXPECT_TRUE(Impozitar[3].gol);
 
-    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\n");
+    writeBytes("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\n");
     const Rezultat r = CitesteImpozitar();
     EXPECT_FALSE(r.ok());
     EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
@@ -168,7 +156,7 @@ TEST_F(TaxGrid, ReadingEmptiesTheGridFirst) {
     for (auto& r : Impozitar) {
         r = rand(5, 1, 2, 3, 4);
     }
-    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\neof\r\n");
+    writeBytes("impozitar.txt", " 1,0,1,0,10\r\neof\r\n");
     ASSERT_TRUE(CitesteImpozitar().ok());
     EXPECT_FALSE(Impozitar[0].gol);
     EXPECT_TRUE(Impozitar[1].gol);
@@ -180,11 +168,11 @@ TEST_F(TaxGrid, AtMost130Rows) {
     for (int i = 0; i < 130; ++i) {
         text += "13," + std::to_string(1000 - i) + ",0,0,1\r\n";
     }
-    scrieOcteti("impozitar.txt", text + "eof\r\n");
+    writeBytes("impozitar.txt", text + "eof\r\n");
     ASSERT_TRUE(CitesteImpozitar().ok());
     EXPECT_EQ(Impozitar[129].limitaInf, 871);
 
-    scrieOcteti("impozitar.txt", text + " 1,0,0,0,1\r\neof\r\n");
+    writeBytes("impozitar.txt", text + " 1,0,0,0,1\r\neof\r\n");
     const Rezultat r = CitesteImpozitar();
     EXPECT_FALSE(r.ok());
     EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
@@ -207,7 +195,7 @@ TEST_F(TaxGrid, WritesTheFileByteForByte) {
     Impozitar[2] = rand(1, 0, 1800000, 0, 18);
     Impozitar[4] = rand(1, 9, 9, 9, 9); // after an empty row: not written
     ASSERT_TRUE(ScrieImpozitar().ok());
-    EXPECT_EQ(octeti("Impozitar.txt"), std::string("13,21600001,55200000,3888000,23\r\n"
+    EXPECT_EQ(readBytes("Impozitar.txt"), std::string("13,21600001,55200000,3888000,23\r\n"
                                                    " 5,0,1800000,0,12.5\r\n"
                                                    " 1,0,1800000,0,18\r\n"
                                                    "eof\r\n") +
@@ -216,11 +204,11 @@ TEST_F(TaxGrid, WritesTheFileByteForByte) {
 
 TEST_F(TaxGrid, EmptyGridWritesEofFirst) {
     ASSERT_TRUE(ScrieImpozitar().ok());
-    EXPECT_EQ(octeti("Impozitar.txt"), std::string("eof\r\n") + Comentariu);
+    EXPECT_EQ(readBytes("Impozitar.txt"), std::string("eof\r\n") + Comentariu);
 }
 
 TEST_F(TaxGrid, RewriteReplacesTheFileAndReadsBackTheSameGrid) {
-    scrieOcteti("impozitar.txt", " 1,0,1,0,10\r\neof\r\nlinie scrisa de mana\r\n");
+    writeBytes("impozitar.txt", " 1,0,1,0,10\r\neof\r\nlinie scrisa de mana\r\n");
     for (std::size_t i = 0; i < Impozitar.size(); ++i) {
         Impozitar[i] = rand(13, 1000000 - double(i), 2000000, 1.5 * i, 12.5);
     }
@@ -233,7 +221,7 @@ TEST_F(TaxGrid, RewriteReplacesTheFileAndReadsBackTheSameGrid) {
         nume.push_back(e.path().filename().string());
     }
     EXPECT_EQ(nume, std::vector<std::string>{"impozitar.txt"});
-    EXPECT_EQ(octeti("impozitar.txt").find("linie scrisa de mana"), std::string::npos);
+    EXPECT_EQ(readBytes("impozitar.txt").find("linie scrisa de mana"), std::string::npos);
 
     ASSERT_TRUE(CitesteImpozitar().ok());
     for (std::size_t i = 0; i < Impozitar.size(); ++i) {
