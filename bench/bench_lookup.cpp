@@ -5,6 +5,7 @@
 // its files to the end; each save rewrites the sheet file, the dependants'
 // file and their yearly copies once.
 
+#include "bench_support.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "shared/counties.h"
@@ -16,27 +17,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
 namespace {
 
 namespace files = olm::platform::files;
 using olm::testing::SampleSet;
-
-const SampleSet& esantion(std::size_t angajati) {
-    static std::map<std::size_t, SampleSet> cache;
-    auto it = cache.find(angajati);
-    if (it == cache.end()) {
-        it = cache.emplace(angajati, olm::testing::generateSample(angajati, {.seed = 2002})).first;
-    }
-    return it->second;
-}
 
 // No window may open in a benchmark: a message counts and is answered OK.
 class DialoguriMute : public olm::platform::Dialogs {
@@ -57,13 +46,6 @@ public:
 class Firma {
 public:
     explicit Firma(const SampleSet& s) {
-        std::string sablon = (std::filesystem::temp_directory_path() / "olm-bench-XXXXXX").string();
-        if (mkdtemp(sablon.data()) == nullptr) {
-            throw std::runtime_error("cannot make a temporary directory");
-        }
-        cale_ = sablon;
-        anterior_ = std::filesystem::current_path();
-        std::filesystem::current_path(cale_);
         olm::testing::writeSample(s);
         olm::platform::setDialogs(&dialoguri);
         olm::resetState();
@@ -71,20 +53,14 @@ public:
         olm::IncarcaJudete();
         olm::AnFiscal = 2002;
     }
-    ~Firma() {
-        olm::platform::setDialogs(nullptr);
-        std::error_code ignorat;
-        std::filesystem::current_path(anterior_, ignorat);
-        std::filesystem::remove_all(cale_, ignorat);
-    }
+    ~Firma() { olm::platform::setDialogs(nullptr); }
     Firma(const Firma&) = delete;
     Firma& operator=(const Firma&) = delete;
 
     DialoguriMute dialoguri;
 
 private:
-    std::filesystem::path cale_;
-    std::filesystem::path anterior_;
+    olm::bench::FreshDirectory director_;
 };
 
 const olm::testing::SampleEmployee& ultimulCuFisa1(const SampleSet& s) {
@@ -105,7 +81,7 @@ void deschide(const std::string& cod) {
 }
 
 void BM_CautaSiDeschideFisa1(benchmark::State& state) {
-    const SampleSet& s = esantion(static_cast<std::size_t>(state.range(0)));
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
     const auto& angajat = ultimulCuFisa1(s);
     Firma firma(s);
     for (auto _ : state) {
@@ -119,7 +95,7 @@ void BM_CautaSiDeschideFisa1(benchmark::State& state) {
 }
 
 void BM_SalveazaFisa1(benchmark::State& state) {
-    const SampleSet& s = esantion(static_cast<std::size_t>(state.range(0)));
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
     const auto& angajat = ultimulCuFisa1(s);
     Firma firma(s);
     deschide(angajat.code);
@@ -145,12 +121,7 @@ void BM_SalveazaFisa1(benchmark::State& state) {
     state.counters["lines"] = static_cast<double>(s.ff1.size() + s.deduceri.size());
 }
 
-BENCHMARK(BM_CautaSiDeschideFisa1)
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_SalveazaFisa1)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CautaSiDeschideFisa1)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_SalveazaFisa1)->Apply(olm::bench::firmSizes);
 
 } // namespace

@@ -2,6 +2,7 @@
 // 1,000, 10,000 and 100,000 employees. Each iteration runs in a fresh
 // temporary directory whose files are written outside the timed region.
 
+#include "bench_support.h"
 #include "main_window/yearly_swap.h"
 #include "platform/files.h"
 #include "shared/state.h"
@@ -9,30 +10,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <map>
+#include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
-#include <system_error>
+#include <vector>
 
 namespace {
 
 namespace files = olm::platform::files;
+using olm::bench::FreshDirectory;
+using olm::bench::sample;
 using olm::testing::SampleSet;
 
 constexpr int kYear = 2002;
-
-// One sample per size, generated once for all iterations and both benchmarks.
-const SampleSet& sample(std::size_t employees) {
-    static std::map<std::size_t, SampleSet> cache;
-    auto it = cache.find(employees);
-    if (it == cache.end()) {
-        it = cache.emplace(employees, olm::testing::generateSample(employees, {.seed = 2002})).first;
-    }
-    return it->second;
-}
 
 std::uintmax_t bytesOf(const std::vector<std::string>& lines) {
     std::uintmax_t n = 0;
@@ -45,32 +35,6 @@ std::uintmax_t bytesOf(const std::vector<std::string>& lines) {
 std::uintmax_t bytesOf(const SampleSet& s) {
     return s.repfisc.size() + 2 + bytesOf(s.ff1) + bytesOf(s.ff2) + bytesOf(s.deduceri);
 }
-
-// A new temporary directory made the current one; on destruction the previous
-// current directory comes back and the temporary one goes with its files.
-class FreshDirectory {
-public:
-    FreshDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "olm-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot make a temporary directory");
-        }
-        path_ = pattern;
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(path_);
-    }
-    ~FreshDirectory() {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    FreshDirectory(const FreshDirectory&) = delete;
-    FreshDirectory& operator=(const FreshDirectory&) = delete;
-
-private:
-    std::filesystem::path path_;
-    std::filesystem::path previous_;
-};
 
 void emptyWorkingFiles() {
     for (const auto& set : olm::seturiFisiere()) {
@@ -147,17 +111,7 @@ void BM_SchimbaFisiereLaIesire(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_SchimbaFisiereLaPornire)
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_SchimbaFisiereLaIesire)
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_SchimbaFisiereLaPornire)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_SchimbaFisiereLaIesire)->Apply(olm::bench::firmSizes);
 
 } // namespace

@@ -16,7 +16,6 @@
 //   53  a file to copy onto it is missing
 
 #include <string>
-#include <vector>
 
 namespace olm::platform::drive {
 
@@ -26,9 +25,6 @@ std::string directory();
 // Throws 71 when no diskette is in the drive, 52 when the drive's name is not
 // a directory.
 void checkReady();
-
-// The names of the files in the drive's root.
-std::vector<std::string> listFiles();
 
 // Deletes every file in the drive's root (not the subdirectories). Refuses,
 // with 52, a drive that is the working directory, the home directory or "/".

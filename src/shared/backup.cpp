@@ -1,10 +1,11 @@
 #include "shared/backup.h"
-#include "shared/program_title.h"
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "shared/employer_record.h"
+#include "shared/program_title.h"
 #include "shared/record_line.h"
+#include "shared/sheet_files.h"
 #include "shared/state.h"
 
 #include <array>
@@ -68,7 +69,13 @@ std::string subdirectorSalvare(const std::string& cod) {
 }
 
 bool SalvareDate() {
-    const std::string linie = files::readFirstLine("repfisc.txt").value_or("");
+    std::string linie;
+    try {
+        linie = files::readFirstLine("repfisc.txt").value_or("");
+    } catch (const platform::FileError& e) {
+        platform::showMessage(mesajEroareCitire(e.number(), "Repfisc.txt"), "", Icon::Exclamation);
+        return false;
+    }
     if (fataBlancuri(linie).empty()) {
         platform::showMessage("Fisiere goale.", "", Icon::Exclamation);
         return false;
@@ -81,8 +88,9 @@ bool SalvareDate() {
     // the previous backup of that file as it was.
     std::string esecuri;
     int eroareDirector = 0;
-    if (cod.find('/') != std::string::npos) {
-        eroareDirector = platform::BadFileName; // a code that is not a single directory name
+    if (!codCifre(cod)) {
+        // Only a code of digits can be asked back by the restore.
+        eroareDirector = platform::BadFileName;
     } else {
         try {
             files::makeDirectory(sub);
@@ -147,7 +155,14 @@ bool RestaurareDate() {
     }
     const std::string sub = subdirectorSalvare(cod);
     const std::string cale = caleAfisata(sub);
-    if (!files::directoryHasFiles(sub)) {
+    bool areFisiere = false;
+    try {
+        areFisiere = files::directoryHasFiles(sub);
+    } catch (const platform::FileError& e) {
+        platform::showMessage(mesajEroareCitire(e.number(), cale), "", Icon::Exclamation);
+        return false;
+    }
+    if (!areFisiere) {
         platform::showMessage("Subdirectorul " + cale + "din care se doreste restaurarea nu exista.",
                               TitluProgram, Icon::None);
         return false;

@@ -16,17 +16,20 @@ std::string subdirectorSalvare(const std::string& cod);
 // Copies the four working files into the employer's subdirectory, made when
 // missing; a missing working file is saved as an empty one. Every copy is
 // checked: when one fails, the clerk is told which files could not be saved,
-// the working files are kept and nothing is reported as done. Otherwise the
-// clerk is asked whether to empty the working files (and the employer's form).
-// Returns true when the working files were emptied (a caller holding sorted
-// copies of them must rebuild them).
+// the working files are kept and nothing is reported as done; so it is when
+// the employer's code is not digits (at most 13), which the restore could
+// never ask for. Otherwise the clerk is asked whether to empty the working
+// files (and the employer's form). A "Repfisc.txt" that cannot be read is
+// reported and nothing is saved. Returns true when the working files were
+// emptied (a caller holding sorted copies of them must rebuild them).
 bool SalvareDate();
 
 // Asks for an employer's code (digits only, at most 13) and copies that
 // employer's saved files of the fiscal year over the working files, each one
 // atomically. A working file whose saved file is absent, or whose copy fails,
-// stays as it was; failed copies are reported instead of success. Returns true
-// when at least one working file was replaced.
+// stays as it was; failed copies (and a subdirectory that cannot be read) are
+// reported instead of success. Returns true when at least one working file was
+// replaced.
 bool RestaurareDate();
 
 } // namespace olm

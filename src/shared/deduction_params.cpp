@@ -141,8 +141,7 @@ Rezultat CitesteCuantum() {
             linie.swap(urmatoarea);
         }
     } catch (const platform::FileError& e) {
-        return Rezultat::esec("Eroare " + std::to_string(e.number()) + " la citirea fisierului " +
-                              NumeFisier + ".");
+        return Rezultat::esec(mesajEroareCitire(e.number(), NumeFisier));
     } catch (const std::exception&) {
         return eroare("nu poate fi citit.");
     }
@@ -182,8 +181,7 @@ Rezultat SalveazaCuantum() {
         scriitor.commit();
         return Rezultat::reusit();
     } catch (const platform::FileError& e) {
-        return Rezultat::esec("Eroare " + std::to_string(e.number()) + " la scrierea fisierului " +
-                              NumeFisier + ".");
+        return Rezultat::esec(mesajEroareScriere(e.number(), NumeFisier));
     } catch (const std::exception&) {
         return eroare("nu a putut fi scris.");
     }

@@ -18,4 +18,14 @@ struct Rezultat {
     static Rezultat esec(std::string text) { return {std::move(text)}; }
 };
 
+// "Eroare 53 la citirea fisierului FF1.txt."
+inline std::string mesajEroareCitire(int numar, const std::string& fisier) {
+    return "Eroare " + std::to_string(numar) + " la citirea fisierului " + fisier + ".";
+}
+
+// "Eroare 61 la scrierea fisierului FF1.txt."
+inline std::string mesajEroareScriere(int numar, const std::string& fisier) {
+    return "Eroare " + std::to_string(numar) + " la scrierea fisierului " + fisier + ".";
+}
+
 } // namespace olm

@@ -26,14 +26,6 @@ const FisierDate& FisierDeduceri() {
 
 std::string copieAnuala(const FisierDate& f) { return f.prefix + "_" + anFiscalText() + ".txt"; }
 
-std::string mesajEroareCitire(int numar, const std::string& fisier) {
-    return "Eroare " + std::to_string(numar) + " la citirea fisierului " + fisier + ".";
-}
-
-std::string mesajEroareScriere(int numar, const std::string& fisier) {
-    return "Eroare " + std::to_string(numar) + " la scrierea fisierului " + fisier + ".";
-}
-
 std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod) {
     files::LineReader cititor(f.nume);
     std::string linie;

@@ -46,9 +46,4 @@ Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
 
-// "Eroare 53 la citirea fisierului FF1.txt."
-std::string mesajEroareCitire(int numar, const std::string& fisier);
-// "Eroare 61 la scrierea fisierului FF1.txt."
-std::string mesajEroareScriere(int numar, const std::string& fisier);
-
 } // namespace olm

@@ -45,7 +45,7 @@ RandImpozitar citesteRand(std::string_view linie) {
 
 std::string eroareCitire(const std::exception& e) {
     if (const auto* fe = dynamic_cast<const platform::FileError*>(&e)) {
-        return "Eroare " + std::to_string(fe->number()) + " la citirea fisierului " + NumeCitire + ".";
+        return mesajEroareCitire(fe->number(), NumeCitire);
     }
     return "Fisierul " + NumeCitire + " nu poate fi citit.";
 }
@@ -120,8 +120,7 @@ Rezultat ScrieImpozitar() {
         scriitor.commit();
         return Rezultat::reusit();
     } catch (const platform::FileError& e) {
-        return Rezultat::esec("Eroare " + std::to_string(e.number()) + " la scrierea fisierului " +
-                              NumeScriere + ".");
+        return Rezultat::esec(mesajEroareScriere(e.number(), NumeScriere));
     } catch (const std::exception&) {
         return Rezultat::esec("Fisierul " + NumeScriere + " nu a putut fi scris.");
     }

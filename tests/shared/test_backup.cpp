@@ -128,6 +128,19 @@ TEST_F(Backup, AFailedCopyIsReportedAndTheWorkingFilesStay) {
     EXPECT_EQ(files::readLines("J19/FF1_2002.txt"), (Linii{"ff1 A", "ff1 doi A"}));
 }
 
+TEST_F(Backup, NothingIsSavedFromAnUnreadableLineOrUnderACodeTheRestoreCannotTake) {
+    fs::create_directories("repfisc.txt");
+    EXPECT_FALSE(SalvareDate());
+    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Eroare 75 la citirea fisierului Repfisc.txt."}));
+    fs::remove("repfisc.txt");
+
+    setLucru("19 ,1,#FIRMA A#,##,##,#IASI#,#IASI#,##,##,,##,##,##,##,,##,##", "A");
+    EXPECT_FALSE(SalvareDate());
+    EXPECT_TRUE(mesaje().back().text.starts_with("Salvarea nu a fost efectuata.")) << mesaje().back().text;
+    EXPECT_FALSE(fs::exists("J19 "));
+    EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 A", "ff1 doi A"}));
+}
+
 TEST_F(Backup, RestoreRefusesAnythingButACodeOfDigits) {
     setLucru(RepB, "B");
     fs::create_directories("J19");

@@ -2,24 +2,17 @@
 #include "shared/employer_record.h"
 #include "shared/record_shape.h"
 #include "shared/state.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace olm {
 namespace {
 
-std::string bytes(const std::string& name) {
-    std::ifstream in(platform::files::resolve(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void scrie(const std::string& name, const std::string& content) {
-    std::ofstream(name, std::ios::binary) << content;
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 class EmployerRecord : public ::testing::Test {
 protected:
@@ -57,7 +50,7 @@ TEST_F(EmployerRecord, FirmWrittenAndReadBackByteForByte) {
     SalveazaRepfisc();
     const std::string linie = "19,1,#SC ALFA, BETA SRL#,##,##,#CLUJ-NAPOCA#,#CLUJ#,#MEMORANDUMULUI#,#21#,,"
                               "#A#,##,#3#,#12#,,#0264123456#,##";
-    EXPECT_EQ(bytes("Repfisc.txt"), linie + "\r\n");
+    EXPECT_EQ(readBytes("Repfisc.txt"), linie + "\r\n");
     EXPECT_TRUE(VerificaStructura(linie, SablonRepfisc));
 
     AngajatorFisaI = {};
@@ -74,7 +67,7 @@ TEST_F(EmployerRecord, FirmWrittenAndReadBackByteForByte) {
 
     // Written again from what was read: the same bytes.
     SalveazaRepfisc();
-    EXPECT_EQ(bytes("Repfisc.txt"), linie + "\r\n");
+    EXPECT_EQ(readBytes("Repfisc.txt"), linie + "\r\n");
 }
 
 TEST_F(EmployerRecord, PersonWrittenAndReadBack) {
@@ -93,7 +86,7 @@ TEST_F(EmployerRecord, PersonWrittenAndReadBack) {
     AngajatorFisaI = r;
     TipAngajator = 2;
     SalveazaRepfisc();
-    EXPECT_EQ(bytes("RepFisc.txt"), "1800101221144,2,##,#POPESCU#,#ION, VASILE#,#bucuresti#,# #,"
+    EXPECT_EQ(readBytes("RepFisc.txt"), "1800101221144,2,##,#POPESCU#,#ION, VASILE#,#bucuresti#,# #,"
                                     "#LIPSCANI#,#5 BIS#,030031,##,##,##,##,3,##,#ion@exemplu.ro#\r\n");
     AngajatorFisaI = {};
     CitesteRepfisc();
@@ -108,11 +101,11 @@ TEST_F(EmployerRecord, UndecidedKindIsWrittenAsAPerson) {
     AngajatorFisaI = firma();
     TipAngajator = 0;
     SalveazaRepfisc();
-    EXPECT_EQ(bytes("Repfisc.txt").substr(0, 32), "19,2,##,#RAMAS#,#DIN FORMA#,#CLU");
+    EXPECT_EQ(readBytes("Repfisc.txt").substr(0, 32), "19,2,##,#RAMAS#,#DIN FORMA#,#CLU");
 }
 
 TEST_F(EmployerRecord, OnlyTheFirstLineCountsAndTheNextWriteDropsTheRest) {
-    scrie("repfisc.txt", "7,1,#UNU#,##,##,#IASI#,#IASI#,##,##,,##,##,##,##,,##,##\r\n"
+    writeBytes("repfisc.txt", "7,1,#UNU#,##,##,#IASI#,#IASI#,##,##,,##,##,##,##,,##,##\r\n"
                          "8,1,#DOI#,##,##,#ARAD#,#ARAD#,##,##,,##,##,##,##,,##,##\r\n");
     CitesteRepfisc();
     EXPECT_EQ(AngajatorFisaI.CodAngajator, "7");
@@ -127,7 +120,7 @@ TEST_F(EmployerRecord, EmptyOrMissingFileChangesNothing) {
     TipAngajator = 2;
     JudetAngajator = "ALBA";
     CitesteRepfisc(); // missing
-    scrie("Repfisc.txt", "");
+    writeBytes("Repfisc.txt", "");
     CitesteRepfisc(); // empty
     EXPECT_EQ(AngajatorFisaI, firma());
     EXPECT_EQ(TipAngajator, 2);
