@@ -3,6 +3,7 @@
 #include "main_window/address_rules.h"
 #include "main_window/decision_dialog.h"
 #include "main_window/employee_dates.h"
+#include "main_window/identification_boxes.h"
 #include "main_window/intro_form.h"
 #include "main_window/sheet_picker.h"
 #include "platform/dialogs.h"
@@ -12,7 +13,6 @@
 #include "shared/fisa1_record.h"
 #include "shared/fisa2_record.h"
 #include "shared/form_data.h"
-#include "shared/record_line.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -23,8 +23,6 @@ using platform::TextBox;
 namespace key = platform::key;
 
 namespace {
-
-void codIncorect() { platform::showMessage("Cod incorect", "  ", platform::Icon::Exclamation); }
 
 // A key that types a character (not Shift, an arrow or a function key).
 bool caracter(int k) { return k >= 0 && k < 256; }
@@ -42,13 +40,7 @@ Fisa_II::Fisa_II() {
                         "referinta");
     Label1_1.setWordWrap(true);
 
-    struct Caseta {
-        Geometry loc;
-        const char* eticheta;
-        Geometry locEticheta;
-        int lungime;
-    };
-    const Caseta casete[] = {
+    static constexpr CasetaAdresa casete[] = {
         {{90, 22, 250, 22}, "Localitate", {10, 24, 80, 20}, 50},
         {{90, 52, 300, 22}, "Strada", {10, 54, 80, 20}, 50},
         {{460, 52, 80, 22}, "Numar", {400, 54, 60, 20}, 10},
@@ -59,12 +51,7 @@ Fisa_II::Fisa_II() {
         {{490, 82, 60, 22}, "Apartament", {400, 84, 90, 20}, 10},
         {{640, 82, 30, 22}, "Sector", {580, 84, 60, 20}, 1},
     };
-    for (const Caseta& c : casete) {
-        TextBox& b = AdrS.add(Frame2, c.loc);
-        b.setMaxLength(c.lungime);
-        b.setUpperCaseOnLeaving(true);
-        etichete_.push_back(std::make_unique<platform::Label>(Frame2, c.locEticheta, c.eticheta));
-    }
+    adaugaCaseteAdresa(AdrS, Frame2, casete, etichete_);
     etichete_.push_back(std::make_unique<platform::Label>(Frame2, Geometry{360, 24, 60, 20}, "Judet"));
     JudS.setSorted(true);
     Combo1.setSorted(true);
@@ -84,17 +71,15 @@ Fisa_II::Fisa_II() {
     for (TextBox* b : {&CodS, &NumeS, &PrenS, &Job0, &Job1}) {
         b->setRefusedCharacters("#");
     }
-    AdrS.forEach([](TextBox& b, int) { b.setRefusedCharacters("#"); });
 
     // The controls mirror the record.
     FormaFisaII& d = AngajatFisaII;
-    auto oglinda = [](TextBox& b, std::string& camp) { b.onChange([&b, &camp] { camp = b.text(); }); };
-    oglinda(CodS, d.CodS);
-    oglinda(NumeS, d.NumeS);
-    oglinda(PrenS, d.PrenS);
-    oglinda(Job0, d.Job0);
-    oglinda(Job1, d.Job1);
-    AdrS.forEach([&](TextBox& b, int i) { oglinda(b, d.AdrS[static_cast<std::size_t>(i)]); });
+    oglindeste(CodS, d.CodS);
+    oglindeste(NumeS, d.NumeS);
+    oglindeste(PrenS, d.PrenS);
+    oglindeste(Job0, d.Job0);
+    oglindeste(Job1, d.Job1);
+    AdrS.forEach([&](TextBox& b, int i) { oglindeste(b, d.AdrS[static_cast<std::size_t>(i)]); });
     JudS.onClick([this] { AngajatFisaII.JudS = JudS.text(); });
     auto marca = [](CheckBox& c, int& camp, std::function<void()> apoi = {}) {
         c.onClick([&c, &camp, apoi] {
@@ -113,41 +98,21 @@ Fisa_II::Fisa_II() {
 
     CodS.onGotFocus([this] { CodS_GotFocus(); });
     CodS.onLostFocus([this] { CodS_LostFocus(); });
-    CodS.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            NumeS.setFocus();
-        }
-        return false;
-    });
+    laEnter(CodS, NumeS);
     NumeS.onKeyPress([this](int k) {
         if (k == key::Enter) {
             (CodS.text().empty() ? CodS : PrenS).setFocus();
         }
         return false;
     });
-    PrenS.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            AdrS[0].setFocus();
-        }
-        return false;
-    });
-    JudS.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            AdrS[1].setFocus();
-        }
-        return false;
-    });
+    laEnter(PrenS, AdrS[0]);
+    laEnter(JudS, AdrS[1]);
     AdrS.bind(&TextBox::onLostFocus, [this](int i) { AdrS_LostFocus(i); });
     AdrS.bind(&TextBox::onKeyPress, [this](int i, int k) { return AdrS_KeyPress(i, k); });
 
     Option1.onClick([this] { Option1_Click(); });
     Option2.onClick([this] { Option2_Click(); });
-    Option1.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            Xrectif.setFocus();
-        }
-        return false;
-    });
+    laEnter(Option1, Xrectif);
     Combo1.onGotFocus([this] { Combo1_GotFocus(); });
     Combo1.onClick([this] { Combo1_Click(); });
     Command2.onClick([] {
@@ -189,33 +154,13 @@ Fisa_II::Fisa_II() {
         Command1.setFocus();
         return true;
     });
-    Xdedu.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            Job0.setFocus();
-        }
-        return false;
-    });
+    laEnter(Xdedu, Job0);
     for (CheckBox* c : {&XAlteS, &Inv1A, &Inv2A}) {
-        c->onKeyPress([this](int k) {
-            if (k == key::Enter) {
-                Command1.setFocus();
-            }
-            return false;
-        });
+        laEnter(*c, Command1);
     }
     Inv3A.onKeyPress([](int k) { return k == key::Enter; });
-    Job0.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            Job1.setFocus();
-        }
-        return false;
-    });
-    Job1.onKeyPress([this](int k) {
-        if (k == key::Enter) {
-            Command1.setFocus();
-        }
-        return false;
-    });
+    laEnter(Job0, Job1);
+    laEnter(Job1, Command1);
     Job0.onLostFocus([this] { Job_LostFocus(Job0); });
     Job1.onLostFocus([this] { Job_LostFocus(Job1); });
 
@@ -250,15 +195,8 @@ void Fisa_II::deschideDinAngajator(const std::string& judetAngajator) {
     AngajatFisaII.Frame1 = false;
     f.aplicaStari();
     f.Option1.setFocus();
-    f.JudS.clear();
-    for (const auto& judet : Judete) {
-        f.JudS.addItem(judet);
-    }
-    if (fataBlancuri(judetAngajator).empty()) {
-        f.JudS.setListIndex(0);
-    } else if (!f.JudS.setText(judetAngajator)) {
-        f.JudS.setText(" ");
-    }
+    umpleJudete(f.JudS);
+    alegeJudet(f.JudS, judetAngajator);
 }
 
 void Fisa_II::aplicaStari() {
@@ -279,9 +217,7 @@ void Fisa_II::aplica() {
     NumeS.setText(d.NumeS);
     PrenS.setText(d.PrenS);
     AdrS.forEach([&](TextBox& b, int i) { b.setText(d.AdrS[static_cast<std::size_t>(i)]); });
-    if (!JudS.setText(d.JudS)) {
-        JudS.setText(" ");
-    }
+    alegeJudet(JudS, d.JudS);
     Xrectif.setValue(d.Xrectif);
     Xreg.setValue(d.Xreg);
     Xdedu.setValue(d.Xdedu);
@@ -364,12 +300,7 @@ void Fisa_II::CodS_LostFocus() {
     }
 }
 
-void Fisa_II::AdrS_LostFocus(int i) {
-    if (i == 3 || i == 8) {
-        AdrS[i].setText(ValoareCaText(AdrS[i].text()));
-    }
-    AdrS[8].setText(SectorPastrat(AdrS[8].text(), AdrS[0].text()));
-}
+void Fisa_II::AdrS_LostFocus(int i) { parasesteAdresa(AdrS, i); }
 
 bool Fisa_II::AdrS_KeyPress(int i, int k) {
     if (k != key::Enter) {
@@ -521,6 +452,8 @@ void Fisa_II::Ok_Fisa2_Click() {
         CurataFisa2();
     }
     if (deschideFormaFisa2) {
+        // The employee's form waits hidden while his Fisa 2 is open.
+        hide();
         deschideFormaFisa2();
     }
 }

@@ -2,12 +2,12 @@
 
 #include "main_window/address_rules.h"
 #include "main_window/employee_form.h"
+#include "main_window/identification_boxes.h"
 #include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "shared/employer_record.h"
-#include "shared/record_line.h"
 #include "shared/sheet_files.h"
 #include "shared/state.h"
 
@@ -17,23 +17,11 @@ using platform::Geometry;
 using platform::TextBox;
 namespace files = platform::files;
 
-namespace {
-
-void codIncorect() { platform::showMessage("Cod incorect", "  ", platform::Icon::Exclamation); }
-
-} // namespace
-
 Fisa_I::Fisa_I() {
     setCaption("Date de identificare angajator");
     setSize(630, 380);
 
-    struct Caseta {
-        Geometry loc;
-        const char* eticheta;
-        Geometry locEticheta;
-        int lungime;
-    };
-    const Caseta casete[] = {
+    static constexpr CasetaAdresa casete[] = {
         {{90, 25, 220, 22}, "Localitate", {10, 27, 80, 20}, 50},
         {{90, 55, 300, 22}, "Strada", {10, 57, 80, 20}, 50},
         {{460, 55, 100, 22}, "Numar", {400, 57, 60, 20}, 10},
@@ -46,14 +34,8 @@ Fisa_I::Fisa_I() {
         {{90, 145, 130, 22}, "Telefon", {10, 147, 80, 20}, 10},
         {{290, 145, 300, 22}, "E-mail", {235, 147, 55, 20}, 50},
     };
-    for (const Caseta& c : casete) {
-        TextBox& b = AdrP.add(Adresa, c.loc);
-        b.setMaxLength(c.lungime);
-        b.setUpperCaseOnLeaving(true);
-        b.setSelectAllOnFocus(false);
-        auto e = std::make_unique<platform::Label>(Adresa, c.locEticheta, c.eticheta);
-        etichete_.push_back(std::move(e));
-    }
+    adaugaCaseteAdresa(AdrP, Adresa, casete, etichete_);
+    AdrP.forEach([](TextBox& b, int) { b.setSelectAllOnFocus(false); });
     etichete_.push_back(std::make_unique<platform::Label>(Adresa, Geometry{320, 27, 40, 20}, "Judet"));
     JudP.setSorted(true);
 
@@ -69,7 +51,6 @@ Fisa_I::Fisa_I() {
     for (TextBox* b : {&CodP, &DenP, &NumeP, &PrenP}) {
         b->setRefusedCharacters("#");
     }
-    AdrP.forEach([](TextBox& b, int) { b.setRefusedCharacters("#"); });
 
     setTabOrder({&CodP, &DenP, &NumeP, &PrenP, &AdrP[0], &JudP, &AdrP[1], &AdrP[2], &AdrP[3],
                  &AdrP[4], &AdrP[5], &AdrP[6], &AdrP[7], &AdrP[8], &Ok_Fisa_II, &AdrP[9],
@@ -77,14 +58,13 @@ Fisa_I::Fisa_I() {
 
     // Every box mirrors its field of the record.
     RecordRepfisc& r = AngajatorFisaI;
-    auto oglinda = [](TextBox& b, std::string& camp) { b.onChange([&b, &camp] { camp = b.text(); }); };
-    oglinda(CodP, r.CodAngajator);
-    oglinda(DenP, r.Denumire);
-    oglinda(NumeP, r.Nume);
-    oglinda(PrenP, r.Prenume);
+    oglindeste(CodP, r.CodAngajator);
+    oglindeste(DenP, r.Denumire);
+    oglindeste(NumeP, r.Nume);
+    oglindeste(PrenP, r.Prenume);
     std::string* adrese[] = {&r.Localitate, &r.Strada, &r.Numar, &r.CodPostal, &r.Bloc, &r.Scara,
                              &r.Etaj, &r.Apartament, &r.Sector, &r.Telefon, &r.EMail};
-    AdrP.forEach([&](TextBox& b, int i) { oglinda(b, *adrese[i]); });
+    AdrP.forEach([&](TextBox& b, int i) { oglindeste(b, *adrese[i]); });
     JudP.onClick([this] { AngajatorFisaI.Judet = JudP.text(); });
 
     CodP.onLostFocus([this] { CodP_LostFocus(); });
@@ -125,12 +105,7 @@ Fisa_I::Fisa_I() {
         }
         return false;
     });
-    JudP.onKeyPress([this](int key) {
-        if (key == platform::key::Enter) {
-            AdrP[1].setFocus();
-        }
-        return false;
-    });
+    laEnter(JudP, AdrP[1]);
     AdrP.bind(&TextBox::onLostFocus, [this](int i) { AdrP_LostFocus(i); });
     AdrP.bind(&TextBox::onKeyPress, [this](int i, int key) { return AdrP_KeyPress(i, key); });
     Ok_Fisa_II.onClick([this] { Ok_Fisa_II_Click(); });
@@ -164,19 +139,12 @@ void Fisa_I::deschide() {
         Intro::instance().hide();
     }
     Fisa_I& f = instance();
-    f.JudP.clear();
-    for (const auto& judet : Judete) {
-        f.JudP.addItem(judet);
-    }
+    umpleJudete(f.JudP);
     JudetAngajator.clear();
     CitesteRepfisc();
     f.scrieInControale();
     f.show();
-    if (fataBlancuri(JudetAngajator).empty()) {
-        f.JudP.setListIndex(0);
-    } else if (!f.JudP.setText(JudetAngajator)) {
-        f.JudP.setText(" ");
-    }
+    alegeJudet(f.JudP, JudetAngajator);
     f.CodP.setFocus();
 }
 
@@ -240,12 +208,7 @@ void Fisa_I::Nume_LostFocus(TextBox& box) {
     }
 }
 
-void Fisa_I::AdrP_LostFocus(int i) {
-    if (i == 3 || i == 8) {
-        AdrP[i].setText(ValoareCaText(AdrP[i].text()));
-    }
-    AdrP[8].setText(SectorPastrat(AdrP[8].text(), AdrP[0].text()));
-}
+void Fisa_I::AdrP_LostFocus(int i) { parasesteAdresa(AdrP, i); }
 
 bool Fisa_I::AdrP_KeyPress(int i, int key) {
     if (key != platform::key::Enter) {

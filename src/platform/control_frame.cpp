@@ -15,7 +15,7 @@ Frame::Frame(Parent parent, const Geometry& g, const std::string& caption, const
 
 QGroupBox* Frame::groupBox() const { return static_cast<QGroupBox*>(widget()); }
 
-std::string Frame::caption() const { return groupBox()->title().toLatin1().toStdString(); }
+std::string Frame::caption() const { return bytes(groupBox()->title()); }
 
 void Frame::setCaption(const std::string& text) { groupBox()->setTitle(qtext(text)); }
 

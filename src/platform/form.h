@@ -115,13 +115,17 @@ private:
 template <class T>
 class SingleForm : public Form {
 public:
-    // The instance, created and loaded on first use.
+    // The instance, created and loaded on first use. A form that unloads
+    // itself while loading is still returned, unloaded: showing it does
+    // nothing, and the next call makes a new one.
     static T& instance() {
-        if (!instance_) {
-            instance_ = new T();
-            instance_->runLoad();
+        if (instance_) {
+            return *instance_;
         }
-        return *instance_;
+        T* made = new T();
+        instance_ = made;
+        made->runLoad();
+        return *made;
     }
     static bool loaded() { return instance_ != nullptr; }
     // Unloads the instance if there is one; false when its handler cancelled.

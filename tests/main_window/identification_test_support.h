@@ -2,7 +2,7 @@
 
 // Helpers of the tests of the employer's and the employee's forms and of the
 // decision dialog: the program's state at start with the fiscal year 2002,
-// files written byte for byte, and the forms driven through their widgets.
+// record files written line by line, and the forms driven through their widgets.
 
 #include "main_window/decision_dialog.h"
 #include "main_window/employee_form.h"
@@ -13,6 +13,7 @@
 #include "shared/form_data.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,23 +21,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace olm::testing {
 
-inline std::string fileBytes(const std::string& name) {
-    std::ifstream in(platform::files::resolve(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
+// The lines, each ended by CR LF as the program writes its records.
 inline void writeLinesCrlf(const std::string& name, const std::vector<std::string>& lines) {
-    std::ofstream out(name, std::ios::binary);
+    std::string bytes;
     for (const auto& l : lines) {
-        out << l << "\r\n";
+        bytes += l + "\r\n";
     }
+    writeBytes(name, bytes);
 }
 
 inline void makeActive(platform::Form& form) {

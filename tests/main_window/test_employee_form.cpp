@@ -128,9 +128,9 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
 
     // "Sterge fisa" deletes the sheet being edited, and his dependants.
     clickOn(f.but_sterg_fisa);
-    EXPECT_EQ(fileBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
-    EXPECT_EQ(fileBytes("Deduceri.txt"), kDepY + "\r\n");
-    EXPECT_EQ(fileBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
+    EXPECT_EQ(readBytes("Deduceri.txt"), kDepY + "\r\n");
+    EXPECT_EQ(readBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
     EXPECT_EQ(f.CodS.text(), "");
     EXPECT_EQ(f.NumeS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA"); // the locality stays for the next employee
@@ -146,9 +146,9 @@ TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
     clickOn(dialog().but[3]); // "Sterg Fisa 2"
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(frmGasit::loaded());
-    EXPECT_EQ(fileBytes("FF2.txt"), "");
+    EXPECT_EQ(readBytes("FF2.txt"), "");
     EXPECT_EQ(platform::files::readLines("FF1.txt").size(), 2u);
-    EXPECT_EQ(fileBytes("FF2_2002.txt"), "");
+    EXPECT_EQ(readBytes("FF2_2002.txt"), "");
     EXPECT_EQ(f.CodS.text(), "");
 
     // Now he has a Fisa 1 only: the fourth button is empty and disabled.
@@ -225,8 +225,8 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_FALSE(AngajatFisaII.Ok_Fisa2);
 
     clickOn(f.but_sterg_fisa);
-    EXPECT_EQ(fileBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
-    EXPECT_EQ(fileBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
+    EXPECT_EQ(readBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
     EXPECT_TRUE(messages().empty());
 
     // "Fise noi" hides the picker and empties the employee, locality and county apart.
@@ -352,6 +352,7 @@ TEST_F(EmployeeForm, Fisa2TakesTheCorrectiveMarkShownNow) {
     cod(f, kNou);
     clickOn(f.Ok_Fisa2);
     EXPECT_TRUE(deschisa);
+    EXPECT_FALSE(f.visible()); // hidden while his Fisa 2 is open
     EXPECT_EQ(MarcaRectif, "");
     EXPECT_EQ(Fisa2Date.VenitCS[0], ""); // a new Fisa 2 starts empty
 }

@@ -35,7 +35,7 @@ TEST_F(EmployerForm, OpensFilledFromTheFileAndConfirmsIntoTheEmployeesForm) {
 
     clickOn(f.Ok_Fisa_II);
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(fileBytes("Repfisc.txt"), kFirma + "\r\n");
+    EXPECT_EQ(readBytes("Repfisc.txt"), kFirma + "\r\n");
     EXPECT_FALSE(f.visible());
     ASSERT_TRUE(Fisa_II::loaded());
     Fisa_II& a = Fisa_II::instance();
@@ -92,7 +92,7 @@ TEST_F(EmployerForm, AWrongCodeIsRefusedOnLeavingAndOnConfirming) {
     clickOn(f.Ok_Fisa_II);
     EXPECT_EQ(messages().size(), 2u);
     EXPECT_TRUE(holdsFocus(f.CodP));
-    EXPECT_EQ(fileBytes("Repfisc.txt"), kFirma + "\r\n");
+    EXPECT_EQ(readBytes("Repfisc.txt"), kFirma + "\r\n");
     EXPECT_TRUE(f.visible());
     EXPECT_FALSE(Fisa_II::loaded());
 }
@@ -141,7 +141,7 @@ TEST_F(EmployerForm, NamesAndAddressAreNormalised) {
     EXPECT_TRUE(holdsFocus(f.AdrP[9]));
 
     clickOn(f.Ok_Fisa_II);
-    const std::string scris = fileBytes("Repfisc.txt");
+    const std::string scris = readBytes("Repfisc.txt");
     EXPECT_EQ(scris, "19,1,#SC GAMA SRL#,##,##,#DEVA#,# #,##,##,12345,##,##,##,##,,##,##\r\n");
 }
 
@@ -157,7 +157,7 @@ TEST_F(EmployerForm, ClosingCopiesTheFileToTheYearlyCopyOnlyWhenItExists) {
     Fisa_I::instance().widget()->close(); // the close box
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(Fisa_I::loaded());
-    EXPECT_EQ(fileBytes("Rep_2002.txt"), kFirma + "\r\n");
+    EXPECT_EQ(readBytes("Rep_2002.txt"), kFirma + "\r\n");
     EXPECT_EQ(platform::files::listFiles(".").size(), 2u); // no second spelling of the copy
 }
 

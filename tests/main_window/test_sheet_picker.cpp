@@ -2,20 +2,14 @@
 
 #include "main_window/sheet_picker.h"
 #include "shared/sheet_records.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace olm {
 namespace {
 
-void scrie(const std::string& nume, const std::vector<std::string>& linii) {
-    std::ofstream out(nume, std::ios::binary);
-    for (const auto& l : linii) {
-        out << l << "\r\n";
-    }
-}
+using olm::testing::writeBytes;
 
 TEST(SheetPicker, OneEntryPerStoredSheetWithCodeAndKind) {
     const std::string x = "2800618056490";
@@ -27,8 +21,8 @@ TEST(SheetPicker, OneEntryPerStoredSheetWithCodeAndKind) {
     RecordFf2 c = b;
     c.id.Cod = x;
     c.id.Nume = "POP";
-    scrie("FF1.txt", {linieFf1(a), "", "gunoi"});
-    scrie("FF2.txt", {linieFf2(b), linieFf2(c)});
+    writeBytes("FF1.txt", linieFf1(a) + "\r\n\r\ngunoi\r\n");
+    writeBytes("FF2.txt", linieFf2(b) + "\r\n" + linieFf2(c) + "\r\n");
 
     Rezultat r;
     const auto intrari = IntrariFiseIncarcate(r);

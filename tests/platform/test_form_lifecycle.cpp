@@ -134,6 +134,36 @@ TEST_F(FormLifecycle, AnUnloadHandlerAskingToUnloadAgainIsNotRunTwice) {
     runDeferredDeletes();
 }
 
+// A form that unloads itself while loading, as long as refuse is set.
+class Refusing : public platform::SingleForm<Refusing> {
+    friend class platform::SingleForm<Refusing>;
+
+public:
+    platform::TextBox box{*this, {10, 10, 100, 22}};
+    static inline bool refuse = true;
+
+protected:
+    void formLoad() override {
+        if (refuse) {
+            EXPECT_TRUE(unload());
+        }
+    }
+};
+
+TEST_F(FormLifecycle, AFormThatUnloadsItselfWhileLoadingIsHandedBackUnloaded) {
+    Refusing& f = Refusing::instance();
+    EXPECT_TRUE(f.unloaded());
+    EXPECT_FALSE(Refusing::loaded());
+    f.show();
+    EXPECT_FALSE(f.visible());
+    runDeferredDeletes();
+
+    Refusing::refuse = false;
+    EXPECT_FALSE(Refusing::instance().unloaded()) << "the next use makes a new one";
+    EXPECT_TRUE(Refusing::unload());
+    runDeferredDeletes();
+}
+
 TEST_F(FormLifecycle, FormsAreShownSideBySide) {
     SampleForm& a = SampleForm::instance();
     OtherForm& b = OtherForm::instance();
