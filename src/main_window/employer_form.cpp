@@ -135,13 +135,20 @@ void Fisa_I::formUnload(bool& cancel) {
 }
 
 void Fisa_I::deschide() {
-    if (Intro::loaded()) {
-        Intro::instance().hide();
-    }
     Fisa_I& f = instance();
     umpleJudete(f.JudP);
     JudetAngajator.clear();
-    CitesteRepfisc();
+    try {
+        CitesteRepfisc();
+    } catch (const platform::FileError& e) {
+        // The main window stays: there is no employer to show.
+        platform::showMessage(mesajEroareCitire(e.number(), "Repfisc.txt"), "",
+                              platform::Icon::Exclamation);
+        return;
+    }
+    if (Intro::loaded()) {
+        Intro::instance().hide();
+    }
     f.scrieInControale();
     f.show();
     alegeJudet(f.JudP, JudetAngajator);
