@@ -34,19 +34,6 @@ constexpr int Inaltime = 560;
 
 const char* const Titlu = "Impozitul pe venit (varianta distribuita de Velmora) - versiunea 2.1 /2002";
 
-// The hourglass over the main window alone, so that the message boxes shown
-// during the work keep their normal pointer.
-class ClepsidraFereastra {
-public:
-    explicit ClepsidraFereastra(QWidget* w) : w_(w) { w_->setCursor(Qt::WaitCursor); }
-    ~ClepsidraFereastra() { w_->unsetCursor(); }
-    ClepsidraFereastra(const ClepsidraFereastra&) = delete;
-    ClepsidraFereastra& operator=(const ClepsidraFereastra&) = delete;
-
-private:
-    QWidget* w_;
-};
-
 platform::Color alb() { return {255, 255, 255}; }
 
 } // namespace
@@ -204,7 +191,7 @@ void Intro::But_salvari_Click() {
     debifeazaSortare();
     RezultatPredare r;
     {
-        ClepsidraFereastra clepsidra(widget());
+        platform::BusyCursor clepsidra;
         r = PredareDischeta();
     }
     if (r != RezultatPredare::Intrerupta) {
