@@ -5,7 +5,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 workdir="${1:-$here/lucru}"
 bash "$here/tools/ensure-packages.sh"
-bash "$here/tools/build.sh"
+bash "$here/tools/build.sh" olm
 mkdir -p "$workdir"
 # Parameter files and help texts are copied in only when absent: the clerk's own edits stay.
 for f in "$here"/data/*; do
