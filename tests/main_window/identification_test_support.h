@@ -28,12 +28,11 @@ namespace olm::testing {
 
 // The lines, each ended by CR LF as the program writes its records.
 inline void writeLinesCrlf(const std::string& name, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& l : lines) {
-        bytes += l + "\r\n";
-    }
-    writeBytes(name, bytes);
+    writeBytes(name, crlf(lines));
 }
+
+// Runs the deletions that unloading left for later.
+inline void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 inline void makeActive(platform::Form& form) {
     QApplication::setActiveWindow(form.widget());
@@ -72,7 +71,7 @@ protected:
         frmGasit::unload();
         Fisa_II::unload();
         Fisa_I::unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        runDeferredDeletes();
         Fisa_II::deschideFormaFisa1 = nullptr;
         Fisa_II::deschideFormaFisa2 = nullptr;
     }

@@ -31,6 +31,9 @@ RecordFf2 fisa2(const std::string& cod, const std::string& nume) {
     return r;
 }
 
+const std::string kFf1Y = linieFf1(fisa1(kY, "ILIE"));
+const std::string kFf1X = linieFf1(fisa1(kX, "POPESCU"));
+const std::string kFf2X = linieFf2(fisa2(kX, "POPESCU"));
 const std::string kDepX = kX + ",2991116035942,#POPESCU#,#ANA#,#X#,##,##,##,##,##,1,,,,,,,,,,,";
 const std::string kDepY = kY + ",5010101123456,#ILIE#,#DAN#,##,#X#,##,##,##,##,1,,,,,,,,,,,";
 
@@ -38,8 +41,8 @@ class EmployeeForm : public IdentificationForms {
 protected:
     void SetUp() override {
         IdentificationForms::SetUp();
-        writeLinesCrlf("FF1.txt", {linieFf1(fisa1(kY, "ILIE")), linieFf1(fisa1(kX, "POPESCU"))});
-        writeLinesCrlf("FF2.txt", {linieFf2(fisa2(kX, "POPESCU"))});
+        writeLinesCrlf("FF1.txt", {kFf1Y, kFf1X});
+        writeLinesCrlf("FF2.txt", {kFf2X});
         writeLinesCrlf("Deduceri.txt", {kDepX, kDepY});
     }
 
@@ -61,6 +64,20 @@ protected:
     frmGasit& dialog() {
         EXPECT_TRUE(frmGasit::loaded());
         return frmGasit::instance();
+    }
+
+    // A button of the dialog clicked; the dialog unloaded by it is freed.
+    static void choose(platform::Control& b) {
+        clickOn(b);
+        runDeferredDeletes();
+    }
+
+    // The form with a code without sheets typed, the Fisa 1 form not opened.
+    Fisa_II& nouFaraFisa1() {
+        Fisa_II::deschideFormaFisa1 = [] {};
+        Fisa_II& f = deschide();
+        cod(f, kNou);
+        return f;
     }
 };
 
@@ -106,8 +123,7 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(d.widget()));
     EXPECT_TRUE(holdsFocus(d.but[0]));
 
-    clickOn(d.but[0]);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose(d.but[0]);
     EXPECT_FALSE(frmGasit::loaded());
     makeActive(f); // the employee's form has the activation back
     EXPECT_EQ(ModIncarcare, 3);
@@ -128,9 +144,9 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
 
     // "Sterge fisa" deletes the sheet being edited, and his dependants.
     clickOn(f.but_sterg_fisa);
-    EXPECT_EQ(readBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
-    EXPECT_EQ(readBytes("Deduceri.txt"), kDepY + "\r\n");
-    EXPECT_EQ(readBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kFf1Y}));
+    EXPECT_EQ(readBytes("Deduceri.txt"), crlf({kDepY}));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf({kFf2X}));
     EXPECT_EQ(f.CodS.text(), "");
     EXPECT_EQ(f.NumeS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA"); // the locality stays for the next employee
@@ -143,8 +159,7 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
 TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
     Fisa_II& f = deschide();
     cod(f, kX);
-    clickOn(dialog().but[3]); // "Sterg Fisa 2"
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose(dialog().but[3]); // "Sterg Fisa 2"
     EXPECT_FALSE(frmGasit::loaded());
     EXPECT_EQ(readBytes("FF2.txt"), "");
     EXPECT_EQ(platform::files::readLines("FF1.txt").size(), 2u);
@@ -156,8 +171,7 @@ TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
     EXPECT_EQ(dialog().but[1].caption(), "Creez Fisa 2");
     EXPECT_EQ(dialog().but[3].caption(), "");
     EXPECT_FALSE(dialog().but[3].enabled());
-    clickOn(dialog().but[1]);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose(dialog().but[1]);
     EXPECT_EQ(ModIncarcare, 4);
     EXPECT_EQ(f.NumeS.text(), "POPESCU");
     EXPECT_FALSE(f.Frame1.visible());
@@ -170,7 +184,7 @@ TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndEmptiesTheForm) {
     f.AdrS[0].setText("SIBIU");
     cod(f, kX);
     dialog().widget()->close(); // the close box
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    runDeferredDeletes();
     EXPECT_FALSE(frmGasit::loaded());
     EXPECT_EQ(f.CodS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "SIBIU");
@@ -187,8 +201,7 @@ TEST_F(EmployeeForm, AForeignPersonIsAnnouncedBeforeTheLookup) {
     EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
     EXPECT_EQ(dialog().but[0].caption(), "Modific Fisa 2");
     EXPECT_EQ(dialog().but[2].caption(), "");
-    clickOn(dialog().but[0]);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    choose(dialog().but[0]);
     EXPECT_EQ(ModIncarcare, 2);
     EXPECT_EQ(f.NumeS.text(), "SMITH");
     EXPECT_EQ(f.JudS.text(), "HUNEDOARA");
@@ -225,8 +238,8 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_FALSE(AngajatFisaII.Ok_Fisa2);
 
     clickOn(f.but_sterg_fisa);
-    EXPECT_EQ(readBytes("FF1.txt"), linieFf1(fisa1(kY, "ILIE")) + "\r\n");
-    EXPECT_EQ(readBytes("FF2.txt"), linieFf2(fisa2(kX, "POPESCU")) + "\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), crlf({kFf1Y}));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf({kFf2X}));
     EXPECT_TRUE(messages().empty());
 
     // "Fise noi" hides the picker and empties the employee, locality and county apart.
@@ -238,9 +251,7 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
 }
 
 TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
-    Fisa_II::deschideFormaFisa1 = [] {};
-    Fisa_II& f = deschide();
-    cod(f, kNou);
+    Fisa_II& f = nouFaraFisa1();
     clickOn(f.Ok_Fisa1);
     ASSERT_TRUE(f.Frame1.visible());
 
@@ -274,9 +285,7 @@ TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
 }
 
 TEST_F(EmployeeForm, TheMarksExcludeEachOther) {
-    Fisa_II::deschideFormaFisa1 = [] {};
-    Fisa_II& f = deschide();
-    cod(f, kNou);
+    Fisa_II& f = nouFaraFisa1();
     clickOn(f.Ok_Fisa1);
     f.Job0.setText("01/02/2002");
     f.XAlteS.setValue(1);
@@ -308,9 +317,7 @@ TEST_F(EmployeeForm, TheMarksExcludeEachOther) {
 }
 
 TEST_F(EmployeeForm, TheAddressFollowsItsRules) {
-    Fisa_II::deschideFormaFisa1 = [] {};
-    Fisa_II& f = deschide();
-    cod(f, kNou);
+    Fisa_II& f = nouFaraFisa1();
     typeInto(f.AdrS[0], " bucuresti ");
     pressEnter(f.AdrS[0]);
     EXPECT_EQ(f.JudS.text(), " ");

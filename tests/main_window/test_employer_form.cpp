@@ -148,14 +148,14 @@ TEST_F(EmployerForm, NamesAndAddressAreNormalised) {
 TEST_F(EmployerForm, ClosingCopiesTheFileToTheYearlyCopyOnlyWhenItExists) {
     Fisa_I& f = deschide();
     f.unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    runDeferredDeletes();
     EXPECT_FALSE(platform::files::exists("rep_2002.txt"));
 
     writeLinesCrlf("Repfisc.txt", {kFirma});
     writeLinesCrlf("Rep_2002.txt", {"VECHI"});
     deschide();
     Fisa_I::instance().widget()->close(); // the close box
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    runDeferredDeletes();
     EXPECT_FALSE(Fisa_I::loaded());
     EXPECT_EQ(readBytes("Rep_2002.txt"), kFirma + "\r\n");
     EXPECT_EQ(platform::files::listFiles(".").size(), 2u); // no second spelling of the copy

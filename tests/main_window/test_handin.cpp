@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -65,14 +66,7 @@ protected:
         files::writeLines("Repfisc.txt", {"angajator"});
     }
 
-    static Linii peDischeta(const std::string& dir = "discheta") {
-        Linii nume;
-        for (const auto& e : fs::directory_iterator(dir)) {
-            nume.push_back(e.path().filename().string());
-        }
-        std::sort(nume.begin(), nume.end());
-        return nume;
-    }
+    static Linii peDischeta(const std::string& dir = "discheta") { return testing::entries(dir); }
 
     Mediu drive_{"OLM_DRIVE_A"};
     Mediu home_{"HOME"};

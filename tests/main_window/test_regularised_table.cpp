@@ -3,6 +3,7 @@
 #include "shared/record_line.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/record_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -29,24 +30,13 @@ struct Sume {
     std::string retinut, venitAnual, impozitAnual, ramas, restituit;
 };
 
+// The income of January (46) and VI.3 (76) are not in the table.
 std::string fisa1(const std::string& cod, const std::string& nume, const std::string& prenume,
                   const std::string& marcaReg, const Sume& s) {
-    std::vector<std::string> v(86);
-    v[0] = cod;
-    v[1] = nume;
-    v[2] = prenume;
-    v[3] = "IASI";
-    v[4] = "IASI";
-    v[14] = marcaReg;
-    v[46] = "1000000"; // income of January, not in the table
-    v[73] = s.retinut;
-    v[76] = "99";      // VI.3, not in the table
-    v[79] = s.venitAnual;
-    v[80] = s.impozitAnual;
-    v[81] = s.ramas;
-    v[82] = s.restituit;
-    v[85] = "7";
-    return unesteCampuri(v, structuraFf1());
+    return testing::linieCu(structuraFf1(), {{0, cod}, {1, nume}, {2, prenume}, {3, "IASI"}, {4, "IASI"},
+                                             {14, marcaReg}, {46, "1000000"}, {73, s.retinut}, {76, "99"},
+                                             {79, s.venitAnual}, {80, s.impozitAnual}, {81, s.ramas},
+                                             {82, s.restituit}, {85, "7"}});
 }
 
 class RegularisedTable : public ::testing::Test {

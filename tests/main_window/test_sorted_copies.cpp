@@ -2,6 +2,7 @@
 #include "platform/files.h"
 #include "shared/record_line.h"
 #include "support/fakes.h"
+#include "support/record_lines.h"
 #include "support/sample_data.h"
 
 #include <gtest/gtest.h>
@@ -21,21 +22,11 @@ using Linii = std::vector<std::string>;
 // A sheet line with its code and name; the rest of the record does not matter
 // to the order.
 std::string fisa1(const std::string& cod, const std::string& nume, const std::string& prenume) {
-    std::vector<std::string> v(86);
-    v[0] = cod;
-    v[1] = nume;
-    v[2] = prenume;
-    v[3] = "IASI";
-    v[85] = "5";
-    return unesteCampuri(v, structuraFf1());
+    return testing::linieCu(structuraFf1(), {{0, cod}, {1, nume}, {2, prenume}, {3, "IASI"}, {85, "5"}});
 }
 
 std::string fisa2(const std::string& cod, const std::string& nume, const std::string& prenume) {
-    std::vector<std::string> v(48);
-    v[0] = cod;
-    v[1] = nume;
-    v[2] = prenume;
-    return unesteCampuri(v, structuraFf2());
+    return testing::linieCu(structuraFf2(), {{0, cod}, {1, nume}, {2, prenume}});
 }
 
 TEST(SortedCopies, AlphabeticalWithoutRegardToCaseTiesByTheRestOfTheLine) {

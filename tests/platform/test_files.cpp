@@ -20,18 +20,9 @@ using olm::platform::FileError;
 
 namespace {
 
+using olm::testing::entries;
 using olm::testing::readBytes;
 using olm::testing::writeBytes;
-
-// The entries of a directory as they are on disk, sorted.
-std::vector<std::string> entries(const std::string& dir = ".") {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        names.push_back(e.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 using Lines = std::vector<std::string>;
 

@@ -14,12 +14,7 @@
 namespace olm::testing {
 namespace {
 
-class ChoiceControl : public ::testing::Test {
-protected:
-    void SetUp() override { showActive(form()); }
-    void TearDown() override { dropSampleForm(); }
-    static SampleForm& form() { return SampleForm::instance(); }
-};
+class ChoiceControl : public SampleFormTest {};
 
 std::vector<std::string> texts(const platform::ComboBox& c) {
     std::vector<std::string> out;

@@ -16,21 +16,19 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class FormFocus : public ::testing::Test {
+class FormFocus : public SampleFormTest {
 protected:
     void SetUp() override {
         other = std::make_unique<QWidget>();
         other->resize(100, 100);
         other->show();
-        showActive(form());
-        form().boxA.setFocus();
-        form().log.clear();
+        SampleFormTest::SetUp();
+        startInBoxA();
     }
     void TearDown() override {
-        dropSampleForm();
+        SampleFormTest::TearDown();
         other.reset();
     }
-    static SampleForm& form() { return SampleForm::instance(); }
     // A window that takes the activation, as a message box does.
     std::unique_ptr<QWidget> other;
 };

@@ -88,4 +88,17 @@ inline void dropSampleForm() {
     runDeferredDeletes();
 }
 
+// Tests on the sample form, shown and active, dropped afterwards.
+class SampleFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { showActive(form()); }
+    void TearDown() override { dropSampleForm(); }
+    static SampleForm& form() { return SampleForm::instance(); }
+    // The focus in box A and nothing logged yet.
+    static void startInBoxA() {
+        form().boxA.setFocus();
+        form().log.clear();
+    }
+};
+
 } // namespace olm::testing

@@ -10,15 +10,12 @@ namespace {
 
 using platform::key::Enter;
 
-class FormEnterKey : public ::testing::Test {
+class FormEnterKey : public SampleFormTest {
 protected:
     void SetUp() override {
-        showActive(form());
-        form().boxA.setFocus();
-        form().log.clear();
+        SampleFormTest::SetUp();
+        startInBoxA();
     }
-    void TearDown() override { dropSampleForm(); }
-    static SampleForm& form() { return SampleForm::instance(); }
     static void enter(platform::Control& c) { QTest::keyClick(c.widget(), Qt::Key_Return); }
 };
 

@@ -11,12 +11,7 @@
 namespace olm::testing {
 namespace {
 
-class PictureControl : public ::testing::Test {
-protected:
-    void SetUp() override { showActive(form()); }
-    void TearDown() override { dropSampleForm(); }
-    static SampleForm& form() { return SampleForm::instance(); }
-};
+class PictureControl : public SampleFormTest {};
 
 TEST_F(PictureControl, ALongButtonCaptionBreaksAtItsBlanks) {
     platform::Button narrow(form(), {0, 0, 70, 40}, "Imagine     fisa");

@@ -11,14 +11,12 @@
 namespace olm::testing {
 namespace {
 
-class TextBoxControl : public ::testing::Test {
+class TextBoxControl : public SampleFormTest {
 protected:
     void SetUp() override {
-        showActive(form());
+        SampleFormTest::SetUp();
         form().boxA.setFocus();
     }
-    void TearDown() override { dropSampleForm(); }
-    static SampleForm& form() { return SampleForm::instance(); }
     static platform::TextBox& box() { return form().boxA; }
     static void type(const char* text) { QTest::keyClicks(box().widget(), text); }
 };

@@ -1,9 +1,8 @@
 #pragma once
 
-// Helpers of the tests of the employees' records: lines as the program writes
-// them, a dependant's line, and a fixture that starts from the program's state
-// at start-up with the fiscal year 2002. Whole files as bytes come from
-// support/file_bytes.h.
+// Helpers of the tests of the employees' records: a dependant's line, and a
+// fixture that starts from the program's state at start-up with the fiscal
+// year 2002. Whole files as bytes and CR LF lines come from support/file_bytes.h.
 
 #include "shared/counties.h"
 #include "shared/form_data.h"
@@ -16,16 +15,6 @@
 #include <vector>
 
 namespace olm::testing {
-
-// Lines joined with CR LF after each, as the program writes them.
-inline std::string crlf(const std::vector<std::string>& lines) {
-    std::string s;
-    for (const auto& l : lines) {
-        s += l;
-        s += "\r\n";
-    }
-    return s;
-}
 
 // Dependant number n of an employee: a child with the coefficient 0.5 in January.
 inline std::string dependant(const std::string& angajat, int n) {

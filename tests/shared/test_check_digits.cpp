@@ -50,21 +50,17 @@ TEST(VerificaCNP, ForeignPersonSkipsTheDate) {
 }
 
 TEST(VerificaCF, PadsTheCallersCodeAndChecksIt) {
-    std::string cod = "19";
-    EXPECT_TRUE(VerificaCF(cod));
-    EXPECT_EQ(cod, "0000000019");
-
-    cod = "1";
-    EXPECT_FALSE(VerificaCF(cod));
-    EXPECT_EQ(cod, "0000000001"); // padded whatever the outcome
-
-    cod = "";
-    EXPECT_TRUE(VerificaCF(cod));
-    EXPECT_EQ(cod, "0000000000");
-
-    cod = "0000000019";
-    EXPECT_TRUE(VerificaCF(cod));
-    EXPECT_EQ(cod, "0000000019");
+    struct Caz {
+        const char* cod;
+        bool bun;
+        const char* completat; // padded whatever the outcome
+    };
+    for (const Caz& c : {Caz{"19", true, "0000000019"}, Caz{"1", false, "0000000001"}, Caz{"", true, "0000000000"},
+                         Caz{"0000000019", true, "0000000019"}}) {
+        std::string cod = c.cod;
+        EXPECT_EQ(VerificaCF(cod), c.bun) << c.cod;
+        EXPECT_EQ(cod, c.completat);
+    }
 }
 
 TEST(VerificaCF, RemainderTenGivesCheckDigitZero) {

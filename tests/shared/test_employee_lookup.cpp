@@ -69,27 +69,21 @@ protected:
 };
 
 TEST_F(EmployeeLookup, FindsNoneOneOrBothSheets) {
-    fise(false, false);
-    ASSERT_TRUE(CautaFiseAngajat());
-    EXPECT_EQ(FiseAngajat, "");
-    EXPECT_EQ(PozitiiFisa[0], 0);
-    EXPECT_EQ(PozitiiFisa[1], 0);
-
-    fise(true, false);
-    ASSERT_TRUE(CautaFiseAngajat());
-    EXPECT_EQ(FiseAngajat, "F1");
-    EXPECT_EQ(PozitiiFisa[1], 2);
-    EXPECT_EQ(PozitiiFisa[0], 0);
-
-    fise(false, true);
-    ASSERT_TRUE(CautaFiseAngajat());
-    EXPECT_EQ(FiseAngajat, "F2");
-    EXPECT_EQ(PozitiiFisa[0], 2);
-    EXPECT_EQ(PozitiiFisa[1], 0);
-
-    fise(true, true);
-    ASSERT_TRUE(CautaFiseAngajat());
-    EXPECT_EQ(FiseAngajat, "F1F2");
+    // PozitiiFisa holds the line of his Fisa 2 first, then of his Fisa 1.
+    struct Caz {
+        bool f1, f2;
+        const char* fise;
+        int poz2, poz1;
+    };
+    for (const Caz& c : {Caz{false, false, "", 0, 0}, Caz{true, false, "F1", 0, 2}, Caz{false, true, "F2", 2, 0},
+                         Caz{true, true, "F1F2", 2, 2}}) {
+        SCOPED_TRACE(c.fise);
+        fise(c.f1, c.f2);
+        ASSERT_TRUE(CautaFiseAngajat());
+        EXPECT_EQ(FiseAngajat, c.fise);
+        EXPECT_EQ(PozitiiFisa[0], c.poz2);
+        EXPECT_EQ(PozitiiFisa[1], c.poz1);
+    }
 
     // A code that only begins a stored code finds nothing.
     CodAngajat = kX.substr(0, 10);

@@ -2,6 +2,7 @@
 #include "shared/listing_header.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
+#include "support/record_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -90,13 +91,8 @@ TEST_F(ListingHeader, NoEmployerIsOneCountedLine) {
 // --- The filter of regularised sheets ---------------------------------------
 
 std::string fisa1(const std::string& cod, const std::string& marcaReg) {
-    std::vector<std::string> v(86);
-    v[0] = cod;
-    v[1] = "NUME, CU VIRGULA";
-    v[2] = "PRENUME";
-    v[14] = marcaReg;
-    v[85] = "9";
-    return unesteCampuri(v, structuraFf1());
+    return testing::linieCu(structuraFf1(),
+                            {{0, cod}, {1, "NUME, CU VIRGULA"}, {2, "PRENUME"}, {14, marcaReg}, {85, "9"}});
 }
 
 class RegularisedFilter : public ListingHeader {

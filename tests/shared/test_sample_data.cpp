@@ -4,6 +4,8 @@
 
 #include "support/sample_data.h"
 
+#include "support/file_bytes.h"
+
 #include "shared/check_digits.h"
 #include "shared/counties.h"
 #include "shared/record_shape.h"
@@ -13,8 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -55,11 +55,6 @@ int halves(const std::string& text) {
         ++h;
     }
     return h;
-}
-
-std::string readBytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void expectShape(const std::vector<std::string>& lines, std::string_view sablon) {
@@ -279,19 +274,11 @@ TEST(SampleData, HoldsTheVarietyOfARealFirm) {
 
 TEST(SampleData, WritesTheFourFilesWithCrLf) {
     const SampleSet s = generateSample(50, {.seed = 2});
-    auto bytes = [](const std::vector<std::string>& lines) {
-        std::string out;
-        for (const auto& l : lines) {
-            out += l + "\r\n";
-        }
-        return out;
-    };
-
     writeSample(s);
     EXPECT_EQ(readBytes("Repfisc.txt"), s.repfisc + "\r\n");
-    EXPECT_EQ(readBytes("FF1.txt"), bytes(s.ff1));
-    EXPECT_EQ(readBytes("FF2.txt"), bytes(s.ff2));
-    EXPECT_EQ(readBytes("Deduceri.txt"), bytes(s.deduceri));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf(s.ff1));
+    EXPECT_EQ(readBytes("FF2.txt"), crlf(s.ff2));
+    EXPECT_EQ(readBytes("Deduceri.txt"), crlf(s.deduceri));
 
     const SampleFileNames yearly = yearlyFileNames(2002);
     EXPECT_EQ(yearly.repfisc, "Rep_2002.txt");
@@ -301,10 +288,10 @@ TEST(SampleData, WritesTheFourFilesWithCrLf) {
     const SampleSet other = generateSample(20, {.seed = 9});
     writeSample(other, yearly);
     EXPECT_EQ(readBytes("Rep_2002.txt"), other.repfisc + "\r\n");
-    EXPECT_EQ(readBytes("FF1_2002.txt"), bytes(other.ff1));
-    EXPECT_EQ(readBytes("FF2_2002.txt"), bytes(other.ff2));
-    EXPECT_EQ(readBytes("Ded_2002.txt"), bytes(other.deduceri));
-    EXPECT_EQ(readBytes("FF1.txt"), bytes(s.ff1)); // the working files stay
+    EXPECT_EQ(readBytes("FF1_2002.txt"), crlf(other.ff1));
+    EXPECT_EQ(readBytes("FF2_2002.txt"), crlf(other.ff2));
+    EXPECT_EQ(readBytes("Ded_2002.txt"), crlf(other.deduceri));
+    EXPECT_EQ(readBytes("FF1.txt"), crlf(s.ff1)); // the working files stay
 }
 
 } // namespace

@@ -75,23 +75,20 @@ TEST(SheetRecords, Fisa2AndDependantFieldsLandInTheirPlaces) {
     EXPECT_EQ(linieDeduceri(d.record), ded);
 }
 
+template <class Citeste, class Scrie>
+void expectRoundTrip(const std::vector<std::string>& linii, Citeste citeste, Scrie scrie) {
+    for (const auto& l : linii) {
+        const auto c = citeste(l);
+        ASSERT_TRUE(c.complet) << l;
+        ASSERT_EQ(scrie(c.record), l);
+    }
+}
+
 TEST(SheetRecords, SampleLinesComeBackByteForByte) {
     const auto s = testing::generateSample(300, {.seed = 7});
-    for (const auto& l : s.ff1) {
-        const auto c = citesteLinieFf1(l);
-        ASSERT_TRUE(c.complet) << l;
-        ASSERT_EQ(linieFf1(c.record), l);
-    }
-    for (const auto& l : s.ff2) {
-        const auto c = citesteLinieFf2(l);
-        ASSERT_TRUE(c.complet) << l;
-        ASSERT_EQ(linieFf2(c.record), l);
-    }
-    for (const auto& l : s.deduceri) {
-        const auto c = citesteLinieDeduceri(l);
-        ASSERT_TRUE(c.complet) << l;
-        ASSERT_EQ(linieDeduceri(c.record), l);
-    }
+    expectRoundTrip(s.ff1, citesteLinieFf1, linieFf1);
+    expectRoundTrip(s.ff2, citesteLinieFf2, linieFf2);
+    expectRoundTrip(s.deduceri, citesteLinieDeduceri, linieDeduceri);
 }
 
 TEST(SheetRecords, EmptyRecordsHaveTheShapeOfTheirFiles) {

@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +18,15 @@ std::string readBytes(const std::string& name) {
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+std::vector<std::string> entries(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace olm::testing

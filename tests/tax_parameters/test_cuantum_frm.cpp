@@ -34,6 +34,11 @@ protected:
         activeaza(f);
         return f;
     }
+    // Opens the window on a parameters file of these bytes.
+    static CuantumFrm& deschide(const std::string& fisier) {
+        writeBytes("Cuantum.txt", fisier);
+        return deschide();
+    }
 
     // Every box of the window but the two hidden working days.
     static std::vector<platform::TextBox*> casete(CuantumFrm& f) {
@@ -52,8 +57,7 @@ protected:
 };
 
 TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
-    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
-    CuantumFrm& f = deschide();
+    CuantumFrm& f = deschide(crlf(liniiCuantum()));
     EXPECT_EQ(f.caption(), "Initializari parametri conform legislatiei in vigoare");
     EXPECT_EQ(f.AnF.text(), "2002");
     EXPECT_EQ(f.Cuanta[12].text(), "21600000");
@@ -73,15 +77,14 @@ TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
     EXPECT_FALSE(CuantumFrm::loaded());
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[3] = " 3,1800000,0.75,1,0.5,";
-    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
     EXPECT_EQ(CoefCopil[2], "0.75");
     EXPECT_EQ(AnFiscal, 2002);
     EXPECT_TRUE(fakeDialogs().messages.empty());
 }
 
 TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
-    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
-    CuantumFrm& f = deschide();
+    CuantumFrm& f = deschide(crlf(liniiCuantum()));
     tasteaza(f.Cuanta[0], "1.500.000"); // only the value before the second dot
     enter(f.Cuanta[0]);
     EXPECT_EQ(f.Cuanta[0].text(), "1.5");
@@ -107,13 +110,12 @@ TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
     asteptat[1] = " 1,1.5,0.5,1,0.5,";
     asteptat[2] = " 2,1900000,0.5,1,0.5,";
     asteptat[3] = " 3,0,0.5,1,0.5,";
-    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
     EXPECT_EQ(DeducereBaza[1], 1900000);
 }
 
 TEST_F(CuantumFrmTest, TheEnterChain) {
-    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
-    CuantumFrm& f = deschide();
+    CuantumFrm& f = deschide(crlf(liniiCuantum()));
     f.Cuanta[12].setFocus();
     enter(f.Cuanta[12]);
     EXPECT_TRUE(f.Copil[0].hasFocus());
@@ -133,21 +135,20 @@ TEST_F(CuantumFrmTest, TheEnterChain) {
     EXPECT_TRUE(f.Command1.hasFocus());
     enter(f.Command1); // presses "OK"
     EXPECT_FALSE(CuantumFrm::loaded());
-    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(liniiCuantum()));
+    EXPECT_EQ(readBytes("Cuantum.txt"), crlf(liniiCuantum()));
 }
 
 TEST_F(CuantumFrmTest, ABoxStillBeingTypedInIsSavedNormalised) {
-    writeBytes("Cuantum.txt", liniiCrLf(liniiCuantum()));
-    CuantumFrm& f = deschide();
+    CuantumFrm& f = deschide(crlf(liniiCuantum()));
     tasteaza(f.CotaIF, "0,16");
     inchide<CuantumFrm>(); // the close box, the focus still in the box
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[13] = "13,21600000,3,1,0.5,0.25,0.15,0.16,";
-    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(asteptat));
+    EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
 }
 
 TEST_F(CuantumFrmTest, TheViewOnlyWayInChangesNothing) {
-    const std::string fisier = liniiCrLf(liniiCuantum());
+    const std::string fisier = crlf(liniiCuantum());
     writeBytes("Cuantum.txt", fisier);
     CuantumFrm::deschideVizualizare();
     CuantumFrm& f = CuantumFrm::instance();
@@ -183,12 +184,11 @@ TEST_F(CuantumFrmTest, ParametersThatCannotBeReadAreNeverWrittenOver) {
     // A file cut short keeps its bytes.
     std::vector<std::string> scurt = liniiCuantum();
     scurt.resize(8);
-    writeBytes("Cuantum.txt", liniiCrLf(scurt));
     fakeDialogs().messages.clear();
-    deschide();
+    deschide(crlf(scurt));
     EXPECT_EQ(fakeDialogs().messages.size(), 1u);
     inchide<CuantumFrm>();
-    EXPECT_EQ(readBytes("Cuantum.txt"), liniiCrLf(scurt));
+    EXPECT_EQ(readBytes("Cuantum.txt"), crlf(scurt));
 }
 
 } // namespace

@@ -20,7 +20,7 @@ std::string fisierImpozitar(const std::vector<std::string>& date) {
     std::vector<std::string> linii = date;
     linii.push_back("eof");
     linii.insert(linii.end(), ComentariuImpozitar.begin(), ComentariuImpozitar.end());
-    return liniiCrLf(linii);
+    return crlf(linii);
 }
 
 const std::vector<std::string> An = {
@@ -43,6 +43,9 @@ std::vector<std::string> impreuna(std::initializer_list<std::vector<std::string>
     return toate;
 }
 
+// The year's block and January's, as most tests start.
+const std::string Standard = fisierImpozitar(impreuna({An, Ianuarie}));
+
 class ImpozitFrmTest : public ::testing::Test {
 protected:
     void SetUp() override { resetState(); }
@@ -53,6 +56,11 @@ protected:
         ImpozitFrm& f = ImpozitFrm::instance();
         activeaza(f);
         return f;
+    }
+    // Opens the window on a grid file of these bytes.
+    static ImpozitFrm& deschide(const std::string& fisier) {
+        writeBytes("Impozitar.txt", fisier);
+        return deschide();
     }
 
     // The texts of the display rows, "min max fix procent" each.
@@ -84,8 +92,7 @@ protected:
 };
 
 TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     EXPECT_EQ(f.caption(), "IMPOZITAR");
     EXPECT_EQ(f.Timp.listCount(), 13);
     EXPECT_EQ(f.Timp.text(), "Ianuarie");
@@ -120,8 +127,7 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
 }
 
 TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     f.Timp.setListIndex(2); // Martie
     clic(f.PrelMod);
     EXPECT_TRUE(caseteActive(f));
@@ -165,8 +171,7 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
 }
 
 TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     clic(f.PrelMod);
     tasteaza(f.LimMax[2], "");
     enter(f.LimMax[2]);
@@ -183,8 +188,7 @@ TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
 }
 
 TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     clic(f.PrelMod);
 
     tasteaza(f.Procent[0], "100");
@@ -229,12 +233,11 @@ TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
     EXPECT_EQ(f.Procent[0].text(), "10");
 
     inchide<ImpozitFrm>();
-    EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(impreuna({An, Ianuarie})));
+    EXPECT_EQ(readBytes("Impozitar.txt"), Standard);
 }
 
 TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     clic(f.PrelMod);
     // Row 1's fixed tax should be 100, row 2 breaks every order.
     const std::vector<std::array<const char*, 3>> bloc = {
@@ -273,9 +276,7 @@ TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
 }
 
 TEST_F(ImpozitFrmTest, AMonthBeforeEveryBlockCannotBeEdited) {
-    writeBytes("Impozitar.txt",
-                fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
     for (int r = 0; r < RanduriBloc; ++r) {
         EXPECT_TRUE(randGol(f, r));
     }
@@ -298,8 +299,7 @@ TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
         lung.push_back(" 1," + std::to_string(k ? k * 1000 + 1 : 0) + "," +
                        std::to_string(k * 1000 + 1000) + ",0,10");
     }
-    writeBytes("Impozitar.txt", fisierImpozitar(lung));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(fisierImpozitar(lung));
     EXPECT_EQ(f.LimMin[0].caption(), "0");
     EXPECT_EQ(f.LimMin[9].caption(), "9001");
 
@@ -337,15 +337,13 @@ TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
     EXPECT_TRUE(fakeDialogs().messages.empty());
 
     // The next opening starts from the designed state and reads the file again.
-    writeBytes("Impozitar.txt", fisierImpozitar(Ianuarie));
-    ImpozitFrm& g = deschide();
+    ImpozitFrm& g = deschide(fisierImpozitar(Ianuarie));
     EXPECT_TRUE(g.PrelMod.enabled());
     EXPECT_EQ(g.LimMax[3].text(), "999999999");
 }
 
 TEST_F(ImpozitFrmTest, AnEditInProgressEndsWhenTheViewOnlyWayIsTaken) {
-    writeBytes("Impozitar.txt", fisierImpozitar(impreuna({An, Ianuarie})));
-    ImpozitFrm& f = deschide();
+    ImpozitFrm& f = deschide(Standard);
     clic(f.PrelMod);
     f.Procent[0].setText("12");
     ImpozitFrm::deschideVizualizare();
@@ -374,10 +372,9 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_FALSE(existaFisier("impozitar.txt"));
 
     // A file without "eof" stays as it was, byte for byte.
-    const std::string fara = liniiCrLf(impreuna({An, Ianuarie}));
-    writeBytes("Impozitar.txt", fara);
+    const std::string fara = crlf(impreuna({An, Ianuarie}));
     fakeDialogs().messages.clear();
-    ImpozitFrm& g = deschide();
+    ImpozitFrm& g = deschide(fara);
     ASSERT_EQ(fakeDialogs().messages.size(), 1u);
     EXPECT_FALSE(g.PrelMod.enabled());
     EXPECT_EQ(Impozitar[0].limitaSup, 999999);
@@ -391,9 +388,8 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
         multe.push_back(" 1," + std::to_string(131 - i) + ",1,0,0");
     }
     const std::string prea = fisierImpozitar(multe);
-    writeBytes("Impozitar.txt", prea);
     fakeDialogs().messages.clear();
-    deschide();
+    deschide(prea);
     EXPECT_EQ(fakeDialogs().messages.size(), 1u);
     inchide<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), prea);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 namespace olm {
@@ -16,7 +17,7 @@ struct R {
     double inf, sup, fix, proc;
 };
 
-Grila grila(std::initializer_list<R> randuri) {
+Grila grila(const std::vector<R>& randuri) {
     Grila g{};
     int i = 0;
     for (const R& r : randuri) {
@@ -39,12 +40,9 @@ std::vector<R> randuri(const Grila& g) {
 void expectRanduri(const Grila& g, const std::vector<R>& asteptat) {
     const std::vector<R> efectiv = randuri(g);
     ASSERT_EQ(efectiv.size(), asteptat.size());
+    const auto valori = [](const R& r) { return std::tuple(r.luna, r.inf, r.sup, r.fix, r.proc); };
     for (std::size_t i = 0; i < efectiv.size(); ++i) {
-        EXPECT_EQ(efectiv[i].luna, asteptat[i].luna) << "row " << i;
-        EXPECT_EQ(efectiv[i].inf, asteptat[i].inf) << "row " << i;
-        EXPECT_EQ(efectiv[i].sup, asteptat[i].sup) << "row " << i;
-        EXPECT_EQ(efectiv[i].fix, asteptat[i].fix) << "row " << i;
-        EXPECT_EQ(efectiv[i].proc, asteptat[i].proc) << "row " << i;
+        EXPECT_EQ(valori(efectiv[i]), valori(asteptat[i])) << "row " << i;
     }
     // Nothing stands after the first empty row.
     for (std::size_t i = efectiv.size(); i < g.size(); ++i) {
@@ -52,18 +50,20 @@ void expectRanduri(const Grila& g, const std::vector<R>& asteptat) {
     }
 }
 
-// January's and the year's blocks, highest bracket first.
-Grila grilaIanuarieSiAn() {
-    return grila({
-        {13, 24001, 999999999, 5000, 40},
-        {13, 12001, 24000, 2000, 25},
-        {13, 0, 12000, 0, 10},
-        {1, 3001, 999999999, 600, 40},
-        {1, 2001, 3000, 300, 30},
-        {1, 1001, 2000, 100, 20},
-        {1, 0, 1000, 0, 10},
-    });
+std::vector<R> impreuna(std::initializer_list<std::vector<R>> parti) {
+    std::vector<R> toate;
+    for (const auto& p : parti) {
+        toate.insert(toate.end(), p.begin(), p.end());
+    }
+    return toate;
 }
+
+// The year's and January's blocks, highest bracket first.
+const std::vector<R> An = {{13, 24001, 999999999, 5000, 40}, {13, 12001, 24000, 2000, 25}, {13, 0, 12000, 0, 10}};
+const std::vector<R> Ianuarie = {
+    {1, 3001, 999999999, 600, 40}, {1, 2001, 3000, 300, 30}, {1, 1001, 2000, 100, 20}, {1, 0, 1000, 0, 10}};
+
+Grila grilaIanuarieSiAn() { return grila(impreuna({An, Ianuarie})); }
 
 TEST(TaxGridBlocks, MonthShowsItsOwnOrTheGreatestEarlierBlock) {
     const Grila g = grilaIanuarieSiAn();
@@ -132,19 +132,12 @@ TEST(TaxGridBlocks, MarchEditedFromJanuaryGetsItsOwnBlock) {
     b[1].procent = "22";
     ASSERT_TRUE(scrieBloc(g, 3, b));
 
-    expectRanduri(g, {
-                         {13, 24001, 999999999, 5000, 40},
-                         {13, 12001, 24000, 2000, 25},
-                         {13, 0, 12000, 0, 10},
-                         {3, 3001, 999999999, 600, 40},
-                         {3, 2001, 3000, 300, 30},
-                         {3, 1001, 2000, 100, 22},
-                         {3, 0, 1000, 0, 10},
-                         {1, 3001, 999999999, 600, 40},
-                         {1, 2001, 3000, 300, 30},
-                         {1, 1001, 2000, 100, 20},
-                         {1, 0, 1000, 0, 10},
-                     });
+    expectRanduri(g, impreuna({An,
+                               {{3, 3001, 999999999, 600, 40},
+                                {3, 2001, 3000, 300, 30},
+                                {3, 1001, 2000, 100, 22},
+                                {3, 0, 1000, 0, 10}},
+                               Ianuarie}));
 
     // March and April now show March's block; February still January's.
     auto martie = blocValabil(g, 3);

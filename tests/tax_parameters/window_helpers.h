@@ -1,7 +1,8 @@
 #pragma once
 
 // Driving the parameter windows through their real widgets under the
-// offscreen platform, and the files they read and write.
+// offscreen platform, and the files they read and write (whole files and CR LF
+// lines come from support/file_bytes.h).
 
 #include "platform/controls.h"
 #include "support/file_bytes.h"
@@ -17,15 +18,6 @@
 #include <vector>
 
 namespace olm::testing {
-
-// Lines joined with CR LF, each one ended.
-inline std::string liniiCrLf(const std::vector<std::string>& linii) {
-    std::string text;
-    for (const std::string& l : linii) {
-        text += l + "\r\n";
-    }
-    return text;
-}
 
 inline bool existaFisier(const std::string& nume) { return std::filesystem::exists(nume); }
 
