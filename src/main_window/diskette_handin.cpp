@@ -4,9 +4,9 @@
 #include "platform/dialogs.h"
 #include "platform/drive.h"
 #include "platform/file_error.h"
+#include "shared/data_files.h"
 #include "shared/state.h"
 
-#include <array>
 #include <functional>
 #include <string>
 
@@ -72,15 +72,8 @@ RezultatPredare PredareDischeta() {
     if (!pas([] { drive::emptyRoot(); })) {
         return RezultatPredare::Intrerupta;
     }
-    const std::string an = anFiscalText();
-    const std::array<std::pair<std::string, std::string>, 4> copii{{
-        {"FF1.txt", "FF1_" + an + ".txt"},
-        {"FF2.txt", "FF2_" + an + ".txt"},
-        {"Deduceri.txt", "Ded_" + an + ".txt"},
-        {"Repfisc.txt", "Rep_" + an + ".txt"},
-    }};
-    for (const auto& [sursa, tinta] : copii) {
-        if (!pas([&] { drive::copyOnto(sursa, tinta); })) {
+    for (const auto& set : seturiFisiereLaSalvare()) {
+        if (!pas([&] { drive::copyOnto(set.lucru, copieAnuala(set)); })) {
             return RezultatPredare::Intrerupta;
         }
     }

@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "shared/data_files.h"
 #include "shared/employer_record.h"
 #include "shared/sheet_files.h"
 #include "shared/state.h"
@@ -121,7 +122,7 @@ void Fisa_I::formLoad() {
 void Fisa_I::formUnload(bool& cancel) {
     (void)cancel;
     if (files::exists("repfisc.txt")) {
-        const std::string copie = "rep_" + anFiscalText() + ".txt";
+        const std::string copie = copieAnuala(SetRepfisc());
         try {
             files::copy("repfisc.txt", copie);
         } catch (const platform::FileError& e) {

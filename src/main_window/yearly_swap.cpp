@@ -44,7 +44,7 @@ int flagStructura() {
 // "#" marks; it is rewritten in the current layout. Only the first line is
 // kept, as the employer file holds one line.
 void convertesteAngajatorVechi() {
-    const std::string copie = copieAnuala(seturiFisiere()[0], anFiscalText());
+    const std::string copie = copieAnuala(SetRepfisc());
     pas([&] {
         if (!files::exists(copie) || files::length(copie) == 0) {
             return;
@@ -66,7 +66,7 @@ void convertesteAngajatorVechi() {
 }
 
 void schimbaSet(const SetFisiere& set, int flag) {
-    const std::string anual = copieAnuala(set, anFiscalText());
+    const std::string anual = copieAnuala(set);
     const std::string precedent = copieAnuala(set, anPrecedentText());
 
     pas([&] {
@@ -101,20 +101,6 @@ void schimbaSet(const SetFisiere& set, int flag) {
 
 } // namespace
 
-const std::vector<SetFisiere>& seturiFisiere() {
-    static const std::vector<SetFisiere> seturi = {
-        {"Repfisc.txt", "Rep"},
-        {"FF1.txt", "FF1"},
-        {"FF2.txt", "FF2"},
-        {"Deduceri.txt", "Ded"},
-    };
-    return seturi;
-}
-
-std::string copieAnuala(const SetFisiere& set, const std::string& an) {
-    return set.prefix + "_" + an + ".txt";
-}
-
 void SchimbaFisiereLaPornire() {
     const int flag = flagStructura();
     convertesteAngajatorVechi();
@@ -128,14 +114,12 @@ std::vector<std::string> SchimbaFisiereLaIesire() {
         pas([&] { files::remove(sortat); });
     }
 
-    // The exit handles the sheets first and the employer last.
-    const auto& s = seturiFisiere();
-    const std::vector<SetFisiere> ordine = {s[1], s[2], s[3], s[0]};
+    const auto& ordine = seturiFisiereLaSalvare();
 
     std::vector<std::string> nesalvate;
     std::vector<bool> salvat(ordine.size(), false);
     for (size_t i = 0; i < ordine.size(); ++i) {
-        const std::string anual = copieAnuala(ordine[i], anFiscalText());
+        const std::string anual = copieAnuala(ordine[i]);
         salvat[i] = pas([&] {
             if (files::exists(ordine[i].lucru)) {
                 files::copy(ordine[i].lucru, anual);

@@ -7,23 +7,12 @@
 // fiscal year's copies; at exit the working files are written back to the
 // yearly copies and the previous year's copies return under the working names.
 
+#include "shared/data_files.h"
+
 #include <string>
 #include <vector>
 
 namespace olm {
-
-// One set of files: the working name and the prefix of its yearly copies.
-struct SetFisiere {
-    std::string lucru;  // "Repfisc.txt"
-    std::string prefix; // "Rep"
-};
-
-// The four sets in the order the start-up handles them: employer, Fisa 1,
-// Fisa 2, dependants.
-const std::vector<SetFisiere>& seturiFisiere();
-
-// "Rep_" + year + ".txt" for a set and a year.
-std::string copieAnuala(const SetFisiere& set, const std::string& an);
 
 // The start-up steps after the parameter files were read (AnFiscal set):
 // the layout probe, the conversion of an older employer line in the yearly

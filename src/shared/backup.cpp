@@ -2,13 +2,13 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "shared/data_files.h"
 #include "shared/employer_record.h"
 #include "shared/program_title.h"
 #include "shared/record_line.h"
 #include "shared/sheet_files.h"
 #include "shared/state.h"
 
-#include <array>
 #include <filesystem>
 
 namespace olm {
@@ -17,21 +17,6 @@ namespace files = platform::files;
 using platform::Icon;
 
 namespace {
-
-struct Pereche {
-    const char* lucru;  // the working file
-    const char* prefix; // the yearly copy's prefix
-};
-
-// In the order the files are saved and restored.
-constexpr std::array<Pereche, 4> Perechi{{
-    {"FF1.txt", "FF1_"},
-    {"FF2.txt", "FF2_"},
-    {"Deduceri.txt", "Ded_"},
-    {"Repfisc.txt", "Rep_"},
-}};
-
-std::string copieAn(const Pereche& p) { return std::string(p.prefix) + anFiscalText() + ".txt"; }
 
 // The subdirectory as the clerk is shown it: the working directory, the name
 // and a closing separator.
@@ -98,12 +83,12 @@ bool SalvareDate() {
             eroareDirector = e.number();
         }
     }
-    for (const auto& p : Perechi) {
+    for (const auto& p : seturiFisiereLaSalvare()) {
         if (eroareDirector != 0) {
             adaugaLista(esecuri, descriereEroare(p.lucru, eroareDirector));
             continue;
         }
-        const std::string tinta = sub + "/" + copieAn(p);
+        const std::string tinta = sub + "/" + copieAnuala(p);
         try {
             if (files::exists(p.lucru)) {
                 files::copy(p.lucru, tinta);
@@ -170,8 +155,8 @@ bool RestaurareDate() {
 
     bool restaurat = false;
     std::string esecuri;
-    for (const auto& p : Perechi) {
-        const std::string sursa = sub + "/" + copieAn(p);
+    for (const auto& p : seturiFisiereLaSalvare()) {
+        const std::string sursa = sub + "/" + copieAnuala(p);
         if (!files::exists(sursa)) {
             continue;
         }

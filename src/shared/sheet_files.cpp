@@ -2,6 +2,7 @@
 
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "shared/data_files.h"
 #include "shared/sheet_records.h"
 #include "shared/state.h"
 
@@ -10,21 +11,21 @@ namespace olm {
 namespace files = platform::files;
 
 const FisierDate& FisierFf1() {
-    static const FisierDate f{"FF1.txt", "FF1", structuraFf1()};
+    static const FisierDate f{SetFf1().lucru, SetFf1().prefix, structuraFf1()};
     return f;
 }
 
 const FisierDate& FisierFf2() {
-    static const FisierDate f{"FF2.txt", "FF2", structuraFf2()};
+    static const FisierDate f{SetFf2().lucru, SetFf2().prefix, structuraFf2()};
     return f;
 }
 
 const FisierDate& FisierDeduceri() {
-    static const FisierDate f{"Deduceri.txt", "Ded", structuraDeduceri()};
+    static const FisierDate f{SetDeduceri().lucru, SetDeduceri().prefix, structuraDeduceri()};
     return f;
 }
 
-std::string copieAnuala(const FisierDate& f) { return f.prefix + "_" + anFiscalText() + ".txt"; }
+std::string copieAnuala(const FisierDate& f) { return copieAnuala(SetFisiere{f.nume, f.prefix}); }
 
 std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod) {
     files::LineReader cititor(f.nume);
