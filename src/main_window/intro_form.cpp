@@ -5,11 +5,13 @@
 #include "main_window/regularised_table.h"
 #include "main_window/sorted_copies.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/help.h"
 #include "platform/text_viewer.h"
 #include "shared/backup.h"
 #include "shared/counties.h"
 #include "shared/entry_checks.h"
+#include "shared/result.h"
 #include "shared/state.h"
 #include "tax_parameters/cuantum_frm.h"
 #include "tax_parameters/impozit_frm.h"
@@ -125,11 +127,21 @@ void Intro::construiesteControale() {
     Command9->onGotFocus([this] { Label3->setVisible(true); });
     Command9->onLostFocus([this] { Label3->setVisible(false); });
 
+    Command3->onClick([this] { Command3_Click(); });
+    Command5->onClick([this] { Command5_Click(); });
+    Command2->onClick([this] { Command2_Click(); });
+    Command11->onClick([this] { Command11_Click(); });
+    Command6->onClick([this] { Command6_Click(); });
+    Command9->onClick([this] { Command9_Click(); });
+
     // Windows that other parts of the program open; each is enabled when its
     // window exists.
-    for (Button* b : {Command3.get(), Command5.get(), Command2.get(), Command11.get(),
-                      Command6.get(), Command9.get()}) {
-        b->setEnabled(false);
+    const std::pair<Button*, const std::function<void()>*> ferestre[] = {
+        {Command3.get(), &deschideLisFise1}, {Command5.get(), &deschideLisFise2},
+        {Command2.get(), &deschideLisBord},  {Command11.get(), &deschideListabIV},
+        {Command6.get(), &deschideAlteFunctii}, {Command9.get(), &deschideVerif_fis}};
+    for (const auto& [buton, deschide] : ferestre) {
+        buton->setEnabled(static_cast<bool>(*deschide));
     }
 }
 
@@ -228,6 +240,38 @@ void Intro::Command7_Click() {
     if (platform::askYesNo("Doriti listarea fisierului help.txt ?", "")) {
         platform::textViewer().show("help.txt");
     }
+}
+
+// The listings keep the alphabetical copies: they read them.
+void Intro::Command3_Click() { deschideLisFise1(); }
+void Intro::Command5_Click() { deschideLisFise2(); }
+void Intro::Command2_Click() { deschideLisBord(); }
+void Intro::Command11_Click() { deschideListabIV(); }
+
+void Intro::Command6_Click() {
+    debifeazaSortare();
+    VerificaData();
+    if (EroareStilData == 1) {
+        return;
+    }
+    deschideAlteFunctii();
+}
+
+void Intro::Command9_Click() {
+    debifeazaSortare();
+    VerificaData();
+    if (EroareStilData == 1) {
+        return;
+    }
+    // The converter of DBF tables reads the fiscal year from here.
+    try {
+        platform::files::writeLines("tr12.txt", {std::to_string(AnFiscal)});
+    } catch (const platform::FileError& e) {
+        platform::showMessage(mesajEroareScriere(e.number(), "tr12.txt"), "", platform::Icon::Exclamation);
+        return;
+    }
+    deschideVerif_fis();
+    Command1->setFocus();
 }
 
 bool Main() {

@@ -8,12 +8,23 @@
 #include "main_window/startup.h"
 #include "platform/controls.h"
 
+#include <functional>
 #include <memory>
 
 namespace olm {
 
 class Intro : public platform::SingleForm<Intro> {
 public:
+    // The windows that the other parts of the program open from here, set by
+    // those parts when the program starts (app/main.cpp). A button whose
+    // window is not set stays disabled.
+    static inline std::function<void()> deschideLisFise1;   // "Fisa 1 "
+    static inline std::function<void()> deschideLisFise2;   // "Fisa 2 "
+    static inline std::function<void()> deschideLisBord;    // "Borderou fise fiscale"
+    static inline std::function<void()> deschideListabIV;   // "Tabel centralizator lunar"
+    static inline std::function<void()> deschideAlteFunctii; // "Alte functii"
+    static inline std::function<void()> deschideVerif_fis;   // the verification of outside files
+
     // How the start-up went (read by Main before the window is shown).
     const RezultatPornire& pornire() const { return pornire_; }
 
@@ -36,6 +47,12 @@ public:
     void Command10_Click();
     void Command8_Click();
     void Command7_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void Command2_Click();
+    void Command11_Click();
+    void Command6_Click();
+    void Command9_Click();
 
     // The alphabetical copies are dropped before a command that changes or
     // hands in the data: unticking runs the box's own handler.

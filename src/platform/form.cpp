@@ -160,7 +160,36 @@ bool Form::unload() {
 
 std::vector<Form*> Form::loadedForms() { return loaded(); }
 
-void Form::closeRequested(bool& accepted) { accepted = unload(); }
+void Form::closeRequested(bool& accepted) {
+    if (leaveFocusOnClose_) {
+        leaveFocusedControl();
+        if (unloaded_) {
+            return; // the leave handler unloaded the form itself
+        }
+    }
+    accepted = unload();
+}
+
+void Form::leaveFocusedControl() {
+    if (Control* c = std::exchange(current_, nullptr)) {
+        report(*c, false);
+    }
+}
+
+void Form::showOver(Form& owner) {
+    if (unloaded_ || !owner.window_) {
+        return;
+    }
+    if (window_->parentWidget() != owner.window_) {
+        const bool wasVisible = window_->isVisible();
+        window_->setParent(owner.window_, Qt::Window);
+        window_->setWindowModality(Qt::WindowModal);
+        if (wasVisible) {
+            window_->show();
+        }
+    }
+    show();
+}
 
 void Form::activationChanged(bool active) {
     if (unloaded_) {

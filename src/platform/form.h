@@ -63,6 +63,19 @@ public:
     // Every form loaded and not unloaded, in the order they were loaded.
     static std::vector<Form*> loadedForms();
 
+    // Closing by the close box first runs the leave handler of the control
+    // that has the focus, as leaving it by a click would, so that the unload
+    // handler sees the last value typed as that handler leaves it.
+    void setLeaveFocusOnClose(bool on) { leaveFocusOnClose_ = on; }
+    // Runs the leave handler of the control that has the focus, if any; the
+    // control keeps the widget focus but no longer counts as focused.
+    void leaveFocusedControl();
+
+    // Shows the window over the owner's, modal to it: the owner takes no input
+    // while this window is open, other windows (text viewer, print dialog)
+    // stay usable, and this one stays in front of its owner.
+    void showOver(Form& owner);
+
 protected:
     Form();
 
@@ -108,6 +121,7 @@ private:
     unsigned focusRequests_ = 0;     // setFocus calls, to see a handler move the focus
     bool inUnload_ = false;
     bool unloaded_ = false;
+    bool leaveFocusOnClose_ = false;
 };
 
 // The one global instance of a form class T (class T : public SingleForm<T>).

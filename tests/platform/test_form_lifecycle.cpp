@@ -205,5 +205,37 @@ TEST(FormBusyCursor, ShowsTheHourglassAndPutsItBackOnEveryWayOut) {
     EXPECT_EQ(nullptr, QApplication::overrideCursor());
 }
 
+TEST_F(FormLifecycle, TheCloseBoxCanFirstLeaveTheFocusedBox) {
+    SampleForm& f = SampleForm::instance();
+    showActive(f);
+    f.boxA.setFocus();
+    f.log.clear();
+    f.refuseUnload = true; // the log must be read after the close
+
+    EXPECT_FALSE(f.widget()->close());
+    EXPECT_EQ(f.log, std::vector<std::string>{}) << "by default nothing is left";
+
+    f.setLeaveFocusOnClose(true);
+    EXPECT_FALSE(f.widget()->close());
+    EXPECT_EQ(f.log, std::vector<std::string>{"A-"});
+    f.log.clear();
+    EXPECT_FALSE(f.widget()->close());
+    EXPECT_EQ(f.log, std::vector<std::string>{}) << "left once only";
+}
+
+TEST_F(FormLifecycle, AWindowShownOverAnotherIsModalToIt) {
+    SampleForm& owner = SampleForm::instance();
+    showActive(owner);
+    OtherForm& over = OtherForm::instance();
+    over.showOver(owner);
+    EXPECT_TRUE(over.visible());
+    EXPECT_EQ(over.widget()->parentWidget(), owner.widget());
+    EXPECT_EQ(over.widget()->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(over.widget()->isWindow());
+    EXPECT_TRUE(OtherForm::unload());
+    runDeferredDeletes();
+    EXPECT_TRUE(owner.visible()) << "the owner stays";
+}
+
 } // namespace
 } // namespace olm::testing
