@@ -3,6 +3,7 @@
 #include "shared/employer_record.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
+#include "shared/sheet_text.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -11,48 +12,9 @@ namespace files = platform::files;
 
 namespace {
 
-constexpr std::size_t LatimeBucata = 63;
-const std::string Continuare(16, ' ');
-
-// A value after its label, cut into pieces of 63 characters; every further
-// piece on a line of its own after 16 blanks. A value whose length is a
-// multiple of 63 ends with a line of blanks alone: the block keeps the same
-// number of lines as the printed forms were laid out for.
-void adaugaBucati(std::vector<std::string>& linii, const std::string& eticheta,
-                  const std::string& valoare) {
-    const std::size_t bucati = valoare.size() / LatimeBucata + 1;
-    for (std::size_t i = 0; i < bucati; ++i) {
-        const std::string bucata =
-            i * LatimeBucata < valoare.size() ? valoare.substr(i * LatimeBucata, LatimeBucata) : "";
-        linii.push_back((i == 0 ? eticheta : Continuare) + bucata);
-    }
-}
-
-std::string adresa(const RecordRepfisc& r) {
-    std::string a = r.Localitate;
-    if (majuscule(r.Localitate) != "BUCURESTI") {
-        a += ",jud." + r.Judet;
-    }
-    a += ",str." + r.Strada + ",nr." + r.Numar;
-    if (ValoareText(r.CodPostal) != 0) {
-        a += ",cod postal " + r.CodPostal;
-    }
-    if (!r.Bloc.empty()) {
-        a += ",bl." + r.Bloc;
-    }
-    if (!r.Scara.empty()) {
-        a += ",sc." + r.Scara;
-    }
-    if (!r.Etaj.empty()) {
-        a += ",et." + r.Etaj;
-    }
-    if (!r.Apartament.empty()) {
-        a += ",ap." + r.Apartament;
-    }
-    if (ValoareText(r.Sector) != 0) {
-        a += ",sect." + r.Sector;
-    }
-    return a;
+PartiAdresa parti(const RecordRepfisc& r) {
+    return {r.Localitate, r.Judet, r.Strada, r.Numar, r.CodPostal,
+            r.Bloc, r.Scara, r.Etaj, r.Apartament, r.Sector};
 }
 
 } // namespace
@@ -80,7 +42,7 @@ std::vector<std::string> liniiAntetAngajator() {
     } else {
         adaugaBucati(linii, "", "");
     }
-    adaugaBucati(linii, "Adresa        : ", adresa(r));
+    adaugaBucati(linii, "Adresa        : ", TextAdresa(parti(r), CodPrezent::DupaValoare));
 
     std::string contact;
     if (!r.Telefon.empty()) {
