@@ -378,9 +378,11 @@ void Fisa1_F::deschideDinFisaII() {
         return;
     }
     PreiaSituatiaAngajatului(AngajatFisaII);
+    // Hidden first: closing the frame that holds the focus would otherwise
+    // hand the focus to the code box, which empties the employee's form.
+    e.hide();
     AngajatFisaII.Frame1 = false;
     e.aplicaStari();
-    e.hide();
 
     PregatesteFisa1(FiseAngajat != "F1" && FiseAngajat != "F1F2");
     Fisa1_F& f = instance();

@@ -1,0 +1,142 @@
+// The Fisa 1 form driven through its widgets, from the employee's form to the
+// saved line.
+
+#include "fisa1_test_support.h"
+#include "main_window/identification_test_support.h"
+#include "sheets/fisa1_form.h"
+#include "sheets/fisa1_install.h"
+
+namespace olm::testing {
+namespace {
+
+class Fisa1Form : public Fisa1Rules {
+protected:
+    void SetUp() override {
+        Fisa1Rules::SetUp();
+        for (const char* nume : {"FF1.txt", "FF2.txt", "Deduceri.txt"}) {
+            writeBytes(nume, "");
+        }
+        instaleazaFormaFisa1();
+    }
+    void TearDown() override {
+        Fisa1_F::unload();
+        Fisa_II::unload();
+        runDeferredDeletes();
+        Fisa_II::deschideFormaFisa1 = nullptr;
+        Fisa1Rules::TearDown();
+    }
+
+    // Types into a box and leaves it with Enter.
+    static void tasteaza(platform::TextBox& caseta, const std::string& text) {
+        typeInto(caseta, text);
+        pressEnter(caseta);
+    }
+
+    // The employee's form with a new employee hired on the date, his sheet opened.
+    static Fisa1_F& deschideFisaNoua(const std::string& angajare, const std::string& cod = kAngajat) {
+        Fisa_II::deschideDinAngajator("CLUJ");
+        Fisa_II& e = Fisa_II::instance();
+        makeActive(e);
+        tasteaza(e.CodS, cod);
+        e.NumeS.setText("POPESCU");
+        e.PrenS.setText("ION");
+        e.AdrS[0].setText("CLUJ-NAPOCA");
+        clickOn(e.Ok_Fisa1);
+        typeInto(e.Job0, angajare);
+        clickOn(e.Command1);
+        EXPECT_FALSE(e.visible());
+        Fisa1_F& f = Fisa1_F::instance();
+        makeActive(f);
+        return f;
+    }
+};
+
+TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
+    Fisa1_F& f = deschideFisaNoua("15.03.2002");
+    EXPECT_EQ(f.caption(), "Fisa fiscala I - POPESCU ION, cod numeric 1800101221144");
+    EXPECT_TRUE(f.Fisa1_III.visible());
+    EXPECT_FALSE(f.Fisa1_IV.visible());
+    EXPECT_TRUE(holdsFocus(f.Command9));
+    EXPECT_FALSE(f.CoefProp[1].visible());
+    EXPECT_EQ(f.CoefProp[2].text(), "1");
+
+    tasteaza(f.CoefProp[3], "1,5");
+    EXPECT_EQ(f.CoefCalc[3].text(), "1.5");
+    EXPECT_EQ(f.Inv2A.value(), 1);
+    EXPECT_TRUE(holdsFocus(f.CoefProp[4]));
+    tasteaza(f.CoefProp[4], "3");
+    EXPECT_EQ(messages(), std::vector<std::string>{"Coeficient gresit"});
+    EXPECT_EQ(f.CoefProp[4].text(), "1");
+
+    clickOn(f.Command9); // to IV.C, whose "OK" leads to section V
+    EXPECT_TRUE(f.Fisa1_IIIC.visible());
+    clickOn(f.Command7);
+    EXPECT_TRUE(f.Fisa1_IV.visible());
+    EXPECT_EQ(f.Luni.text(), "10");
+    EXPECT_EQ(f.ChAc.text(), "2400000");
+    EXPECT_TRUE(holdsFocus(f.VenitN[2]));
+    for (int i = 2; i < 12; ++i) {
+        tasteaza(f.VenitN[i], "3000000");
+    }
+    EXPECT_TRUE(holdsFocus(f.VenitN[12])); // the hidden months are passed over
+    EXPECT_EQ(f.ImpP[3].text(), "108000");
+    EXPECT_EQ(f.VenitN[13].text(), "30000000");
+
+    clickOn(f.Command12);
+    EXPECT_EQ(f.Bif[7].value(), 1);
+    EXPECT_EQ(f.ImpC[13].text(), "2376000");
+
+    // The last value typed counts, though the box was never left.
+    typeInto(f.VenitN[11], "4000000.6");
+    fakeDialogs().answer(platform::Answer::Yes);
+    f.widget()->close();
+    runDeferredDeletes();
+    EXPECT_FALSE(Fisa1_F::loaded());
+    EXPECT_EQ(fakeDialogs().messages.back().text, "Salvati modificarile?");
+    EXPECT_EQ(readBytes("FF1.txt"),
+              crlf({"1800101221144,#POPESCU#,#ION#,#CLUJ-NAPOCA#,#CLUJ#,##,##,,##,##,##,##,,##,##,##,##,##,#X#,"
+                    "##,15/03/2002,,,,1,1.5,1,1,1,1,1,1,1,1,,,1,1.5,1,1,1,1,1,1,1,1,,,,,3000000,252000,"
+                    "3000000,108000,3000000,252000,3000000,252000,3000000,252000,3000000,252000,3000000,"
+                    "252000,3000000,252000,3000000,252000,4000001,252000,,,31000001,2376000,10,2400000,,,"
+                    ",,,,,,,"}));
+    Fisa_II& e = Fisa_II::instance();
+    EXPECT_TRUE(e.visible());
+    EXPECT_EQ(e.CodS.text(), "");
+    EXPECT_EQ(e.AdrS[0].text(), "CLUJ-NAPOCA");
+}
+
+TEST_F(Fisa1Form, AForeignPersonSeesSectionVAloneAndAFailedSaveKeepsTheWindow) {
+    Fisa1_F& f = deschideFisaNoua("", "9701011234561");
+    EXPECT_TRUE(f.Fisa1_IV.visible());
+    EXPECT_FALSE(f.Fisa1_III.visible());
+    EXPECT_FALSE(f.Command1.enabled());
+    EXPECT_FALSE(f.Luni.enabled());
+    EXPECT_TRUE(holdsFocus(f.VenitN[0]));
+    EXPECT_EQ(f.CoefProp[0].text(), "");
+    typeInto(f.VenitN[0], "3000000");
+
+    std::filesystem::remove("FF1.txt");
+    std::filesystem::create_directory("FF1.txt"); // the sheet file cannot be written
+    fakeDialogs().messages.clear();
+    fakeDialogs().answer(platform::Answer::Yes);
+    f.widget()->close();
+    runDeferredDeletes();
+    ASSERT_TRUE(Fisa1_F::loaded());
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[1].rfind("Eroare ", 0), 0u) << messages()[1];
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(f.VenitN[0].text(), "3000000");
+    EXPECT_EQ(f.ImpP[0].text(), "600000");
+
+    // No writes nothing and lets the window go.
+    fakeDialogs().answer(platform::Answer::No);
+    clickOn(f.Command4);
+    clickOn(f.Command5);
+    runDeferredDeletes();
+    EXPECT_FALSE(Fisa1_F::loaded());
+    EXPECT_TRUE(std::filesystem::is_directory("FF1.txt"));
+    EXPECT_TRUE(Fisa_II::instance().visible());
+}
+
+} // namespace
+} // namespace olm::testing
