@@ -105,6 +105,20 @@ TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
     EXPECT_EQ(e.AdrS[0].text(), "CLUJ-NAPOCA");
 }
 
+TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {
+    Fisa_II::deschideDinAngajator("CLUJ");
+    Fisa_II& e = Fisa_II::instance();
+    makeActive(e);
+    tasteaza(e.CodS, kAngajat);
+    clickOn(e.Ok_Fisa1);
+    e.Job1.setText("30/06/2003"); // as a stored sheet brings it, never left
+    clickOn(e.Command1);
+    EXPECT_FALSE(Fisa1_F::loaded());
+    EXPECT_EQ(messages(), std::vector<std::string>{"\r\nAnul difera de anul fiscal de referinta 2002."});
+    EXPECT_EQ(e.Job1.text(), "");
+    EXPECT_TRUE(holdsFocus(e.Job1));
+}
+
 TEST_F(Fisa1Form, AForeignPersonSeesSectionVAloneAndAFailedSaveKeepsTheWindow) {
     Fisa1_F& f = deschideFisaNoua("", "9701011234561");
     EXPECT_TRUE(f.Fisa1_IV.visible());
