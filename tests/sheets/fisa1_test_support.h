@@ -7,6 +7,7 @@
 
 #include "shared/deduction_params.h"
 #include "shared/sheet_test_support.h"
+#include "shared/number_text.h"
 #include "shared/tax_grid.h"
 #include "support/fakes.h"
 #include "support/golden.h"

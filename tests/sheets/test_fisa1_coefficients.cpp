@@ -13,71 +13,43 @@ TEST_F(Coefficients, LeavingTheOwnCoefficient) {
     struct Rand {
         const char* nume;
         const char* coefInv2;
+        const char* ianuarie; // another month's own coefficient
         const char* tastat;
-        bool admis;
-        const char* propriu;
-        const char* total;
-        const char* inv1;
+        const char* propriu;  // the box afterwards; the total follows it
         const char* inv2;
         const char* venit;
     };
     const Rand randuri[] = {
-        {"ordinary", "0.5", "1", true, "1", "1", "", "", "3000000"},
-        {"grade II typed with a comma", "0.5", "1,5", true, "1.5", "1.5", "", "X", "3000000"},
-        {"grade I", "0.5", "2", true, "2", "2", "X", "", "3000000"},
-        {"a typo keeps the month", "0.5", "3", false, "1", "1", "", "", "3000000"},
-        {"emptied: no deduction that month", "0.5", "", true, "0", "0", "", "", "0"},
-        {"a zero add-on is no invalidity", "0", "1", true, "1", "1", "", "", "3000000"},
-        {"equal within the tolerance", "0.1", "1.1", true, "1.1", "1.1", "", "X", "3000000"},
+        {"grade II typed with a comma", "0.5", "1", "1,5", "1.5", "X", "3000000"},
+        {"the mark stays while another month holds it", "0.5", "1.5", "1", "1", "X", "3000000"},
+        {"a typo keeps the month as it was", "0.5", "1", "3", "2", "", "3000000"},
+        {"emptied: no deduction that month", "0.5", "1", "", "0", "", "0"},
+        {"a zero add-on is no invalidity", "0", "1", "1", "1", "", "3000000"},
+        {"equal within the tolerance", "0.1", "1", "1.1", "1.1", "X", "3000000"},
     };
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
         resetFormData();
         fakeDialogs().messages.clear();
         CoefInv2 = r.coefInv2;
-        MarcaInv1 = MarcaInv2 = "";
+        MarcaInv2 = "";
+        f().CoefProp[0] = r.ianuarie;
         f().CoefProp[4] = r.tastat;
-        f().CoefCalc[4] = "1";
+        f().CoefCalc[4] = "2";
         f().VenitN[4] = f().ImpC[4] = "3000000";
-        f().ImpP[4] = "9";
-        EXPECT_EQ(ParasesteCoeficientPropriu(f(), 4, "1"), r.admis);
+        const bool admis = ParasesteCoeficientPropriu(f(), 4, "2");
+        EXPECT_EQ(admis, std::string(r.tastat) != "3");
         EXPECT_EQ(f().CoefProp[4], r.propriu);
-        EXPECT_EQ(f().CoefCalc[4], r.total);
-        EXPECT_EQ(MarcaInv1, r.inv1);
+        EXPECT_EQ(f().CoefCalc[4], admis ? r.propriu : "2");
         EXPECT_EQ(MarcaInv2, r.inv2);
         EXPECT_EQ(f().VenitN[4], r.venit);
         EXPECT_EQ(f().ImpC[4], r.venit);
-        if (r.admis) {
-            EXPECT_EQ(f().ImpP[13], f().ImpP[4]);
-            EXPECT_EQ(f().VenitN[13], r.venit);
-        } else {
-            EXPECT_EQ(f().ImpP[4], "9"); // nothing else ran
-        }
-        EXPECT_EQ(messages(), r.admis ? std::vector<std::string>{} : std::vector<std::string>{"Coeficient gresit"});
+        EXPECT_EQ(f().ImpP[13], f().ImpP[4]);
+        EXPECT_EQ(messages(), admis ? std::vector<std::string>{} : std::vector<std::string>{"Coeficient gresit"});
     }
-}
-
-TEST_F(Coefficients, AMarkStaysWhileAnotherMonthHoldsIt) {
-    f().CoefProp[0] = "1.5";
-    f().CoefProp[1] = "1.5";
-    ASSERT_TRUE(ParasesteCoeficientPropriu(f(), 1, ""));
-    f().CoefProp[1] = "1";
-    ASSERT_TRUE(ParasesteCoeficientPropriu(f(), 1, "1.5"));
-    EXPECT_EQ(MarcaInv2, "X");
-    f().CoefProp[0] = "1";
-    ASSERT_TRUE(ParasesteCoeficientPropriu(f(), 0, "1.5"));
-    EXPECT_EQ(MarcaInv2, "");
-}
-
-TEST_F(Coefficients, WithoutDomicileTheMonthIsEmptied) {
-    MarcaFaraDom = "X";
-    MarcaInv1 = "X";
-    f().CoefProp[2] = "2";
-    f().CoefCalc[2] = "2";
-    EXPECT_TRUE(ParasesteCoeficientPropriu(f(), 2, ""));
-    EXPECT_EQ(f().CoefProp[2], "");
-    EXPECT_EQ(f().CoefCalc[2], "");
-    EXPECT_EQ(MarcaInv1, "X");
+    MarcaFaraDom = "X"; // without a domicile the month is emptied, whatever was typed
+    EXPECT_TRUE(ParasesteCoeficientPropriu(f(), 4, ""));
+    EXPECT_EQ(f().CoefProp[4] + f().CoefCalc[4], "");
 }
 
 TEST_F(Coefficients, TheTotalAddsTheDependantsAndAZeroDropsThem) {
@@ -91,23 +63,8 @@ TEST_F(Coefficients, TheTotalAddsTheDependantsAndAZeroDropsThem) {
     f().CoefProp[6] = "0";
     ASSERT_TRUE(ParasesteCoeficientPropriu(f(), 6, "1"));
     EXPECT_EQ(f().CoefCalc[6], "0");
-    EXPECT_EQ(TabelPersoane[1][16], "");
-    EXPECT_EQ(TabelPersoane[2][16], "");
+    EXPECT_EQ(TabelPersoane[1][16] + TabelPersoane[2][16], "");
     EXPECT_EQ(f().persoana.CoefI[6], "0"); // the dependant shown again
-}
-
-TEST_F(Coefficients, OwnCoefficientOfTheInvalidityMarks) {
-    struct Rand {
-        const char* inv1;
-        const char* inv2;
-        double coef;
-    };
-    for (const Rand& r : {Rand{"", "", 1}, Rand{"X", "", 2}, Rand{"", "X", 1.5}, Rand{"X", "X", 1.5}}) {
-        SCOPED_TRACE(std::string(r.inv1) + "/" + r.inv2);
-        MarcaInv1 = r.inv1;
-        MarcaInv2 = r.inv2;
-        EXPECT_EQ(CoeficientPropriuDinMarci(), r.coef);
-    }
 }
 
 } // namespace
