@@ -3,6 +3,7 @@
 // Fakes of the platform services. The test main installs a fresh set before
 // every test, so no real dialog, printer or viewer is ever reached from a test.
 
+#include "platform/calculator.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -89,11 +90,23 @@ public:
     std::vector<std::string> shown;
 };
 
+// Counts the calculators started; `installed` false: none can be started.
+class FakeCalculator : public platform::Calculator {
+public:
+    bool start() override {
+        ++starts;
+        return installed;
+    }
+    bool installed = true;
+    int starts = 0;
+};
+
 // The fakes installed for the running test.
 FakeDialogs& fakeDialogs();
 FakePrinter& fakePrinter();
 FakeClock& fakeClock();
 FakeTextViewer& fakeTextViewer();
+FakeCalculator& fakeCalculator();
 
 // A message a test expects: its text, and its title and icon when given.
 struct ExpectedMessage {
