@@ -1,5 +1,6 @@
 // Olm: the yearly income-tax sheets of an employer's employees.
 
+#include "listings/install.h"
 #include "main_window/intro_form.h"
 #include "sheets/fisa1_install.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
     olm::instaleazaFormaFisa1();
+    olm::instaleazaListari();
     if (!olm::Main()) {
         return 0;
     }
