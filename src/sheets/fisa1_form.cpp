@@ -2,8 +2,8 @@
 
 #include "main_window/employee_form.h"
 #include "main_window/identification_boxes.h"
+#include "platform/calculator.h"
 #include "platform/dialogs.h"
-#include "platform/files.h"
 #include "sheets/fisa1_coefficients.h"
 #include "sheets/fisa1_months.h"
 #include "sheets/fisa1_opening.h"
@@ -191,9 +191,8 @@ Fisa1_F::Fisa1_F()
     Command15.setToolTip("Vizualizare  deduceri de baza, coef.de deducere, coef.de invaliditate,"
                          "coef.ch.profesionale si cota imp.final");
     Picture1.setToolTip("Calculator");
-    // The image of the sheet and the calculator come with their own windows.
+    // The image of the sheet comes with its own window.
     Command10.setEnabled(false);
-    Picture1.setEnabled(false);
     // The employee's invalidity follows his own coefficients; the boxes only show it.
     for (CheckBox* c : {&Inv1A, &Inv2A, &Inv3A}) {
         c->setEnabled(false);
@@ -223,6 +222,7 @@ Fisa1_F::Fisa1_F()
     Command5.onClick([this] { unload(); });
     Command12.onClick([this] { Command12_Click(); });
     Command14.onClick([] { ImpozitFrm::deschideVizualizare(); });
+    Picture1.onClick([] { platform::startCalculator(); });
     Command15.onClick([] { CuantumFrm::deschideVizualizare(); });
     Command11.onClick([] {
         platform::showMessage(
@@ -342,9 +342,7 @@ void Fisa1_F::leagaTastele() {
 void Fisa1_F::formLoad() {
     // Each opening starts with no bonus month; the bonus month is not stored.
     LuPrima.setText("0");
-    if (platform::files::exists("CALC.ICO")) {
-        Picture1.loadPicture(platform::files::resolve("CALC.ICO").string());
-    }
+    platform::showCalculatorIcon(Picture1);
 }
 
 void Fisa1_F::formUnload(bool& cancel) {

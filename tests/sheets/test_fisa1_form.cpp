@@ -2,9 +2,12 @@
 // saved line.
 
 #include "fisa1_test_support.h"
-#include "main_window/identification_test_support.h"
+#include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
 #include "sheets/fisa1_install.h"
+#include "support/drive.h"
+
+#include <filesystem>
 
 namespace olm::testing {
 namespace {
@@ -19,34 +22,32 @@ protected:
         instaleazaFormaFisa1();
     }
     void TearDown() override {
-        Fisa1_F::unload();
-        Fisa_II::unload();
-        runDeferredDeletes();
+        unloadAllForms();
         Fisa_II::deschideFormaFisa1 = nullptr;
         Fisa1Rules::TearDown();
     }
 
     // Types into a box and leaves it with Enter.
     static void tasteaza(platform::TextBox& caseta, const std::string& text) {
-        typeInto(caseta, text);
-        pressEnter(caseta);
+        ASSERT_TRUE(typeInto(caseta, text));
+        ASSERT_TRUE(pressEnter(caseta));
     }
 
     // The employee's form with a new employee hired on the date, his sheet opened.
     static Fisa1_F& deschideFisaNoua(const std::string& angajare, const std::string& cod = kAngajat) {
         Fisa_II::deschideDinAngajator("CLUJ");
         Fisa_II& e = Fisa_II::instance();
-        makeActive(e);
+        activate(e);
         tasteaza(e.CodS, cod);
         e.NumeS.setText("POPESCU");
         e.PrenS.setText("ION");
         e.AdrS[0].setText("CLUJ-NAPOCA");
-        clickOn(e.Ok_Fisa1);
+        click(e.Ok_Fisa1);
         typeInto(e.Job0, angajare);
-        clickOn(e.Command1);
+        click(e.Command1);
         EXPECT_FALSE(e.visible());
         Fisa1_F& f = Fisa1_F::instance();
-        makeActive(f);
+        EXPECT_TRUE(activate(f));
         return f;
     }
 };
@@ -56,43 +57,45 @@ TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
     EXPECT_EQ(f.caption(), "Fisa fiscala I - POPESCU ION, cod numeric 1800101221144");
     EXPECT_TRUE(f.Fisa1_III.visible());
     EXPECT_FALSE(f.Fisa1_IV.visible());
-    EXPECT_TRUE(holdsFocus(f.Command9));
+    expectFocus(f.Command9);
     EXPECT_FALSE(f.CoefProp[1].visible());
     EXPECT_EQ(f.CoefProp[2].text(), "1");
+    ASSERT_TRUE(click(f.Picture1));
+    EXPECT_EQ(fakeCalculator().starts, 1);
 
     tasteaza(f.CoefProp[3], "1,5");
     EXPECT_EQ(f.CoefCalc[3].text(), "1.5");
     EXPECT_EQ(f.Inv2A.value(), 1);
-    EXPECT_TRUE(holdsFocus(f.CoefProp[4]));
+    expectFocus(f.CoefProp[4]);
     tasteaza(f.CoefProp[4], "3");
-    EXPECT_EQ(messages(), std::vector<std::string>{"Coeficient gresit"});
     EXPECT_EQ(f.CoefProp[4].text(), "1");
 
-    clickOn(f.Command9); // to IV.C, whose "OK" leads to section V
+    click(f.Command9); // to IV.C, whose "OK" leads to section V
     EXPECT_TRUE(f.Fisa1_IIIC.visible());
-    clickOn(f.Command7);
+    click(f.Command7);
     EXPECT_TRUE(f.Fisa1_IV.visible());
     EXPECT_EQ(f.Luni.text(), "10");
     EXPECT_EQ(f.ChAc.text(), "2400000");
-    EXPECT_TRUE(holdsFocus(f.VenitN[2]));
+    expectFocus(f.VenitN[2]);
     for (int i = 2; i < 12; ++i) {
         tasteaza(f.VenitN[i], "3000000");
     }
-    EXPECT_TRUE(holdsFocus(f.VenitN[12])); // the hidden months are passed over
+    expectFocus(f.VenitN[12]); // the hidden months are passed over
     EXPECT_EQ(f.ImpP[3].text(), "108000");
     EXPECT_EQ(f.VenitN[13].text(), "30000000");
 
-    clickOn(f.Command12);
+    click(f.Command12);
     EXPECT_EQ(f.Bif[7].value(), 1);
     EXPECT_EQ(f.ImpC[13].text(), "2376000");
 
     // The last value typed counts, though the box was never left.
     typeInto(f.VenitN[11], "4000000.6");
     fakeDialogs().answer(platform::Answer::Yes);
-    f.widget()->close();
+    EXPECT_TRUE(closeByCloseBox(f));
     runDeferredDeletes();
     EXPECT_FALSE(Fisa1_F::loaded());
-    EXPECT_EQ(fakeDialogs().messages.back().text, "Salvati modificarile?");
+    expectMessages({{"Coeficient gresit", " ", platform::Icon::Exclamation},
+                    {"Salvati modificarile?", "  ", platform::Icon::None}});
     EXPECT_EQ(readBytes("FF1.txt"),
               crlf({"1800101221144,#POPESCU#,#ION#,#CLUJ-NAPOCA#,#CLUJ#,##,##,,##,##,##,##,,##,##,##,##,##,#X#,"
                     "##,15/03/2002,,,,1,1.5,1,1,1,1,1,1,1,1,,,1,1.5,1,1,1,1,1,1,1,1,,,,,3000000,252000,"
@@ -108,15 +111,15 @@ TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
 TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {
     Fisa_II::deschideDinAngajator("CLUJ");
     Fisa_II& e = Fisa_II::instance();
-    makeActive(e);
+    activate(e);
     tasteaza(e.CodS, kAngajat);
-    clickOn(e.Ok_Fisa1);
+    click(e.Ok_Fisa1);
     e.Job1.setText("30/06/2003"); // as a stored sheet brings it, never left
-    clickOn(e.Command1);
+    click(e.Command1);
     EXPECT_FALSE(Fisa1_F::loaded());
-    EXPECT_EQ(messages(), std::vector<std::string>{"\r\nAnul difera de anul fiscal de referinta 2002."});
+    expectOneMessage("\r\nAnul difera de anul fiscal de referinta 2002.", "", platform::Icon::None);
     EXPECT_EQ(e.Job1.text(), "");
-    EXPECT_TRUE(holdsFocus(e.Job1));
+    expectFocus(e.Job1);
 }
 
 TEST_F(Fisa1Form, AForeignPersonSeesSectionVAloneAndAFailedSaveKeepsTheWindow) {
@@ -125,27 +128,27 @@ TEST_F(Fisa1Form, AForeignPersonSeesSectionVAloneAndAFailedSaveKeepsTheWindow) {
     EXPECT_FALSE(f.Fisa1_III.visible());
     EXPECT_FALSE(f.Command1.enabled());
     EXPECT_FALSE(f.Luni.enabled());
-    EXPECT_TRUE(holdsFocus(f.VenitN[0]));
+    expectFocus(f.VenitN[0]);
     EXPECT_EQ(f.CoefProp[0].text(), "");
-    typeInto(f.VenitN[0], "3000000");
+    ASSERT_TRUE(typeInto(f.VenitN[0], "3000000"));
 
     std::filesystem::remove("FF1.txt");
     std::filesystem::create_directory("FF1.txt"); // the sheet file cannot be written
-    fakeDialogs().messages.clear();
+    expectMessages({"Persoana straina (fara drept de deducere)."});
     fakeDialogs().answer(platform::Answer::Yes);
-    f.widget()->close();
+    EXPECT_FALSE(closeByCloseBox(f));
     runDeferredDeletes();
     ASSERT_TRUE(Fisa1_F::loaded());
-    ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1].rfind("Eroare ", 0), 0u) << messages()[1];
+    expectMessages({"Salvati modificarile?", {"Eroare 75 la citirea fisierului FF1.txt.", "",
+                                              platform::Icon::Exclamation}});
     EXPECT_TRUE(f.visible());
     EXPECT_EQ(f.VenitN[0].text(), "3000000");
     EXPECT_EQ(f.ImpP[0].text(), "600000");
 
     // No writes nothing and lets the window go.
     fakeDialogs().answer(platform::Answer::No);
-    clickOn(f.Command4);
-    clickOn(f.Command5);
+    ASSERT_TRUE(click(f.Command4));
+    ASSERT_TRUE(click(f.Command5));
     runDeferredDeletes();
     EXPECT_FALSE(Fisa1_F::loaded());
     EXPECT_TRUE(std::filesystem::is_directory("FF1.txt"));
