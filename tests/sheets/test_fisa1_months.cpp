@@ -25,7 +25,6 @@ TEST_F(Months, TaxOfAMonthOnLeavingItsIncome) {
         {"half-leu deduction rounded to even", "0.5", "5", 1600001, "2800000", "2800000", "370000"},
         {"income below the deduction", "1", "5", 1600000, "1000000", "1000000", "0"},
         {"income rounded half to even", "1", "5", 1600000, "3000000.5", "3000000", "252000"},
-        {"separators end the number", "1", "5", 1600000, "1.500.000", "2", "0"},
     };
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
@@ -48,8 +47,7 @@ TEST_F(Months, TaxOfTheHolidayBonusByItsMonth) {
         const char* luPrimaDupa;
         const char* impozit;
     };
-    for (const Rand& r : {Rand{"7", "7", "370000"}, Rand{"-7", "7", "370000"}, Rand{"", "0", "0"},
-                          Rand{"13", "13", "0"}}) {
+    for (const Rand& r : {Rand{"-7", "7", "370000"}, Rand{"", "0", "0"}, Rand{"13", "13", "0"}}) {
         SCOPED_TRACE(r.luPrima);
         fakeDialogs().messages.clear();
         f().VenitN[12] = "2000000";
