@@ -98,4 +98,10 @@ void CurataFisaII() {
     ArataFisaII();
 }
 
+PartiAdresa AdresaFisaII() {
+    const FormaFisaII& f = AngajatFisaII;
+    return {f.AdrS[0], f.JudS, f.AdrS[1], f.AdrS[2], f.AdrS[3],
+            f.AdrS[4], f.AdrS[5], f.AdrS[6], f.AdrS[7], f.AdrS[8]};
+}
+
 } // namespace olm
