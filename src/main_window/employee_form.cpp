@@ -169,6 +169,11 @@ Fisa_II::Fisa_II() {
         f.show();
         f.aplica();
     };
+    ArataAnFiscHandler = [] {
+        if (loaded()) {
+            instance().AnFisc.setCaption(TextAnFisc);
+        }
+    };
 }
 
 void Fisa_II::formLoad() {

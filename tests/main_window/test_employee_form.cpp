@@ -4,6 +4,7 @@
 
 #include "identification_test_support.h"
 #include "shared/sheet_records.h"
+#include "tax_parameters/cuantum_frm.h"
 
 namespace olm::testing {
 namespace {
@@ -370,6 +371,23 @@ TEST_F(EmployeeForm, HashCannotBeTyped) {
     typeInto(f.AdrS[1], "str#ada");
     EXPECT_EQ(f.NumeS.text(), "POPESCU");
     EXPECT_EQ(AngajatFisaII.AdrS[1], "strada");
+}
+
+TEST_F(EmployeeForm, TheYearLabelFollowsTheDeductionParameters) {
+    AnFiscal = 2003;
+    Fisa_II& f = deschide();
+    EXPECT_EQ(f.AnFisc.caption(), "2003"); // the employer confirmed: the year alone
+
+    // The deduction editor opened: the first line as read ...
+    writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n"
+                              "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+    CuantumFrm::deschide();
+    EXPECT_EQ(f.AnFisc.caption(), "2002,3,31");
+    // ... and the year alone once it saved.
+    CuantumFrm::unload();
+    runDeferredDeletes();
+    EXPECT_EQ(f.AnFisc.caption(), "2002");
+    EXPECT_TRUE(messages().empty());
 }
 
 } // namespace
