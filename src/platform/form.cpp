@@ -253,6 +253,9 @@ void Form::focusOut(Control& c, int reason) {
     if (highlighted_ == &c) {
         setHighlighted(nullptr);
     }
+    if (parking_) {
+        return;
+    }
     if (current_ != &c) {
         return;
     }
@@ -260,6 +263,13 @@ void Form::focusOut(Control& c, int reason) {
     // The control reached is told once this returns, unless the handler
     // moves the focus itself.
     report(c, false);
+}
+
+void Form::parkFocus() {
+    parking_ = true;
+    window_->setFocus(Qt::OtherFocusReason);
+    parking_ = false;
+    setHighlighted(nullptr);
 }
 
 void Form::moveFocusTo(Control& c) {

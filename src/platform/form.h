@@ -104,6 +104,9 @@ private:
     void focusIn(Control& c, int reason);
     void focusOut(Control& c, int reason);
     void moveFocusTo(Control& c);
+    // The widget focus to the window itself, no move reported: the control
+    // that had the focus keeps it as the program sees it.
+    void parkFocus();
     void report(Control& c, bool got);
     void setHighlighted(Control* c);
     // Enter key not used by the control's handler.
@@ -118,6 +121,7 @@ private:
     Control* deferred_ = nullptr;    // reached while a focus callback ran
     Control* highlighted_ = nullptr; // shows the focus colours
     int callbacks_ = 0;              // focus callbacks running
+    bool parking_ = false;           // the widget focus going to the window
     unsigned focusRequests_ = 0;     // setFocus calls, to see a handler move the focus
     bool inUnload_ = false;
     bool unloaded_ = false;

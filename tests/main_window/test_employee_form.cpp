@@ -251,6 +251,28 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
 }
 
+TEST_F(EmployeeForm, DeletingAPickedFisa2LeavesTheCodeBoxAlone) {
+    Fisa_II& f = deschide();
+    clickOn(f.Option2);
+    f.Combo1.setListIndex(2); // "POPESCU ION--...--FF2"
+    ASSERT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 2");
+    ASSERT_FALSE(f.Frame1.visible());
+
+    // The button is disabled while it has the focus: the focus must not run
+    // on to the code box and check it.
+    clickOn(f.but_sterg_fisa);
+    EXPECT_EQ(readBytes("FF2.txt"), "");
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(f.CodS.text(), "");
+    EXPECT_TRUE(holdsFocus(f.Option1));
+    EXPECT_EQ(QApplication::focusWidget(), f.Option1.widget());
+
+    // Nothing is left to refuse a click elsewhere.
+    clickOn(f.Xrectif);
+    EXPECT_TRUE(holdsFocus(f.Xrectif));
+    EXPECT_TRUE(messages().empty());
+}
+
 TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
     Fisa_II& f = nouFaraFisa1();
     clickOn(f.Ok_Fisa1);

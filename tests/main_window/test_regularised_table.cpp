@@ -3,6 +3,7 @@
 #include "shared/record_line.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/golden.h"
 #include "support/record_lines.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ using Linii = std::vector<std::string>;
 
 // The expected tables, written by hand from the table's layout.
 Linii asteptat(const std::string& nume) {
-    return files::readLines((fs::path(__FILE__).parent_path() / "data" / nume).string());
+    return files::readLines(testing::testData("main_window/" + nume));
 }
 
 struct Sume {
