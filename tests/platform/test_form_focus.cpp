@@ -164,6 +164,24 @@ TEST_F(FormFocus, AControlThatCannotTakeTheFocusRefusesIt) {
     EXPECT_EQ(focused(), f.boxC.widget());
 }
 
+TEST_F(FormFocus, DisablingOrHidingTheFocusedControlReachesNoOtherControl) {
+    SampleForm& f = form();
+    f.boxA.setEnabled(false); // the next of the Tab order is box B
+    EXPECT_TRUE(f.log.empty()) << ::testing::PrintToString(f.log);
+    EXPECT_EQ(f.activeControl(), &f.boxA);
+    EXPECT_NE(focused(), f.boxB.widget());
+    EXPECT_EQ(f.boxB.widget()->palette().color(QPalette::Base),
+              QApplication::palette(f.boxB.widget()).color(QPalette::Base)); // not highlighted
+
+    // The next move is reported from where the focus was.
+    ASSERT_TRUE(f.two.setFocus());
+    EXPECT_EQ((Log{"A-"}), f.log);
+    f.group.setVisible(false);
+    EXPECT_NE(focused(), f.pick.widget());
+    ASSERT_TRUE(f.ok.setFocus());
+    EXPECT_EQ((Log{"A-", "Ok+"}), f.log);
+}
+
 TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
     SampleForm& f = form();
     const QPalette system = QApplication::palette(f.boxA.widget());
