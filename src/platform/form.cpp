@@ -2,6 +2,7 @@
 
 #include "platform/control.h"
 #include "platform/control_widgets.h"
+#include "platform/focus_mark.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,7 +54,10 @@ bool isActivationReason(int reason) {
 
 } // namespace
 
-Form::Form() : window_(new FormWindow(this)) { loaded().push_back(this); }
+Form::Form() : window_(new FormWindow(this)) {
+    installFocusMark();
+    loaded().push_back(this);
+}
 
 Form::~Form() {
     std::erase(loaded(), this);

@@ -182,6 +182,28 @@ TEST_F(FormFocus, DisablingOrHidingTheFocusedControlReachesNoOtherControl) {
     EXPECT_EQ((Log{"A-", "Ok+"}), f.log);
 }
 
+TEST_F(FormFocus, EveryControlThatTakesTheFocusShowsAMark) {
+    SampleForm& f = form();
+    platform::ComboBox typed{f, {150, 130, 150, 24}, platform::ComboStyle::DropDownCombo};
+    platform::ListBox list{f, {10, 160, 120, 30}};
+    list.addItem("unu");
+    list.setListIndex(0);
+    struct Row {
+        const char* name;
+        platform::Control& control;
+    };
+    const Row rows[] = {{"text box", f.boxB}, {"button", f.ok},   {"check box", f.mark},
+                        {"option button", f.two}, {"list", f.pick}, {"list to type in", typed},
+                        {"list box", list}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_TRUE(f.boxA.setFocus());
+        const QImage without = r.control.widget()->grab().toImage();
+        ASSERT_TRUE(r.control.setFocus()); // by the program, as Enter moves it
+        EXPECT_NE(r.control.widget()->grab().toImage(), without);
+    }
+}
+
 TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
     SampleForm& f = form();
     const QPalette system = QApplication::palette(f.boxA.widget());
