@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -140,6 +141,12 @@ bool Form::unload() {
     if (inUnload_) {
         return false; // asked again from its own unload handler
     }
+    // A window shown over this one goes first: it would go with this window.
+    for (Form* over : loadedForms()) {
+        if (over != this && over->window_ && over->window_->parentWidget() == window_ && !over->unload()) {
+            return false;
+        }
+    }
     inUnload_ = true;
     bool cancel = false;
     formUnload(cancel);
@@ -192,7 +199,22 @@ void Form::showOver(Form& owner) {
             window_->show();
         }
     }
+    if (!window_->isVisible()) {
+        placeOver(*owner.window_);
+    }
     show();
+}
+
+// Centred over the owner's window, kept on the owner's screen.
+void Form::placeOver(const QWidget& owner) {
+    QRect r(QPoint(0, 0), window_->frameGeometry().size());
+    r.moveCenter(owner.frameGeometry().center());
+    if (const QScreen* screen = owner.screen()) {
+        const QRect room = screen->availableGeometry();
+        r.moveLeft(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() - r.width())));
+        r.moveTop(std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() - r.height())));
+    }
+    window_->move(r.topLeft());
 }
 
 void Form::activationChanged(bool active) {

@@ -57,7 +57,8 @@ public:
 
     // Runs the unload handler; unless it cancels, hides the window and
     // destroys the form once the current handler has returned. A form may
-    // unload itself from its own handlers. False when cancelled.
+    // unload itself from its own handlers. A form shown over this one
+    // (showOver) is unloaded first. False when cancelled.
     bool unload();
     bool unloaded() const { return unloaded_; }
     // Every form loaded and not unloaded, in the order they were loaded.
@@ -73,7 +74,8 @@ public:
 
     // Shows the window over the owner's, modal to it: the owner takes no input
     // while this window is open, other windows (text viewer, print dialog)
-    // stay usable, and this one stays in front of its owner.
+    // stay usable, and this one stays in front of its owner. A window not
+    // shown yet opens centred over its owner.
     void showOver(Form& owner);
 
 protected:
@@ -113,6 +115,7 @@ private:
     bool enterPressed(Control& c);
 
     void closeRequested(bool& accepted);
+    void placeOver(const QWidget& owner);
     void activationChanged(bool active);
 
     QPointer<FormWindow> window_;

@@ -121,7 +121,9 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_EQ(d.but[2].caption(), "Sterg Fisa 1");
     EXPECT_EQ(d.but[3].caption(), "Sterg Fisa 2");
     EXPECT_TRUE(d.but[3].enabled());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(d.widget()));
+    EXPECT_EQ(d.widget()->parentWidget(), f.widget()); // over the employee's form, modal to it
+    EXPECT_EQ(d.widget()->focusWidget(), d.but[0].widget());
+    makeActive(d); // as the window manager does
     EXPECT_TRUE(holdsFocus(d.but[0]));
 
     choose(d.but[0]);
