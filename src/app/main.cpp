@@ -1,6 +1,7 @@
 // Olm: the yearly income-tax sheets of an employer's employees.
 
 #include "main_window/intro_form.h"
+#include "sheets/install.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
+    olm::instaleazaFormeFise();
     if (!olm::Main()) {
         return 0;
     }
