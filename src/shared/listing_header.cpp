@@ -23,12 +23,12 @@ std::vector<std::string> liniiAntetAngajator() {
     if (files::isEmpty("RepFisc.txt")) {
         return {"Nu sunt date despre angajator"};
     }
-    const RecordRepfisc r = citesteLinieRepfisc(files::readFirstLine("RepFisc.txt").value_or(""));
-    const double tip = ValoareText(r.TipAngajator);
-    return liniiAntetAngajator(r, tip == 1 || tip == 2 ? static_cast<int>(tip) : 0);
+    return liniiAntetAngajator(citesteLinieRepfisc(files::readFirstLine("RepFisc.txt").value_or("")));
 }
 
-std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r, int tip) {
+std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r) {
+    const double tip = ValoareText(r.TipAngajator);
+
     std::vector<std::string> linii;
     if (tip == 1) {
         linii.push_back("1 - cod de inregistrare fiscala/ cod unic de inregistrare");

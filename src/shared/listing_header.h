@@ -5,7 +5,6 @@
 // only the others.
 
 #include "platform/files.h"
-#include "shared/employer_record.h"
 
 #include <functional>
 #include <string>
@@ -18,10 +17,9 @@ namespace olm {
 // after a 16-character label), then the telephone and e-mail line. An empty
 // or missing file gives the single line "Nu sunt date despre angajator".
 std::vector<std::string> liniiAntetAngajator();
-// The same block from an employer's record of the given kind (1 a firm, 2 a
-// person, any other: an empty kind line and an empty name line), as the
-// employer's form shows it.
-std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r, int tip);
+// The same block from an employer's record (a sheet printed from the forms).
+struct RecordRepfisc;
+std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r);
 
 // Writes the block into a listing being written and adds 1 to `ContorLinii`
 // for every line, the no-data line too, so that the pages that follow stay

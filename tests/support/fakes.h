@@ -11,6 +11,8 @@
 
 #include <deque>
 #include <optional>
+#include <source_location>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -105,6 +107,27 @@ FakePrinter& fakePrinter();
 FakeClock& fakeClock();
 FakeTextViewer& fakeTextViewer();
 FakeCalculator& fakeCalculator();
+
+// A message a test expects: its text, and its title and icon when given.
+struct ExpectedMessage {
+    ExpectedMessage(const char* text) : text(text) {}        // NOLINT: implicit on purpose
+    ExpectedMessage(std::string text) : text(std::move(text)) {} // NOLINT
+    ExpectedMessage(std::string text, std::string title, platform::Icon icon)
+        : text(std::move(text)), title(std::move(title)), icon(icon) {}
+    std::string text;
+    std::optional<std::string> title;
+    std::optional<platform::Icon> icon;
+};
+
+// Exactly one message was shown since the last check, with this text, title
+// and icon. The messages checked are forgotten, so the next check sees only
+// what came after.
+void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
+                      std::source_location where = std::source_location::current());
+// The messages shown since the last check, in order ({} for none); forgotten
+// as above.
+void expectMessages(const std::vector<ExpectedMessage>& expected,
+                    std::source_location where = std::source_location::current());
 
 // The fresh temporary working directory of the running test (also the current directory).
 std::string workDir();
