@@ -1,10 +1,8 @@
 #pragma once
 
-// What the Fisa 2 tests start from: the program's state at start with the
-// fiscal year 2002 and the tax grid shipped in data/, an employer and an
-// employee on their forms.
+// The Fisa 2 tests start from the program's state at start, the fiscal year
+// 2002, the shipped tax grid, an employer and an employee on their forms.
 
-#include "platform/files.h"
 #include "shared/counties.h"
 #include "shared/employer_record.h"
 #include "shared/form_data.h"
@@ -28,18 +26,14 @@ protected:
         std::filesystem::copy_file(testData("../../data/Impozitar.txt"), "Impozitar.txt",
                                    std::filesystem::copy_options::overwrite_existing);
         ASSERT_TRUE(CitesteImpozitar());
-
-        AngajatorFisaI = {"13548146", "1", "SC ALFA SRL", "", "", "CLUJ-NAPOCA", "CLUJ",
-                          "HOREA", "3", "400174", "", "", "", "", "0", "0264123456", ""};
+        AngajatorFisaI = {"13548146", "1", "SC ALFA SRL", "", "", "CLUJ-NAPOCA", "CLUJ", "HOREA", "3",
+                          "400174", "", "", "", "", "0", "0264123456", ""};
         TipAngajator = 1;
-
-        FormaFisaII& a = AngajatFisaII;
-        a.CodS = "1800101221144";
-        a.NumeS = "POPESCU";
-        a.PrenS = "ION";
-        a.AdrS = {"CLUJ-NAPOCA", "MEMORANDUMULUI", "10", "400114", "", "", "", "", ""};
-        a.JudS = "CLUJ";
-        CodAngajat = a.CodS;
+        AngajatFisaII.CodS = CodAngajat = "1800101221144";
+        AngajatFisaII.NumeS = "POPESCU";
+        AngajatFisaII.PrenS = "ION";
+        AngajatFisaII.AdrS = {"CLUJ-NAPOCA", "MEMORANDUMULUI", "10", "400114", "", "", "", "", ""};
+        AngajatFisaII.JudS = "CLUJ";
     }
 };
 
