@@ -47,9 +47,23 @@ std::optional<std::vector<std::string>> campuri2001(std::string_view linie, std:
     return taieCampuri(linie, structura, cate).campuri;
 }
 
-// Fields 1 to 13, the same in both years' sheets.
-IdentitateAngajat identitate(const std::vector<std::string>& c) {
-    return {c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], c[11], c[12]};
+// The text of fields 1 to 13, the code and identity laid out alike in both
+// years' sheets: the line up to the "," after field 13.
+std::string_view identitate(std::string_view linie, const std::vector<std::string>& c,
+                            StructuraRecord structura) {
+    std::size_t lungime = c[12].size();
+    for (std::size_t i = 0; i < 12; ++i) {
+        lungime += c[i].size() + separatorDupa(structura, i).size();
+    }
+    return linie.substr(0, lungime);
+}
+
+std::string repeta(std::string_view text, int ori) {
+    std::string rez;
+    for (int i = 0; i < ori; ++i) {
+        rez += text;
+    }
+    return rez;
 }
 
 // A leaving date that says nothing.
@@ -102,6 +116,7 @@ struct LinieDependent {
 std::vector<std::string> dependentiPastrati(std::vector<LinieDependent> linii,
                                             const std::vector<std::string>& ff1) {
     std::unordered_set<double> angajati;
+    angajati.reserve(ff1.size());
     for (const auto& l : ff1) {
         angajati.insert(cheieAngajat(l));
     }
@@ -187,11 +202,9 @@ std::optional<std::string> PreiaFf12001(std::string_view linie) {
     if (!dataGoala(plecare) && !plecare.starts_with("31/12")) {
         return std::nullopt;
     }
-    RecordFf1 r;
-    r.id = identitate(*c);
-    r.CoefCalc.fill("1");
-    r.CoefProp.fill("1");
-    return linieFf1(r);
+    // No mark, no date, the total and own coefficients 1, no amount.
+    static const std::string rest = ",##,##,##,##,##,##,##,,," + repeta("1,", 24) + repeta(",", 39);
+    return std::string(identitate(linie, *c, structura)) + rest;
 }
 
 std::optional<std::string> PreiaFf22001(std::string_view linie) {
@@ -200,9 +213,9 @@ std::optional<std::string> PreiaFf22001(std::string_view linie) {
     if (!c) {
         return std::nullopt;
     }
-    RecordFf2 r;
-    r.id = identitate(*c);
-    return linieFf2(r);
+    // No mark, no amount.
+    static const std::string rest = ",##,##,##,##,##,##,##,##,##," + repeta(",", 25);
+    return std::string(identitate(linie, *c, structura)) + rest;
 }
 
 std::optional<std::string> PreiaDeduceri2001(std::string_view linie, int anFiscal) {

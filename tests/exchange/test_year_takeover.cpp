@@ -4,9 +4,11 @@
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
+#include "support/record_lines.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -24,15 +26,12 @@ using Linii = std::vector<std::string>;
 
 // A line of the layout of a template, with values by field index from 0.
 std::string dupaSablon(std::string_view sablon, const std::map<std::size_t, std::string>& valori) {
-    auto valoare = [&](std::size_t i) { return valori.contains(i) ? valori.at(i) : std::string(); };
-    std::string linie = valoare(0);
-    std::size_t camp = 1;
-    for (std::size_t i = 0; i < sablon.size(); ++camp) {
-        const bool text = sablon.substr(i, 3) == ",##";
-        linie += text ? ",#" + valoare(camp) + "#" : "," + valoare(camp);
-        i += text ? 3 : 1;
+    std::vector<std::string> campuri;
+    for (const auto& [i, v] : valori) {
+        campuri.resize(std::max(campuri.size(), i + 1));
+        campuri[i] = v;
     }
-    return linie;
+    return testing::linieDupaSablon(sablon, campuri);
 }
 
 std::string repeta(const std::string& s, int n) {
