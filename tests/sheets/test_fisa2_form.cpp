@@ -29,6 +29,7 @@ protected:
     void TearDown() override {
         unloadAllForms();
         ArataFisaIIHandler = nullptr;
+        Fisa_II::deschideFormaFisa1 = nullptr;
         Fisa_II::deschideFormaFisa2 = nullptr;
     }
 };
