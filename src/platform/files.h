@@ -54,6 +54,10 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
 
 // Copies a file over another atomically (the target is whole or untouched).
 void copy(const std::string& from, const std::string& to);
+class AtomicWriter;
+// Writes the bytes of a file into a writer, unchanged; the caller commits.
+// Several files replaced together are all written first, then committed.
+void copyInto(const std::string& from, AtomicWriter& out);
 // Deletes a file; a missing file is not an error. Returns whether one was deleted.
 bool remove(const std::string& name);
 // Gives a file another name, replacing the target in one step. When both names
@@ -95,6 +99,10 @@ public:
 
     void writeLine(const std::string& line); // CR LF added
     void write(const std::string& bytes);    // written as given
+    // Writes out what is buffered and syncs the scratch file, so that a
+    // commit() after it only renames: several files can be written whole
+    // before the first one replaces its target.
+    void prepare();
     void commit();
 
 private:
@@ -106,6 +114,7 @@ private:
     int fd_ = -1;
     std::string buffer_;
     bool committed_ = false;
+    bool prepared_ = false; // nothing written since prepare()
 };
 
 } // namespace olm::platform::files

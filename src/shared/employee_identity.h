@@ -40,6 +40,11 @@ void IncarcaDateAngajat(const RecordFf2& r);
 // value stay as they are.
 void CurataFisaII();
 
+// What the Fisa 2 form leaves of the employee's form when it closes, and
+// shows: as CurataFisaII, but the dates, the situation marks other than the
+// corrective one and the delete button's caption stay as they are.
+void CurataFisaIIDupaFisa2();
+
 // The employee's address as his form shows it: the nine boxes and the
 // county list's text.
 PartiAdresa AdresaFisaII();

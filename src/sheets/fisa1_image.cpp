@@ -1,17 +1,11 @@
 #include "sheets/fisa1_image.h"
 
-#include "platform/file_error.h"
-#include "platform/files.h"
-#include "platform/text_viewer.h"
 #include "shared/dependants.h"
-#include "shared/employee_identity.h"
-#include "shared/employer_record.h"
 #include "shared/fisa1_sheet_text.h"
-#include "shared/listing_header.h"
 #include "shared/number_text.h"
-#include "shared/printing.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
+#include "sheets/sheet_head_from_forms.h"
 
 #include <algorithm>
 
@@ -52,22 +46,6 @@ std::vector<PersoanaFoaie> persoane() {
     return p;
 }
 
-CapFoaie cap() {
-    const FormaFisaII& angajat = AngajatFisaII;
-    CapFoaie c;
-    c.linieExemplar = "(copie pentru angajat)";
-    c.an = anFiscalText();
-    c.rectificativa = esteMarcat(MarcaRectif);
-    // The kind the employer's form settled, whatever its record's text says.
-    RecordRepfisc angajator = AngajatorFisaI;
-    angajator.TipAngajator = std::to_string(TipAngajator);
-    c.antetAngajator = liniiAntetAngajator(angajator);
-    c.cod = angajat.CodS;
-    c.numePrenume = angajat.NumeS + " " + angajat.PrenS;
-    c.adresa = TextAdresa(AdresaFisaII(), CodPrezent::DupaText);
-    return c;
-}
-
 } // namespace
 
 std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
@@ -81,7 +59,8 @@ std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
     golesteZerourile(f.ImpC);
 
     FoaieFisa1 foaie;
-    foaie.cap = cap();
+    foaie.cap = CapDinFormulare();
+    foaie.cap.rectificativa = esteMarcat(MarcaRectif);
     foaie.regularizata = esteMarcat(MarcaReg);
     foaie.faraDomiciliu = esteMarcat(MarcaFaraDom);
     foaie.alteSurse = esteMarcat(MarcaAlteS);
@@ -102,15 +81,6 @@ std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
     return LiniiFisa1(foaie);
 }
 
-Rezultat TiparesteImagineFisa1(FormaFisa1& f) {
-    try {
-        platform::files::writeLines(FisierImagineFisa1, ImagineFisa1(f));
-    } catch (const platform::FileError& e) {
-        return Rezultat::esec(mesajEroareScriere(e.number(), FisierImagineFisa1));
-    }
-    platform::textViewer().show(FisierImagineFisa1);
-    TiparesteFisier(FisierImagineFisa1);
-    return Rezultat::reusit();
-}
+Rezultat TiparesteImagineFisa1(FormaFisa1& f) { return TiparesteImaginea(FisierImagineFisa1, ImagineFisa1(f)); }
 
 } // namespace olm

@@ -1,12 +1,11 @@
 #pragma once
 
 // The printable image of the Fisa 1 on screen ("Imagine     fisa"), made from
-// the windows rather than the data files: the employer from his form
-// (`AngajatorFisaI`, `TipAngajator`), the employee from his form
-// (`AngajatFisaII`), the situation marks, the boxes of the Fisa 1 form's
-// record and the dependants register. Always the employee's copy, its
-// section VI with whatever the regularisation left in the boxes, the signer
-// not filled in. The sheet need not be saved first.
+// the windows rather than the data files: the head from the identification
+// forms (sheet_head_from_forms.h), the situation marks, the boxes of the
+// Fisa 1 form's record and the dependants register. Its section VI holds
+// whatever the regularisation left in the boxes; the signer is not filled
+// in. The sheet need not be saved first.
 
 #include "shared/form_data.h"
 #include "shared/result.h"

@@ -5,7 +5,7 @@
 #include "main_window/decision_dialog.h"
 #include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
-#include "sheets/fisa1_install.h"
+#include "sheets/install.h"
 #include "support/drive.h"
 
 #include <filesystem>
@@ -20,11 +20,12 @@ protected:
         for (const char* nume : {"FF1.txt", "FF2.txt", "Deduceri.txt"}) {
             writeBytes(nume, "");
         }
-        instaleazaFormaFisa1();
+        instaleazaFormeFise();
     }
     void TearDown() override {
         unloadAllForms();
         Fisa_II::deschideFormaFisa1 = nullptr;
+        Fisa_II::deschideFormaFisa2 = nullptr;
         Fisa1Rules::TearDown();
     }
 

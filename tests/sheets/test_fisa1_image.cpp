@@ -19,9 +19,8 @@ protected:
     // employee as their forms show them.
     void SetUp() override {
         Fisa1Rules::SetUp();
-        AngajatorFisaI = {.CodAngajator = "23456783", .TipAngajator = "2", .Denumire = "SC BETA PROD SRL",
-                          .Localitate = "BRASOV", .Judet = "BRASOV", .Strada = "LUNGA", .Numar = "10",
-                          .CodPostal = "0", .Telefon = "0268411222"};
+        AngajatorFisaI = citesteLinieRepfisc(
+            "23456783,2,#SC BETA PROD SRL#,##,##,#BRASOV#,#BRASOV#,#LUNGA#,#10#,0,##,##,##,##,,#0268411222#,##");
         TipAngajator = 1; // the form's kind, not the record's text
         FormaFisaII& e = AngajatFisaII;
         e.CodS = kAngajat;
