@@ -6,6 +6,7 @@
 #include "sheets/fisa1_image.h"
 #include "sheets/fisa1_regularisation.h"
 #include "shared/employer_record.h"
+#include "shared/sheet_text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -52,19 +53,15 @@ TEST_F(Fisa1Image, TheRegularisedSheetWithAChildFromJuly) {
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"ListF1.txt"});
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
 
+    // Lines of the regularisation example (65, 29, 79 and 80 characters).
     const std::string linii = readBytes("ListF1.txt");
-    const std::string asteptate[] = {
-        "  deducere calculat    1    1    1    1    1    1  1.5  1.5  1.5  1.5  1.5  1.5",
-        "   Calitatea : copil         ",
-        "Ianuarie          1.           4.000.000                  462.000",
-        "Total            14.          57.000.000                6.420.000",
-        "B. Cheltuieli profesionale acordate :" + std::string(23, ' ') + std::string(11, ' ') + "2.880.000",
-    };
-    const std::size_t lungimi[] = {79, 29, 65, 65, 80};
-    for (std::size_t i = 0; i < std::size(asteptate); ++i) {
-        SCOPED_TRACE(asteptate[i]);
-        EXPECT_EQ(asteptate[i].size(), lungimi[i]);
-        EXPECT_NE(linii.find("\r\n" + asteptate[i] + "\r\n"), std::string::npos);
+    for (const std::string& l : {std::string("Ianuarie          1.           4.000.000                  462.000"),
+                                 std::string("Total            14.          57.000.000                6.420.000"),
+                                 std::string("   Calitatea : copil         "),
+                                 "  deducere calculat" + std::string(4, ' ') + "1    1    1    1    1    1  1.5  1.5"
+                                     "  1.5  1.5  1.5  1.5",
+                                 laStanga("B. Cheltuieli profesionale acordate :", 60) + laDreapta("2.880.000", 20)}) {
+        EXPECT_NE(linii.find("\r\n" + l + "\r\n"), std::string::npos) << l;
     }
     // The zero amounts show blank on the form too, as printed.
     EXPECT_EQ(f().Reg[9] + f().Reg[12] + f().ImpP[12], "600000");
