@@ -50,12 +50,7 @@ TEST_F(HandInList, EveryChoiceByteForByte) {
 
 TEST(RandBorderou, RowsOfBothSheets) {
     const std::string a30(30, 'A'), b10(10, 'B');
-    struct Rand {
-        const char* nume;
-        FelFisa fel;
-        std::string linie;
-        std::vector<std::string> randuri;
-    } randuri[] = {
+    const RandListare randuri[] = {
         {"a name of 41 runs on, a short code, lower-case marks, no income", FelFisa::Fisa1,
          linieCu(structuraFf1(), {{0, "1234567890"}, {1, a30}, {2, b10}, {13, " x"}, {14, "x "}, {73, "0"}}),
          {"    1    1234567890 " + a30 + " " + b10.substr(1) + "  X         X     X " + std::string(41, ' ') + "0",
@@ -68,7 +63,7 @@ TEST(RandBorderou, RowsOfBothSheets) {
          {"    1             7 POPA ION" + std::string(32, ' ') + "        X       " + std::string(15, ' ') +
           "-1.500.000" + std::string(21, ' ')}},
     };
-    for (const Rand& r : randuri) {
+    for (const RandListare& r : randuri) {
         SCOPED_TRACE(r.nume);
         TotaluriBorderou t;
         std::vector<std::string> linii;

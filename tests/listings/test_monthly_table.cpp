@@ -21,12 +21,7 @@ TEST_F(ListingTest, MonthlyTableOfMarchByteForByte) {
 }
 
 TEST(RandListab4, RowsOfBothSheets) {
-    struct Rand {
-        const char* nume;
-        FelFisa fel;
-        std::string linie;
-        std::vector<std::string> randuri;
-    } randuri[] = {
+    const RandListare randuri[] = {
         {"December of a Fisa 1; a name of 37 runs on with its last character", FelFisa::Fisa1,
          linieCu(structuraFf1(), {{1, std::string(20, 'A')}, {2, std::string(16, 'B')}, {68, "1500.50"}, {69, "-3"}}),
          {"1" + std::string(20, ' ') + std::string(20, 'A') + " " + std::string(15, 'B') + " " +
@@ -42,7 +37,7 @@ TEST(RandListab4, RowsOfBothSheets) {
               std::string(13, ' ') + "0",
           std::string(21, ' ') + "AAAA " + std::string(40, 'B')}},
     };
-    for (const Rand& r : randuri) {
+    for (const RandListare& r : randuri) {
         SCOPED_TRACE(r.nume);
         TotaluriLuna t;
         std::vector<std::string> linii;
