@@ -1,7 +1,7 @@
 // The widget-driving helpers refuse what the clerk could not do, and say
 // which control and why.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include "platform/dialogs.h"
 #include "support/fakes.h"

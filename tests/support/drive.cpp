@@ -186,7 +186,8 @@ bool pressTab(Control& c, Where where) { return pressKey(c, Qt::Key_Tab, {}, whe
 
 bool click(Control& c, Where where) {
     const bool mark = dynamic_cast<platform::CheckBox*>(&c) || dynamic_cast<platform::OptionButton*>(&c);
-    if (!mark && !dynamic_cast<platform::Button*>(&c) && !dynamic_cast<platform::Picture*>(&c)) {
+    if (!mark && !dynamic_cast<platform::Button*>(&c) && !dynamic_cast<platform::Picture*>(&c) &&
+        !dynamic_cast<platform::TextBox*>(&c)) {
         fail(where, "cannot click " + describe(c) + ": it takes no clicks");
         return false;
     }

@@ -43,7 +43,7 @@ bool pressEnter(platform::Control& c, Where where = Where::current());
 bool pressTab(platform::Control& c, Where where = Where::current());
 
 // A mouse click on a button, a check box or an option button (on its mark),
-// or a picture.
+// a picture, or into a text box.
 bool click(platform::Control& c, Where where = Where::current());
 // The clerk chooses the item with this text from the combo's open list.
 bool pick(platform::ComboBox& combo, const std::string& item, Where where = Where::current());

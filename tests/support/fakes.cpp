@@ -95,8 +95,13 @@ std::string iconName(platform::Icon icon) {
     return "no icon";
 }
 
+std::string buttonsName(platform::Buttons b) {
+    return b == platform::Buttons::YesNo ? "Yes/No" : b == platform::Buttons::RetryCancel ? "Retry/Cancel" : "OK";
+}
+
 bool matches(const ExpectedMessage& e, const RecordedMessage& m) {
-    return e.text == m.text && (!e.title || *e.title == m.title) && (!e.icon || *e.icon == m.icon);
+    return e.text == m.text && (!e.title || *e.title == m.title) && (!e.icon || *e.icon == m.icon) &&
+           (!e.buttons || *e.buttons == m.buttons);
 }
 
 } // namespace
@@ -118,11 +123,15 @@ void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_lo
             if (e.icon) {
                 out << " " << iconName(*e.icon);
             }
+            if (e.buttons) {
+                out << " " << buttonsName(*e.buttons);
+            }
             out << "\n";
         }
         out << "shown " << shown.size() << ":\n";
         for (const auto& m : shown) {
-            out << "  \"" << m.text << "\" title \"" << m.title << "\" " << iconName(m.icon) << "\n";
+            out << "  \"" << m.text << "\" title \"" << m.title << "\" " << iconName(m.icon) << " "
+                << buttonsName(m.buttons) << "\n";
         }
         ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << out.str();
     }
@@ -130,8 +139,8 @@ void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_lo
 }
 
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
-                      std::source_location where) {
-    expectMessages({ExpectedMessage(text, title, icon)}, where);
+                      platform::Buttons buttons, std::source_location where) {
+    expectMessages({ExpectedMessage(text, title, icon, buttons)}, where);
 }
 
 void FakeClock::busyWait(double s) {
