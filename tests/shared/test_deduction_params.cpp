@@ -138,6 +138,36 @@ TEST_F(DeductionParams, MalformedFilesAreReportedKeepingWhatWasRead) {
     EXPECT_FALSE(CitesteCuantum().ok());
 }
 
+TEST_F(DeductionParams, TheFirstLineMustHoldAYearOfFourDigits) {
+    const std::string eronat = "Fisierul Cuantum.txt are linia 1 eronata: anul fiscal ";
+    const std::string interval = " nu este un an din patru cifre intre 1990 si 2100.";
+    const struct {
+        const char* name;
+        std::string linie;
+        std::string eroare;
+        std::string textAn; // the first line as read, or nothing read
+    } rows[] = {
+        {"byte-order mark", "\xEF\xBB\xBF" "2002,3,31", "", "2002,3,31"},
+        {"blanks around", " 2002 ,3,31", "", " 2002 ,3,31"},
+        {"two digits", "02,3,31", eronat + "\"02\"" + interval, ""},
+        {"before 1990", "1989,3,31", eronat + "\"1989\"" + interval, ""},
+        {"after 2100", "2101,3,31", eronat + "\"2101\"" + interval, ""},
+        {"a letter", "20O2,3,31", eronat + "\"20O2\"" + interval, ""},
+        {"decimals", "2002.5,3,31", eronat + "\"2002.5\"" + interval, ""},
+        {"mark not at the start", " \xEF\xBB\xBF" "2002,3,31", eronat + "\" \xEF\xBB\xBF" "2002\"" + interval, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        resetState();
+        const CitireCuantum c = CitesteCuantum({row.linie, " 1,1600000,0.5,0.5,0.5,", "eof"});
+        EXPECT_EQ(c.eroare, row.eroare);
+        EXPECT_EQ(c.anCitit, row.eroare.empty());
+        EXPECT_EQ(AnFiscal, row.eroare.empty() ? 2002 : 0);
+        EXPECT_EQ(TextAnFisc, row.textAn);
+        EXPECT_EQ(DeducereBaza[0], row.eroare.empty() ? 1600000 : 0);
+    }
+}
+
 TEST_F(DeductionParams, MissingFileIsReportedAndNothingChanges) {
     AnFiscal = 2001;
     const Rezultat r = CitesteCuantum();

@@ -8,6 +8,7 @@
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/drive.h"
+#include "support/failing_writer.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,20 @@ TEST_F(CuantumFrmTest, TheEnterChain) {
     pressEnter(f.Command1); // presses "OK"
     EXPECT_FALSE(CuantumFrm::loaded());
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(liniiCuantum()));
+}
+
+TEST_F(CuantumFrmTest, ASaveThatFailsIsReportedAndTheFileStaysWhole) {
+    const std::string fisier = crlf(liniiCuantum());
+    CuantumFrm& f = deschide(fisier);
+    typeInto(f.Copil[2], "0,75");
+    {
+        const auto redenumire = FailingWriter::atRename("cuantum.txt");
+        click(f.Command1);
+        EXPECT_EQ(redenumire.failures(), 1);
+    }
+    expectOneMessage("Eroare 57 la scrierea fisierului Cuantum.txt.", "", platform::Icon::Exclamation);
+    EXPECT_EQ(readBytes("Cuantum.txt"), fisier);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Cuantum.txt"});
 }
 
 TEST_F(CuantumFrmTest, ABoxStillBeingTypedInIsSavedNormalised) {

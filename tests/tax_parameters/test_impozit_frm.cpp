@@ -9,6 +9,7 @@
 #include "shared/tax_grid.h"
 #include "support/fakes.h"
 #include "support/drive.h"
+#include "support/failing_writer.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -170,6 +171,22 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
                                                    " 3,1001,2000,100,20", " 3,0,1000,0,10"},
                                                   Ianuarie,
                                               })));
+}
+
+TEST_F(ImpozitFrmTest, AFullDiskAtClosingIsReportedAndTheFileStaysWhole) {
+    ImpozitFrm& f = deschide(Standard);
+    click(f.PrelMod);
+    typeInto(f.Procent[3], "45");
+    click(f.Ok_Imp);
+    {
+        const auto discPlin = FailingWriter::afterBytes("Impozitar.txt", 40);
+        closeByCloseBox(f);
+        runDeferredDeletes();
+        EXPECT_EQ(discPlin.failures(), 1);
+    }
+    expectOneMessage("Eroare 61 la scrierea fisierului Impozitar.txt.", "", platform::Icon::Exclamation);
+    EXPECT_EQ(readBytes("Impozitar.txt"), Standard);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Impozitar.txt"});
 }
 
 TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
