@@ -98,6 +98,10 @@ public:
 
     void writeLine(const std::string& line) override; // CR LF added
     void write(const std::string& bytes);    // written as given
+    // Writes out what is buffered and syncs the scratch file, so that a
+    // commit() after it only renames: several files can be written whole
+    // before the first one replaces its target.
+    void prepare();
     void commit();
 
 private:
@@ -109,6 +113,7 @@ private:
     int fd_ = -1;
     std::string buffer_;
     bool committed_ = false;
+    bool prepared_ = false; // nothing written since prepare()
     WriteFault* fault_ = nullptr;
     std::uintmax_t written_ = 0;
 };

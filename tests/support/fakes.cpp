@@ -139,7 +139,7 @@ void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_lo
 }
 
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
-                      platform::Buttons buttons, std::source_location where) {
+                      std::optional<platform::Buttons> buttons, std::source_location where) {
     expectMessages({ExpectedMessage(text, title, icon, buttons)}, where);
 }
 

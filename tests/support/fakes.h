@@ -3,6 +3,7 @@
 // Fakes of the platform services. The test main installs a fresh set before
 // every test, so no real dialog, printer or viewer is ever reached from a test.
 
+#include "platform/calculator.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -89,19 +90,31 @@ public:
     std::vector<std::string> shown;
 };
 
+// Counts the calculators started; `installed` false: none can be started.
+class FakeCalculator : public platform::Calculator {
+public:
+    bool start() override {
+        ++starts;
+        return installed;
+    }
+    bool installed = true;
+    int starts = 0;
+};
+
 // The fakes installed for the running test.
 FakeDialogs& fakeDialogs();
 FakePrinter& fakePrinter();
 FakeClock& fakeClock();
 FakeTextViewer& fakeTextViewer();
+FakeCalculator& fakeCalculator();
 
 // A message a test expects: its text, and its title, icon and buttons when
-// given (a question's buttons; a message with OK alone needs none).
+// given.
 struct ExpectedMessage {
     ExpectedMessage(const char* text) : text(text) {}            // NOLINT: implicit on purpose
     ExpectedMessage(std::string text) : text(std::move(text)) {} // NOLINT
     ExpectedMessage(std::string text, std::string title, platform::Icon icon,
-                    platform::Buttons buttons = platform::Buttons::Ok)
+                    std::optional<platform::Buttons> buttons = std::nullopt)
         : text(std::move(text)), title(std::move(title)), icon(icon), buttons(buttons) {}
     std::string text;
     std::optional<std::string> title;
@@ -110,10 +123,10 @@ struct ExpectedMessage {
 };
 
 // Exactly one message was shown since the last check, with this text, title,
-// icon and buttons. The messages checked are forgotten, so the next check sees
-// only what came after.
+// icon (and buttons, when given). The messages checked are forgotten, so the
+// next check sees only what came after.
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
-                      platform::Buttons buttons = platform::Buttons::Ok,
+                      std::optional<platform::Buttons> buttons = std::nullopt,
                       std::source_location where = std::source_location::current());
 // The messages shown since the last check, in order ({} for none); forgotten
 // as above.
