@@ -76,12 +76,20 @@ protected:
         return out;
     }
 
-    static bool randGol(ImpozitFrm& f, int r) {
-        return f.LimMin[r].caption().empty() && f.LimMax[r].text().empty() &&
-               f.ImpFix[r].text().empty() && f.Procent[r].text().empty();
+    // Rows from `de` on are empty.
+    static bool goaleDe(ImpozitFrm& f, int de) {
+        bool goale = true;
+        for (int r = de; r < RanduriBloc; ++r) {
+            goale = goale && f.LimMin[r].caption().empty() && f.LimMax[r].text().empty() &&
+                    f.ImpFix[r].text().empty() && f.Procent[r].text().empty();
+        }
+        return goale;
     }
 
-    static bool caseteActive(ImpozitFrm& f) {
+    // What the window lets the clerk do: "editare" (the 30 boxes, OK and
+    // Cancel), "alegere" (the month list and "Modificare"), "vizualizare"
+    // (the month list alone).
+    static std::string mod(ImpozitFrm& f) {
         bool toate = true, niciuna = true;
         for (int r = 0; r < RanduriBloc; ++r) {
             for (platform::TextBox* c : {&f.LimMax[r], &f.ImpFix[r], &f.Procent[r]}) {
@@ -90,7 +98,17 @@ protected:
             }
         }
         EXPECT_TRUE(toate || niciuna) << "the 30 boxes go together";
-        return toate;
+        EXPECT_EQ(f.Ok_Imp.visible(), toate);
+        EXPECT_EQ(f.Cancel_Imp.visible(), toate);
+        EXPECT_EQ(f.Timp.enabled(), !toate);
+        EXPECT_TRUE(!toate || !f.PrelMod.enabled());
+        return toate ? "editare" : f.PrelMod.enabled() ? "alegere" : "vizualizare";
+    }
+
+    // The tax of 5000 in a month.
+    static double impozit(int luna) {
+        double venit = 5000;
+        return CalculImpozit(luna, venit);
     }
 };
 
@@ -105,11 +123,8 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
                                  "2001 3000 300 30",
                                  "3001 999999999 600 40",
                              }));
-    EXPECT_TRUE(randGol(f, 4));
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.PrelMod.enabled());
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
+    EXPECT_TRUE(goaleDe(f, 4));
+    EXPECT_EQ(mod(f), "alegere");
 
     // March has no block of its own: January's; the year shows its own.
     f.Timp.setListIndex(2);
@@ -119,7 +134,7 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
     EXPECT_EQ(randuri(f, 3),
               (std::vector<std::string>{"0 12000 0 10", "12001 24000 2000 25",
                                         "24001 999999999 5000 40"}));
-    EXPECT_TRUE(randGol(f, 3)) << "rows of the longer block shown before are emptied";
+    EXPECT_TRUE(goaleDe(f, 3)) << "rows of the longer block shown before are emptied";
 
     // Enter in the list shows the month and goes on to "Modificare".
     f.Timp.setFocus();
@@ -133,11 +148,7 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
     ImpozitFrm& f = deschide(Standard);
     f.Timp.setListIndex(2); // Martie
     click(f.PrelMod);
-    EXPECT_TRUE(caseteActive(f));
-    EXPECT_FALSE(f.Timp.enabled());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_TRUE(f.Ok_Imp.visible());
-    EXPECT_TRUE(f.Cancel_Imp.visible());
+    EXPECT_EQ(mod(f), "editare");
     expectFocus(f.LimMax[0]);
 
     typeInto(f.Procent[3], "45");
@@ -145,18 +156,12 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
     expectFocus(f.LimMax[4]);
     click(f.Ok_Imp);
     expectMessages({});
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.Timp.enabled());
-    EXPECT_TRUE(f.PrelMod.enabled());
-    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_EQ(mod(f), "alegere");
     expectFocus(f.Timp);
     EXPECT_EQ(f.Procent[3].text(), "45") << "the stored block stays on view";
-
     // Every tax computation uses it at once.
-    double venit = 5000;
-    EXPECT_EQ(CalculImpozit(4, venit), 600 + 2000 * 0.45);
-    venit = 5000;
-    EXPECT_EQ(CalculImpozit(2, venit), 600 + 2000 * 0.40);
+    EXPECT_EQ(impozit(4), 600 + 2000 * 0.45);
+    EXPECT_EQ(impozit(2), 600 + 2000 * 0.40);
 
     // April now shows March's block, February still January's.
     f.Timp.setListIndex(3);
@@ -195,11 +200,10 @@ TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
     typeInto(f.LimMax[2], "");
     pressEnter(f.LimMax[2]);
     expectFocus(f.Ok_Imp);
-    EXPECT_EQ(randuri(f, 3), (std::vector<std::string>{"0 1000 0 10", "1001 2000 100 20",
-                                                       "2001   "}));
-    EXPECT_TRUE(randGol(f, 3));
+    EXPECT_EQ(randuri(f, 3), (std::vector<std::string>{"0 1000 0 10", "1001 2000 100 20", "2001   "}));
+    EXPECT_TRUE(goaleDe(f, 3));
     pressEnter(f.Ok_Imp); // Enter on the button clicks it
-    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_EQ(mod(f), "alegere");
 
     unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"),
@@ -232,16 +236,12 @@ TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
     EXPECT_EQ(f.LimMin[2].caption(), "2501");
 
     // Cancelling stores nothing and empties the rows.
-    const Grila inainte = Impozitar;
+    const std::vector<std::string> inainte = LiniiImpozitar();
     click(f.Cancel_Imp);
-    EXPECT_FALSE(caseteActive(f));
+    EXPECT_EQ(mod(f), "alegere");
     expectFocus(f.Timp);
-    for (int r = 0; r < RanduriBloc; ++r) {
-        EXPECT_TRUE(randGol(f, r)) << r;
-    }
-    for (int i = 0; i < RanduriImpozitar; ++i) {
-        EXPECT_EQ(Impozitar[i].procent, inainte[i].procent);
-    }
+    EXPECT_TRUE(goaleDe(f, 0));
+    EXPECT_EQ(LiniiImpozitar(), inainte);
     // Choosing the same month again shows its block again.
     f.Timp.setListIndex(0);
     EXPECT_EQ(f.Procent[0].text(), "10");
@@ -270,37 +270,30 @@ TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
         {"Impozitul fix este gresit", TitluConfirmare, none},
     });
     expectFocus(f.ImpFix[1]);
-    EXPECT_TRUE(caseteActive(f));
-    EXPECT_TRUE(f.Ok_Imp.visible()) << "still editing";
-    double venit = 5000;
-    EXPECT_EQ(CalculImpozit(1, venit), 600 + 2000 * 0.40) << "nothing stored";
+    EXPECT_EQ(mod(f), "editare");
+    EXPECT_EQ(impozit(1), 600 + 2000 * 0.40) << "nothing stored";
 
     // An empty first upper limit ends the editing without storing or a word.
     f.LimMax[0].setText("");
     click(f.Ok_Imp);
     expectMessages({});
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(randGol(f, 0));
+    EXPECT_EQ(mod(f), "alegere");
+    EXPECT_TRUE(goaleDe(f, 0));
     expectFocus(f.Timp);
 }
 
 TEST_F(ImpozitFrmTest, AMonthBeforeEveryBlockCannotBeEdited) {
     ImpozitFrm& f = deschide(fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
-    for (int r = 0; r < RanduriBloc; ++r) {
-        EXPECT_TRUE(randGol(f, r));
-    }
+    EXPECT_TRUE(goaleDe(f, 0));
     click(f.PrelMod);
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_TRUE(f.PrelMod.enabled());
+    EXPECT_EQ(mod(f), "alegere");
     expectFocus(f.Timp);
 
     // June falls back to May's block and can be edited from it.
     f.Timp.setListIndex(5);
     EXPECT_EQ(f.LimMax[1].text(), "9000");
     click(f.PrelMod);
-    EXPECT_TRUE(f.Ok_Imp.visible());
+    EXPECT_EQ(mod(f), "editare");
 }
 
 TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
@@ -315,8 +308,7 @@ TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
 
     click(f.PrelMod);
     expectMessages({MesajBlocLung});
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(caseteActive(f));
+    EXPECT_EQ(mod(f), "alegere");
 
     unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(lung));
@@ -329,18 +321,15 @@ TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
     ImpozitFrm::deschideVizualizare();
     ImpozitFrm& f = ImpozitFrm::instance();
     EXPECT_TRUE(f.visible());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
+    EXPECT_EQ(mod(f), "vizualizare");
 
     // A month without a block empties the rows; editing stays closed.
     f.Timp.setListIndex(0);
-    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_EQ(mod(f), "vizualizare");
     f.Timp.setListIndex(6);
     EXPECT_EQ(f.LimMax[0].text(), "1000");
     f.PrelMod.click();
-    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_EQ(mod(f), "vizualizare");
 
     unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fisier);
@@ -357,11 +346,7 @@ TEST_F(ImpozitFrmTest, AnEditInProgressEndsWhenTheViewOnlyWayIsTaken) {
     click(f.PrelMod);
     f.Procent[0].setText("12");
     ImpozitFrm::deschideVizualizare();
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.Timp.enabled());
+    EXPECT_EQ(mod(f), "vizualizare");
     EXPECT_EQ(f.Procent[0].text(), "10");
 }
 
