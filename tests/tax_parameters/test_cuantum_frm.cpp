@@ -62,10 +62,8 @@ protected:
 TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
     EXPECT_EQ(f.caption(), "Initializari parametri conform legislatiei in vigoare");
-    EXPECT_EQ(f.AnF.text(), "2002");
-    EXPECT_EQ(f.Cuanta[12].text(), "21600000");
-    EXPECT_EQ(f.Sotie[4].text(), "1");
-    EXPECT_EQ(f.hand3.text(), "0.25");
+    EXPECT_EQ(texts({&f.AnF, &f.Cuanta[12], &f.Sotie[4], &f.hand3}),
+              (std::vector<std::string>{"2002", "21600000", "1", "0.25"}));
     EXPECT_FALSE(f.hand3.enabled()) << "shown, never edited";
     EXPECT_FALSE(f.prima_zi.visible());
     EXPECT_FALSE(f.ultima_zi.visible());
@@ -88,18 +86,14 @@ TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
 
 TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
-    typeInto(f.Cuanta[0], "1.500.000"); // only the value before the second dot
-    pressEnter(f.Cuanta[0]);
-    EXPECT_EQ(f.Cuanta[0].text(), "1.5");
-    typeInto(f.Cuanta[1], "1900000");
-    pressEnter(f.Cuanta[1]);
-    EXPECT_EQ(f.Cuanta[1].text(), "1900000");
-    typeInto(f.Cuanta[2], "");
-    pressEnter(f.Cuanta[2]);
-    EXPECT_EQ(f.Cuanta[2].text(), "0");
-    typeInto(f.Cuanta[3], "1800000,5"); // a "," ends an amount
-    pressEnter(f.Cuanta[3]);
-    EXPECT_EQ(f.Cuanta[3].text(), "1800000");
+    // Only the value before the second dot; an empty amount is 0; a "," ends an amount.
+    const char* tastate[] = {"1.500.000", "1900000", "", "1800000,5"};
+    for (int i = 0; i < 4; ++i) {
+        typeInto(f.Cuanta[i], tastate[i]);
+        pressEnter(f.Cuanta[i]);
+    }
+    EXPECT_EQ(texts({&f.Cuanta[0], &f.Cuanta[1], &f.Cuanta[2], &f.Cuanta[3]}),
+              (std::vector<std::string>{"1.5", "1900000", "0", "1800000"}));
 
     // The year takes four characters when typed.
     typeInto(f.AnF, "200345");
