@@ -11,17 +11,21 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
         return {StarePornire::AltaInstanta, ""};
     }
     // Without the fiscal year the yearly copies cannot be named: touching the
-    // data files then would scatter them under wrong names.
-    Rezultat cuantum = CitesteCuantum();
-    if (!cuantum.ok() || AnFiscal <= 0) {
-        std::string motiv = cuantum.ok() ? "Fisierul Cuantum.txt nu contine anul fiscal." : cuantum.eroare;
+    // data files then would scatter them under wrong names. A fault further
+    // on leaves the parameters not read as they were, and is told.
+    const CitireCuantum cuantum = CitesteCuantum();
+    if (!cuantum.anCitit) {
         return {StarePornire::FaraParametri,
-                motiv + " Programul nu poate porni fara parametrii din Cuantum.txt."};
+                cuantum.eroare + " Programul nu poate porni fara parametrii din Cuantum.txt."};
     }
     RezultatPornire rezultat;
+    if (!cuantum.ok()) {
+        rezultat.mesaj = cuantum.eroare + " Parametrii care nu au putut fi cititi au ramas neschimbati.";
+    }
     Rezultat impozitar = CitesteImpozitar();
     if (!impozitar.ok()) {
-        rezultat.mesaj = impozitar.eroare + " Impozitele nu pot fi calculate corect.";
+        rezultat.mesaj += (rezultat.mesaj.empty() ? "" : "\r\n") + impozitar.eroare +
+                          " Impozitele nu pot fi calculate corect.";
     }
     SchimbaFisiereLaPornire();
     return rezultat;

@@ -13,14 +13,14 @@ namespace olm {
 enum class StarePornire {
     Pornit,        // the program runs on this year's files
     AltaInstanta,  // another instance holds the working directory: end silently
-    FaraParametri, // "Cuantum.txt" could not be read: say so and end, no data file touched
+    FaraParametri, // no fiscal year could be read from "Cuantum.txt": say so and end, no data file touched
 };
 
 struct RezultatPornire {
     StarePornire stare = StarePornire::Pornit;
-    // The message for the clerk: why the program ends, or that the tax grid
-    // could not be read (the program goes on, but taxes cannot be computed
-    // until the grid is mended).
+    // The message for the clerk: why the program ends, or what of the
+    // parameter files could not be read (the program goes on with what was
+    // read; taxes cannot be computed until a faulty grid is mended).
     std::string mesaj;
 };
 

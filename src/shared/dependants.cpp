@@ -46,29 +46,35 @@ void GolesteRegistrul() {
     NrPersoane = 0;
 }
 
-CitireDeduceri CitesteDeduceri() {
+CitireDeduceri CitesteDeduceri(platform::LineSource& linii) {
     CitireDeduceri c;
     GolesteRegistrul();
+    std::string linie;
+    while (linii.next(linie)) {
+        if (!esteLiniaAngajatului(linie, FisierDeduceri().structura, CodAngajat)) {
+            continue;
+        }
+        ++c.gasite;
+        if (NrPersoane >= MaxPersoane) {
+            ++c.lasate;
+            continue;
+        }
+        ++NrPersoane;
+        incarcaRand(NrPersoane, std::move(citesteLinieDeduceri(linie).record));
+    }
+    return c;
+}
+
+CitireDeduceri CitesteDeduceri() {
     const FisierDate& f = FisierDeduceri();
     try {
         files::LineReader cititor(f.nume);
-        std::string linie;
-        while (cititor.next(linie)) {
-            if (!esteLiniaAngajatului(linie, f.structura, CodAngajat)) {
-                continue;
-            }
-            ++c.gasite;
-            if (NrPersoane >= MaxPersoane) {
-                ++c.lasate;
-                continue;
-            }
-            ++NrPersoane;
-            incarcaRand(NrPersoane, std::move(citesteLinieDeduceri(linie).record));
-        }
+        return CitesteDeduceri(cititor);
     } catch (const platform::FileError& e) {
+        CitireDeduceri c;
         c.rezultat = Rezultat::esec(mesajEroareCitire(e.number(), f.nume));
+        return c;
     }
-    return c;
 }
 
 void AnuntaCitireDeduceri(const CitireDeduceri& c) {

@@ -44,18 +44,20 @@ std::string linieRepfisc(const RecordRepfisc& r) {
                          structuraRepfisc());
 }
 
-void CitesteRepfisc() {
-    if (files::isEmpty("repfisc.txt")) {
-        return;
-    }
-    const auto linie = files::readFirstLine("repfisc.txt").value_or("");
+void CitesteRepfisc(std::string_view linie) {
     AngajatorFisaI = citesteLinieRepfisc(linie);
     const double tip = ValoareText(AngajatorFisaI.TipAngajator);
     TipAngajator = tip == 1 ? 1 : tip == 2 ? 2 : 0;
     JudetAngajator = AngajatorFisaI.Judet;
 }
 
-void SalveazaRepfisc() {
+void CitesteRepfisc() {
+    if (!files::isEmpty("repfisc.txt")) {
+        CitesteRepfisc(files::readFirstLine("repfisc.txt").value_or(""));
+    }
+}
+
+std::string LinieRepfiscDeSalvat() {
     RecordRepfisc r = AngajatorFisaI;
     if (TipAngajator == 1) {
         r.TipAngajator = "1";
@@ -65,8 +67,10 @@ void SalveazaRepfisc() {
         r.TipAngajator = "2";
         r.Denumire.clear();
     }
-    files::writeLines("RepFisc.txt", {linieRepfisc(r)});
+    return linieRepfisc(r);
 }
+
+void SalveazaRepfisc() { files::writeLines("RepFisc.txt", {LinieRepfiscDeSalvat()}); }
 
 void CurataFisaI() {
     const std::string judet = AngajatorFisaI.Judet;
