@@ -109,6 +109,13 @@ std::string TextNumar(double x) {
         return "0";
     }
     char buffer[64];
+    // Whole amounts below 10^15 are written as their digits, which is what the
+    // general form gives them; this path spares the floating conversion on the
+    // bulk rewrites of the sheet files.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        const auto rez = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+        return std::string(buffer, rez.ptr);
+    }
     const auto rezultat = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
     return std::string(buffer, rezultat.ptr);
 }

@@ -73,8 +73,8 @@ std::string_view separatorDupa(StructuraRecord structura, std::size_t index) {
     return urmText ? ",#" : ",";
 }
 
-CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std::size_t cate) {
-    CampuriTaiate rez;
+CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structura, std::size_t cate) {
+    CampuriVazute rez;
     const std::size_t n = std::min(cate, structura.size());
     rez.campuri.reserve(n);
 
@@ -83,26 +83,35 @@ CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std
     if (!structura.empty() && structura[0] == TipCamp::Text && linie.starts_with('#')) {
         p = 1;
     }
+    const std::string_view rest = linie.substr(linie.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (!rez.complet) {
-            rez.campuri.emplace_back();
+            rez.campuri.push_back(rest);
             continue;
         }
         const std::string_view sep = separatorDupa(structura, i);
         if (sep.empty()) {
-            rez.campuri.emplace_back(linie.substr(std::min(p, linie.size())));
+            rez.campuri.push_back(linie.substr(std::min(p, linie.size())));
             p = linie.size();
             continue;
         }
         const std::size_t q = p <= linie.size() ? linie.find(sep, p) : std::string_view::npos;
         if (q == std::string_view::npos) {
-            rez.campuri.emplace_back(linie.substr(std::min(p, linie.size())));
+            rez.campuri.push_back(linie.substr(std::min(p, linie.size())));
             rez.complet = false;
             continue;
         }
-        rez.campuri.emplace_back(linie.substr(p, q - p));
+        rez.campuri.push_back(linie.substr(p, q - p));
         p = q + sep.size();
     }
+    return rez;
+}
+
+CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std::size_t cate) {
+    const CampuriVazute v = taieCampuriVazute(linie, structura, cate);
+    CampuriTaiate rez;
+    rez.complet = v.complet;
+    rez.campuri.assign(v.campuri.begin(), v.campuri.end());
     return rez;
 }
 

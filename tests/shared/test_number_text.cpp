@@ -51,6 +51,8 @@ TEST(TextNumar, WritesTheShortestFormOfAtMostFifteenDigits) {
     EXPECT_EQ(TextNumar(0.1 + 0.2), "0.3");
     EXPECT_EQ(TextNumar(1.0 / 3), "0.333333333333333");
     EXPECT_EQ(TextNumar(123456789012345.0), "123456789012345");
+    EXPECT_EQ(TextNumar(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(TextNumar(1e15), "1e+15");
     EXPECT_EQ(TextNumar(1234567890123456.0), "1.23456789012346e+15");
 }
 
