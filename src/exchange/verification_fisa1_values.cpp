@@ -111,7 +111,7 @@ std::string LinieFisaCumulata(const FisaCumulata& b) {
     l += b.dataIncetarii;
     const auto adauga = [&l](double x) {
         l += ',';
-        l += TextNumar(x);
+        AdaugaTextNumar(l, x);
     };
     for (double c : b.coefTotal) {
         adauga(c);

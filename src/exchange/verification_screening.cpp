@@ -31,8 +31,7 @@ bool areForma(const std::string& linie, const FisierEcranat& f) {
     if (linie.size() > LungimeMaxima) {
         return false;
     }
-    const std::string schelet = ScheletInregistrare(linie);
-    return schelet == f.sablon || (!f.sablonVechi.empty() && schelet == f.sablonVechi);
+    return VerificaStructura(linie, f.sablon) || (!f.sablonVechi.empty() && VerificaStructura(linie, f.sablonVechi));
 }
 
 // The first pass over one file: its empty and ill-formed lines reported and
@@ -54,7 +53,7 @@ std::vector<std::string> treceFisier(const FisierEcranat& f, RaportVerificare& r
             pastrate.push_back(element(std::move(linie)));
         }
     }
-    std::stable_sort(pastrate.begin(), pastrate.end(), platform::itemTextLess);
+    platform::sortItemTexts(pastrate);
     return pastrate;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/control_items.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace olm::platform {
 
@@ -14,8 +15,73 @@ unsigned char folded(char c) {
 } // namespace
 
 bool itemTextLess(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return folded(x) < folded(y); });
+    // Equal bytes are equal folded too: skip them in bulk, fold only where
+    // the texts differ.
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    for (;;) {
+        i += static_cast<std::size_t>(
+            std::mismatch(a.begin() + static_cast<std::ptrdiff_t>(i), a.begin() + static_cast<std::ptrdiff_t>(n),
+                          b.begin() + static_cast<std::ptrdiff_t>(i))
+                .first -
+            (a.begin() + static_cast<std::ptrdiff_t>(i)));
+        if (i == n) {
+            return a.size() < b.size();
+        }
+        const unsigned char x = folded(a[i]);
+        const unsigned char y = folded(b[i]);
+        if (x != y) {
+            return x < y;
+        }
+        ++i;
+    }
+}
+
+void sortItemTexts(std::vector<std::string>& texts) {
+    // The first 16 folded bytes of each text, as two numbers that compare as
+    // the bytes do, decide most comparisons without touching the texts;
+    // equal heads fall back on the whole texts, then on the places.
+    struct Key {
+        std::uint64_t head[2];
+        std::uint32_t place;
+    };
+    std::vector<Key> keys(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string& t = texts[i];
+        Key& k = keys[i];
+        for (std::size_t w = 0; w < 2; ++w) {
+            std::uint64_t v = 0;
+            for (std::size_t b = 0; b < 8; ++b) {
+                const std::size_t j = w * 8 + b;
+                v = (v << 8) | (j < t.size() ? folded(t[j]) : 0u);
+            }
+            k.head[w] = v;
+        }
+        k.place = static_cast<std::uint32_t>(i);
+    }
+    std::sort(keys.begin(), keys.end(), [&texts](const Key& a, const Key& b) {
+        if (a.head[0] != b.head[0]) {
+            return a.head[0] < b.head[0];
+        }
+        if (a.head[1] != b.head[1]) {
+            return a.head[1] < b.head[1];
+        }
+        const std::string& x = texts[a.place];
+        const std::string& y = texts[b.place];
+        if (itemTextLess(x, y)) {
+            return true;
+        }
+        if (itemTextLess(y, x)) {
+            return false;
+        }
+        return a.place < b.place;
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(texts.size());
+    for (const Key& k : keys) {
+        sorted.push_back(std::move(texts[k.place]));
+    }
+    texts = std::move(sorted);
 }
 
 ItemList::Placement ItemList::settle() {

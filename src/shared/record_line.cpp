@@ -73,6 +73,30 @@ std::string_view separatorDupa(StructuraRecord structura, std::size_t index) {
     return urmText ? ",#" : ",";
 }
 
+namespace {
+
+// The next place of a separator from p on. Fields are short: a plain walk
+// beats a library search started for every field.
+std::size_t gasesteSeparator(std::string_view linie, std::string_view sep, std::size_t p) {
+    const char* d = linie.data();
+    const std::size_t n = linie.size();
+    for (std::size_t q = p; q < n; ++q) {
+        if (d[q] != sep[0]) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k < sep.size() && q + k < n && d[q + k] == sep[k]) {
+            ++k;
+        }
+        if (k == sep.size()) {
+            return q;
+        }
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
 CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structura, std::size_t cate) {
     CampuriVazute rez;
     const std::size_t n = std::min(cate, structura.size());
@@ -95,7 +119,7 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
             p = linie.size();
             continue;
         }
-        const std::size_t q = p <= linie.size() ? linie.find(sep, p) : std::string_view::npos;
+        const std::size_t q = p <= linie.size() ? gasesteSeparator(linie, sep, p) : std::string_view::npos;
         if (q == std::string_view::npos) {
             rez.campuri.push_back(linie.substr(std::min(p, linie.size())));
             rez.complet = false;
