@@ -54,9 +54,9 @@ RezultatVerificare VerificaFisiereExterne() {
         }
         ScrieSfarsitRaport(raport);
 
-        ScrieFisierVerificat(RaportVerificareFisier, raport.linii());
         rez.copie = NumeCopieRaport(codAngajator);
         StergeFisierVerificat(rez.copie);
+        ScrieFisierVerificat(RaportVerificareFisier, raport.linii());
         rez.existaErori = raport.existaErori();
         if (rez.existaErori) {
             ScrieFisierVerificat(rez.copie, raport.linii());

@@ -20,7 +20,8 @@ inline constexpr const char* RaportVerificareFisier = "erori.txt";
 
 struct RezultatVerificare {
     // A file could not be read or written: the message for the clerk. The
-    // verification stopped there; no report was written.
+    // verification stopped there: what it rewrote before stays rewritten,
+    // and nothing else of this result is to be shown.
     std::string eroare;
     // Errors were found: the report is to be shown.
     bool existaErori = false;

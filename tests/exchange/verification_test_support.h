@@ -8,16 +8,63 @@
 // the program reads them.
 
 #include "shared/deduction_params.h"
+#include "shared/record_line.h"
 #include "shared/state.h"
 #include "shared/tax_grid.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace olm::testing {
+
+// Fields 73 to 76 of a Fisa 1: the total income and tax, the months of
+// professional expenses and the expenses granted.
+inline void puneSfarsit(std::vector<std::string>& f, const std::array<const char*, 4>& valori) {
+    for (std::size_t i = 0; i < valori.size(); ++i) {
+        f[72 + i] = valori[i];
+    }
+}
+
+// The fields of a Fisa 1 of the whole year that passes every check but the
+// regularisation's: coefficient 1 (own and total) and an income of 5,000,000
+// taxed 750,000 in every month, the totals, 12 months of professional
+// expenses and 2,880,000 granted, VII 1,000,000 taxed 150,000.
+inline std::vector<std::string> campuriFisa1(const std::string& cod) {
+    std::vector<std::string> f(structuraFf1().size());
+    f[0] = cod;
+    f[1] = "ALBU";
+    f[2] = "ION";
+    for (std::size_t luna = 0; luna < 12; ++luna) {
+        f[22 + luna] = "1";
+        f[34 + luna] = "1";
+        f[46 + 2 * luna] = "5000000";
+        f[47 + 2 * luna] = "750000";
+    }
+    puneSfarsit(f, {"60000000", "9000000", "12", "2880000"});
+    f[83] = "1000000";
+    f[84] = "150000";
+    return f;
+}
+
+// The same sheet regularised: the mark and section VI as the year's grid
+// gives it (VI.3 to VI.7, VI.9, VI.10).
+inline std::vector<std::string> campuriFisa1Regularizata(const std::string& cod) {
+    std::vector<std::string> f = campuriFisa1(cod);
+    f[14] = "X";
+    const char* vi[] = {"2880000", "60000000", "19200000", "40800000", "8304000", "0", "696000"};
+    for (std::size_t i = 0; i < 7; ++i) {
+        f[76 + i] = vi[i];
+    }
+    return f;
+}
+
+inline std::string linieFisa1(const std::vector<std::string>& campuri) {
+    return unesteCampuri(campuri, structuraFf1());
+}
 
 class VerificationTest : public ::testing::Test {
 protected:
