@@ -1,6 +1,9 @@
 // Olm: the yearly income-tax sheets of an employer's employees.
 
+#include "exchange/install.h"
+#include "listings/install.h"
 #include "main_window/intro_form.h"
+#include "sheets/fisa1_install.h"
 
 #include <QApplication>
 
@@ -9,6 +12,9 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
+    olm::instaleazaFormaFisa1();
+    olm::instaleazaListari();
+    olm::instaleazaSchimburi();
     if (!olm::Main()) {
         return 0;
     }

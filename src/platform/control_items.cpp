@@ -15,26 +15,19 @@ unsigned char folded(char c) {
 } // namespace
 
 bool itemTextLess(const std::string& a, const std::string& b) {
-    // Equal bytes are equal folded too: skip them in bulk, fold only where
-    // the texts differ.
+    // Equal bytes are passed over without folding: long lists share long
+    // beginnings (the codes of one employee's lines).
     const std::size_t n = std::min(a.size(), b.size());
-    std::size_t i = 0;
-    for (;;) {
-        i += static_cast<std::size_t>(
-            std::mismatch(a.begin() + static_cast<std::ptrdiff_t>(i), a.begin() + static_cast<std::ptrdiff_t>(n),
-                          b.begin() + static_cast<std::ptrdiff_t>(i))
-                .first -
-            (a.begin() + static_cast<std::ptrdiff_t>(i)));
-        if (i == n) {
-            return a.size() < b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i]) {
+            const unsigned char x = folded(a[i]);
+            const unsigned char y = folded(b[i]);
+            if (x != y) {
+                return x < y;
+            }
         }
-        const unsigned char x = folded(a[i]);
-        const unsigned char y = folded(b[i]);
-        if (x != y) {
-            return x < y;
-        }
-        ++i;
     }
+    return a.size() < b.size();
 }
 
 void sortItemTexts(std::vector<std::string>& texts) {

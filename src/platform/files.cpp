@@ -510,6 +510,7 @@ void AtomicWriter::writeLine(const std::string& line) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
     }
+    prepared_ = false;
     buffer_ += line;
     buffer_ += "\r\n";
     if (buffer_.size() >= BufferSize) {
@@ -521,20 +522,29 @@ void AtomicWriter::write(const std::string& bytes) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
     }
+    prepared_ = false;
     buffer_ += bytes;
     if (buffer_.size() >= BufferSize) {
         flushBuffer();
     }
 }
 
-void AtomicWriter::commit() {
-    if (committed_) {
+void AtomicWriter::prepare() {
+    if (prepared_ || committed_) {
         return;
     }
     flushBuffer();
     if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
         fail(errno, "write");
     }
+    prepared_ = true;
+}
+
+void AtomicWriter::commit() {
+    if (committed_) {
+        return;
+    }
+    prepare();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0 && errno != EINTR) {

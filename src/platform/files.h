@@ -95,6 +95,10 @@ public:
 
     void writeLine(const std::string& line); // CR LF added
     void write(const std::string& bytes);    // written as given
+    // Writes out what is buffered and syncs the scratch file, so that a
+    // commit() after it only renames: several files can be written whole
+    // before the first one replaces its target.
+    void prepare();
     void commit();
 
 private:
@@ -106,6 +110,7 @@ private:
     int fd_ = -1;
     std::string buffer_;
     bool committed_ = false;
+    bool prepared_ = false; // nothing written since prepare()
 };
 
 } // namespace olm::platform::files

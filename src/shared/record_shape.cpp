@@ -19,15 +19,16 @@ std::string ScheletInregistrare(std::string_view linie) {
 }
 
 bool VerificaStructura(std::string_view linie, std::string_view sablon) {
-    // The skeleton compared as it is built, without keeping it: the line is
-    // walked once and left at the first character that differs.
-    std::size_t n = 0; // characters of the skeleton so far
+    // The skeleton built as above, compared with the template as it grows
+    // (no copy of it is made, and a line of another shape stops early).
+    std::size_t n = 0;
     for (char c : linie) {
         if (c != '#' && c != ',') {
             continue;
         }
-        if (c == ',' && n > 1 && sablon[n - 2] == ',' && sablon[n - 1] == '#') {
-            continue; // a comma inside a text field
+        const bool campTextDeschis = n > 1 && sablon[n - 2] == ',' && sablon[n - 1] == '#';
+        if (c == ',' && campTextDeschis) {
+            continue;
         }
         if (n == sablon.size() || sablon[n] != c) {
             return false;
