@@ -26,26 +26,10 @@ int anNastere(std::string_view cod) {
     return (secolul20 ? 1900 : 2000) + static_cast<int>(ValoareText(parte(cod, 1, 2)));
 }
 
-// One employee of the correlation: his coefficients from his Fisa 1.
-struct CoeficientiAngajat {
-    std::string_view cod, nume, prenume;
-    Luni total{}, propriu{};
-};
-
-CoeficientiAngajat citesteAngajat(std::string_view linie) {
-    const CampuriVazute c = taieCampuriVazute(linie, structuraFf1(), 46);
-    CoeficientiAngajat a{c.campuri[0], c.campuri[1], c.campuri[2]};
-    for (std::size_t i = 0; i < 12; ++i) {
-        a.total[i] = ValNumar(c.campuri[22 + i]);
-        a.propriu[i] = ValNumar(c.campuri[34 + i]);
-    }
-    return a;
-}
-
 // The months in which own + dependants differs from the total, in pieces
 // of 78 characters under which a rule of 78 "_" closes the employee.
 void comparaLuni(const CoeficientiAngajat& a, const Luni& suplimentari, RaportVerificare& raport) {
-    std::string text = std::string(a.cod) + " " + std::string(a.nume) + " " + std::string(a.prenume) + " : ";
+    std::string text = a.cod + " " + a.nume + " " + a.prenume + " : ";
     bool diferit = false;
     for (std::size_t i = 0; i < 12; ++i) {
         if (!SumeEgale(a.propriu[i] + suplimentari[i], a.total[i])) {
@@ -113,19 +97,12 @@ void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& rapor
     }
 }
 
-void VerificaCorelareCoeficienti(const std::vector<std::string>& ff1, const std::vector<std::string>& deduceri,
-                                 RaportVerificare& raport) {
+void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati,
+                                 const std::vector<std::string>& deduceri, RaportVerificare& raport) {
     if (deduceri.empty()) {
-        for (const std::string& linie : ff1) {
-            if (linie.empty()) {
-                continue;
-            }
-            const CoeficientiAngajat a = citesteAngajat(linie);
-            for (std::size_t i = 0; i < 12; ++i) {
-                if (!SumeEgale(a.propriu[i], a.total[i])) {
-                    raport.eroare(std::string(a.cod) + " coeficienti totali incorecti (angajatul nu are ded.suplim.).");
-                    break;
-                }
+        for (const CoeficientiAngajat& a : angajati) {
+            if (a.propriu != a.total) {
+                raport.eroare(a.cod + " coeficienti totali incorecti (angajatul nu are ded.suplim.).");
             }
         }
         return;
@@ -142,11 +119,7 @@ void VerificaCorelareCoeficienti(const std::vector<std::string>& ff1, const std:
         }
     }
     const Luni niciuna{};
-    for (const std::string& linie : ff1) {
-        if (linie.empty()) {
-            continue;
-        }
-        const CoeficientiAngajat a = citesteAngajat(linie);
+    for (const CoeficientiAngajat& a : angajati) {
         const auto gasit = suplimentari.find(a.cod);
         comparaLuni(a, gasit == suplimentari.end() ? niciuna : gasit->second, raport);
     }

@@ -4,6 +4,7 @@
 // by itself, and every employee's monthly total coefficient (Fisa 1 IV.A)
 // against his own coefficient (IV.B) plus those of all his dependants.
 
+#include "exchange/verification_fisa1_values.h"
 #include "exchange/verification_report.h"
 
 #include <string>
@@ -17,10 +18,10 @@ namespace olm {
 // month, a child older than 18.
 void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& raport);
 
-// The correlation of the Fisa 1 lines with the dependants' lines. Without
-// any dependant's line an employee's total must equal his own coefficient;
-// dependants of an employee without a Fisa 1 are not reported.
-void VerificaCorelareCoeficienti(const std::vector<std::string>& ff1, const std::vector<std::string>& deduceri,
-                                 RaportVerificare& raport);
+// The correlation of the employees' Fisa 1 with the dependants' lines.
+// Without any dependant's line an employee's total must equal his own
+// coefficient; dependants of an employee without a Fisa 1 are not reported.
+void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati,
+                                 const std::vector<std::string>& deduceri, RaportVerificare& raport);
 
 } // namespace olm

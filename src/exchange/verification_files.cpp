@@ -15,6 +15,18 @@ std::vector<std::string> CitesteFisierVerificat(const std::string& nume) {
     }
 }
 
+void CitesteFisierVerificat(const std::string& nume, const std::function<void(std::string&&)>& fiecare) {
+    try {
+        files::LineReader cititor(nume);
+        std::string linie;
+        while (cititor.next(linie)) {
+            fiecare(std::move(linie));
+        }
+    } catch (const platform::FileError& e) {
+        throw EsecVerificare(mesajEroareCitire(e.number(), nume));
+    }
+}
+
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii) {
     try {
         files::writeLines(nume, linii);

@@ -3,6 +3,7 @@
 // The file work of the verification: every read and rewrite of a working file
 // names that file when it fails, and the failure ends the verification.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ public:
 
 // The lines of a file (none when it is missing).
 std::vector<std::string> CitesteFisierVerificat(const std::string& nume);
+// Each line of a file in turn, none kept.
+void CitesteFisierVerificat(const std::string& nume, const std::function<void(std::string&&)>& fiecare);
 // Replaces a file with these lines in one step.
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii);
 // Deletes a file when it is there.

@@ -80,12 +80,14 @@ std::optional<FisaLuata> dateVerificate(const Element& e, RaportVerificare& rapo
 
 } // namespace
 
-Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVerificare& raport) {
+Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificare& raport) {
     Fise1Verificate rez;
     rez.linii.reserve(elemente.size());
+    rez.coeficienti.reserve(elemente.size());
     const Data inainteDeAn{31, 12, AnFiscal - 1};
     std::size_t i = 0;
     while (i < elemente.size()) {
+        const std::size_t primul = i;
         const std::string_view cod = desparte(elemente[i]).cod;
         // The sheets of one employee: the date faults in the order of the
         // file, then the sheets in the order of their hiring dates.
@@ -105,6 +107,7 @@ Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVe
                          [](const FisaLuata& a, const FisaLuata& b) { return a.inceput < b.inceput; });
 
         std::optional<FisaCumulata> cumulata;
+        CoeficientiAngajat angajat;
         Data ultimaIncetare = inainteDeAn;
         for (const FisaLuata& f : fise) {
             if (f.inceput <= ultimaIncetare) {
@@ -118,6 +121,7 @@ Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVe
             const int m2 = f.sfarsit.luna - 1;
             if (!cumulata) {
                 cumulata = IncepeFisaCumulata(v, m1, m2);
+                angajat = {std::string(v.cod), std::string(v.nume), std::string(v.prenume)};
             } else {
                 AdaugaFisa(*cumulata, v, m1, m2, ultimaIncetare.luna - 1, f.dataIncetarii);
             }
@@ -126,6 +130,12 @@ Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVe
         if (cumulata) {
             LimiteazaLuniCheltuieli(*cumulata);
             rez.linii.push_back(LinieFisaCumulata(*cumulata));
+            angajat.total = cumulata->coefTotal;
+            angajat.propriu = cumulata->coefPropriu;
+            rez.coeficienti.push_back(std::move(angajat));
+        }
+        for (std::size_t k = primul; k < i; ++k) {
+            std::string().swap(elemente[k]);
         }
     }
     return rez;

@@ -6,6 +6,7 @@
 // in the order of their hiring dates), every sheet taken is checked field by
 // field, and one line per employee is kept for "FF1.txt".
 
+#include "exchange/verification_fisa1_values.h"
 #include "exchange/verification_report.h"
 
 #include <string>
@@ -15,11 +16,13 @@ namespace olm {
 
 struct Fise1Verificate {
     std::vector<std::string> linii; // the new "FF1.txt"
+    std::vector<CoeficientiAngajat> coeficienti; // of each of its lines
     bool eroareData = false;        // some sheet had wrong dates and was left out
 };
 
 // Goes through the sort items of the screening, in their order; the items of
-// one employee stand together.
-Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVerificare& raport);
+// one employee stand together. Each employee's items are let go once his
+// line is made.
+Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificare& raport);
 
 } // namespace olm

@@ -50,6 +50,16 @@ ValoriFf1 CitesteValoriFf1(std::string_view linie) {
     return v;
 }
 
+CoeficientiAngajat CoeficientiDinFisa1(std::string_view linie) {
+    const CampuriVazute c = taieCampuriVazute(linie, structuraFf1(), 46);
+    CoeficientiAngajat a{std::string(c.campuri[0]), std::string(c.campuri[1]), std::string(c.campuri[2])};
+    for (std::size_t i = 0; i < 12; ++i) {
+        a.total[i] = ValNumar(c.campuri[22 + i]);
+        a.propriu[i] = ValNumar(c.campuri[34 + i]);
+    }
+    return a;
+}
+
 int LunaDatei(std::string_view data, int implicit) {
     if (data.empty()) {
         return implicit;

@@ -41,6 +41,14 @@ ValoriFf1 CitesteValoriFf1(std::string_view linie);
 // less 1; `implicit` for an empty date.
 int LunaDatei(std::string_view data, int implicit);
 
+// What the correlation of the coefficients takes of a Fisa 1.
+struct CoeficientiAngajat {
+    std::string cod, nume, prenume;
+    std::array<double, 12> total{};   // IV.A
+    std::array<double, 12> propriu{}; // IV.B
+};
+CoeficientiAngajat CoeficientiDinFisa1(std::string_view linie);
+
 // The record kept of an employee's sheets: started from his first sheet and
 // added to by the further ones.
 struct FisaCumulata {

@@ -20,20 +20,17 @@ RezultatVerificare VerificaFisiereExterne() {
         RaportVerificare raport;
 
         ScrieAntetSectiune(raport, 1);
-        const FisiereEcranate fisiere = EcraneazaFisiere(raport);
+        FisiereEcranate fisiere = EcraneazaFisiere(raport);
 
         ScrieAntetSectiune(raport, 2);
         const std::string codAngajator = VerificaCodAngajator(fisiere.repfisc, raport);
         ReparaRepfisc();
 
         ScrieAntetSectiune(raport, 3);
-        bool eroareData = false;
-        std::vector<std::string> ff1;
+        Fise1Verificate fise;
         if (!fisiere.ff1Sortat.empty()) {
-            Fise1Verificate fise = VerificaFise1(fisiere.ff1Sortat, raport);
+            fise = VerificaFise1(std::move(fisiere.ff1Sortat), raport);
             ScrieFisierVerificat(SetFf1().lucru, fise.linii);
-            ff1 = std::move(fise.linii);
-            eroareData = fise.eroareData;
         }
 
         ScrieAntetSectiune(raport, 4);
@@ -47,10 +44,10 @@ RezultatVerificare VerificaFisiereExterne() {
         }
 
         ScrieAntetSectiune(raport, 6);
-        if (eroareData) {
+        if (fise.eroareData) {
             ScrieNotaAbandon(raport);
         } else {
-            VerificaCorelareCoeficienti(ff1, fisiere.deduceri, raport);
+            VerificaCorelareCoeficienti(fise.coeficienti, fisiere.deduceri, raport);
         }
         ScrieSfarsitRaport(raport);
 

@@ -1,5 +1,6 @@
 #include "exchange/verification_screening.h"
 
+#include "exchange/file_group.h"
 #include "exchange/verification_files.h"
 #include "platform/control_items.h"
 #include "platform/files.h"
@@ -40,10 +41,8 @@ bool areForma(const std::string& linie, const FisierEcranat& f) {
 std::vector<std::string> treceFisier(const FisierEcranat& f, RaportVerificare& raport,
                                      const std::function<std::string(std::string&&)>& element) {
     const std::string an = anFiscalText();
-    std::vector<std::string> linii = CitesteFisierVerificat(f.lucru);
     std::vector<std::string> pastrate;
-    pastrate.reserve(linii.size());
-    for (std::string& linie : linii) {
+    CitesteFisierVerificat(f.lucru, [&](std::string&& linie) {
         if (fataBlancuri(linie).empty()) {
             raport.eroare(f.numeMesaj + an + ".txt - Inregistrare goala eliminata. ");
         } else if (!areForma(linie, f)) {
@@ -52,7 +51,7 @@ std::vector<std::string> treceFisier(const FisierEcranat& f, RaportVerificare& r
         } else {
             pastrate.push_back(element(std::move(linie)));
         }
-    }
+    });
     platform::sortItemTexts(pastrate);
     return pastrate;
 }
@@ -185,19 +184,27 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
         *treceri[i].second = &f == &ff1 ? treceFisier(f, raport, elementFf1) : treceFisier(f, raport, acelasi);
     }
 
+    // The files the screening rewrites, replaced together once all are written.
+    std::vector<std::string> nume;
+    std::vector<const std::vector<std::string>*> continut;
+    const auto rescrie = [&](const std::string& fisier, const std::vector<std::string>& linii) {
+        nume.push_back(fisier);
+        continut.push_back(&linii);
+    };
+    const std::vector<std::string> niciuna;
     if (cuDate[1]) {
         // The Fisa 1 checks rewrite "FF1.txt" from the sorted items; when
         // nothing of it was kept, the file is emptied here.
         if (rez.ff1Sortat.empty()) {
-            ScrieFisierVerificat(ff1.lucru, {});
+            rescrie(ff1.lucru, niciuna);
         }
-        ScrieFisierVerificat("ff1_sort.txt", rez.ff1Sortat);
+        rescrie("ff1_sort.txt", rez.ff1Sortat);
     }
     if (cuDate[0]) {
         if (!rez.repfisc.empty()) {
             rez.repfisc = unSinguraAngajator(std::move(rez.repfisc), raport);
         }
-        ScrieFisierVerificat(rep.lucru, rez.repfisc);
+        rescrie(rep.lucru, rez.repfisc);
     }
     if (cuDate[2]) {
         rez.ff2 = unulPeCheie(std::move(rez.ff2), CodLinie,
@@ -206,7 +213,7 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
                                          " aparitii (ramane doar una).";
                               },
                               raport);
-        ScrieFisierVerificat(ff2.lucru, rez.ff2);
+        rescrie(ff2.lucru, rez.ff2);
     }
     if (cuDate[3]) {
         rez.deduceri = unulPeCheie(std::move(rez.deduceri), cheiePersoana,
@@ -215,7 +222,14 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
                                               std::to_string(n) + " aparitii (ramane doar una).";
                                    },
                                    raport);
-        ScrieFisierVerificat(ded.lucru, rez.deduceri);
+        rescrie(ded.lucru, rez.deduceri);
+    }
+    RescriereGrup grup(nume);
+    for (std::size_t i = 0; i < continut.size(); ++i) {
+        grup.scrie(i, *continut[i]);
+    }
+    if (const Rezultat scris = grup.finalizeaza(); !scris.ok()) {
+        throw EsecVerificare(scris.eroare);
     }
     return rez;
 }

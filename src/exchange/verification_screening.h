@@ -41,7 +41,8 @@ std::string ElementSortareFf1(std::string_view linie);
 std::string_view CodLinie(std::string_view linie);
 
 // Screens the four working files, writing its lines into the report, and
-// rewrites them. Throws EsecVerificare when a file cannot be read or written.
+// rewrites them together: all or none. Throws EsecVerificare when a file
+// cannot be read or written.
 FisiereEcranate EcraneazaFisiere(RaportVerificare& raport);
 
 } // namespace olm

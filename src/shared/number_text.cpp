@@ -154,12 +154,21 @@ void AdaugaTextNumar(std::string& text, double x) {
         return;
     }
     char buffer[64];
-    // Whole amounts below 10^15 are written as their digits, which is what the
-    // general form gives them; this path spares the floating conversion on the
-    // bulk rewrites of the sheet files.
-    const auto rez = std::fabs(x) < 1e15 && x == std::trunc(x)
-                         ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x))
-                         : std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+    if (std::fabs(x) < 1e14 && 2 * x == std::trunc(2 * x)) {
+        // Whole numbers and halves (the coefficients) are exact in binary:
+        // their digits are those of the general form.
+        const double intreg = std::trunc(x);
+        if (x < 0 && intreg == 0) {
+            text += '-';
+        }
+        const auto rez = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(intreg));
+        text.append(buffer, rez.ptr);
+        if (x != intreg) {
+            text += ".5";
+        }
+        return;
+    }
+    const auto rez = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
     text.append(buffer, rez.ptr);
 }
 

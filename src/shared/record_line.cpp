@@ -100,7 +100,10 @@ std::size_t gasesteSeparator(std::string_view linie, std::string_view sep, std::
 CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structura, std::size_t cate) {
     CampuriVazute rez;
     const std::size_t n = std::min(cate, structura.size());
-    rez.campuri.reserve(n);
+    if (n > CampuriVazute::Maxim) {
+        throw std::invalid_argument("record line: " + std::to_string(n) + " fields cut at once");
+    }
+    auto adauga = [&rez](std::string_view camp) { rez.campuri[rez.numar++] = camp; };
 
     std::size_t p = 0;
     // A record that begins with a text field opens the line with its "#".
@@ -110,22 +113,22 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
     const std::string_view rest = linie.substr(linie.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (!rez.complet) {
-            rez.campuri.push_back(rest);
+            adauga(rest);
             continue;
         }
         const std::string_view sep = separatorDupa(structura, i);
         if (sep.empty()) {
-            rez.campuri.push_back(linie.substr(std::min(p, linie.size())));
+            adauga(linie.substr(std::min(p, linie.size())));
             p = linie.size();
             continue;
         }
         const std::size_t q = p <= linie.size() ? gasesteSeparator(linie, sep, p) : std::string_view::npos;
         if (q == std::string_view::npos) {
-            rez.campuri.push_back(linie.substr(std::min(p, linie.size())));
+            adauga(linie.substr(std::min(p, linie.size())));
             rez.complet = false;
             continue;
         }
-        rez.campuri.push_back(linie.substr(p, q - p));
+        adauga(linie.substr(p, q - p));
         p = q + sep.size();
     }
     return rez;
@@ -135,7 +138,7 @@ CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std
     const CampuriVazute v = taieCampuriVazute(linie, structura, cate);
     CampuriTaiate rez;
     rez.complet = v.complet;
-    rez.campuri.assign(v.campuri.begin(), v.campuri.end());
+    rez.campuri.assign(v.campuri.begin(), v.campuri.begin() + static_cast<std::ptrdiff_t>(v.numar));
     return rez;
 }
 

@@ -177,8 +177,12 @@ TEST_F(Dependants, TotalCoefficientsAreOwnPlusDependants) {
     };
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
+        std::vector<CoeficientiAngajat> angajati;
+        for (const std::string& linie : r.ff1) {
+            angajati.push_back(CoeficientiDinFisa1(linie));
+        }
         RaportVerificare raport;
-        VerificaCorelareCoeficienti(r.ff1, r.ded, raport);
+        VerificaCorelareCoeficienti(angajati, r.ded, raport);
         EXPECT_EQ(raport.linii(), r.asteptat);
     }
 }

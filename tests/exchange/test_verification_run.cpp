@@ -2,12 +2,11 @@
 #include "platform/files.h"
 #include "shared/state.h"
 #include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 #include "support/record_lines.h"
 #include "verification_test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace olm::testing {
 namespace {
@@ -69,15 +68,21 @@ TEST_F(VerificationRun, WrongDatesLeaveTheCorrelationOut) {
     EXPECT_EQ(readBytes("erori_10203045.txt"), readBytes("erori.txt"));
 }
 
-TEST_F(VerificationRun, AFileThatCannotBeWrittenStopsTheRun) {
+TEST_F(VerificationRun, AFullDiskStopsTheRunAndTheScreeningReplacesNothing) {
     writeBytes("erori.txt", "a report of an earlier run");
+    const std::string repfisc = crlf({Angajator, Angajator});
+    writeBytes("Repfisc.txt", repfisc);
     writeBytes("FF1.txt", crlf({linieFisa1(campuriFisa1("1830710123451"))}));
-    std::filesystem::create_directory("ff1_sort.txt");
-    const RezultatVerificare r = VerificaFisiereExterne();
-    EXPECT_EQ(r.eroare, "Eroare 75 la scrierea fisierului ff1_sort.txt.");
+    RezultatVerificare r;
+    {
+        LimitaFisiere discPlin(300);
+        r = VerificaFisiereExterne();
+    }
+    EXPECT_EQ(r.eroare, "Eroare 61 la scrierea fisierului ff1_sort.txt.");
     EXPECT_FALSE(r.existaErori);
     EXPECT_EQ(r.mesaj, "") << "never 'no errors' over a run that did not finish";
     EXPECT_FALSE(files::exists("erori.txt")) << "the earlier report does not pass for this one";
+    EXPECT_EQ(readBytes("Repfisc.txt"), repfisc);
 }
 
 } // namespace
