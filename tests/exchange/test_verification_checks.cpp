@@ -57,13 +57,8 @@ TEST(VerificationFisa2, CodeAndTotals) {
         return linieCu(structuraFf2(), {{0, cod}, {1, "BARBU"}, {22, luna1}, {23, "10"}, {24, luna2},
                                         {25, "10"}, {46, venit}, {47, impozit}});
     };
-    struct Rand {
-        const char* nume;
-        std::string linie;
-        Linii asteptat;
-    };
     const std::string c = "2791201123454";
-    const Rand randuri[] = {
+    verificaLinii({
         {"sound", fisa2("2791201123454", "100", "200", "300", "20"), {}},
         {"a wrong code", fisa2("2791201123455", "100", "200", "300", "20"), {"CNP 2791201123455 eronat."}},
         {"a wrong total income, shown as written", fisa2("2791201123454", "100", "200", "0310", "20"),
@@ -71,13 +66,7 @@ TEST(VerificationFisa2, CodeAndTotals) {
         {"a wrong total tax", fisa2("2791201123454", "100", "200", "300", ""),
          {c + " Total impozit calculat si retinut gresit =  # 20(cel corect)."}},
         {"decimals add up as written", fisa2("2791201123454", "100.10", "200.20", "300.3", "20"), {}},
-    };
-    for (const Rand& r : randuri) {
-        SCOPED_TRACE(r.nume);
-        RaportVerificare raport;
-        VerificaFisa2(r.linie, raport);
-        EXPECT_EQ(raport.linii(), r.asteptat);
-    }
+    }, VerificaFisa2);
 }
 
 // A dependant's line: marks spouse, child, other, grade I, grade II, and the
@@ -100,12 +89,7 @@ using Dependants = VerificationTest;
 
 TEST_F(Dependants, EachLineByItself) {
     const std::string k = "1830710123451,";
-    struct Rand {
-        const char* nume;
-        std::string linie;
-        Linii asteptat;
-    };
-    const Rand randuri[] = {
+    verificaLinii({
         {"a child born in June with coefficients from January", persoana("5020615123458", ".X...", "0.5"),
          {k + "5020615123458 coef.de deducere pentru copil de 1 an nenuli pe lunile pana la nastere."}},
         {"... from June", persoana("5020615123458", ".X...", "0.5", 6), {}},
@@ -124,17 +108,10 @@ TEST_F(Dependants, EachLineByItself) {
          {k + "1650510123456 coef.de deducere diferiti de 0, 0.5, 1, 1.5."}},
         {"wrong codes", persoana("1650510123455", "..X..", "0.5"),
          {"CNP pers.intretinuta 1650510123455 eronat (la CNP angajat 1830710123451)."}},
-    };
-    for (const Rand& r : randuri) {
-        SCOPED_TRACE(r.nume);
-        RaportVerificare raport;
-        VerificaPersoanaIntretinuta(r.linie, raport);
-        EXPECT_EQ(raport.linii(), r.asteptat);
-    }
-    RaportVerificare raport;
-    VerificaPersoanaIntretinuta("1830710123452" + persoana("1650510123455", "..X..", "0.5").substr(13), raport);
-    EXPECT_EQ(raport.linii(), Linii{"CNP angajat 1830710123452 eronat ; CNP pers.intretinuta 1650510123455 eronat "
-                                    "(la CNP angajat 1830710123452)."});
+        {"... and the employee's", "1830710123452" + persoana("1650510123455", "..X..", "0.5").substr(13),
+         {"CNP angajat 1830710123452 eronat ; CNP pers.intretinuta 1650510123455 eronat "
+          "(la CNP angajat 1830710123452)."}},
+    }, VerificaPersoanaIntretinuta);
 }
 
 TEST_F(Dependants, TotalCoefficientsAreOwnPlusDependants) {

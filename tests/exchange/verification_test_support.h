@@ -7,6 +7,7 @@
 // 0.15, first and last working days 03 and 31. Written as files and read as
 // the program reads them.
 
+#include "exchange/verification_report.h"
 #include "shared/deduction_params.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
@@ -15,17 +16,17 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm::testing {
 
-// Fields 73 to 76 of a Fisa 1: the total income and tax, the months of
-// professional expenses and the expenses granted.
-inline void puneSfarsit(std::vector<std::string>& f, const std::array<const char*, 4>& valori) {
-    for (std::size_t i = 0; i < valori.size(); ++i) {
-        f[72 + i] = valori[i];
+// Consecutive fields of a record from index `de` on (from 0).
+inline void puneDeLa(std::vector<std::string>& f, std::size_t de, std::initializer_list<const char*> valori) {
+    for (const char* v : valori) {
+        f.at(de++) = v;
     }
 }
 
@@ -44,9 +45,8 @@ inline std::vector<std::string> campuriFisa1(const std::string& cod) {
         f[46 + 2 * luna] = "5000000";
         f[47 + 2 * luna] = "750000";
     }
-    puneSfarsit(f, {"60000000", "9000000", "12", "2880000"});
-    f[83] = "1000000";
-    f[84] = "150000";
+    puneDeLa(f, 72, {"60000000", "9000000", "12", "2880000"});
+    puneDeLa(f, 83, {"1000000", "150000"});
     return f;
 }
 
@@ -55,15 +55,30 @@ inline std::vector<std::string> campuriFisa1(const std::string& cod) {
 inline std::vector<std::string> campuriFisa1Regularizata(const std::string& cod) {
     std::vector<std::string> f = campuriFisa1(cod);
     f[14] = "X";
-    const char* vi[] = {"2880000", "60000000", "19200000", "40800000", "8304000", "0", "696000"};
-    for (std::size_t i = 0; i < 7; ++i) {
-        f[76 + i] = vi[i];
-    }
+    puneDeLa(f, 76, {"2880000", "60000000", "19200000", "40800000", "8304000", "0", "696000"});
     return f;
 }
 
 inline std::string linieFisa1(const std::vector<std::string>& campuri) {
     return unesteCampuri(campuri, structuraFf1());
+}
+
+// One line checked by itself, and the report lines it must get.
+struct CazLinie {
+    const char* nume;
+    std::string linie;
+    std::vector<std::string> asteptat;
+};
+
+inline void verificaLinii(std::initializer_list<CazLinie> cazuri,
+                          void (*verifica)(std::string_view, RaportVerificare&)) {
+    for (const CazLinie& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        RaportVerificare raport;
+        verifica(c.linie, raport);
+        EXPECT_EQ(raport.linii(), c.asteptat);
+        EXPECT_EQ(raport.existaErori(), !c.asteptat.empty());
+    }
 }
 
 class VerificationTest : public ::testing::Test {
