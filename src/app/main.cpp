@@ -3,7 +3,7 @@
 #include "exchange/install.h"
 #include "listings/install.h"
 #include "main_window/intro_form.h"
-#include "sheets/fisa1_install.h"
+#include "sheets/install.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    olm::instaleazaFormaFisa1();
+    olm::instaleazaFormeFise();
     olm::instaleazaListari();
     olm::instaleazaSchimburi();
     if (!olm::Main()) {

@@ -65,6 +65,7 @@ struct Fd {
     explicit Fd(int f) : fd(f) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    Fd(Fd&& other) noexcept : fd(other.release()) {}
     ~Fd() {
         if (fd >= 0) {
             ::close(fd);
@@ -301,25 +302,24 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
     closeChecked(f, path);
 }
 
-void copy(const std::string& from, const std::string& to) {
-    const fs::path source = resolve(from);
+namespace {
+
+// Opens a file to be copied: not a directory, nor the target itself.
+Fd openSource(const fs::path& source, struct stat& st) {
     Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0) {
         throwErrno(errno, source, "open");
     }
-    struct stat st;
     if (::fstat(in.fd, &st) != 0) {
         throwErrno(errno, source, "open");
     }
     if (S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, source, "not a file");
     }
-    const fs::path target = resolve(to);
-    struct stat tst;
-    if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
-        return; // a file copied onto itself
-    }
-    AtomicWriter out(target.string());
+    return in;
+}
+
+void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
     std::string chunk(BufferSize, '\0');
     for (;;) {
         ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
@@ -334,7 +334,29 @@ void copy(const std::string& from, const std::string& to) {
         }
         out.write(std::string(chunk.data(), static_cast<std::size_t>(n)));
     }
+}
+
+} // namespace
+
+void copy(const std::string& from, const std::string& to) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    const Fd in = openSource(source, st);
+    const fs::path target = resolve(to);
+    struct stat tst;
+    if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
+        return; // a file copied onto itself
+    }
+    AtomicWriter out(target.string());
+    copyBytes(in, source, out);
     out.commit();
+}
+
+void copyInto(const std::string& from, AtomicWriter& out) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    const Fd in = openSource(source, st);
+    copyBytes(in, source, out);
 }
 
 bool remove(const std::string& name) {

@@ -54,6 +54,10 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
 
 // Copies a file over another atomically (the target is whole or untouched).
 void copy(const std::string& from, const std::string& to);
+class AtomicWriter;
+// Writes the bytes of a file into a writer, unchanged; the caller commits.
+// Several files replaced together are all written first, then committed.
+void copyInto(const std::string& from, AtomicWriter& out);
 // Deletes a file; a missing file is not an error. Returns whether one was deleted.
 bool remove(const std::string& name);
 // Gives a file another name, replacing the target in one step. When both names

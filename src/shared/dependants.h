@@ -20,6 +20,9 @@ struct CitireDeduceri {
     int lasate = 0; // lines beyond the register's 20 rows, not loaded
 };
 
+// The cell of the register at row 0 to 20, column 0 to 21.
+std::string& CelulaPersoana(int rand, int coloana);
+
 // Empties rows 1 to 20 of the register; NrPersoane 0.
 void GolesteRegistrul();
 

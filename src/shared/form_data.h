@@ -52,6 +52,13 @@ extern FormaFisaII AngajatFisaII;
 extern std::function<void()> ArataFisaIIHandler;
 void ArataFisaII();
 
+// Shows `TextAnFisc` in the year label of the employee's form when that form
+// is loaded. Installed by the employee's form; called after "Cuantum.txt" was
+// read or written, so that an open employee's form shows the year just read
+// or saved.
+extern std::function<void()> ArataAnFiscHandler;
+void ArataAnFisc();
+
 // The dependant shown in section IV.C of the Fisa 1 form.
 struct PersoanaAfisata {
     std::string CodI;
@@ -85,6 +92,11 @@ struct FormaFisa1 {
     // Tool tip of the person buttons Ok_PersU, Ok_persA, Ok_StergP, and Text2.
     std::string SfatPersoane;
     std::string Text2;
+    // The condition boxes of the dependant shown (Sotie, Copil, Alta, inv1,
+    // inv2) locked: disabled until the conditions are cancelled.
+    bool ConditiiBlocate = false;
+    bool Ok_StergP = true;   // the delete button enabled
+    std::string Label34;     // the age of the dependant shown
 
     bool operator==(const FormaFisa1&) const = default;
 };
