@@ -297,4 +297,12 @@ bool Main() {
     return true;
 }
 
+void ArataPesteFereastraPrincipala(platform::Form& fereastra) {
+    if (Intro::loaded()) {
+        fereastra.showOver(Intro::instance());
+    } else {
+        fereastra.show();
+    }
+}
+
 } // namespace olm

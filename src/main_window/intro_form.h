@@ -78,4 +78,8 @@ private:
 // false when the program must end at once (another instance, no parameters).
 bool Main();
 
+// Shows a window over the main window, which takes no input until that
+// window closes (the listings, the other functions, the verification).
+void ArataPesteFereastraPrincipala(platform::Form& fereastra);
+
 } // namespace olm
