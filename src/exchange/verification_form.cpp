@@ -63,7 +63,11 @@ Verif_fis::Verif_fis()
     }
 }
 
-void Verif_fis::deschide() { ArataPesteFereastraPrincipala(instance()); }
+void Verif_fis::deschide() {
+    ArataPesteFereastraPrincipala(instance());
+    // On the chosen source, so that "  Asteptati !" shows only once a button is reached.
+    instance().Option2[0].setFocus();
+}
 
 void Verif_fis::Command1_Click() {
     platform::BusyCursor clepsidra;
@@ -91,7 +95,6 @@ void Verif_fis::Command1_Click() {
             copy_txt_disc();
         }
     }
-    Label1.setVisible(false);
     if (StopVerif == 0) {
         if (dischete || dbf) {
             dupaRescriere();
@@ -99,6 +102,8 @@ void Verif_fis::Command1_Click() {
         Command2.setEnabled(true);
         Command1.setEnabled(false);
     }
+    // After the buttons: the focus leaving the disabled one shows it again.
+    Label1.setVisible(false);
 }
 
 void Verif_fis::copy_txt_disc() { StopVerif = PreiaTextDePeDischeta() ? 0 : 1; }
@@ -116,9 +121,9 @@ void Verif_fis::Command2_Click() {
     if (StopVerif == 0) {
         but_verif();
     }
-    Label1.setVisible(false);
     Command1.setEnabled(true);
     Command2.setEnabled(false);
+    Label1.setVisible(false);
 }
 
 void Verif_fis::but_verif() {
