@@ -1,6 +1,8 @@
 // Olm: the yearly income-tax sheets of an employer's employees.
 
 #include "main_window/intro_form.h"
+#include "platform/dialogs.h"
+#include "platform/termination.h"
 
 #include <QApplication>
 
@@ -9,8 +11,25 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    if (!olm::Main()) {
-        return 0;
+    // Asked to end from outside (log-out, shutdown): every event loop, a
+    // message box's included, is left, and the exit steps run below.
+    bool cerut = false;
+    olm::platform::onTerminationRequest([&cerut] {
+        if (!cerut) {
+            cerut = true;
+            olm::platform::setUnattended(true);
+            QCoreApplication::exit(0);
+        }
+    });
+    int cod = 0;
+    if (!olm::Main(&cod)) {
+        return cod;
     }
-    return app.exec();
+    if (!cerut) {
+        app.exec();
+    }
+    if (cerut) {
+        olm::TerminaLaCerere();
+    }
+    return 0;
 }

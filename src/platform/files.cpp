@@ -19,7 +19,7 @@ namespace {
 // Scratch files of the atomic writes. The leading dot and the prefix keep them
 // apart from every name the program itself uses.
 constexpr const char* ScratchPrefix = ".olm-tmp-";
-constexpr const char* LockPrefix = ".olm.lock";
+constexpr const char* OwnPrefix = ".olm";
 constexpr std::size_t BufferSize = 1 << 16;
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -31,11 +31,6 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
-// The layer's own files, never shown to the program as data.
-bool isOwnFile(const std::string& name) {
-    return startsWith(name, ScratchPrefix) || startsWith(name, LockPrefix);
-}
 
 fs::path directoryOf(const fs::path& p) {
     fs::path parent = p.parent_path();
@@ -169,6 +164,8 @@ void forEachFile(const fs::path& dir, F f) {
     ::closedir(d);
 }
 
+} // namespace
+
 void syncDirectory(const fs::path& dir) {
     int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -177,7 +174,9 @@ void syncDirectory(const fs::path& dir) {
     }
 }
 
-} // namespace
+bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPrefix); }
+
+bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
 fs::path resolve(const std::string& name) {
     const fs::path asked(name);
@@ -210,6 +209,14 @@ bool exists(const std::string& name) {
     return statOf(resolve(name), st) && S_ISREG(st.st_mode);
 }
 
+EntryKind entryKind(const std::string& name) {
+    struct stat st;
+    if (!statOf(resolve(name), st)) {
+        return EntryKind::Missing;
+    }
+    return S_ISREG(st.st_mode) ? EntryKind::File : EntryKind::Other;
+}
+
 bool directoryExists(const std::string& name) {
     struct stat st;
     return statOf(resolve(name), st) && S_ISDIR(st.st_mode);
@@ -238,6 +245,31 @@ std::uintmax_t length(const std::string& name) {
 }
 
 bool isEmpty(const std::string& name) { return length(name) == 0; }
+
+bool sameBytes(const std::string& a, const std::string& b) {
+    const std::uintmax_t size = length(a);
+    if (size != length(b)) {
+        return false;
+    }
+    if (size == 0) {
+        return true;
+    }
+    std::ifstream ia(resolve(a), std::ios::binary);
+    std::ifstream ib(resolve(b), std::ios::binary);
+    std::string ca(BufferSize, '\0');
+    std::string cb(BufferSize, '\0');
+    for (;;) {
+        ia.read(ca.data(), static_cast<std::streamsize>(ca.size()));
+        ib.read(cb.data(), static_cast<std::streamsize>(cb.size()));
+        const auto n = ia.gcount();
+        if (n != ib.gcount() || std::memcmp(ca.data(), cb.data(), static_cast<std::size_t>(n)) != 0) {
+            return false;
+        }
+        if (static_cast<std::size_t>(n) < ca.size()) {
+            return !ia.bad() && !ib.bad();
+        }
+    }
+}
 
 std::vector<std::string> readLines(const std::string& name) {
     LineReader reader(name);
@@ -301,28 +333,26 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
     closeChecked(f, path);
 }
 
-void copy(const std::string& from, const std::string& to) {
-    const fs::path source = resolve(from);
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+namespace {
+
+// Opens the source of a copy for reading; a directory is refused.
+void openSource(Fd& in, const fs::path& source, struct stat& st) {
+    in.fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in.fd < 0) {
         throwErrno(errno, source, "open");
     }
-    struct stat st;
     if (::fstat(in.fd, &st) != 0) {
         throwErrno(errno, source, "open");
     }
     if (S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, source, "not a file");
     }
-    const fs::path target = resolve(to);
-    struct stat tst;
-    if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
-        return; // a file copied onto itself
-    }
-    AtomicWriter out(target.string());
+}
+
+void copyFd(int fd, const fs::path& source, AtomicWriter& out) {
     std::string chunk(BufferSize, '\0');
     for (;;) {
-        ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
+        ssize_t n = ::read(fd, chunk.data(), chunk.size());
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -334,6 +364,30 @@ void copy(const std::string& from, const std::string& to) {
         }
         out.write(std::string(chunk.data(), static_cast<std::size_t>(n)));
     }
+}
+
+} // namespace
+
+void copyInto(AtomicWriter& out, const std::string& from) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    Fd in;
+    openSource(in, source, st);
+    copyFd(in.fd, source, out);
+}
+
+void copy(const std::string& from, const std::string& to) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    Fd in;
+    openSource(in, source, st);
+    const fs::path target = resolve(to);
+    struct stat tst;
+    if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
+        return; // a file copied onto itself
+    }
+    AtomicWriter out(target.string());
+    copyFd(in.fd, source, out);
     out.commit();
 }
 
@@ -491,7 +545,7 @@ AtomicWriter::~AtomicWriter() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
-    if (!committed_ && !scratch_.empty()) {
+    if (!committed_ && !keepScratch_ && !scratch_.empty()) {
         ::unlink(scratch_.c_str());
     }
 }
@@ -527,8 +581,8 @@ void AtomicWriter::write(const std::string& bytes) {
     }
 }
 
-void AtomicWriter::commit() {
-    if (committed_) {
+void AtomicWriter::prepare() {
+    if (prepared_) {
         return;
     }
     flushBuffer();
@@ -540,10 +594,22 @@ void AtomicWriter::commit() {
     if (::close(fd) != 0 && errno != EINTR) {
         fail(errno, "write");
     }
+    prepared_ = true;
+}
+
+void AtomicWriter::renameIntoPlace() {
     if (::rename(scratch_.c_str(), target_.c_str()) != 0) {
         fail(errno, "replace");
     }
     committed_ = true;
+}
+
+void AtomicWriter::commit() {
+    if (committed_) {
+        return;
+    }
+    prepare();
+    renameIntoPlace();
     syncDirectory(directoryOf(target_));
 }
 

@@ -1,7 +1,7 @@
 #include "shared/backup.h"
 
 #include "platform/dialogs.h"
-#include "platform/files.h"
+#include "platform/file_transaction.h"
 #include "shared/data_files.h"
 #include "shared/employer_record.h"
 #include "shared/program_title.h"
@@ -109,18 +109,26 @@ bool SalvareDate() {
     bool golite = false;
     if (platform::askYesNo("Doriti sa stergeti fisierele text de date din directorul de lucru ?", "",
                            Icon::None)) {
-        std::string negolite;
-        for (const char* nume : {"repfisc.txt", "ff1.txt", "ff2.txt", "deduceri.txt"}) {
-            try {
-                files::createEmpty(nume);
-                golite = true;
-            } catch (const platform::FileError& e) {
-                adaugaLista(negolite, descriereEroare(nume, e.number()));
+        // The working files and their yearly copies are emptied in one commit:
+        // after any end of the program the next start finds them both empty,
+        // and never takes the empty working files for last year's data.
+        platform::files::Transaction t;
+        std::string fisier;
+        try {
+            for (const auto& p : seturiFisiereLaSalvare()) {
+                fisier = p.lucru;
+                t.createEmpty(p.lucru);
+                fisier = copieAnuala(p);
+                t.createEmpty(fisier);
             }
-        }
-        CurataFisaI();
-        if (!negolite.empty()) {
-            platform::showMessage("Nu au putut fi sterse : " + negolite + ".", "", Icon::Exclamation);
+            fisier.clear();
+            t.commit();
+            golite = true;
+            CurataFisaI();
+        } catch (const platform::FileError& e) {
+            platform::showMessage("Fisierele de lucru nu au fost sterse : " +
+                                      descriereEroare(fisier.empty() ? e.file() : fisier, e.number()) + ".",
+                                  "", Icon::Exclamation);
         }
     }
     platform::showMessage("Salvarea a fost efectuata in subdirectorul " + cale, " ", Icon::None);

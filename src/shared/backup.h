@@ -19,7 +19,8 @@ std::string subdirectorSalvare(const std::string& cod);
 // the working files are kept and nothing is reported as done; so it is when
 // the employer's code is not digits (at most 13), which the restore could
 // never ask for. Otherwise the clerk is asked whether to empty the working
-// files (and the employer's form). A "Repfisc.txt" that cannot be read is
+// files (and the employer's form); they are emptied together with their
+// yearly copies, all or none. A "Repfisc.txt" that cannot be read is
 // reported and nothing is saved. Returns true when the working files were
 // emptied (a caller holding sorted copies of them must rebuild them).
 bool SalvareDate();

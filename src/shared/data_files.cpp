@@ -38,6 +38,8 @@ std::string copieAnuala(const SetFisiere& set, const std::string& an) {
     return set.prefix + "_" + an + ".txt";
 }
 
-std::string copieAnuala(const SetFisiere& set) { return copieAnuala(set, anFiscalText()); }
+std::string copieAnuala(const SetFisiere& set) {
+    return copieAnuala(set, std::to_string(AnDateLucru != 0 ? AnDateLucru : AnFiscal));
+}
 
 } // namespace olm

@@ -28,7 +28,8 @@ const std::vector<SetFisiere>& seturiFisiereLaSalvare();
 
 // "FF1_2002.txt": the copy of a set for a year.
 std::string copieAnuala(const SetFisiere& set, const std::string& an);
-// The copy of a set for the fiscal year.
+// The copy of a set for the year of the working files' data (AnDateLucru,
+// or AnFiscal before the start-up swap fixed it).
 std::string copieAnuala(const SetFisiere& set);
 
 } // namespace olm

@@ -1,6 +1,7 @@
 #include "shared/employer_record.h"
 
-#include "platform/files.h"
+#include "platform/file_transaction.h"
+#include "shared/data_files.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
@@ -65,7 +66,13 @@ void SalveazaRepfisc() {
         r.TipAngajator = "2";
         r.Denumire.clear();
     }
-    files::writeLines("RepFisc.txt", {linieRepfisc(r)});
+    // The yearly copy in the same commit: a confirmed employer survives any
+    // end of the program.
+    const std::string linie = linieRepfisc(r);
+    files::Transaction t;
+    t.writeLines("RepFisc.txt", {linie});
+    t.writeLines(copieAnuala(SetRepfisc()), {linie});
+    t.commit();
 }
 
 void CurataFisaI() {

@@ -57,8 +57,9 @@ void CitesteRepfisc();
 // Rewrites "Repfisc.txt" as the one line built from `AngajatorFisaI`: the
 // firm-name layout with the digit 1 when `TipAngajator` is 1, otherwise the
 // surname/first-name layout with the digit 2. The boxes of the other kind are
-// written empty. Throws platform::FileError when the file cannot be written
-// (the old file then stays whole).
+// written empty. The yearly copy of the working year gets the same line in the
+// same commit. Throws platform::FileError when a file cannot be written (both
+// then stay as they were).
 void SalveazaRepfisc();
 
 // Empties the employer's form and the employer variables: every box, the kind

@@ -51,30 +51,44 @@ RecordFf1 RecordFf1DinFormulare() {
     return r;
 }
 
+namespace {
+
+// The sheet and the dependants, working files and yearly copies, in one
+// commit: a crash never leaves a sheet with another version's dependants.
+Rezultat rescrieFisa1(const std::optional<std::string>& linie,
+                      const std::vector<std::string>& persoane, int& pozitie) {
+    platform::files::Transaction t;
+    Rezultat r = PregatesteRescriere(t, FisierFf1(), CodAngajat, linie, {}, &pozitie);
+    if (r) {
+        r = PregatesteRescriere(t, FisierDeduceri(), CodAngajat, std::nullopt, persoane);
+    }
+    return r ? ScrieTot(t) : r;
+}
+
+} // namespace
+
 Rezultat SalveazaFisa1() {
     if (CodAngajat.empty()) {
         return Rezultat::esec(std::string(MesajCodLipsa));
     }
     int pozitie = 0;
-    Rezultat r = RescrieAngajat(FisierFf1(), CodAngajat, linieFf1(RecordFf1DinFormulare()), {},
-                                &pozitie);
-    if (!r) {
-        return r;
+    Rezultat r = rescrieFisa1(linieFf1(RecordFf1DinFormulare()), LiniiPersoane(CodAngajat), pozitie);
+    if (r) {
+        PozitiiFisa[1] = pozitie;
     }
-    PozitiiFisa[1] = pozitie;
-    return RescrieAngajat(FisierDeduceri(), CodAngajat, std::nullopt, LiniiPersoane(CodAngajat));
+    return r;
 }
 
 Rezultat StergeFisa1() {
     if (CodAngajat.empty()) {
         return Rezultat::esec(std::string(MesajCodLipsa));
     }
-    Rezultat r = RescrieAngajat(FisierFf1(), CodAngajat, std::nullopt);
-    if (!r) {
-        return r;
+    int pozitie = 0;
+    Rezultat r = rescrieFisa1(std::nullopt, {}, pozitie);
+    if (r) {
+        PozitiiFisa[1] = 0;
     }
-    PozitiiFisa[1] = 0;
-    return RescrieAngajat(FisierDeduceri(), CodAngajat, std::nullopt);
+    return r;
 }
 
 void IncarcaFisa1(const RecordFf1& r) {

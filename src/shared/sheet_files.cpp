@@ -40,9 +40,9 @@ std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::str
     return std::nullopt;
 }
 
-Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
-                        const std::optional<std::string>& inlocuire,
-                        const std::vector<std::string>& laSfarsit, int* pozitie) {
+Rezultat PregatesteRescriere(files::Transaction& t, const FisierDate& f, const std::string& cod,
+                             const std::optional<std::string>& inlocuire,
+                             const std::vector<std::string>& laSfarsit, int* pozitie) {
     const std::string copie = copieAnuala(f);
     // What a failure concerns: reading the working file, or writing one of the two.
     const std::string* fisierCurent = &f.nume;
@@ -51,9 +51,9 @@ Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
         citire = true;
         files::LineReader cititor(f.nume);
         citire = false;
-        files::AtomicWriter lucru(f.nume);
+        files::AtomicWriter& lucru = t.write(f.nume);
         fisierCurent = &copie;
-        files::AtomicWriter anual(copie);
+        files::AtomicWriter& anual = t.write(copie);
         auto scrieLinie = [&](const std::string& l) {
             fisierCurent = &f.nume;
             lucru.writeLine(l);
@@ -87,11 +87,6 @@ Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
         for (const auto& l : laSfarsit) {
             scrieLinie(l);
         }
-
-        fisierCurent = &f.nume;
-        lucru.commit();
-        fisierCurent = &copie;
-        anual.commit();
         if (pozitie) {
             *pozitie = locInlocuire;
         }
@@ -100,6 +95,34 @@ Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
         return Rezultat::esec(citire ? mesajEroareCitire(e.number(), *fisierCurent)
                                      : mesajEroareScriere(e.number(), *fisierCurent));
     }
+}
+
+Rezultat ScrieTot(files::Transaction& t) {
+    try {
+        t.commit();
+        return Rezultat::reusit();
+    } catch (const platform::FileError& e) {
+        std::string fisier = e.file();
+        if (fisier.rfind("./", 0) == 0) {
+            fisier.erase(0, 2);
+        }
+        return Rezultat::esec(mesajEroareScriere(e.number(), fisier));
+    }
+}
+
+Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
+                        const std::optional<std::string>& inlocuire,
+                        const std::vector<std::string>& laSfarsit, int* pozitie) {
+    files::Transaction t;
+    int loc = 0;
+    Rezultat r = PregatesteRescriere(t, f, cod, inlocuire, laSfarsit, &loc);
+    if (r) {
+        r = ScrieTot(t);
+    }
+    if (r && pozitie) {
+        *pozitie = loc;
+    }
+    return r;
 }
 
 } // namespace olm

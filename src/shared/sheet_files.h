@@ -3,8 +3,10 @@
 // The files of the employees' records, "FF1.txt", "FF2.txt" and
 // "Deduceri.txt", read and rewritten in one pass each. A rewrite goes to a
 // scratch file renamed over the working file, and the yearly copy is written
-// from the same pass, so both hold the same lines afterwards.
+// from the same pass and replaced in the same commit, so both hold the same
+// lines afterwards, also after a crash.
 
+#include "platform/file_transaction.h"
 #include "shared/record_line.h"
 #include "shared/result.h"
 
@@ -45,5 +47,14 @@ std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::str
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
+
+// The same rewrite written into a transaction, to be committed with others
+// (ScrieTot): nothing is replaced yet.
+Rezultat PregatesteRescriere(platform::files::Transaction& t, const FisierDate& f,
+                             const std::string& cod, const std::optional<std::string>& inlocuire,
+                             const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
+
+// Commits a transaction; a failure names the file it concerns.
+Rezultat ScrieTot(platform::files::Transaction& t);
 
 } // namespace olm

@@ -119,7 +119,7 @@ TEST_F(YearlySwap, ExitSavesTheYearAndRestoresLastYear) {
     writeBytes("ff1_sort.txt", "sorted\r\n");
     std::filesystem::remove("FF2.txt");          // a working file missing at exit
     std::filesystem::remove("Ded_2001.txt");     // a previous year's copy missing at exit
-    EXPECT_TRUE(olm::SchimbaFisiereLaIesire().empty());
+    EXPECT_TRUE(olm::SchimbaFisiereLaIesire().nesalvate.empty());
 
     EXPECT_EQ(readBytes("FF1_2002.txt"), "fisa 1 changed\r\n");
     EXPECT_EQ(readBytes("FF2_2002.txt"), "");
@@ -143,7 +143,7 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
     // A directory in the way of the yearly copy makes its write fail.
     std::filesystem::create_directory("FF1_2002.txt");
 
-    auto nesalvate = olm::SchimbaFisiereLaIesire();
+    auto nesalvate = olm::SchimbaFisiereLaIesire().nesalvate;
 
     ASSERT_EQ(nesalvate.size(), 1u);
     EXPECT_EQ(nesalvate[0], "FF1_2002.txt");
