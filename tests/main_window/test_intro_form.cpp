@@ -164,4 +164,51 @@ TEST_F(IntroForm, BackgroundRunsFromBlueToBlack) {
     EXPECT_LE(QColor(image.pixel(5, h - 1)).blue(), 1);
 }
 
+// A window with unsaved edits that asks on closing and will not close.
+class Stubborn : public olm::platform::SingleForm<Stubborn> {
+    friend class olm::platform::SingleForm<Stubborn>;
+
+public:
+    static inline std::vector<bool> answers;
+    static inline bool refuse = true;
+
+protected:
+    void formUnload(bool& cancel) override {
+        answers.push_back(olm::platform::askYesNo("Salvati modificarile?", " "));
+        cancel = refuse;
+    }
+};
+
+TEST_F(IntroForm, EndedFromOutsideNoWindowAsksAndTheExitStepsRun) {
+    writeBytes("FF1.txt", "last year\r\n");
+    start();
+    Stubborn::instance().show();
+    Stubborn::answers.clear();
+    writeBytes("FF1.txt", "this year\r\n");
+
+    olm::TerminaLaCerere();
+    destroyUnloaded();
+
+    EXPECT_FALSE(Intro::loaded());
+    EXPECT_EQ(Stubborn::answers, std::vector<bool>{false});
+    EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
+    EXPECT_FALSE(std::filesystem::exists(".olm.lock"));
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+    Stubborn::refuse = false;
+    Stubborn::unload();
+    olm::platform::setUnattended(false);
+}
+
+TEST_F(IntroForm, FilesThatCannotBeSwappedAreReportedAndTheProgramEndsWithAFailure) {
+    std::filesystem::create_directory("FF2_2002.txt");
+    int cod = 0;
+    EXPECT_FALSE(olm::Main(&cod));
+    EXPECT_EQ(cod, 1);
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_NE(fakeDialogs().messages[0].text.find("FF2_2002.txt"), std::string::npos);
+    destroyUnloaded();
+    EXPECT_FALSE(Intro::loaded());
+}
+
 } // namespace

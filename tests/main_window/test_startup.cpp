@@ -2,6 +2,7 @@
 
 #include "main_window/startup.h"
 #include "shared/state.h"
+#include "support/fakes.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,79 @@ TEST_F(Startup, ASecondInstanceOnTheSameDirectoryStopsBeforeAnyFile) {
     EXPECT_EQ(r.stare, olm::StarePornire::AltaInstanta);
     EXPECT_EQ(olm::AnFiscal, 0);
     EXPECT_FALSE(std::filesystem::exists("FF1.txt"));
+}
+
+} // namespace
+
+namespace {
+
+using olm::testing::fakeDialogs;
+
+TEST_F(Startup, AnotherComputersLockIsNamedAndTakenOverOnlyWhenTheClerkSaysSo) {
+    struct Row {
+        const char* name;
+        olm::platform::Answer answer;
+        olm::StarePornire stare;
+    };
+    const Row rows[] = {
+        {"left alone", olm::platform::Answer::No, olm::StarePornire::AltaInstanta},
+        {"taken over", olm::platform::Answer::Yes, olm::StarePornire::Pornit},
+    };
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fakeDialogs().messages.clear();
+        writeBytes(".olm.lock", "4242\nolm\nalt-calculator\n");
+        fakeDialogs().answer(row.answer);
+        olm::platform::InstanceLock lock;
+
+        const auto r = olm::PornesteLucrul(lock);
+
+        EXPECT_EQ(r.stare, row.stare);
+        ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+        const std::string& intrebare = fakeDialogs().messages[0].text;
+        EXPECT_NE(intrebare.find(olm::testing::workDir()), std::string::npos) << intrebare;
+        EXPECT_NE(intrebare.find("calculatorul alt-calculator (procesul 4242)"), std::string::npos) << intrebare;
+        EXPECT_EQ(std::filesystem::exists("FF1.txt"), row.stare == olm::StarePornire::Pornit);
+        EXPECT_EQ(readBytes(".olm.lock").find("alt-calculator") != std::string::npos,
+                  row.stare == olm::StarePornire::AltaInstanta);
+    }
+}
+
+TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    writeBytes(".olm-an", "lucru=2001\r\n");
+    writeBytes("FF1_2002.txt", "saved before the crash\r\n");
+    writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
+    writeBytes(".olm-jurnal", "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\n");
+    std::filesystem::create_directory("J19");
+    writeBytes("J19/.olm-tmp-abcdefghij", "half a backup copy");
+    olm::platform::InstanceLock lock;
+
+    const auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::Pornit);
+    EXPECT_EQ(r.renumiriReluate, 1);
+    EXPECT_EQ(r.temporareSterse, 1);
+    EXPECT_EQ(readBytes("FF1.txt"), "saved by the crashed commit\r\n");
+    EXPECT_EQ(olm::testing::entries("J19"), std::vector<std::string>{});
+}
+
+TEST_F(Startup, FilesThatCannotBeSwappedEndTheProgramSayingWhy) {
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    writeBytes("FF1.txt", "last year\r\n");
+    std::filesystem::create_directory("FF1_2002.txt");
+    olm::platform::InstanceLock lock;
+
+    const auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::Oprit);
+    EXPECT_NE(r.mesaj.find("FF1_2002.txt"), std::string::npos) << r.mesaj;
+    EXPECT_FALSE(std::filesystem::exists("FF1_2001.txt"));
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
 }
 
 } // namespace

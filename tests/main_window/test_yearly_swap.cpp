@@ -3,6 +3,7 @@
 #include "main_window/yearly_swap.h"
 #include "platform/files.h"
 #include "shared/state.h"
+#include "support/fakes.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +149,165 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
     ASSERT_EQ(nesalvate.size(), 1u);
     EXPECT_EQ(nesalvate[0], "FF1_2002.txt");
     EXPECT_EQ(readBytes("FF1.txt"), "only copy of this year's sheets\r\n");
+}
+
+} // namespace
+
+// --- What the marker tells the start and the exit -----------------------------------
+
+namespace {
+
+constexpr const char* kDirectory = "<dir>";
+
+struct Fisier {
+    const char* nume;
+    const char* continut; // nullptr: absent; kDirectory: a directory in the way
+};
+
+void scrie(const std::vector<Fisier>& fisiere) {
+    for (const Fisier& f : fisiere) {
+        if (f.continut == nullptr) {
+            continue;
+        }
+        std::filesystem::create_directories(std::filesystem::path(f.nume).parent_path().empty()
+                                                ? "."
+                                                : std::filesystem::path(f.nume).parent_path());
+        if (std::string(f.continut) == kDirectory) {
+            std::filesystem::create_directory(f.nume);
+        } else {
+            writeBytes(f.nume, f.continut);
+        }
+    }
+}
+
+void verifica(const std::vector<Fisier>& fisiere) {
+    for (const Fisier& f : fisiere) {
+        SCOPED_TRACE(f.nume);
+        if (f.continut == nullptr) {
+            EXPECT_FALSE(std::filesystem::exists(f.nume));
+        } else if (std::string(f.continut) != kDirectory) {
+            EXPECT_EQ(readBytes(f.nume), f.continut);
+        }
+    }
+}
+
+void verificaMesaj(const std::string& mesaj, const std::vector<const char*>& fragmente) {
+    if (fragmente.empty()) {
+        EXPECT_EQ(mesaj, "");
+    }
+    for (const char* f : fragmente) {
+        EXPECT_NE(mesaj.find(f), std::string::npos) << "missing \"" << f << "\" in: " << mesaj;
+    }
+}
+
+struct Caz {
+    const char* name;
+    int an;      // AnFiscal
+    int anLucru; // AnDateLucru at exit
+    std::vector<Fisier> inainte;
+    std::vector<Fisier> dupa;
+    bool reusit;
+    std::vector<const char*> mesaj;
+};
+
+class YearlyMarker : public YearlySwap {
+protected:
+    void TearDown() override { std::filesystem::current_path(olm::testing::workDir()); }
+    // A fresh subdirectory per row.
+    void inDirectorNou() {
+        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++randuri_);
+        std::filesystem::create_directory(d);
+        std::filesystem::current_path(d);
+        olm::resetState();
+    }
+    int randuri_ = 0;
+};
+
+TEST_F(YearlyMarker, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
+    const Caz cazuri[] = {
+        {"normal start", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {".olm-an", "lucru=2002\r\n"},
+          {"Rezerva_1", nullptr}},
+         true, {}},
+        {"year changed by hand while closed", 2003, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"},
+          {"Ded_2002.txt", "d02"}},
+         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Ded_2002.txt", "d02"},
+          {"FF1_2003.txt", nullptr}, {"Rezerva_1", nullptr}, {".olm-an", "lucru=2003\r\n"}},
+         true, {"datele anului 2001", "este 2003", "2001 si 2002 au ramas neschimbate"}},
+        {"year changed, the working file edited", 2003, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "edited"}, {"FF1_2001.txt", "a01"}, {"FF1_2003.txt", "a03"}},
+         {{"FF1.txt", "a03"}, {"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1.txt", "edited"}},
+         true, {"datele anului 2001", "Rezerva_1/ : FF1.txt."}},
+        {"a run that did not end normally", 2002, 0,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"FF1_2001.txt", "a01"}, {"Repfisc.txt", ""}},
+         true, {}},
+        {"emptied after a backup, then a crash", 2002, 0,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", ""}, {"FF1_2002.txt", ""}, {"FF1_2001.txt", "a01"},
+          {"Repfisc.txt", ""}, {"Rep_2002.txt", ""}, {"Rep_2001.txt", "r01"}},
+         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"Rep_2001.txt", "r01"}}, true, {}},
+        {"a working file emptied while closed", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         true, {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata."}},
+        {"last year's copy unlike the working file", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01 later"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2001.txt", "a01 later"}, {"Rezerva_1/FF1_2001.txt", "a01"}, {"FF1.txt", ""}},
+         true, {"Rezerva_1/ : FF1_2001.txt."}},
+        {"a yearly copy that is not a file", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF2_2002.txt", kDirectory}},
+         {{"FF1.txt", "a01"}, {".olm-an", "lucru=2001\r\n"}, {"Repfisc.txt", nullptr}},
+         false, {"Eroare 75 la fisierul FF2_2002.txt.", "Nici un fisier nu a fost schimbat."}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.name);
+        inDirectorNou();
+        olm::AnFiscal = c.an;
+        scrie(c.inainte);
+
+        const olm::RezultatSchimb r = olm::SchimbaFisiereLaPornire();
+
+        EXPECT_EQ(r.reusit, c.reusit);
+        EXPECT_EQ(olm::AnDateLucru, c.reusit ? c.an : 0);
+        verifica(c.dupa);
+        verificaMesaj(r.mesaj, c.mesaj);
+    }
+}
+
+TEST_F(YearlyMarker, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
+    const Caz cazuri[] = {
+        {"a working file that is not a file", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", kDirectory}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"},
+          {"Rep_2001.txt", "r01"}},
+         {{"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"}, {".olm-an", "lucru=2002\r\n"}},
+         false, {"Eroare 75 la fisierul FF1.txt.", "Datele anului 2002 au ramas in fisierele de lucru"}},
+        {"an empty working file", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF2.txt", ""}, {"FF2_2002.txt", "b02"}, {"FF2_2001.txt", "b01"}},
+         {{"FF2_2002.txt", "b02"}, {"FF2.txt", "b01"}, {".olm-an", "lucru=2001\r\n"}},
+         true, {"FF2.txt era gol: copia FF2_2002.txt a ramas neschimbata."}},
+        {"a missing working file", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF2_2002.txt", "b02"}},
+         {{"FF2_2002.txt", "b02"}, {"FF2.txt", ""}, {"FF1_2002.txt", ""}}, true, {}},
+        {"the year changed in the editor during the run", 2003, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}, {".olm-an", "lucru=2001\r\n"}},
+         true, {}},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.name);
+        inDirectorNou();
+        olm::AnFiscal = c.an;
+        olm::AnDateLucru = c.anLucru;
+        scrie(c.inainte);
+
+        const olm::RezultatSchimb r = olm::SchimbaFisiereLaIesire();
+
+        EXPECT_EQ(r.reusit, c.reusit);
+        verifica(c.dupa);
+        verificaMesaj(r.mesaj, c.mesaj);
+    }
 }
 
 } // namespace

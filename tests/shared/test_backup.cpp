@@ -89,6 +89,41 @@ TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     EXPECT_EQ(mesaje().back().title, " ");
 }
 
+TEST_F(Backup, EmptyingAfterTheBackupEmptiesTheYearlyCopiesTooOrNothing) {
+    struct Row {
+        const char* name;
+        bool copyInTheWay;
+        bool emptied;
+    };
+    for (const Row& row : {Row{"emptied", false, true}, Row{"a yearly copy in the way", true, false}}) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all("Ded_2002.txt");
+        setLucru(RepA, "A");
+        for (const char* copie : {"Rep_2002.txt", "FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
+            files::writeLines(copie, {"copie"});
+        }
+        if (row.copyInTheWay) {
+            fs::remove("Ded_2002.txt");
+            fs::create_directories("Ded_2002.txt/x");
+        }
+        AngajatorFisaI.CodAngajator = "19";
+        fakeDialogs().answer(Answer::Yes);
+
+        EXPECT_EQ(SalvareDate(), row.emptied);
+
+        for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt", "Rep_2002.txt",
+                              "FF1_2002.txt", "FF2_2002.txt"}) {
+            EXPECT_EQ(files::isEmpty(f), row.emptied) << f;
+        }
+        EXPECT_EQ(AngajatorFisaI.CodAngajator, row.emptied ? "" : "19");
+        EXPECT_EQ(mesaje().back().text, "Salvarea a fost efectuata in subdirectorul " + cale("J19"));
+        if (row.copyInTheWay) {
+            EXPECT_EQ(mesaje()[mesaje().size() - 2].text,
+                      "Fisierele de lucru nu au fost sterse : Ded_2002.txt (eroare 75).");
+        }
+    }
+}
+
 TEST_F(Backup, SavingAgainReplacesTheSavedFiles) {
     setLucru(RepA, "vechi");
     fakeDialogs().answer(Answer::No);
