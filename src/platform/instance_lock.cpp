@@ -65,8 +65,14 @@ InstanceLock::Outcome InstanceLock::outcomeOfFailure() {
         QString host;
         QString app;
         o.state = State::HeldHere;
-        if (lock_->getLockInfo(&pid, &host, &app) && !host.isEmpty() &&
-            host != QSysInfo::machineHostName()) {
+        if (!lock_->getLockInfo(&pid, &host, &app)) {
+            // A lock file without its owner's name: its process was killed
+            // between making it and writing it. It is stale unless a living
+            // process still holds the file's own lock.
+            if (lock_->removeStaleLockFile() && lock_->tryLock(0)) {
+                return {};
+            }
+        } else if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
             o.state = State::HeldElsewhere;
             o.host = host.toStdString();
             o.pid = pid;
