@@ -1,8 +1,11 @@
 // Olm: the yearly income-tax sheets of an employer's employees.
 
+#include "exchange/install.h"
+#include "listings/install.h"
 #include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "platform/termination.h"
+#include "sheets/fisa1_install.h"
 
 #include <QApplication>
 
@@ -11,6 +14,9 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
+    olm::instaleazaFormaFisa1();
+    olm::instaleazaListari();
+    olm::instaleazaSchimburi();
     // Asked to end from outside (log-out, shutdown): every event loop, a
     // message box's included, is left, and the exit steps run below.
     bool cerut = false;

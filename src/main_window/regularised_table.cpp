@@ -9,6 +9,7 @@
 #include "shared/number_text.h"
 #include "shared/printing.h"
 #include "shared/record_line.h"
+#include "shared/sheet_text.h"
 #include "shared/state.h"
 
 #include <string>
@@ -31,13 +32,6 @@ constexpr std::size_t CampVenitAnual = 79;     // VI.6
 constexpr std::size_t CampImpozitAnual = 80;   // VI.7
 constexpr std::size_t CampRamasPlata = 81;     // VI.9
 constexpr std::size_t CampRestituit = 82;      // VI.10
-
-std::string laDreapta(const std::string& text, std::size_t latime) {
-    if (text.size() >= latime) {
-        return text; // too wide for its column: printed whole rather than cut
-    }
-    return std::string(latime - text.size(), ' ') + text;
-}
 
 // An amount of a row: blanks when it is 0 or empty, else as stored.
 std::string suma(const std::string& text) {

@@ -114,6 +114,24 @@ void copyOnto(const std::string& file, const std::string& nameOnDrive) {
     }
 }
 
+bool hasFile(const std::string& nameOnDrive) {
+    const fs::path p = readyPath();
+    return files::exists((p / nameOnDrive).string());
+}
+
+std::vector<std::string> readLines(const std::string& nameOnDrive) {
+    const fs::path p = readyPath();
+    const std::string file = (p / nameOnDrive).string();
+    if (!files::exists(file)) {
+        fail(FileNotFound, files::resolve(file), "file not found");
+    }
+    try {
+        return files::readLines(file);
+    } catch (const FileError& e) {
+        rethrowOnDrive(e);
+    }
+}
+
 std::string pathOf(const std::string& nameOnDrive) {
     return files::resolve((fs::path(directory()) / nameOnDrive).string()).string();
 }

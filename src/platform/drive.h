@@ -16,6 +16,7 @@
 //   53  a file to copy onto it is missing
 
 #include <string>
+#include <vector>
 
 namespace olm::platform::drive {
 
@@ -33,6 +34,14 @@ void emptyRoot();
 // Copies a file of the working directory onto the drive under a name. The
 // target is written whole or not at all.
 void copyOnto(const std::string& file, const std::string& nameOnDrive);
+
+// Whether the diskette holds a file of this name. Throws 71 when no diskette
+// is in the drive: a missing drive is never an empty diskette.
+bool hasFile(const std::string& nameOnDrive);
+
+// The lines of a file on the diskette, read whole. Throws 71 when no diskette
+// is in the drive, 53 when the file is not on it.
+std::vector<std::string> readLines(const std::string& nameOnDrive);
 
 // The path of a file on the drive, for reading it (name resolved without
 // regard to case, like every other name).

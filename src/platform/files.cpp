@@ -582,7 +582,7 @@ void AtomicWriter::write(const std::string& bytes) {
 }
 
 void AtomicWriter::prepare() {
-    if (prepared_) {
+    if (prepared_ || committed_) {
         return;
     }
     flushBuffer();

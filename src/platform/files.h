@@ -110,8 +110,10 @@ public:
 
     void writeLine(const std::string& line); // CR LF added
     void write(const std::string& bytes);    // written as given
-    // Writes the rest and syncs the scratch file to the disk, without
-    // replacing the target yet; nothing more can be written afterwards.
+    // Writes out what is buffered, syncs the scratch file and closes it, so
+    // that a commit() after it only renames: several files can be written
+    // whole before the first one replaces its target. Nothing more can be
+    // written afterwards.
     void prepare();
     void commit();
 

@@ -247,7 +247,9 @@ void Form::focusIn(Control& c, int reason) {
 }
 
 void Form::focusOut(Control& c, int reason) {
-    if (unloaded_ || isActivationReason(reason)) {
+    // A popup taking the focus (a combo's own list, the first time it opens,
+    // takes it for no reason of activation) is no move either.
+    if (unloaded_ || isActivationReason(reason) || QApplication::activePopupWidget()) {
         return;
     }
     if (highlighted_ == &c) {

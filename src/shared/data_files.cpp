@@ -1,5 +1,6 @@
 #include "shared/data_files.h"
 
+#include "platform/files.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -40,6 +41,21 @@ std::string copieAnuala(const SetFisiere& set, const std::string& an) {
 
 std::string copieAnuala(const SetFisiere& set) {
     return copieAnuala(set, std::to_string(AnDateLucru != 0 ? AnDateLucru : AnFiscal));
+}
+
+Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi) {
+    Rezultat rez;
+    for (const auto& set : seturi) {
+        const std::string copie = copieAnuala(set);
+        try {
+            platform::files::copy(set.lucru, copie);
+        } catch (const platform::FileError& e) {
+            if (rez) {
+                rez = Rezultat::esec(mesajEroareScriere(e.number(), copie));
+            }
+        }
+    }
+    return rez;
 }
 
 } // namespace olm

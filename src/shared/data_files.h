@@ -5,6 +5,8 @@
 // ("FF1_2002.txt"), kept in the working directory, in the backup
 // subdirectories and on the hand-in diskette.
 
+#include "shared/result.h"
+
 #include <string>
 #include <vector>
 
@@ -31,5 +33,12 @@ std::string copieAnuala(const SetFisiere& set, const std::string& an);
 // The copy of a set for the year of the working files' data (AnDateLucru,
 // or AnFiscal before the start-up swap fixed it).
 std::string copieAnuala(const SetFisiere& set);
+
+// Writes the working file of each set over its copy of the fiscal year, so
+// that an abnormal end of the program loses none of the changes made so far.
+// Every copy is tried; a failure names the first copy that could not be
+// written ("Eroare 61 la scrierea fisierului FF1_2002.txt.") and leaves that
+// copy as it was.
+Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi);
 
 } // namespace olm

@@ -92,6 +92,10 @@ Rezultat StergeFisa1() {
 }
 
 void IncarcaFisa1(const RecordFf1& r) {
+    // What the record does not hold (the ticks, the proposed taxes, the
+    // options, section VI) starts as the form was designed: nothing of the
+    // sheet shown before stays with this one.
+    Fisa1Date = FormaFisa1{};
     FormaFisa1& f = Fisa1Date;
     for (std::size_t i = 0; i < 12; ++i) {
         f.CoefCalc[i] = NormNumar(r.CoefCalc[i]);

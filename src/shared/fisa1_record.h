@@ -33,7 +33,8 @@ Rezultat StergeFisa1();
 // coefficients through NormNumar (an empty one shows 0), the amounts as
 // stored, the months and amount of professional expenses, and VII and VIII.
 // The regularisation lines VI.3 to VI.10 are not loaded: the form computes
-// them again before each save.
+// them again before each save. Everything the line does not hold goes back to
+// the form's designed state first.
 void IncarcaFisa1(const RecordFf1& r);
 
 // Empties the Fisa 1 form's record and the dependants register

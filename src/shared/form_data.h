@@ -75,6 +75,7 @@ struct FormaFisa1 {
     std::array<std::string, 14> ImpC;     // tax withheld
     std::array<std::string, 14> ImpP;     // proposed tax (not stored)
     std::array<int, 13> Bif{};            // take the proposed tax over (not stored)
+    std::string LuPrima = "0";            // month of the holiday bonus (not stored)
     std::string Luni;
     std::string ChAc;
     std::array<std::string, 13> Reg; // VI.1 to VI.10, VII income and tax, VIII

@@ -23,7 +23,10 @@ std::vector<std::string> liniiAntetAngajator() {
     if (files::isEmpty("RepFisc.txt")) {
         return {"Nu sunt date despre angajator"};
     }
-    const RecordRepfisc r = citesteLinieRepfisc(files::readFirstLine("RepFisc.txt").value_or(""));
+    return liniiAntetAngajator(citesteLinieRepfisc(files::readFirstLine("RepFisc.txt").value_or("")));
+}
+
+std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r) {
     const double tip = ValoareText(r.TipAngajator);
 
     std::vector<std::string> linii;

@@ -17,6 +17,9 @@ namespace olm {
 // after a 16-character label), then the telephone and e-mail line. An empty
 // or missing file gives the single line "Nu sunt date despre angajator".
 std::vector<std::string> liniiAntetAngajator();
+// The same block from an employer's record (a sheet printed from the forms).
+struct RecordRepfisc;
+std::vector<std::string> liniiAntetAngajator(const RecordRepfisc& r);
 
 // Writes the block into a listing being written and adds 1 to `ContorLinii`
 // for every line, the no-data line too, so that the pages that follow stay

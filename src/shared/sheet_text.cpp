@@ -46,4 +46,64 @@ std::string TextAdresa(const PartiAdresa& a, CodPrezent regula) {
     return t;
 }
 
+std::string laDreapta(std::string_view text, std::size_t latime) {
+    std::string rez;
+    if (text.size() < latime) {
+        rez.assign(latime - text.size(), ' ');
+    }
+    rez += text;
+    return rez;
+}
+
+std::string laStanga(std::string_view text, std::size_t latime) {
+    std::string rez(text);
+    if (rez.size() < latime) {
+        rez.resize(latime, ' ');
+    }
+    return rez;
+}
+
+const std::string& Rigla() {
+    static const std::string rigla(80, '_');
+    return rigla;
+}
+
+const char* DaNu(bool marcat) { return marcat ? "DA" : "NU"; }
+
+std::string LinieExemplar(std::string_view tipExemplar) {
+    const std::string tip = majuscule(fataBlancuri(tipExemplar));
+    if (tip == "ANGAJAT" || tip == "UNITATEA FISCALA") {
+        return "(copie pentru " + std::string(tipExemplar) + ")";
+    }
+    if (tip == "ANGAJATOR") {
+        return "(original pentru " + std::string(tipExemplar) + ")";
+    }
+    return {};
+}
+
+std::string RandSume(std::string_view eticheta, std::string_view venit, std::string_view impozit) {
+    return std::string(eticheta) + laDreapta(FormatMii(venit), 20) + laDreapta(FormatMii(impozit), 25);
+}
+
+void adaugaIdentificare(std::vector<std::string>& linii, const CapFoaie& cap) {
+    linii.push_back(" I. DATE DE IDENTIFICARE ANGAJATOR");
+    linii.push_back(Rigla());
+    linii.insert(linii.end(), cap.antetAngajator.begin(), cap.antetAngajator.end());
+    linii.push_back(Rigla());
+    linii.push_back(" II. DATE DE IDENTIFICARE ANGAJAT");
+    linii.push_back(Rigla());
+    linii.push_back("Cod angajat   : " + cap.cod);
+    adaugaBucati(linii, "Nume, prenume : ", cap.numePrenume);
+    adaugaBucati(linii, "Domiciliu     : ", cap.adresa);
+}
+
+void adaugaDeclaratie(std::vector<std::string>& linii, const std::string& nume,
+                      const std::string& functie) {
+    linii.push_back("   Sub sanctiunile aplicate faptei de fals in acte publice, declar ca datele din");
+    linii.push_back("aceasta fisa fiscala sunt corecte si complete.");
+    linii.push_back("Nume, prenume  " + nume);
+    linii.push_back("Functia  " + functie);
+    linii.push_back("Semnatura si stampila angajatorului" + std::string(42, '_'));
+}
+
 } // namespace olm

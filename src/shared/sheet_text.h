@@ -4,6 +4,7 @@
 // into lines under its label, and the address written on one line.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm {
@@ -27,5 +28,49 @@ enum class CodPrezent { DupaValoare, DupaText };
 // street and the number always), then, each when present, ",cod postal ",
 // ",bl.", ",sc.", ",et.", ",ap." and ",sect." with their values.
 std::string TextAdresa(const PartiAdresa& a, CodPrezent regula);
+
+// A text right-aligned in a column of `latime` characters; a text wider than
+// its column is written whole rather than cut.
+std::string laDreapta(std::string_view text, std::size_t latime);
+// A label filled with blanks on its right to `latime` characters.
+std::string laStanga(std::string_view text, std::size_t latime);
+
+// The rule between the sections of a printed sheet: 80 underscores.
+const std::string& Rigla();
+
+// "DA" for a ticked mark, "NU" otherwise.
+const char* DaNu(bool marcat);
+
+// The first line of a sheet, by the copy kind (trimmed, compared in upper
+// case): "(copie pentru angajat)", "(original pentru angajator)",
+// "(copie pentru unitatea fiscala)", the kind written as given. Any other kind
+// gives an empty line, which still takes its place on the page.
+std::string LinieExemplar(std::string_view tipExemplar);
+
+// A month row of a sheet: the label, then the income and the tax grouped by
+// thousands, right-aligned in 20 and 25 characters. An empty amount leaves
+// its column blank.
+std::string RandSume(std::string_view eticheta, std::string_view venit, std::string_view impozit);
+
+// What the Fisa 1 and the Fisa 2 print alike: the head, the employer and the
+// employee, the signer.
+struct CapFoaie {
+    std::string linieExemplar; // the first line (LinieExemplar)
+    std::string an;            // the fiscal year
+    bool rectificativa = false;
+    std::vector<std::string> antetAngajator; // the employer's block
+    std::string cod, numePrenume, adresa;    // the employee
+    std::string semnatar, functie;           // printed as given
+};
+
+// Sections I and II: the employer's block and the employee's code, name and
+// address, each section under its title between rules.
+void adaugaIdentificare(std::vector<std::string>& linii, const CapFoaie& cap);
+
+// The employer's declaration that closes every sheet: the two lines of the
+// declaration, the signer's name and function after their labels, and the
+// line for the signature and the stamp.
+void adaugaDeclaratie(std::vector<std::string>& linii, const std::string& nume,
+                      const std::string& functie);
 
 } // namespace olm

@@ -2,8 +2,10 @@
 // a code typed and looked up, the dialog answered, what is loaded, the
 // picker, deletion, dates and marks.
 
-#include "identification_test_support.h"
+#include "identification_fixture.h"
 #include "shared/sheet_records.h"
+
+#include <QTest>
 
 namespace olm::testing {
 namespace {
@@ -41,23 +43,21 @@ class EmployeeForm : public IdentificationForms {
 protected:
     void SetUp() override {
         IdentificationForms::SetUp();
-        writeLinesCrlf("FF1.txt", {kFf1Y, kFf1X});
-        writeLinesCrlf("FF2.txt", {kFf2X});
-        writeLinesCrlf("Deduceri.txt", {kDepX, kDepY});
+        writeBytes("FF1.txt", crlf({kFf1Y, kFf1X}));
+        writeBytes("FF2.txt", crlf({kFf2X}));
+        writeBytes("Deduceri.txt", crlf({kDepX, kDepY}));
     }
 
     Fisa_II& deschide() {
         Fisa_II::deschideDinAngajator("CLUJ");
         Fisa_II& f = Fisa_II::instance();
-        makeActive(f);
+        activate(f);
         return f;
     }
 
     // Types a code and leaves the box with Enter.
-    void cod(Fisa_II& f, const std::string& text) {
-        ASSERT_TRUE(f.CodS.setFocus());
-        f.CodS.setText("");
-        QTest::keyClicks(f.CodS.widget(), QString::fromLatin1(text.c_str()));
+    static void cod(Fisa_II& f, const std::string& text) {
+        typeInto(f.CodS, text);
         pressEnter(f.CodS);
     }
 
@@ -68,7 +68,7 @@ protected:
 
     // A button of the dialog clicked; the dialog unloaded by it is freed.
     static void choose(platform::Control& b) {
-        clickOn(b);
+        click(b);
         runDeferredDeletes();
     }
 
@@ -83,14 +83,14 @@ protected:
 
 TEST_F(EmployeeForm, ACodeWithoutSheetsOpensNoDialog) {
     Fisa_II& f = deschide();
-    EXPECT_TRUE(holdsFocus(f.Option1));
+    expectFocus(f.Option1);
     f.AdrS[0].setText("CLUJ-NAPOCA");
     cod(f, kNou);
     EXPECT_FALSE(frmGasit::loaded());
-    EXPECT_TRUE(messages().empty());
+    expectMessages({});
     EXPECT_EQ(CodAngajat, kNou);
     EXPECT_EQ(FiseAngajat, "");
-    EXPECT_TRUE(holdsFocus(f.NumeS));
+    expectFocus(f.NumeS);
     EXPECT_TRUE(AngajatFisaII.Ok_Fisa1 && AngajatFisaII.Ok_Fisa2);
     // The sheet forms are not there yet: their buttons stay disabled.
     EXPECT_FALSE(f.Ok_Fisa1.enabled());
@@ -100,13 +100,13 @@ TEST_F(EmployeeForm, ACodeWithoutSheetsOpensNoDialog) {
 TEST_F(EmployeeForm, AWrongCodeIsRefusedAndKeepsTheFocus) {
     Fisa_II& f = deschide();
     cod(f, "1234");
-    EXPECT_EQ(messages(), std::vector<std::string>{"Cod incorect"});
-    EXPECT_TRUE(holdsFocus(f.CodS));
+    expectOneMessage("Cod incorect", "  ", platform::Icon::Exclamation);
+    expectFocus(f.CodS);
 
     f.CodS.setText("");
     pressEnter(f.CodS);
     EXPECT_EQ(f.CodS.text(), "0");
-    EXPECT_EQ(messages().size(), 2u);
+    expectOneMessage("Cod incorect", "  ", platform::Icon::Exclamation);
 }
 
 TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
@@ -121,11 +121,11 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_EQ(d.but[3].caption(), "Sterg Fisa 2");
     EXPECT_TRUE(d.but[3].enabled());
     EXPECT_TRUE(QTest::qWaitForWindowActive(d.widget()));
-    EXPECT_TRUE(holdsFocus(d.but[0]));
+    expectFocus(d.but[0]);
 
     choose(d.but[0]);
     EXPECT_FALSE(frmGasit::loaded());
-    makeActive(f); // the employee's form has the activation back
+    activate(f); // the employee's form has the activation back
     EXPECT_EQ(ModIncarcare, 3);
     EXPECT_EQ(f.NumeS.text(), "POPESCU");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
@@ -140,10 +140,10 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_EQ(Fisa1Date.VenitN[2], "3000000");
     EXPECT_EQ(NrPersoane, 1);
     EXPECT_EQ(Fisa1Date.persoana.NumeI, "POPESCU");
-    EXPECT_TRUE(messages().empty());
+    expectMessages({});
 
     // "Sterge fisa" deletes the sheet being edited, and his dependants.
-    clickOn(f.but_sterg_fisa);
+    click(f.but_sterg_fisa);
     EXPECT_EQ(readBytes("FF1.txt"), crlf({kFf1Y}));
     EXPECT_EQ(readBytes("Deduceri.txt"), crlf({kDepY}));
     EXPECT_EQ(readBytes("FF2.txt"), crlf({kFf2X}));
@@ -153,7 +153,7 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_EQ(f.Xrectif.value(), 0);
     EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa");
     EXPECT_FALSE(f.but_sterg_fisa.enabled());
-    EXPECT_TRUE(holdsFocus(f.Option1));
+    expectFocus(f.Option1);
 }
 
 TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
@@ -183,7 +183,7 @@ TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndEmptiesTheForm) {
     Fisa_II& f = deschide();
     f.AdrS[0].setText("SIBIU");
     cod(f, kX);
-    dialog().widget()->close(); // the close box
+    closeByCloseBox(dialog());
     runDeferredDeletes();
     EXPECT_FALSE(frmGasit::loaded());
     EXPECT_EQ(f.CodS.text(), "");
@@ -194,11 +194,10 @@ TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndEmptiesTheForm) {
 }
 
 TEST_F(EmployeeForm, AForeignPersonIsAnnouncedBeforeTheLookup) {
-    writeLinesCrlf("FF2.txt", {linieFf2(fisa2(kStrain, "SMITH"))});
+    writeBytes("FF2.txt", crlf({linieFf2(fisa2(kStrain, "SMITH"))}));
     Fisa_II& f = deschide();
     cod(f, kStrain);
-    ASSERT_EQ(messages(), std::vector<std::string>{"Persoana straina (fara drept de deducere)."});
-    EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
+    expectOneMessage("Persoana straina (fara drept de deducere).", "  ", platform::Icon::Exclamation);
     EXPECT_EQ(dialog().but[0].caption(), "Modific Fisa 2");
     EXPECT_EQ(dialog().but[2].caption(), "");
     choose(dialog().but[0]);
@@ -212,16 +211,16 @@ TEST_F(EmployeeForm, AForeignPersonIsAnnouncedBeforeTheLookup) {
 
 TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     Fisa_II& f = deschide();
-    clickOn(f.Option2);
+    click(f.Option2);
     EXPECT_TRUE(f.Combo1.visible());
-    EXPECT_TRUE(holdsFocus(f.Combo1));
+    expectFocus(f.Combo1);
     ASSERT_EQ(f.Combo1.listCount(), 3);
     EXPECT_EQ(f.Combo1.list(0), "ILIE ION--" + kY + "--FF1");
     EXPECT_EQ(f.Combo1.list(1), "POPESCU ION--" + kX + "--FF1");
     EXPECT_EQ(f.Combo1.list(2), "POPESCU ION--" + kX + "--FF2");
     EXPECT_EQ(f.Label20.caption(), "LISTA ALFABETICA ( s-au incarcat 3 fise )");
 
-    f.Combo1.setListIndex(2);
+    pick(f.Combo1, "POPESCU ION--" + kX + "--FF2");
     EXPECT_EQ(f.CodS.text(), kX);
     EXPECT_EQ(f.AdrS[0].text(), "DEVA");
     EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 2");
@@ -230,21 +229,21 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_TRUE(AngajatFisaII.Ok_Fisa2);
     EXPECT_FALSE(AngajatFisaII.Ok_Fisa1);
 
-    f.Combo1.setListIndex(1);
+    pick(f.Combo1, "POPESCU ION--" + kX + "--FF1");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
     EXPECT_TRUE(f.Frame1.visible());
     EXPECT_EQ(f.Job0.text(), "01/03/2002");
     EXPECT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 1");
     EXPECT_FALSE(AngajatFisaII.Ok_Fisa2);
 
-    clickOn(f.but_sterg_fisa);
+    click(f.but_sterg_fisa);
     EXPECT_EQ(readBytes("FF1.txt"), crlf({kFf1Y}));
     EXPECT_EQ(readBytes("FF2.txt"), crlf({kFf2X}));
-    EXPECT_TRUE(messages().empty());
+    expectMessages({});
 
     // "Fise noi" hides the picker and empties the employee, locality and county apart.
     f.NumeS.setText("X");
-    clickOn(f.Option1);
+    click(f.Option1);
     EXPECT_FALSE(f.Combo1.visible());
     EXPECT_EQ(f.NumeS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
@@ -252,57 +251,55 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
 
 TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
     Fisa_II& f = nouFaraFisa1();
-    clickOn(f.Ok_Fisa1);
+    click(f.Ok_Fisa1);
     ASSERT_TRUE(f.Frame1.visible());
 
     typeInto(f.Job0, "12.03.2002");
     pressEnter(f.Job0);
     EXPECT_EQ(f.Job0.text(), "12/03/2002");
-    EXPECT_TRUE(holdsFocus(f.Job1));
+    expectFocus(f.Job1);
 
     typeInto(f.Job1, "11-03-2002");
     pressTab(f.Job1);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0], "\r\nData incetarii activitatii este anterioara datei angajarii. ");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::None);
-    EXPECT_EQ(fakeDialogs().messages[0].title, "");
+    expectOneMessage("\r\nData incetarii activitatii este anterioara datei angajarii. ", "",
+                     platform::Icon::None);
     EXPECT_EQ(f.Job1.text(), "");
-    EXPECT_TRUE(holdsFocus(f.Job1));
+    expectFocus(f.Job1);
 
     typeInto(f.Job1, "31/02/2002");
     pressTab(f.Job1);
-    EXPECT_EQ(messages().back(), "Data incetarii activitatii incorecta.");
+    expectMessages({"Data incetarii activitatii incorecta."});
     typeInto(f.Job1, "12/03/2002");
     pressTab(f.Job1);
-    EXPECT_EQ(messages().size(), 2u);
+    expectMessages({});
     EXPECT_EQ(f.Job1.text(), "12/03/2002");
 
     f.Job0.setText("");
     typeInto(f.Job0, "/  /");
     pressTab(f.Job0);
     EXPECT_EQ(f.Job0.text(), "");
-    EXPECT_EQ(messages().size(), 2u);
+    expectMessages({});
 }
 
 TEST_F(EmployeeForm, TheMarksExcludeEachOther) {
     Fisa_II& f = nouFaraFisa1();
-    clickOn(f.Ok_Fisa1);
+    click(f.Ok_Fisa1);
     f.Job0.setText("01/02/2002");
     f.XAlteS.setValue(1);
 
-    clickOn(f.Xreg);
+    click(f.Xreg);
     EXPECT_EQ(f.Xreg.value(), 1);
     EXPECT_EQ(f.Job0.text(), "");
     EXPECT_EQ(f.XAlteS.value(), 0);
     EXPECT_FALSE(f.Job0.enabled());
     EXPECT_FALSE(f.Xdedu.enabled());
     EXPECT_FALSE(f.XAlteS.enabled());
-    clickOn(f.Xreg);
+    click(f.Xreg);
     EXPECT_TRUE(f.Job0.enabled());
     EXPECT_TRUE(f.Xdedu.enabled());
 
     f.Inv1A.setValue(1);
-    clickOn(f.Xdedu);
+    click(f.Xdedu);
     EXPECT_EQ(f.Inv1A.value(), 0);
     EXPECT_FALSE(f.Xreg.enabled());
     EXPECT_FALSE(f.Inv1A.enabled());
@@ -321,7 +318,7 @@ TEST_F(EmployeeForm, TheAddressFollowsItsRules) {
     typeInto(f.AdrS[0], " bucuresti ");
     pressEnter(f.AdrS[0]);
     EXPECT_EQ(f.JudS.text(), " ");
-    EXPECT_TRUE(holdsFocus(f.AdrS[1]));
+    expectFocus(f.AdrS[1]);
     EXPECT_EQ(f.AdrS[0].text(), " BUCURESTI "); // as typed, upper-cased
     typeInto(f.AdrS[8], "4");
     pressTab(f.AdrS[8]);
@@ -338,7 +335,7 @@ TEST_F(EmployeeForm, TheAddressFollowsItsRules) {
     typeInto(f.AdrS[7], "12");
     pressEnter(f.AdrS[7]);
     EXPECT_EQ(f.AdrS[8].text(), "");
-    EXPECT_TRUE(holdsFocus(f.Ok_Fisa1)); // the first sheet button that is enabled
+    expectFocus(f.Ok_Fisa1); // the first sheet button that is enabled
     typeInto(f.AdrS[3], "012345");
     pressTab(f.AdrS[3]);
     EXPECT_EQ(f.AdrS[3].text(), "12345");
@@ -352,12 +349,12 @@ TEST_F(EmployeeForm, Fisa2TakesTheCorrectiveMarkShownNow) {
     Fisa2Date.VenitCS[0] = "RAMAS";
     Fisa_II& f = deschide();
     ASSERT_TRUE(f.Ok_Fisa2.enabled());
-    clickOn(f.Ok_Fisa2);
-    EXPECT_EQ(messages(), std::vector<std::string>{"Cod incorect"});
+    click(f.Ok_Fisa2);
+    expectMessages({"Cod incorect"});
     EXPECT_FALSE(deschisa);
 
     cod(f, kNou);
-    clickOn(f.Ok_Fisa2);
+    click(f.Ok_Fisa2);
     EXPECT_TRUE(deschisa);
     EXPECT_FALSE(f.visible()); // hidden while his Fisa 2 is open
     EXPECT_EQ(MarcaRectif, "");

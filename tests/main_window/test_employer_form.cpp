@@ -1,7 +1,7 @@
 // The employer's form driven through its widgets: the code and the kind it
 // decides, the names and address rules, confirming and closing.
 
-#include "identification_test_support.h"
+#include "identification_fixture.h"
 
 namespace olm::testing {
 namespace {
@@ -15,13 +15,13 @@ protected:
     Fisa_I& deschide() {
         Fisa_I::deschide();
         Fisa_I& f = Fisa_I::instance();
-        makeActive(f);
+        activate(f);
         return f;
     }
 };
 
 TEST_F(EmployerForm, OpensFilledFromTheFileAndConfirmsIntoTheEmployeesForm) {
-    writeLinesCrlf("Repfisc.txt", {kFirma});
+    writeBytes("Repfisc.txt", crlf({kFirma}));
     Fisa_I& f = deschide();
     EXPECT_EQ(f.CodP.text(), "19");
     EXPECT_EQ(f.DenP.text(), "SC ALFA SRL");
@@ -31,10 +31,10 @@ TEST_F(EmployerForm, OpensFilledFromTheFileAndConfirmsIntoTheEmployeesForm) {
     EXPECT_EQ(f.JudP.text(), "CLUJ");
     EXPECT_EQ(f.JudP.listCount(), 43);
     EXPECT_EQ(f.TipAng.caption(), "");
-    EXPECT_TRUE(holdsFocus(f.CodP));
+    expectFocus(f.CodP);
 
-    clickOn(f.Ok_Fisa_II);
-    EXPECT_TRUE(messages().empty());
+    click(f.Ok_Fisa_II);
+    expectMessages({});
     EXPECT_EQ(readBytes("Repfisc.txt"), kFirma + "\r\n");
     // The yearly copy in the same step: no crash can bring the old employer back.
     EXPECT_EQ(readBytes("Rep_2002.txt"), kFirma + "\r\n");
@@ -50,50 +50,47 @@ TEST_F(EmployerForm, OpensFilledFromTheFileAndConfirmsIntoTheEmployeesForm) {
 
 TEST_F(EmployerForm, TheCodeDecidesTheKind) {
     Fisa_I& f = deschide();
-    typeInto(f.NumeP, "RAMAS");
+    f.NumeP.setText("RAMAS");
     typeInto(f.CodP, "19");
     pressEnter(f.CodP);
     EXPECT_EQ(f.TipAng.caption(), "1 - CF/cod unic de inregistrare");
     EXPECT_EQ(TipAngajator, 1);
     EXPECT_EQ(f.NumeP.text(), "");
-    EXPECT_TRUE(holdsFocus(f.DenP));
+    expectFocus(f.DenP);
     EXPECT_EQ(f.CodP.text(), "19"); // the zero padding of the test does not show
 
     typeInto(f.DenP, "SC BETA SRL");
-    f.CodP.setFocus();
-    f.CodP.setText(kCnpAngajator);
+    typeInto(f.CodP, kCnpAngajator);
     pressEnter(f.CodP);
     EXPECT_EQ(f.TipAng.caption(), "2 - CNP/nr.de identificare fiscala");
     EXPECT_EQ(TipAngajator, 2);
     EXPECT_EQ(f.DenP.text(), "");
-    EXPECT_TRUE(holdsFocus(f.NumeP));
+    expectFocus(f.NumeP);
 
     // Kind 2: a firm name cannot be kept; leaving the box empties it.
     typeInto(f.DenP, "X");
     pressTab(f.DenP);
     EXPECT_EQ(f.DenP.text(), "");
-    EXPECT_TRUE(holdsFocus(f.NumeP));
-    EXPECT_TRUE(messages().empty());
+    expectFocus(f.NumeP);
+    expectMessages({});
 }
 
 TEST_F(EmployerForm, AWrongCodeIsRefusedOnLeavingAndOnConfirming) {
-    writeLinesCrlf("Repfisc.txt", {kFirma});
+    writeBytes("Repfisc.txt", crlf({kFirma}));
     Fisa_I& f = deschide();
     f.CodP.setText("");
     typeInto(f.CodP, "123");
     pressEnter(f.CodP);
-    ASSERT_EQ(messages(), std::vector<std::string>{"Cod incorect"});
-    EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
-    EXPECT_TRUE(holdsFocus(f.CodP));
+    expectOneMessage("Cod incorect", "  ", platform::Icon::Exclamation);
+    expectFocus(f.CodP);
 
     // Empty: no message on leaving, refused on confirming, nothing written.
     f.CodP.setText("");
     pressTab(f.CodP);
-    EXPECT_EQ(messages().size(), 1u);
-    clickOn(f.Ok_Fisa_II);
-    EXPECT_EQ(messages().size(), 2u);
-    EXPECT_TRUE(holdsFocus(f.CodP));
+    expectMessages({});
+    click(f.Ok_Fisa_II);
+    expectOneMessage("Cod incorect", "  ", platform::Icon::Exclamation);
+    expectFocus(f.CodP);
     EXPECT_EQ(readBytes("Repfisc.txt"), kFirma + "\r\n");
     EXPECT_TRUE(f.visible());
     EXPECT_FALSE(Fisa_II::loaded());
@@ -106,13 +103,13 @@ TEST_F(EmployerForm, NamesAndAddressAreNormalised) {
     typeInto(f.DenP, "sc #gama srl"); // "#" cannot be typed
     pressEnter(f.DenP);
     EXPECT_EQ(f.DenP.text(), "SC GAMA SRL");
-    EXPECT_TRUE(holdsFocus(f.AdrP[0]));
+    expectFocus(f.AdrP[0]);
 
     typeInto(f.AdrP[0], "bucuresti");
     pressEnter(f.AdrP[0]);
     EXPECT_EQ(f.AdrP[0].text(), "BUCURESTI");
     EXPECT_EQ(f.JudP.text(), " ");
-    EXPECT_TRUE(holdsFocus(f.AdrP[1])); // the county is skipped in the capital
+    expectFocus(f.AdrP[1]); // the county is skipped in the capital
 
     typeInto(f.AdrP[3], "012345");
     typeInto(f.AdrP[8], "3");
@@ -134,15 +131,15 @@ TEST_F(EmployerForm, NamesAndAddressAreNormalised) {
     f.JudP.setText("HUNEDOARA");
     pressEnter(f.AdrP[0]);
     EXPECT_EQ(f.JudP.text(), " ");
-    EXPECT_TRUE(holdsFocus(f.JudP));
+    expectFocus(f.JudP);
     EXPECT_EQ(f.AdrP[8].text(), ""); // leaving any address box outside the capital
     f.AdrP[8].setText("2");
     f.AdrP[7].setFocus();
     pressEnter(f.AdrP[7]);
     EXPECT_EQ(f.AdrP[8].text(), "");
-    EXPECT_TRUE(holdsFocus(f.AdrP[9]));
+    expectFocus(f.AdrP[9]);
 
-    clickOn(f.Ok_Fisa_II);
+    click(f.Ok_Fisa_II);
     const std::string scris = readBytes("Repfisc.txt");
     EXPECT_EQ(scris, "19,1,#SC GAMA SRL#,##,##,#DEVA#,# #,##,##,12345,##,##,##,##,,##,##\r\n");
 }
@@ -153,10 +150,10 @@ TEST_F(EmployerForm, ClosingCopiesTheFileToTheYearlyCopyOnlyWhenItExists) {
     runDeferredDeletes();
     EXPECT_FALSE(platform::files::exists("rep_2002.txt"));
 
-    writeLinesCrlf("Repfisc.txt", {kFirma});
-    writeLinesCrlf("Rep_2002.txt", {"VECHI"});
+    writeBytes("Repfisc.txt", crlf({kFirma}));
+    writeBytes("Rep_2002.txt", crlf({"VECHI"}));
     deschide();
-    Fisa_I::instance().widget()->close(); // the close box
+    closeByCloseBox(Fisa_I::instance());
     runDeferredDeletes();
     EXPECT_FALSE(Fisa_I::loaded());
     EXPECT_EQ(readBytes("Rep_2002.txt"), kFirma + "\r\n");

@@ -5,6 +5,7 @@
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
+#include "support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -157,24 +158,7 @@ TEST_F(Handin, RetryAfterTheDisketteIsInContinues) {
 }
 
 // Files on the diskette may not grow past a few bytes while it is alive.
-class DischetaMica {
-public:
-    explicit DischetaMica(rlim_t octeti) {
-        vecheSemnal_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &vechi_);
-        rlimit nou = vechi_;
-        nou.rlim_cur = octeti;
-        ::setrlimit(RLIMIT_FSIZE, &nou);
-    }
-    ~DischetaMica() {
-        ::setrlimit(RLIMIT_FSIZE, &vechi_);
-        std::signal(SIGXFSZ, vecheSemnal_);
-    }
-
-private:
-    rlimit vechi_{};
-    void (*vecheSemnal_)(int) = nullptr;
-};
+using DischetaMica = testing::LimitaFisiere;
 
 TEST_F(Handin, AFullDisketteKeepsTheCopiesMadeBeforeIt) {
     fs::create_directories("discheta");

@@ -3,6 +3,8 @@
 #include "shared/record_line.h"
 #include "shared/state.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
+#include "support/golden.h"
 #include "support/record_lines.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +24,7 @@ using testing::fakeTextViewer;
 using Linii = std::vector<std::string>;
 
 // The expected tables, written by hand from the table's layout.
-Linii asteptat(const std::string& nume) {
-    return files::readLines((fs::path(__FILE__).parent_path() / "data" / nume).string());
-}
+std::string asteptat(const std::string& nume) { return testing::testData("regularised_table/" + nume); }
 
 struct Sume {
     std::string retinut, venitAnual, impozitAnual, ramas, restituit;
@@ -61,12 +61,7 @@ TEST_F(RegularisedTable, RowsInAlphabeticalOrderWithTheirTotals) {
               {"2000000", "10000000", "2000000", "", ""}),
     });
     ScrieTabel5();
-    const Linii tabel = files::readLines("tab5.txt");
-    const Linii dorit = asteptat("tab5_regularizate.txt");
-    ASSERT_EQ(tabel.size(), dorit.size());
-    for (std::size_t i = 0; i < dorit.size(); ++i) {
-        EXPECT_EQ(tabel[i], dorit[i]) << "line " << i + 1;
-    }
+    testing::expectFileMatches("tab5.txt", asteptat("tab5_regularizate.txt"));
     EXPECT_EQ(TotVenitAnual, 64000000);
     EXPECT_EQ(TotRestituit, 150000);
     EXPECT_EQ(files::readLines("Ff1R.txt").size(), 5u);
@@ -78,24 +73,22 @@ TEST_F(RegularisedTable, RowsInAlphabeticalOrderWithTheirTotals) {
 TEST_F(RegularisedTable, NoRegularisedSheetShowsZeroTotalsAndIsViewedAndPrinted) {
     files::writeLines("FF1.txt", {fisa1("1550404000004", "IONESCU", "GHEORGHE", "", {"1", "2", "3", "4", "5"})});
     TabelFise1Regularizate();
-    EXPECT_EQ(files::readLines("tab5.txt"), asteptat("tab5_fara_regularizate.txt"));
-
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_EQ(fakeDialogs().messages[0].text, "NotePad este folosit numai pentru vizualizare. In fereastra Print "
-                                              "puteti da OK pentru listare la imprimanta.");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
-    EXPECT_EQ(fakeDialogs().messages[0].title, "");
+    testing::expectFileMatches("tab5.txt", asteptat("tab5_fara_regularizate.txt"));
+    testing::expectOneMessage("NotePad este folosit numai pentru vizualizare. In fereastra Print "
+                              "puteti da OK pentru listare la imprimanta.",
+                              "", platform::Icon::Exclamation);
     EXPECT_EQ(fakeTextViewer().shown, (Linii{"tab5.txt"}));
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
     EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 7);
-    EXPECT_EQ(fakePrinter().jobs[0].pages[0], asteptat("tab5_fara_regularizate.txt"));
+    testing::expectBytesMatch(testing::crlf(fakePrinter().jobs[0].pages[0]), asteptat("tab5_fara_regularizate.txt"),
+                              "printed");
 }
 
 TEST_F(RegularisedTable, ASortedFileLeftBehindDoesNotStandInForMissingSheets) {
     files::writeLines("ff1_sort.txt",
                       {fisa1("1800101221144", "POPESCU", "ION", "X", {"1", "2", "3", "4", "5"})});
     ScrieTabel5();
-    EXPECT_EQ(files::readLines("tab5.txt"), asteptat("tab5_fara_regularizate.txt"));
+    testing::expectFileMatches("tab5.txt", asteptat("tab5_fara_regularizate.txt"));
 }
 
 TEST_F(RegularisedTable, AnErrorIsShownAndNothingIsViewedOrPrinted) {

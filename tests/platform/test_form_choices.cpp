@@ -160,6 +160,20 @@ TEST_F(ChoiceControl, AComboReportsEveryChoiceTheSameItemAgainIncluded) {
     EXPECT_EQ(3, clicks);
 }
 
+TEST_F(ChoiceControl, OpeningAComboListIsNoMoveOfTheFocus) {
+    platform::ComboBox& pick = form().pick;
+    for (const char* month : {"Ianuarie", "Februarie"}) {
+        pick.addItem(month);
+    }
+    pick.onGotFocus([&] { form().log.push_back("pick+"); });
+    pick.onLostFocus([&] { form().log.push_back("pick-"); });
+    pick.setFocus();
+    form().log.clear();
+    testing::pick(pick, "Februarie"); // the first opening of its list
+    EXPECT_EQ(1, pick.listIndex());
+    EXPECT_TRUE(form().log.empty()) << ::testing::PrintToString(form().log);
+}
+
 TEST_F(ChoiceControl, AComboListTakesOnlyTheTextOfAnItem) {
     platform::ComboBox& pick = form().pick;
     pick.setSorted(true);

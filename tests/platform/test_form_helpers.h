@@ -4,6 +4,7 @@
 // widgets under the offscreen platform.
 
 #include "platform/controls.h"
+#include "support/drive.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,25 +16,6 @@
 #include <vector>
 
 namespace olm::testing {
-
-// Shows a form and makes its window the active one.
-inline void showActive(platform::Form& form) {
-    form.show();
-    QApplication::setActiveWindow(form.widget());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form.widget()));
-}
-
-// Gives the activation to another window and back, as a message box does.
-inline void activate(QWidget* window) {
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
-// Runs the deletions that unloading left for later.
-inline void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-inline QWidget* focused() { return QApplication::focusWidget(); }
 
 // A form with the usual controls; every focus, key and click is logged.
 class SampleForm : public platform::SingleForm<SampleForm> {

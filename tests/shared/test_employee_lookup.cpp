@@ -115,7 +115,10 @@ TEST_F(EmployeeLookup, SampleEmployeesAreFoundWithTheirSheets) {
 TEST_F(EmployeeLookup, ModifyingAFisa1LoadsIdentitySituationSheetAndDependants) {
     fise(true, true);
     ASSERT_TRUE(CautaFiseAngajat());
-    Fisa1Date.Reg[3] = "RAMAS"; // VI.4 is not loaded: the form computes it again
+    // Left by the sheet shown before: VI.4 is not loaded (the form computes it
+    // again) and a tick is not stored, so both go back to the designed state.
+    Fisa1Date.Reg[3] = "RAMAS";
+    Fisa1Date.Bif[3] = 1;
     ModIncarcare = 3;
     DeschideFisa();
 
@@ -139,7 +142,8 @@ TEST_F(EmployeeLookup, ModifyingAFisa1LoadsIdentitySituationSheetAndDependants) 
     EXPECT_EQ(Fisa1Date.VenitN[3], "");
     EXPECT_EQ(Fisa1Date.Luni, "6");
     EXPECT_EQ(Fisa1Date.ChAc, "50000");
-    EXPECT_EQ(Fisa1Date.Reg[3], "RAMAS");
+    EXPECT_EQ(Fisa1Date.Reg[3], "");
+    EXPECT_EQ(Fisa1Date.Bif[3], 0);
     EXPECT_EQ(Fisa1Date.Reg[10], "8");
     EXPECT_EQ(Fisa1Date.Reg[12], "10");
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace olm::testing {
 
 using platform::Answer;
@@ -77,6 +79,59 @@ void FakePrinter::abort() {
     if (!jobs.empty()) {
         jobs.back().aborted = true;
     }
+}
+
+namespace {
+
+std::string iconName(platform::Icon icon) {
+    switch (icon) {
+    case platform::Icon::Exclamation:
+        return "exclamation";
+    case platform::Icon::Information:
+        return "information";
+    case platform::Icon::None:
+        break;
+    }
+    return "no icon";
+}
+
+bool matches(const ExpectedMessage& e, const RecordedMessage& m) {
+    return e.text == m.text && (!e.title || *e.title == m.title) && (!e.icon || *e.icon == m.icon);
+}
+
+} // namespace
+
+void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_location where) {
+    auto& shown = fakeDialogs().messages;
+    bool same = expected.size() == shown.size();
+    for (std::size_t i = 0; same && i < shown.size(); ++i) {
+        same = matches(expected[i], shown[i]);
+    }
+    if (!same) {
+        std::ostringstream out;
+        out << "expected " << expected.size() << " message(s):\n";
+        for (const auto& e : expected) {
+            out << "  \"" << e.text << "\"";
+            if (e.title) {
+                out << " title \"" << *e.title << "\"";
+            }
+            if (e.icon) {
+                out << " " << iconName(*e.icon);
+            }
+            out << "\n";
+        }
+        out << "shown " << shown.size() << ":\n";
+        for (const auto& m : shown) {
+            out << "  \"" << m.text << "\" title \"" << m.title << "\" " << iconName(m.icon) << "\n";
+        }
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << out.str();
+    }
+    shown.clear();
+}
+
+void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
+                      std::source_location where) {
+    expectMessages({ExpectedMessage(text, title, icon)}, where);
 }
 
 void FakeClock::busyWait(double s) {

@@ -3,6 +3,7 @@
 // Fakes of the platform services. The test main installs a fresh set before
 // every test, so no real dialog, printer or viewer is ever reached from a test.
 
+#include "platform/calculator.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -10,6 +11,8 @@
 
 #include <deque>
 #include <optional>
+#include <source_location>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -87,11 +90,44 @@ public:
     std::vector<std::string> shown;
 };
 
+// Counts the calculators started; `installed` false: none can be started.
+class FakeCalculator : public platform::Calculator {
+public:
+    bool start() override {
+        ++starts;
+        return installed;
+    }
+    bool installed = true;
+    int starts = 0;
+};
+
 // The fakes installed for the running test.
 FakeDialogs& fakeDialogs();
 FakePrinter& fakePrinter();
 FakeClock& fakeClock();
 FakeTextViewer& fakeTextViewer();
+FakeCalculator& fakeCalculator();
+
+// A message a test expects: its text, and its title and icon when given.
+struct ExpectedMessage {
+    ExpectedMessage(const char* text) : text(text) {}        // NOLINT: implicit on purpose
+    ExpectedMessage(std::string text) : text(std::move(text)) {} // NOLINT
+    ExpectedMessage(std::string text, std::string title, platform::Icon icon)
+        : text(std::move(text)), title(std::move(title)), icon(icon) {}
+    std::string text;
+    std::optional<std::string> title;
+    std::optional<platform::Icon> icon;
+};
+
+// Exactly one message was shown since the last check, with this text, title
+// and icon. The messages checked are forgotten, so the next check sees only
+// what came after.
+void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
+                      std::source_location where = std::source_location::current());
+// The messages shown since the last check, in order ({} for none); forgotten
+// as above.
+void expectMessages(const std::vector<ExpectedMessage>& expected,
+                    std::source_location where = std::source_location::current());
 
 // The fresh temporary working directory of the running test (also the current directory).
 std::string workDir();

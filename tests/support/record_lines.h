@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,21 @@ inline std::string linieCu(StructuraRecord structura,
         campuri.at(index) = text;
     }
     return unesteCampuri(campuri, structura);
+}
+
+// A line of the layout a shape template describes (a bare first field, then
+// ",##" for a text field and "," for a numeric one), with the values given
+// in field order; the fields beyond them are empty.
+inline std::string linieDupaSablon(std::string_view sablon, const std::vector<std::string>& valori) {
+    auto valoare = [&](std::size_t i) { return i < valori.size() ? valori[i] : std::string(); };
+    std::string linie = valoare(0);
+    std::size_t camp = 1;
+    for (std::size_t i = 0; i < sablon.size(); ++camp) {
+        const bool text = sablon.substr(i, 3) == ",##";
+        linie += text ? ",#" + valoare(camp) + "#" : "," + valoare(camp);
+        i += text ? 3 : 1;
+    }
+    return linie;
 }
 
 } // namespace olm::testing

@@ -20,6 +20,7 @@ struct PerTest {
     FakePrinter printer;
     FakeClock clock;
     FakeTextViewer viewer;
+    FakeCalculator calculator;
 };
 
 std::unique_ptr<PerTest> current;
@@ -35,6 +36,7 @@ class FreshWorkDir : public ::testing::EmptyTestEventListener {
         platform::setPrinter(&current->printer);
         platform::setClock(&current->clock);
         platform::setTextViewer(&current->viewer);
+        platform::setCalculator(&current->calculator);
     }
     void OnTestEnd(const ::testing::TestInfo& info) override {
         if (info.result() && info.result()->Passed() && !current->dialogs.allAnswersUsed()) {
@@ -46,6 +48,7 @@ class FreshWorkDir : public ::testing::EmptyTestEventListener {
         platform::setPrinter(nullptr);
         platform::setClock(nullptr);
         platform::setTextViewer(nullptr);
+        platform::setCalculator(nullptr);
         current.reset();
     }
 };
@@ -56,6 +59,7 @@ FakeDialogs& fakeDialogs() { return current->dialogs; }
 FakePrinter& fakePrinter() { return current->printer; }
 FakeClock& fakeClock() { return current->clock; }
 FakeTextViewer& fakeTextViewer() { return current->viewer; }
+FakeCalculator& fakeCalculator() { return current->calculator; }
 std::string workDir() { return current->dir->path().toStdString(); }
 
 } // namespace olm::testing

@@ -1,0 +1,101 @@
+// Times the listings of the Fisa 1 sheets ("- toate") and of the Fisa 2 sheets
+// on a firm of 1,000, 10,000 and 100,000 employees, printing included (the
+// viewer and the printer stand in for the real ones and only count). Each
+// sheet is read, laid out and written once, and the dependants are read once
+// for the whole listing: the work grows with the number of sheets. Each
+// iteration runs in a fresh temporary directory whose files are written
+// outside the timed region.
+
+#include "bench_support.h"
+#include "listings/fisa1_listing.h"
+#include "listings/fisa2_listing.h"
+#include "platform/printer.h"
+#include "platform/text_viewer.h"
+#include "shared/state.h"
+#include "support/sample_data.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+namespace {
+
+using olm::bench::FreshDirectory;
+using olm::testing::SampleSet;
+
+// Prints nowhere; counts the pages and lines it was sent.
+class ImprimantaNumarator : public olm::platform::Printer {
+public:
+    bool choosePrinter() override { return true; }
+    bool begin(const olm::platform::PrintSetup&) override {
+        pagini = 1;
+        linii = 0;
+        return true;
+    }
+    void printLine(const std::string&) override { ++linii; }
+    void newPage() override { ++pagini; }
+    void end() override {}
+    void abort() override {}
+
+    std::size_t pagini = 0;
+    std::size_t linii = 0;
+};
+
+class VizualizatorTacut : public olm::platform::TextViewer {
+public:
+    void show(const std::string&) override {}
+};
+
+void listare(benchmark::State& state, const char* fisier, const std::function<void()>& scrie,
+             std::size_t foi) {
+    olm::resetState();
+    olm::AnFiscal = 2002;
+    olm::DeducereBaza[12] = 1600000;
+    olm::TipExemplar = "angajat";
+    ImprimantaNumarator imprimanta;
+    VizualizatorTacut vizualizator;
+    olm::platform::setPrinter(&imprimanta);
+    olm::platform::setTextViewer(&vizualizator);
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto dir = std::make_unique<FreshDirectory>();
+        olm::testing::writeSample(s);
+        state.ResumeTiming();
+
+        olm::ListeazaSiTipareste(fisier, scrie);
+
+        state.PauseTiming();
+        dir.reset();
+        // Every sheet takes one or more whole pages.
+        if (imprimanta.pagini < foi || imprimanta.linii != imprimanta.pagini * olm::LungPagina) {
+            state.SkipWithError("the listing does not hold every sheet on whole pages");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    olm::platform::setPrinter(nullptr);
+    olm::platform::setTextViewer(nullptr);
+    state.counters["sheets"] = static_cast<double>(foi);
+    state.counters["pages"] = static_cast<double>(imprimanta.pagini);
+}
+
+const olm::Semnatar Semnatar{"popescu ion", "director economic"};
+
+void BM_ListareFise1Toate(benchmark::State& state) {
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    listare(state, olm::FisierListaFise1, [] { olm::ScrieFise1(olm::SelectieFise1::Toate, Semnatar); },
+            s.ff1.size());
+}
+
+void BM_ListareFise2(benchmark::State& state) {
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    listare(state, olm::FisierListaFise2, [] { olm::ScrieFise2(Semnatar); }, s.ff2.size());
+}
+
+BENCHMARK(BM_ListareFise1Toate)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_ListareFise2)->Apply(olm::bench::firmSizes);
+
+} // namespace

@@ -1,0 +1,32 @@
+#pragma once
+
+// The listing of Fisa 2 sheets, "ListF2.txt": every sheet filled to whole
+// 65-line pages.
+
+#include "listings/sheet_listing.h"
+#include "shared/fisa2_sheet_text.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olm {
+
+inline constexpr const char* FisierListaFise2 = "ListF2.txt";
+
+// The printed sheet of one line of "FF2.txt", cut by its record layout (a
+// short line gives empty fields), under the copy line of `TipExemplar` and
+// the given employer block, the signer in upper case. A month whose amount is
+// 0 prints blank; the totals print as they stand.
+FoaieFisa2 FoaieDinFf2(std::string_view linie, const std::vector<std::string>& antet,
+                       const Semnatar& semnatar);
+
+// Writes "ListF2.txt" with every sheet of the file read (SursaFise2), in its
+// order. Throws platform::FileError.
+void ScrieFise2(const Semnatar& semnatar);
+
+// Writes "ListF2.txt" with the employee's sheets (every line whose code is
+// his); `CodAngajat` becomes the code. Throws platform::FileError.
+void ScrieFisa2Angajat(const std::string& cod, const Semnatar& semnatar);
+
+} // namespace olm

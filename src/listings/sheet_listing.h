@@ -1,0 +1,68 @@
+#pragma once
+
+// What the listings of the Fisa 1 and Fisa 2 sheets share: the file they read,
+// the items of their one-sheet picker, the writing of the listing file sheet
+// after sheet, and showing and printing it.
+
+#include "listings/sheet_pages.h"
+#include "platform/file_error.h"
+#include "shared/sheet_records.h"
+#include "shared/sheet_text.h"
+#include "shared/sheet_text.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olm {
+
+// The file a listing reads: the alphabetical copy ("ff1_sort1.txt",
+// "ff2_sort1.txt") while it exists, else the working file.
+std::string SursaFise1();
+std::string SursaFise2();
+
+// An item of a one-sheet picker: surname, a blank, first name, "--", the
+// code, then the sheet's mark ("--FF1"); the code is kept beside the text.
+struct ItemFisa {
+    std::string text;
+    std::string cod;
+};
+// One item for each line of the file, in file order. A line too damaged to
+// hold a code gives an item without one. Throws platform::FileError.
+std::vector<ItemFisa> ItemiFise(const std::string& sursa, std::string_view marca);
+
+// The signer's name and function, as typed in the listing window.
+struct Semnatar {
+    std::string nume;
+    std::string functie;
+};
+
+// The head of a sheet listed from a record: the copy line of `TipExemplar`,
+// the fiscal year, the corrective mark, the employer's block, the employee's
+// code, name and address, and the signer in upper case.
+CapFoaie CapDinRecord(const IdentitateAngajat& id, const std::string& marcaRectif,
+                      const std::vector<std::string>& antet, const Semnatar& semnatar);
+
+// The paged sheet of one record line.
+using FoaieDinLinie = std::function<FoaiePaginata(const std::string& linie)>;
+
+// Writes the listing file: for every line of `sursa` that `alege` keeps, in
+// file order, its paged sheet. `ContorLinii` is left at the count of the last
+// sheet. The file is replaced in one step; a missing source gives an empty
+// listing. Throws platform::FileError, and the old listing then stays.
+void ScrieListare(const std::string& fisier, const std::string& sursa,
+                  const std::function<bool(std::string_view linie)>& alege, const FoaieDinLinie& foaie);
+
+// The notice shown before a listing of many sheets, naming its file.
+std::string MesajVizualizare(const std::string& fisier);
+
+// "Eroare " + the error's number + ".", with the exclamation icon.
+void AnuntaEroareFisier(const platform::FileError& e);
+
+// Writes a listing with `scrie`, then shows it in the text viewer and sends
+// it to the printer. When a file cannot be read or written the clerk sees
+// "Eroare " + its number + "." and nothing is shown or printed.
+void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie);
+
+} // namespace olm

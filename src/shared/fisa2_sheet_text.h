@@ -1,0 +1,27 @@
+#pragma once
+
+// The printed Fisa 2 sheet as lines of text, 80 columns wide, built from plain
+// values: the listing fills them from a line of "FF2.txt", the sheet's own
+// form from what it shows. Which amounts print blank and how the sheet is
+// paged is the business of the caller.
+
+#include "shared/sheet_text.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace olm {
+
+struct FoaieFisa2 {
+    CapFoaie cap;
+    std::array<bool, 8> tipuri{};            // the income types AS1 to AS8
+    // Months 1 to 12 and the total (index 12), grouped by thousands when
+    // printed; an empty text leaves its column blank.
+    std::array<std::string, 13> venit, impozit;
+};
+
+// The lines of the sheet, from the copy line to the signature.
+std::vector<std::string> LiniiFisa2(const FoaieFisa2& f);
+
+} // namespace olm

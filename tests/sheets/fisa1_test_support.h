@@ -1,0 +1,39 @@
+#pragma once
+
+// The Fisa 1 rules run on the program's state at start with the parameter
+// files it ships (the monthly grid, its annual grid of twelve times the
+// amounts, a base deduction of 1,600,000 a month and a year), the fiscal year
+// 2002, and an employee with no marks working all year.
+
+#include "shared/deduction_params.h"
+#include "shared/sheet_test_support.h"
+#include "shared/number_text.h"
+#include "shared/tax_grid.h"
+#include "support/fakes.h"
+#include "support/golden.h"
+
+#include <filesystem>
+#include <string>
+
+namespace olm::testing {
+
+inline const std::string kAngajat = "1800101221144";
+
+class Fisa1Rules : public SheetTest {
+protected:
+    void SetUp() override {
+        SheetTest::SetUp();
+        for (const char* nume : {"Cuantum.txt", "Impozitar.txt"}) {
+            std::filesystem::copy_file(testData(std::string("../../data/") + nume), nume);
+        }
+        ASSERT_TRUE(CitesteCuantum().ok());
+        ASSERT_TRUE(CitesteImpozitar().ok());
+        CodAngajat = kAngajat;
+        LunaPrima = 0;
+        LunaUltima = 11;
+    }
+    static FormaFisa1& f() { return Fisa1Date; }
+    static std::vector<std::string> messages() { return fakeDialogs().texts(); }
+};
+
+} // namespace olm::testing

@@ -1,0 +1,152 @@
+// The Fisa 1 form driven through its widgets, from the employee's form to the
+// saved line.
+
+#include "fisa1_test_support.h"
+#include "main_window/employee_form.h"
+#include "sheets/fisa1_form.h"
+#include "sheets/fisa1_install.h"
+#include "support/drive.h"
+
+#include <filesystem>
+
+namespace olm::testing {
+namespace {
+
+class Fisa1Form : public Fisa1Rules {
+protected:
+    void SetUp() override {
+        Fisa1Rules::SetUp();
+        for (const char* nume : {"FF1.txt", "FF2.txt", "Deduceri.txt"}) {
+            writeBytes(nume, "");
+        }
+        instaleazaFormaFisa1();
+    }
+    void TearDown() override {
+        unloadAllForms();
+        Fisa_II::deschideFormaFisa1 = nullptr;
+        Fisa1Rules::TearDown();
+    }
+
+    // Types into a box and leaves it with Enter.
+    static void tasteaza(platform::TextBox& caseta, const std::string& text) {
+        ASSERT_TRUE(typeInto(caseta, text));
+        ASSERT_TRUE(pressEnter(caseta));
+    }
+
+    // The employee's form with a new employee hired on the date, his sheet opened.
+    static Fisa1_F& deschideFisaNoua(const std::string& angajare, const std::string& cod = kAngajat) {
+        Fisa_II::deschideDinAngajator("CLUJ");
+        Fisa_II& e = Fisa_II::instance();
+        activate(e);
+        tasteaza(e.CodS, cod);
+        e.NumeS.setText("POPESCU");
+        e.PrenS.setText("ION");
+        e.AdrS[0].setText("CLUJ-NAPOCA");
+        click(e.Ok_Fisa1);
+        typeInto(e.Job0, angajare);
+        click(e.Command1);
+        EXPECT_FALSE(e.visible());
+        Fisa1_F& f = Fisa1_F::instance();
+        EXPECT_TRUE(activate(f));
+        return f;
+    }
+};
+
+TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
+    Fisa1_F& f = deschideFisaNoua("15.03.2002");
+    EXPECT_EQ(f.caption(), "Fisa fiscala I - POPESCU ION, cod numeric 1800101221144");
+    EXPECT_TRUE(f.Fisa1_III.visible());
+    expectFocus(f.Command9);
+    EXPECT_FALSE(f.CoefProp[1].visible());
+    EXPECT_EQ(f.CoefProp[2].text(), "1");
+    ASSERT_TRUE(click(f.Picture1));
+    EXPECT_EQ(fakeCalculator().starts, 1);
+
+    tasteaza(f.CoefProp[3], "1,5");
+    EXPECT_EQ(f.Inv2A.value(), 1);
+    expectFocus(f.CoefProp[4]);
+    tasteaza(f.CoefProp[4], "3");
+    EXPECT_EQ(f.CoefProp[4].text(), "1");
+
+    click(f.Command9); // to IV.C, whose "OK" leads to section V
+    EXPECT_TRUE(f.Fisa1_IIIC.visible());
+    click(f.Command7);
+    EXPECT_TRUE(f.Fisa1_IV.visible());
+    expectFocus(f.VenitN[2]);
+    for (int i = 2; i < 12; ++i) {
+        tasteaza(f.VenitN[i], "3000000");
+    }
+    expectFocus(f.VenitN[12]); // the hidden months are passed over
+
+    click(f.Command12);
+    EXPECT_EQ(f.Bif[7].value(), 1);
+
+    // The last value typed counts, though the box was never left.
+    typeInto(f.VenitN[11], "4000000.6");
+    fakeDialogs().answer(platform::Answer::Yes);
+    EXPECT_TRUE(closeByCloseBox(f));
+    runDeferredDeletes();
+    EXPECT_FALSE(Fisa1_F::loaded());
+    expectMessages({{"Coeficient gresit", " ", platform::Icon::Exclamation},
+                    {"Salvati modificarile?", "  ", platform::Icon::None}});
+    EXPECT_EQ(readBytes("FF1.txt"),
+              crlf({"1800101221144,#POPESCU#,#ION#,#CLUJ-NAPOCA#,#CLUJ#,##,##,,##,##,##,##,,##,##,##,##,##,#X#,"
+                    "##,15/03/2002,,,,1,1.5,1,1,1,1,1,1,1,1,,,1,1.5,1,1,1,1,1,1,1,1,,,,,3000000,252000,"
+                    "3000000,108000,3000000,252000,3000000,252000,3000000,252000,3000000,252000,3000000,"
+                    "252000,3000000,252000,3000000,252000,4000001,252000,,,31000001,2376000,10,2400000,,,"
+                    ",,,,,,,"}));
+    Fisa_II& e = Fisa_II::instance();
+    EXPECT_TRUE(e.visible());
+    EXPECT_EQ(e.CodS.text(), "");
+    EXPECT_EQ(e.AdrS[0].text(), "CLUJ-NAPOCA");
+}
+
+TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {
+    Fisa_II::deschideDinAngajator("CLUJ");
+    Fisa_II& e = Fisa_II::instance();
+    activate(e);
+    tasteaza(e.CodS, kAngajat);
+    click(e.Ok_Fisa1);
+    e.Job1.setText("30/06/2003"); // as a stored sheet brings it, never left
+    click(e.Command1);
+    EXPECT_FALSE(Fisa1_F::loaded());
+    expectOneMessage("\r\nAnul difera de anul fiscal de referinta 2002.", "", platform::Icon::None);
+    EXPECT_EQ(e.Job1.text(), "");
+    expectFocus(e.Job1);
+}
+
+TEST_F(Fisa1Form, AForeignPersonSeesSectionVAloneAndAFailedSaveKeepsTheWindow) {
+    Fisa1_F& f = deschideFisaNoua("", "9701011234561");
+    EXPECT_TRUE(f.Fisa1_IV.visible());
+    EXPECT_FALSE(f.Fisa1_III.visible());
+    EXPECT_FALSE(f.Command1.enabled());
+    EXPECT_FALSE(f.Luni.enabled());
+    expectFocus(f.VenitN[0]);
+    EXPECT_EQ(f.CoefProp[0].text(), "");
+    ASSERT_TRUE(typeInto(f.VenitN[0], "3000000"));
+
+    std::filesystem::remove("FF1.txt");
+    std::filesystem::create_directory("FF1.txt"); // the sheet file cannot be written
+    expectMessages({"Persoana straina (fara drept de deducere)."});
+    fakeDialogs().answer(platform::Answer::Yes);
+    EXPECT_FALSE(closeByCloseBox(f));
+    runDeferredDeletes();
+    ASSERT_TRUE(Fisa1_F::loaded());
+    expectMessages({"Salvati modificarile?", {"Eroare 75 la citirea fisierului FF1.txt.", "",
+                                              platform::Icon::Exclamation}});
+    EXPECT_TRUE(f.visible());
+    EXPECT_EQ(f.VenitN[0].text(), "3000000");
+    EXPECT_EQ(f.ImpP[0].text(), "600000");
+
+    // No writes nothing and lets the window go.
+    fakeDialogs().answer(platform::Answer::No);
+    ASSERT_TRUE(click(f.Command4));
+    ASSERT_TRUE(click(f.Command5));
+    runDeferredDeletes();
+    EXPECT_FALSE(Fisa1_F::loaded());
+    EXPECT_TRUE(std::filesystem::is_directory("FF1.txt"));
+    EXPECT_TRUE(Fisa_II::instance().visible());
+}
+
+} // namespace
+} // namespace olm::testing
