@@ -43,11 +43,6 @@ void drain() {
 } // namespace
 
 void onTerminationRequest(std::function<void()> request) {
-    if (!request) {
-        setHandler(SIG_DFL);
-        requested = nullptr;
-        return;
-    }
     if (wakeFds[0] < 0) {
         if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0) {
             return; // the signals then keep their default: the program ends at once

@@ -9,8 +9,8 @@
 
 namespace olm::platform {
 
-// Installs the function run when the process is asked to end; nullptr puts
-// the default handling of the two signals back. Needs the application object.
+// Installs the function run when the process is asked to end. Needs the
+// application object.
 void onTerminationRequest(std::function<void()> request);
 
 } // namespace olm::platform

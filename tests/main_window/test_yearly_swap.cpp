@@ -157,157 +157,82 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
 
 namespace {
 
-constexpr const char* kDirectory = "<dir>";
-
-struct Fisier {
-    const char* nume;
-    const char* continut; // nullptr: absent; kDirectory: a directory in the way
-};
-
-void scrie(const std::vector<Fisier>& fisiere) {
-    for (const Fisier& f : fisiere) {
-        if (f.continut == nullptr) {
-            continue;
-        }
-        std::filesystem::create_directories(std::filesystem::path(f.nume).parent_path().empty()
-                                                ? "."
-                                                : std::filesystem::path(f.nume).parent_path());
-        if (std::string(f.continut) == kDirectory) {
-            std::filesystem::create_directory(f.nume);
-        } else {
-            writeBytes(f.nume, f.continut);
-        }
-    }
-}
-
-void verifica(const std::vector<Fisier>& fisiere) {
-    for (const Fisier& f : fisiere) {
-        SCOPED_TRACE(f.nume);
-        if (f.continut == nullptr) {
-            EXPECT_FALSE(std::filesystem::exists(f.nume));
-        } else if (std::string(f.continut) != kDirectory) {
-            EXPECT_EQ(readBytes(f.nume), f.continut);
-        }
-    }
-}
-
-void verificaMesaj(const std::string& mesaj, const std::vector<const char*>& fragmente) {
-    if (fragmente.empty()) {
-        EXPECT_EQ(mesaj, "");
-    }
-    for (const char* f : fragmente) {
-        EXPECT_NE(mesaj.find(f), std::string::npos) << "missing \"" << f << "\" in: " << mesaj;
-    }
-}
+// A file's content before or after; nullptr: absent; "<dir>": a directory in the way.
+using Fisiere = std::vector<std::pair<const char*, const char*>>;
 
 struct Caz {
     const char* name;
-    int an;      // AnFiscal
-    int anLucru; // AnDateLucru at exit
-    std::vector<Fisier> inainte;
-    std::vector<Fisier> dupa;
-    bool reusit;
-    std::vector<const char*> mesaj;
+    int an, anLucru; // AnFiscal, and AnDateLucru at exit
+    Fisiere inainte, dupa;
+    std::vector<const char*> mesaj; // fragments; none: no message
 };
 
-class YearlyMarker : public YearlySwap {
-protected:
-    void TearDown() override { std::filesystem::current_path(olm::testing::workDir()); }
-    // A fresh subdirectory per row.
-    void inDirectorNou() {
-        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++randuri_);
+// Each row in a fresh subdirectory; returns the message of the swap run there.
+template <typename Swap>
+void ruleaza(const Caz (&cazuri)[4], Swap schimba) {
+    int rand = 0;
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.name);
+        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++rand);
         std::filesystem::create_directory(d);
         std::filesystem::current_path(d);
         olm::resetState();
+        olm::AnFiscal = c.an;
+        olm::AnDateLucru = c.anLucru;
+        for (const auto& [nume, continut] : c.inainte) {
+            std::string(continut) == "<dir>" ? (void)std::filesystem::create_directory(nume) : writeBytes(nume, continut);
+        }
+        const std::string mesaj = schimba().mesaj;
+        for (const auto& [nume, continut] : c.dupa) {
+            EXPECT_EQ(continut ? readBytes(nume) : "-", continut ? continut : present(nume) ? "+" : "-") << nume;
+        }
+        EXPECT_EQ(mesaj.empty(), c.mesaj.empty()) << mesaj;
+        for (const char* f : c.mesaj) {
+            EXPECT_NE(mesaj.find(f), std::string::npos) << f << " not in: " << mesaj;
+        }
     }
-    int randuri_ = 0;
-};
+    std::filesystem::current_path(olm::testing::workDir());
+}
 
-TEST_F(YearlyMarker, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
+TEST_F(YearlySwap, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
     const Caz cazuri[] = {
-        {"normal start", 2002, 0,
-         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
-         {{"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {".olm-an", "lucru=2002\r\n"},
-          {"Rezerva_1", nullptr}},
-         true, {}},
         {"year changed by hand while closed", 2003, 0,
-         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"},
-          {"Ded_2002.txt", "d02"}},
-         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Ded_2002.txt", "d02"},
-          {"FF1_2003.txt", nullptr}, {"Rezerva_1", nullptr}, {".olm-an", "lucru=2003\r\n"}},
-         true, {"datele anului 2001", "este 2003", "2001 si 2002 au ramas neschimbate"}},
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Rezerva_1", nullptr},
+          {".olm-an", "lucru=2003\r\n"}},
+         {"contin datele anului 2001, iar anul fiscal din Cuantum.txt este 2003", "2001 si 2002 au ramas neschimbate"}},
         {"year changed, the working file edited", 2003, 0,
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "edited"}, {"FF1_2001.txt", "a01"}, {"FF1_2003.txt", "a03"}},
          {{"FF1.txt", "a03"}, {"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1.txt", "edited"}},
-         true, {"datele anului 2001", "Rezerva_1/ : FF1.txt."}},
-        {"a run that did not end normally", 2002, 0,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"FF1_2001.txt", "a01"}},
-         {{"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"FF1_2001.txt", "a01"}, {"Repfisc.txt", ""}},
-         true, {}},
-        {"emptied after a backup, then a crash", 2002, 0,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", ""}, {"FF1_2002.txt", ""}, {"FF1_2001.txt", "a01"},
-          {"Repfisc.txt", ""}, {"Rep_2002.txt", ""}, {"Rep_2001.txt", "r01"}},
-         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"Rep_2001.txt", "r01"}}, true, {}},
-        {"a working file emptied while closed", 2002, 0,
-         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
-         {{"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}},
-         true, {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata."}},
-        {"last year's copy unlike the working file", 2002, 0,
-         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01 later"}, {"FF1_2001.txt", "a01"}},
-         {{"FF1_2001.txt", "a01 later"}, {"Rezerva_1/FF1_2001.txt", "a01"}, {"FF1.txt", ""}},
-         true, {"Rezerva_1/ : FF1_2001.txt."}},
-        {"a yearly copy that is not a file", 2002, 0,
-         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF2_2002.txt", kDirectory}},
-         {{"FF1.txt", "a01"}, {".olm-an", "lucru=2001\r\n"}, {"Repfisc.txt", nullptr}},
-         false, {"Eroare 75 la fisierul FF2_2002.txt.", "Nici un fisier nu a fost schimbat."}},
+         {"anului 2001", "Rezerva_1/ : FF1.txt."}},
+        {"a run that did not end, or emptied by a backup, then a crash", 2002, 0,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}},
+         {{"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}, {"Repfisc.txt", ""}}, {}},
+        {"last year's copy emptied, or unlike the working file", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF2.txt", "b01 later"},
+          {"FF2_2001.txt", "b01"}},
+         {{"FF1_2001.txt", "a01"}, {"FF2_2001.txt", "b01 later"}, {"Rezerva_1/FF2_2001.txt", "b01"}},
+         {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata.", "Rezerva_1/ : FF2_2001.txt."}},
     };
-    for (const Caz& c : cazuri) {
-        SCOPED_TRACE(c.name);
-        inDirectorNou();
-        olm::AnFiscal = c.an;
-        scrie(c.inainte);
-
-        const olm::RezultatSchimb r = olm::SchimbaFisiereLaPornire();
-
-        EXPECT_EQ(r.reusit, c.reusit);
-        EXPECT_EQ(olm::AnDateLucru, c.reusit ? c.an : 0);
-        verifica(c.dupa);
-        verificaMesaj(r.mesaj, c.mesaj);
-    }
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaPornire(); });
 }
 
-TEST_F(YearlyMarker, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
+TEST_F(YearlySwap, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
     const Caz cazuri[] = {
         {"a working file that is not a file", 2002, 2002,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", kDirectory}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"},
-          {"Rep_2001.txt", "r01"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "<dir>"}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"}},
          {{"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"}, {".olm-an", "lucru=2002\r\n"}},
-         false, {"Eroare 75 la fisierul FF1.txt.", "Datele anului 2002 au ramas in fisierele de lucru"}},
+         {"Eroare 75 la fisierul FF1.txt.", "Datele anului 2002 au ramas in fisierele de lucru"}},
         {"an empty working file", 2002, 2002,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF2.txt", ""}, {"FF2_2002.txt", "b02"}, {"FF2_2001.txt", "b01"}},
+         {{"FF2.txt", ""}, {"FF2_2002.txt", "b02"}, {"FF2_2001.txt", "b01"}},
          {{"FF2_2002.txt", "b02"}, {"FF2.txt", "b01"}, {".olm-an", "lucru=2001\r\n"}},
-         true, {"FF2.txt era gol: copia FF2_2002.txt a ramas neschimbata."}},
-        {"a missing working file", 2002, 2002,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF2_2002.txt", "b02"}},
-         {{"FF2_2002.txt", "b02"}, {"FF2.txt", ""}, {"FF1_2002.txt", ""}}, true, {}},
+         {"FF2.txt era gol: copia FF2_2002.txt a ramas neschimbata."}},
+        {"a missing working file", 2002, 2002, {{"FF2_2002.txt", "b02"}}, {{"FF2_2002.txt", "b02"}, {"FF2.txt", ""}}, {}},
         {"the year changed in the editor during the run", 2003, 2002,
-         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
-         {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}, {".olm-an", "lucru=2001\r\n"}},
-         true, {}},
+         {{"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}}, {}},
     };
-    for (const Caz& c : cazuri) {
-        SCOPED_TRACE(c.name);
-        inDirectorNou();
-        olm::AnFiscal = c.an;
-        olm::AnDateLucru = c.anLucru;
-        scrie(c.inainte);
-
-        const olm::RezultatSchimb r = olm::SchimbaFisiereLaIesire();
-
-        EXPECT_EQ(r.reusit, c.reusit);
-        verifica(c.dupa);
-        verificaMesaj(r.mesaj, c.mesaj);
-    }
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
 }
 
 } // namespace
