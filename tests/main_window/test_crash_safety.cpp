@@ -148,17 +148,6 @@ Log readLog(const std::string& name) {
     return log;
 }
 
-std::vector<std::string> leftovers() {
-    std::vector<std::string> found;
-    for (const auto& e : fs::recursive_directory_iterator(".")) {
-        const std::string n = e.path().filename().string();
-        if (n.rfind(".olm-tmp-", 0) == 0 || n == ".olm-jurnal") {
-            found.push_back(e.path().string());
-        }
-    }
-    return found;
-}
-
 TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
     // A kill loses nothing the kernel holds, synced or not: a memory disk,
     // where one can be had, gives the same crashes many times faster.
@@ -211,7 +200,6 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
         ASSERT_TRUE(r.stare == olm::StarePornire::Pornit && r.mesaj.empty()) << "kill " << kills << ": " << r.mesaj;
         renames += r.renumiriReluate;
         removed += r.temporareSterse;
-        ASSERT_EQ(leftovers(), std::vector<std::string>{});
         for (const auto& op : l.done) {
             model = model.after(op);
         }

@@ -3,7 +3,6 @@
 
 #include "main_window/startup.h"
 #include "main_window/yearly_swap.h"
-#include "shared/fisa1_record.h"
 #include "shared/form_data.h"
 #include "shared/state.h"
 #include "support/fakes.h"
@@ -70,20 +69,6 @@ TEST_F(FullDisk, NeitherTheStartNorTheExitChangesAFileWhenTheYearDoesNotFit) {
     disk_.free();
     EXPECT_EQ(olm::TerminaLucrul(), "");
     EXPECT_EQ(readBytes("FF1_2002.txt"), kSheets + "typed\r\n");
-}
-
-TEST_F(FullDisk, AFisa1SaveThatDoesNotFitChangesNoneOfItsFiles) {
-    olm::AnFiscal = 2002;
-    writeBytes("FF1.txt", kSheets);
-    writeBytes("FF1_2002.txt", kSheets);
-    olm::CodAngajat = olm::AngajatFisaII.CodS = "1800101221144";
-    disk_.fill();
-
-    EXPECT_NE(olm::SalveazaFisa1().eroare.find("Eroare 61 la scrierea fisierului"), std::string::npos);
-    EXPECT_EQ(readBytes("FF1.txt"), kSheets);
-    EXPECT_EQ(readBytes("FF1_2002.txt"), kSheets);
-    EXPECT_FALSE(std::filesystem::exists("Deduceri.txt"));
-    expectNoScratchFiles();
 }
 
 TEST_F(FullDisk, ALockThatCannotBeMadeEndsTheProgramSayingWhyAndWhere) {

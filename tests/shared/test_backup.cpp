@@ -48,6 +48,7 @@ protected:
 
 TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     setLucru(RepA, "A");
+    files::writeLines("FF1_2002.txt", {"ff1 A"});
     fakeDialogs().answer(Answer::Yes);
     AngajatorFisaI.CodAngajator = "19";
     TipAngajator = 1;
@@ -57,7 +58,8 @@ TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     EXPECT_EQ(files::readLines("J19/FF2_2002.txt"), (Linii{"ff2 A"}));
     EXPECT_EQ(files::readLines("J19/Ded_2002.txt"), (Linii{"ded A"}));
     EXPECT_EQ(files::readLines("J19/Rep_2002.txt"), (Linii{RepA}));
-    for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt"}) {
+    // Emptied with their yearly copies, in one step.
+    for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt", "Rep_2002.txt", "FF1_2002.txt"}) {
         EXPECT_TRUE(files::exists(f) && files::isEmpty(f)) << f;
     }
     EXPECT_EQ(AngajatorFisaI.CodAngajator, "");
@@ -87,41 +89,6 @@ TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     EXPECT_EQ(fakeDialogs().inputTitles, (Linii{""}));
     EXPECT_EQ(mesaje().back().text, "Restaurarea a fost efectuata.");
     EXPECT_EQ(mesaje().back().title, " ");
-}
-
-TEST_F(Backup, EmptyingAfterTheBackupEmptiesTheYearlyCopiesTooOrNothing) {
-    struct Row {
-        const char* name;
-        bool copyInTheWay;
-        bool emptied;
-    };
-    for (const Row& row : {Row{"emptied", false, true}, Row{"a yearly copy in the way", true, false}}) {
-        SCOPED_TRACE(row.name);
-        fs::remove_all("Ded_2002.txt");
-        setLucru(RepA, "A");
-        for (const char* copie : {"Rep_2002.txt", "FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
-            files::writeLines(copie, {"copie"});
-        }
-        if (row.copyInTheWay) {
-            fs::remove("Ded_2002.txt");
-            fs::create_directories("Ded_2002.txt/x");
-        }
-        AngajatorFisaI.CodAngajator = "19";
-        fakeDialogs().answer(Answer::Yes);
-
-        EXPECT_EQ(SalvareDate(), row.emptied);
-
-        for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt", "Rep_2002.txt",
-                              "FF1_2002.txt", "FF2_2002.txt"}) {
-            EXPECT_EQ(files::isEmpty(f), row.emptied) << f;
-        }
-        EXPECT_EQ(AngajatorFisaI.CodAngajator, row.emptied ? "" : "19");
-        EXPECT_EQ(mesaje().back().text, "Salvarea a fost efectuata in subdirectorul " + cale("J19"));
-        if (row.copyInTheWay) {
-            EXPECT_EQ(mesaje()[mesaje().size() - 2].text,
-                      "Fisierele de lucru nu au fost sterse : Ded_2002.txt (eroare 75).");
-        }
-    }
 }
 
 TEST_F(Backup, SavingAgainReplacesTheSavedFiles) {

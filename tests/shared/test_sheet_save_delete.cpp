@@ -204,34 +204,5 @@ TEST_F(SheetSaveDelete, AFailureNamesItsFileAndKeepsTheWorkingFile) {
     EXPECT_TRUE(std::filesystem::is_directory("FF2.txt"));
 }
 
-TEST_F(SheetSaveDelete, AFisa1SaveOrDeleteChangesTheSheetAndItsDependantsTogetherOrNothing) {
-    struct Row {
-        const char* name;
-        Rezultat (*fa)();
-    };
-    for (const Row& row : {Row{"save", SalveazaFisa1}, Row{"delete", StergeFisa1}}) {
-        SCOPED_TRACE(row.name);
-        writeBytes("FF1.txt", crlf({kLiniaA, kLiniaX}));
-        writeBytes("FF1_2002.txt", crlf({kLiniaA, kLiniaX}));
-        writeBytes("Deduceri.txt", crlf({testing::dependant(kX, 1)}));
-        std::filesystem::create_directory("Ded_2002.txt"); // the last of the four cannot be written
-        angajatulX();
-        fisa1();
-        NrPersoane = 0;
-        PozitiiFisa[1] = 2;
-
-        const Rezultat r = row.fa();
-
-        EXPECT_NE(r.eroare.find("la scrierea fisierului Ded_2002.txt."), std::string::npos) << r.eroare;
-        EXPECT_EQ(readBytes("FF1.txt"), crlf({kLiniaA, kLiniaX}));
-        EXPECT_EQ(readBytes("FF1_2002.txt"), crlf({kLiniaA, kLiniaX}));
-        EXPECT_EQ(readBytes("Deduceri.txt"), crlf({testing::dependant(kX, 1)}));
-        EXPECT_EQ(PozitiiFisa[1], 2);
-        EXPECT_EQ(testing::entries(), (std::vector<std::string>{"Ded_2002.txt", "Deduceri.txt", "FF1.txt",
-                                                                "FF1_2002.txt"}));
-        std::filesystem::remove("Ded_2002.txt");
-    }
-}
-
 } // namespace
 } // namespace olm
