@@ -160,6 +160,8 @@ void pornesteAnul(Schimb& s, const SetFisiere& set, int an) {
                        " a ramas neschimbata.");
         } else {
             if (!files::isEmpty(precedent)) {
+                s.constata("Copia " + precedent + " era alta decat fisierul " + set.lucru +
+                           ", care i-a luat locul.");
                 s.pastreaza(precedent);
             }
             s.t.copy(set.lucru, precedent);
@@ -184,6 +186,7 @@ void reiaAnulFaraMarcaj(Schimb& s, const SetFisiere& set, int an) {
     }
     if (files::exists(anual)) {
         if (!files::sameBytes(set.lucru, anual) && !files::isEmpty(set.lucru)) {
+            s.constata("Fisierul " + set.lucru + " era altul decat copia " + anual + ", care i-a luat locul.");
             s.pastreaza(set.lucru);
         }
         s.umple(set.lucru, anual);

@@ -212,7 +212,7 @@ TEST_F(YearlySwap, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF2.txt", "b01 later"},
           {"FF2_2001.txt", "b01"}},
          {{"FF1_2001.txt", "a01"}, {"FF2_2001.txt", "b01 later"}, {"Rezerva_1/FF2_2001.txt", "b01"}},
-         {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata.", "Rezerva_1/ : FF2_2001.txt."}},
+         {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata.", "Copia FF2_2001.txt era alta decat fisierul FF2.txt", "Rezerva_1/ : FF2_2001.txt."}},
     };
     ruleaza(cazuri, [] { return olm::SchimbaFisiereLaPornire(); });
 }
