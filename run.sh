@@ -4,6 +4,12 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 workdir="${1:-$here/lucru}"
+# Olm is a desktop program: without a display there is nothing to build it for.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Olm needs a graphical display (X11 or Wayland), and neither DISPLAY nor WAYLAND_DISPLAY is set." >&2
+  echo "Start ./run.sh from a terminal of a desktop session." >&2
+  exit 1
+fi
 bash "$here/tools/ensure-packages.sh"
 bash "$here/tools/build.sh" olm
 mkdir -p "$workdir"
@@ -14,9 +20,5 @@ for f in "$here"/data/*; do
     cp "$f" "$workdir/$name"
   fi
 done
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "No graphical display (DISPLAY is not set): Olm is a desktop program and needs one." >&2
-  exit 1
-fi
 cd "$workdir"
 exec "$here/build/olm"

@@ -1,6 +1,7 @@
-// Times the listings of the Fisa 1 sheets ("- toate") and of the Fisa 2 sheets
-// on a firm of 1,000, 10,000 and 100,000 employees, printing included (the
-// viewer and the printer stand in for the real ones and only count). Each
+// Times the listings on a firm of 1,000, 10,000 and 100,000 employees,
+// printing included (the viewer and the printer stand in for the real ones and
+// only count): the Fisa 1 sheets ("- toate") and the Fisa 2 sheets, the
+// hand-in list of all sheets and the monthly table of the Fisa 1 sheets. Each
 // sheet is read, laid out and written once, and the dependants are read once
 // for the whole listing: the work grows with the number of sheets. Each
 // iteration runs in a fresh temporary directory whose files are written
@@ -9,8 +10,11 @@
 #include "bench_support.h"
 #include "listings/fisa1_listing.h"
 #include "listings/fisa2_listing.h"
+#include "listings/handin_list.h"
+#include "listings/monthly_table.h"
 #include "platform/printer.h"
 #include "platform/text_viewer.h"
+#include "shared/printing.h"
 #include "shared/state.h"
 #include "support/sample_data.h"
 
@@ -48,8 +52,11 @@ public:
     void show(const std::string&) override {}
 };
 
+// What an iteration must have printed: a text saying what is wrong, or none.
+using Verificare = std::function<const char*(const ImprimantaNumarator&)>;
+
 void listare(benchmark::State& state, const char* fisier, const std::function<void()>& scrie,
-             std::size_t foi) {
+             olm::Tiparire tipareste, const Verificare& verifica, std::size_t foi) {
     olm::resetState();
     olm::AnFiscal = 2002;
     olm::DeducereBaza[12] = 1600000;
@@ -65,13 +72,12 @@ void listare(benchmark::State& state, const char* fisier, const std::function<vo
         olm::testing::writeSample(s);
         state.ResumeTiming();
 
-        olm::ListeazaSiTipareste(fisier, scrie);
+        olm::ListeazaSiTipareste(fisier, scrie, tipareste);
 
         state.PauseTiming();
         dir.reset();
-        // Every sheet takes one or more whole pages.
-        if (imprimanta.pagini < foi || imprimanta.linii != imprimanta.pagini * olm::LungPagina) {
-            state.SkipWithError("the listing does not hold every sheet on whole pages");
+        if (const char* eroare = verifica(imprimanta)) {
+            state.SkipWithError(eroare);
             break;
         }
         state.ResumeTiming();
@@ -82,20 +88,53 @@ void listare(benchmark::State& state, const char* fisier, const std::function<vo
     state.counters["pages"] = static_cast<double>(imprimanta.pagini);
 }
 
+// Every sheet takes one or more whole pages.
+Verificare paginiIntregi(std::size_t foi) {
+    return [foi](const ImprimantaNumarator& i) -> const char* {
+        if (i.pagini < foi || i.linii != i.pagini * olm::LungPagina) {
+            return "the listing does not hold every sheet on whole pages";
+        }
+        return nullptr;
+    };
+}
+
+// At least one printed row for each sheet.
+Verificare unRandPeFisa(std::size_t foi) {
+    return [foi](const ImprimantaNumarator& i) -> const char* {
+        return i.linii < foi ? "the list does not hold a row for every sheet" : nullptr;
+    };
+}
+
 const olm::Semnatar Semnatar{"popescu ion", "director economic"};
 
 void BM_ListareFise1Toate(benchmark::State& state) {
     const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
     listare(state, olm::FisierListaFise1, [] { olm::ScrieFise1(olm::SelectieFise1::Toate, Semnatar); },
-            s.ff1.size());
+            olm::TiparesteFisier, paginiIntregi(s.ff1.size()), s.ff1.size());
 }
 
 void BM_ListareFise2(benchmark::State& state) {
     const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
-    listare(state, olm::FisierListaFise2, [] { olm::ScrieFise2(Semnatar); }, s.ff2.size());
+    listare(state, olm::FisierListaFise2, [] { olm::ScrieFise2(Semnatar); }, olm::TiparesteFisier,
+            paginiIntregi(s.ff2.size()), s.ff2.size());
+}
+
+void BM_BorderouToate(benchmark::State& state) {
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    const std::size_t foi = s.ff1.size() + s.ff2.size();
+    listare(state, olm::FisierBorderou, [] { olm::ScrieBorderou(olm::ContinutBorderou::Toate, Semnatar); },
+            olm::TiparesteBorderou, unRandPeFisa(foi), foi);
+}
+
+void BM_CentralizatorLunarFise1(benchmark::State& state) {
+    const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    listare(state, olm::FisierListab4, [] { olm::ScrieListab4(olm::FelFisa::Fisa1, 2); }, olm::TiparesteFisier,
+            unRandPeFisa(s.ff1.size()), s.ff1.size());
 }
 
 BENCHMARK(BM_ListareFise1Toate)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_ListareFise2)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_BorderouToate)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_CentralizatorLunarFise1)->Apply(olm::bench::firmSizes);
 
 } // namespace

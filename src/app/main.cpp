@@ -5,7 +5,7 @@
 #include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "platform/termination.h"
-#include "sheets/fisa1_install.h"
+#include "sheets/install.h"
 
 #include <QApplication>
 
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    olm::instaleazaFormaFisa1();
+    olm::instaleazaFormeFise();
     olm::instaleazaListari();
     olm::instaleazaSchimburi();
     // Asked to end from outside (log-out, shutdown): every event loop, a

@@ -78,21 +78,11 @@ FoaieFisa1 FoaieDinFf1(std::string_view linie, const std::vector<std::string>& a
 }
 
 void ScrieFise1(SelectieFise1 selectie, const Semnatar& semnatar) {
-    const std::string sursa = SursaFise1();
-    switch (selectie) {
-    case SelectieFise1::Toate:
+    if (selectie == SelectieFise1::Toate) {
         TipLista = "T";
-        FisierDest = sursa;
-        break;
-    case SelectieFise1::Neregularizate:
-    case SelectieFise1::Regularizate: {
-        const bool reg = selectie == SelectieFise1::Regularizate;
-        TipLista = reg ? "R" : "N";
-        FisierDest = reg ? "Ff1R.txt" : "Ff1N.txt";
-        FisierSursa = sursa;
-        FiltreazaFF1();
-        break;
-    }
+        FisierDest = SursaFise1();
+    } else {
+        FiltreazaFise1(selectie == SelectieFise1::Regularizate);
     }
     ScrieListare(FisierListaFise1, FisierDest, [](std::string_view) { return true; },
                  ContextFisa1{.semnatar = semnatar});

@@ -4,6 +4,7 @@
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "platform/text_viewer.h"
+#include "shared/listing_header.h"
 #include "shared/printing.h"
 #include "shared/record_line.h"
 #include "shared/sheet_records.h"
@@ -26,6 +27,13 @@ std::string sursa(const char* sortata, const char* lucru) { return files::exists
 
 std::string SursaFise1() { return sursa("ff1_sort1.txt", "ff1.txt"); }
 std::string SursaFise2() { return sursa("ff2_sort1.txt", "ff2.txt"); }
+
+void FiltreazaFise1(bool regularizate) {
+    TipLista = regularizate ? "R" : "N";
+    FisierSursa = SursaFise1();
+    FisierDest = regularizate ? "Ff1R.txt" : "Ff1N.txt";
+    FiltreazaFF1();
+}
 
 std::vector<ItemFisa> ItemiFise(const std::string& sursa, std::string_view marca) {
     std::vector<ItemFisa> itemi;
@@ -76,16 +84,15 @@ void ScrieListare(const std::string& fisier, const std::string& sursa,
 }
 
 std::string MesajVizualizare(const std::string& fisier) {
-    return "NotePad este folosit numai pentru vizualizare. In fereastra Print puteti da OK pentru listare la "
-           "imprimanta. Pentru a lista o secventa de pagini deschideti fisierul " +
-           fisier + " in Microsoft Word si folositi setarile Courier New (9), Top,Bottom=3cm. ";
+    return std::string(NotaVizualizare) + " Pentru a lista o secventa de pagini deschideti fisierul " + fisier +
+           " in Microsoft Word si folositi setarile Courier New (9), Top,Bottom=3cm. ";
 }
 
 void AnuntaEroareFisier(const platform::FileError& e) {
     platform::showMessage("Eroare " + std::to_string(e.number()) + ".", "", platform::Icon::Exclamation);
 }
 
-void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie) {
+void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie, Tiparire tipareste) {
     try {
         scrie();
     } catch (const platform::FileError& e) {
@@ -93,7 +100,7 @@ void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>&
         return;
     }
     platform::textViewer().show(fisier);
-    TiparesteFisier(fisier);
+    tipareste(fisier);
 }
 
 } // namespace olm

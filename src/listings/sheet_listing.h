@@ -6,8 +6,8 @@
 
 #include "listings/sheet_pages.h"
 #include "platform/file_error.h"
+#include "shared/printing.h"
 #include "shared/sheet_records.h"
-#include "shared/sheet_text.h"
 #include "shared/sheet_text.h"
 
 #include <functional>
@@ -17,10 +17,19 @@
 
 namespace olm {
 
+// The two kinds of sheet, the records of "FF1.txt" and of "FF2.txt".
+enum class FelFisa { Fisa1, Fisa2 };
+
 // The file a listing reads: the alphabetical copy ("ff1_sort1.txt",
 // "ff2_sort1.txt") while it exists, else the working file.
 std::string SursaFise1();
 std::string SursaFise2();
+
+// Copies the regularised Fisa 1 sheets of SursaFise1 (or the others) into
+// "Ff1R.txt" ("Ff1N.txt"), which stays, through FiltreazaFF1: `TipLista`
+// becomes "R" ("N"), `FisierSursa` the file read, `FisierDest` the copy.
+// Throws platform::FileError.
+void FiltreazaFise1(bool regularizate);
 
 // An item of a one-sheet picker: surname, a blank, first name, "--", the
 // code, then the sheet's mark ("--FF1"); the code is kept beside the text.
@@ -61,8 +70,10 @@ std::string MesajVizualizare(const std::string& fisier);
 void AnuntaEroareFisier(const platform::FileError& e);
 
 // Writes a listing with `scrie`, then shows it in the text viewer and sends
-// it to the printer. When a file cannot be read or written the clerk sees
-// "Eroare " + its number + "." and nothing is shown or printed.
-void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie);
+// it to the printer with `tipareste`. When a file cannot be read or written
+// the clerk sees "Eroare " + its number + "." and nothing is shown or printed.
+using Tiparire = void (*)(const std::string& fisier);
+void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie,
+                         Tiparire tipareste = TiparesteFisier);
 
 } // namespace olm

@@ -10,19 +10,17 @@
 #include "shared/form_data.h"
 #include "shared/state.h"
 
-#include <QWidget>
 
 namespace olm {
 
 frmGasit::frmGasit() {
     setCaption("Cod angajat existent !");
-    setSize(240, 190);
+    // Wide enough for the whole caption in the title bar.
+    setSize(340, 190);
     for (int i = 0; i < 4; ++i) {
-        but.add(*this, platform::Geometry{40, 36 + 36 * i, 160, 30});
+        but.add(*this, platform::Geometry{90, 36 + 36 * i, 160, 30});
     }
     but.bind(&platform::Button::onClick, [this](int i) { but_Click(i); });
-    // The employee's form waits for the decision.
-    widget()->setWindowModality(Qt::ApplicationModal);
 }
 
 void frmGasit::arata() {
@@ -37,7 +35,8 @@ void frmGasit::arata() {
         f.but[i].setCaption(captii[static_cast<std::size_t>(i)]);
         f.but[i].setEnabled(!captii[static_cast<std::size_t>(i)].empty());
     }
-    f.show();
+    // Over the employee's form, which waits for the decision.
+    f.showOver(Fisa_II::instance());
     f.but[0].setFocus();
 }
 

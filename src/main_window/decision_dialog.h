@@ -2,9 +2,10 @@
 
 // The decision dialog `frmGasit`: shown by the employee's form when the code
 // typed already has sheets, it offers to modify a sheet, create the missing
-// one or delete one (the captions by the sheets he has, FiseAngajat). It is
-// modal: the employee's form waits for the decision. Closing it by its close
-// box takes no decision and empties the employee's form for another code.
+// one or delete one (the captions by the sheets he has, FiseAngajat). It opens
+// over the employee's form, modal to it: that form waits for the decision.
+// Closing it by its close box takes no decision and empties the employee's
+// form for another code.
 
 #include "platform/controls.h"
 

@@ -32,8 +32,14 @@ bool caracter(int k) { return k >= 0 && k < 256; }
 Fisa_II::Fisa_II() {
     setCaption("Date de identificare angajat");
     setSize(760, 530);
+    // The title's blanks set it in the middle of its first line; the rest
+    // goes to a second line, which the year ends.
     Label1_0.setCaption(std::string(88, ' ') + "II. Date de identificare angajat" + std::string(75, ' ') +
                         "pentru anul fiscal");
+    Label1_0.setWordWrap(true);
+    const platform::Geometry titlu = Label1_0.geometry();
+    AnFisc.setGeometry({titlu.x + Label1_0.textWidth("pentru anul fiscal "), titlu.y + Label1_0.lineHeight(),
+                        120, Label1_0.lineHeight()});
     Label5.setCaption(std::string(7, ' ') + "Cod angajat" + std::string(54, ' '));
     Label1_1.setCaption("\"Data angajarii\" si \"Data incetarii activitatii\" se completeaza in format "
                         "zz/ll/aaaa, numai daca aceste situatii se produc in cursul anului fiscal de "
@@ -168,6 +174,11 @@ Fisa_II::Fisa_II() {
         Fisa_II& f = instance();
         f.show();
         f.aplica();
+    };
+    ArataAnFiscHandler = [] {
+        if (loaded()) {
+            instance().AnFisc.setCaption(TextAnFisc);
+        }
     };
 }
 

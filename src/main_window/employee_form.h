@@ -42,8 +42,8 @@ public:
     // The buttons and the situation frame as the record says.
     void aplicaStari();
 
-    platform::Label Label1_0{*this, {10, 6, 600, 20}};
-    platform::Label AnFisc{*this, {620, 6, 120, 20}};
+    platform::Label Label1_0{*this, {10, 4, 740, 34}};
+    platform::Label AnFisc{*this, {10, 4, 120, 20}};
     platform::Label Label5{*this, {10, 38, 110, 20}};
     platform::TextBox CodS{*this, {120, 36, 130, 22}};
     platform::Label Label3{*this, {10, 68, 110, 20}, "Nume"};

@@ -97,7 +97,8 @@ void Intro::construiesteControale() {
     Command6 = std::make_unique<Button>(*this, Geometry{330, 202, 200, 34}, "Alte functii");
     Command9 = std::make_unique<Button>(*this, Geometry{540, 66, 80, 336},
         "Prelua-  re si         V           E            R            I             F            I            C           A           R           E  fisiere   . TXT       sau     . DBF       din        alte      aplic.");
-    Command9->setWordWrap(true);
+    // "VERIFICARE" reads down the button, one letter a line.
+    Command9->setStackedCaption(true);
     Command9->setToolTip("Verificari fisiere preluate din alte aplicatii (Dbase,Fox,Paradox, etc.) ");
     Command7 = std::make_unique<Button>(*this, Geometry{330, 244, 200, 34}, "Help");
 

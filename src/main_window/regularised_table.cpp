@@ -125,9 +125,7 @@ void ScrieTabel5() {
 }
 
 void TabelFise1Regularizate() {
-    platform::showMessage("NotePad este folosit numai pentru vizualizare. In fereastra Print puteti "
-                          "da OK pentru listare la imprimanta.",
-                          "", platform::Icon::Exclamation);
+    platform::showMessage(NotaVizualizare, "", platform::Icon::Exclamation);
     try {
         ScrieTabel5();
     } catch (const platform::FileError& e) {

@@ -145,7 +145,24 @@ void Control::applyPalette() {
 
 bool Control::enabled() const { return widget_->isEnabled(); }
 
-void Control::setEnabled(bool on) { widget_->setEnabled(on); }
+void Control::setEnabled(bool on) {
+    if (!on) {
+        parkFocusHeldHere();
+    }
+    widget_->setEnabled(on);
+}
+
+// Qt hands the focus of a widget being disabled or hidden to the next one of
+// the Tab chain, whose handlers then run although neither the clerk nor the
+// program moved there (a code box reached so checks itself and refuses to be
+// left). The focus waits on the window instead, until the clerk or the
+// program moves it.
+void Control::parkFocusHeldHere() {
+    const QWidget* held = widget_->window()->focusWidget();
+    if (held && (held == widget_ || widget_->isAncestorOf(held))) {
+        form_->parkFocus();
+    }
+}
 
 bool Control::visible() const {
     // A widget never shown yet counts as hidden in Qt until its window is
@@ -153,7 +170,12 @@ bool Control::visible() const {
     return !(widget_->isHidden() && widget_->testAttribute(Qt::WA_WState_ExplicitShowHide));
 }
 
-void Control::setVisible(bool on) { widget_->setVisible(on); }
+void Control::setVisible(bool on) {
+    if (!on) {
+        parkFocusHeldHere();
+    }
+    widget_->setVisible(on);
+}
 
 std::string Control::toolTip() const { return bytes(widget_->toolTip()); }
 

@@ -101,6 +101,9 @@ public:
     void setBackColor(Color c);
     void setForeColor(Color c);
 
+    // Disabling or hiding the control that has the focus moves the focus
+    // nowhere: no other control is reached (and told) until the clerk or the
+    // program moves the focus.
     bool enabled() const;
     void setEnabled(bool on);
     // The control's own Visible setting; a control in a hidden frame or on a
@@ -160,6 +163,7 @@ private:
     friend class Form;
     void reportGotFocus();
     void reportLostFocus();
+    void parkFocusHeldHere();
     void setHighlighted(bool on);
     void applyPalette();
 

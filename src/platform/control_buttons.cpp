@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 
 namespace olm::platform {
@@ -47,6 +48,11 @@ void Button::setWordWrap(bool on) {
     showCaption();
 }
 
+void Button::setStackedCaption(bool on) {
+    stacked_ = on;
+    showCaption();
+}
+
 void Button::widgetEvent(QEvent* e) {
     if ((e->type() == QEvent::Resize && widget()->width() != wrappedWidth_) || e->type() == QEvent::FontChange) {
         showCaption();
@@ -59,6 +65,11 @@ void Button::showCaption() {
     QPushButton* b = pushButton();
     wrappedWidth_ = b->width();
     const QString caption = qtext(caption_);
+    if (stacked_) {
+        static const QRegularExpression manyBlanks(QStringLiteral(" {2,}"));
+        b->setText(caption.split(manyBlanks, Qt::SkipEmptyParts).join(QLatin1Char('\n')));
+        return;
+    }
     if (!wordWrap_) {
         b->setText(caption);
         return;

@@ -23,6 +23,10 @@ public:
     // A caption too wide for the button breaks into lines at its blanks (on
     // unless switched off).
     void setWordWrap(bool on);
+    // A caption set in a column instead: every run of two or more blanks
+    // starts a new line, whatever the width of the font ("V     E" gives
+    // one letter a line); single blanks stay within their line.
+    void setStackedCaption(bool on);
     // The clerk's click, the access key, Space, and Enter while it has the focus.
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     // Clicks it from the program, as the clerk would; a disabled button does nothing.
@@ -37,6 +41,7 @@ private:
     void showCaption();
     std::string caption_;
     bool wordWrap_ = true;
+    bool stacked_ = false;
     int wrappedWidth_ = -1;
     std::function<void()> click_;
 };

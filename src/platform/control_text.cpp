@@ -2,6 +2,7 @@
 
 #include "platform/control_widgets.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
@@ -165,5 +166,11 @@ void Label::setCaption(const std::string& text) { label()->setText(qtext(text));
 void Label::setAlignment(Align a) { label()->setAlignment(horizontal(a) | Qt::AlignTop); }
 
 void Label::setWordWrap(bool on) { label()->setWordWrap(on); }
+
+int Label::textWidth(const std::string& text) const {
+    return QFontMetrics(label()->font()).horizontalAdvance(qtext(text));
+}
+
+int Label::lineHeight() const { return QFontMetrics(label()->font()).lineSpacing(); }
 
 } // namespace olm::platform

@@ -69,6 +69,9 @@ public:
     void setCaption(const std::string& text);
     void setAlignment(Align a);
     void setWordWrap(bool on);
+    // In the label's font: how wide a text is, and how far apart its lines stand.
+    int textWidth(const std::string& text) const;
+    int lineHeight() const;
     QLabel* label() const;
 };
 

@@ -121,7 +121,7 @@ void Transaction::copy(const std::string& from, const std::string& to) {
         a.st_dev == b.st_dev && a.st_ino == b.st_ino) {
         return;
     }
-    copyInto(write(to), from);
+    copyInto(from, write(to));
 }
 
 void Transaction::commit() {

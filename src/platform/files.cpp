@@ -60,6 +60,7 @@ struct Fd {
     explicit Fd(int f) : fd(f) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    Fd(Fd&& other) noexcept : fd(other.release()) {}
     ~Fd() {
         if (fd >= 0) {
             ::close(fd);
@@ -335,9 +336,9 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
 
 namespace {
 
-// Opens the source of a copy for reading; a directory is refused.
-void openSource(Fd& in, const fs::path& source, struct stat& st) {
-    in.fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+// Opens a file to be copied: not a directory, nor the target itself.
+Fd openSource(const fs::path& source, struct stat& st) {
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0) {
         throwErrno(errno, source, "open");
     }
@@ -347,12 +348,13 @@ void openSource(Fd& in, const fs::path& source, struct stat& st) {
     if (S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, source, "not a file");
     }
+    return in;
 }
 
-void copyFd(int fd, const fs::path& source, AtomicWriter& out) {
+void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
     std::string chunk(BufferSize, '\0');
     for (;;) {
-        ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -368,27 +370,25 @@ void copyFd(int fd, const fs::path& source, AtomicWriter& out) {
 
 } // namespace
 
-void copyInto(AtomicWriter& out, const std::string& from) {
-    const fs::path source = resolve(from);
-    struct stat st;
-    Fd in;
-    openSource(in, source, st);
-    copyFd(in.fd, source, out);
-}
-
 void copy(const std::string& from, const std::string& to) {
     const fs::path source = resolve(from);
     struct stat st;
-    Fd in;
-    openSource(in, source, st);
+    const Fd in = openSource(source, st);
     const fs::path target = resolve(to);
     struct stat tst;
     if (statOf(target, tst) && tst.st_dev == st.st_dev && tst.st_ino == st.st_ino) {
         return; // a file copied onto itself
     }
     AtomicWriter out(target.string());
-    copyFd(in.fd, source, out);
+    copyBytes(in, source, out);
     out.commit();
+}
+
+void copyInto(const std::string& from, AtomicWriter& out) {
+    const fs::path source = resolve(from);
+    struct stat st;
+    const Fd in = openSource(source, st);
+    copyBytes(in, source, out);
 }
 
 bool remove(const std::string& name) {

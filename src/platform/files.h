@@ -60,6 +60,10 @@ void appendLines(const std::string& name, const std::vector<std::string>& lines)
 
 // Copies a file over another atomically (the target is whole or untouched).
 void copy(const std::string& from, const std::string& to);
+class AtomicWriter;
+// Writes the bytes of a file into a writer, unchanged; the caller commits.
+// Several files replaced together are all written first, then committed.
+void copyInto(const std::string& from, AtomicWriter& out);
 // Deletes a file; a missing file is not an error. Returns whether one was deleted.
 bool remove(const std::string& name);
 // Gives a file another name, replacing the target in one step. When both names
@@ -133,8 +137,5 @@ private:
     bool committed_ = false;
     bool keepScratch_ = false; // named in a commit record: a restart renames it
 };
-
-// Writes the whole content of a file into a writer.
-void copyInto(AtomicWriter& out, const std::string& from);
 
 } // namespace olm::platform::files

@@ -2,9 +2,11 @@
 
 #include "platform/control.h"
 #include "platform/control_widgets.h"
+#include "platform/focus_mark.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -53,7 +55,10 @@ bool isActivationReason(int reason) {
 
 } // namespace
 
-Form::Form() : window_(new FormWindow(this)) { loaded().push_back(this); }
+Form::Form() : window_(new FormWindow(this)) {
+    installFocusMark();
+    loaded().push_back(this);
+}
 
 Form::~Form() {
     std::erase(loaded(), this);
@@ -136,6 +141,12 @@ bool Form::unload() {
     if (inUnload_) {
         return false; // asked again from its own unload handler
     }
+    // A window shown over this one goes first: it would go with this window.
+    for (Form* over : loadedForms()) {
+        if (over != this && over->window_ && over->window_->parentWidget() == window_ && !over->unload()) {
+            return false;
+        }
+    }
     inUnload_ = true;
     bool cancel = false;
     formUnload(cancel);
@@ -188,7 +199,22 @@ void Form::showOver(Form& owner) {
             window_->show();
         }
     }
+    if (!window_->isVisible()) {
+        placeOver(*owner.window_);
+    }
     show();
+}
+
+// Centred over the owner's window, kept on the owner's screen.
+void Form::placeOver(const QWidget& owner) {
+    QRect r(QPoint(0, 0), window_->frameGeometry().size());
+    r.moveCenter(owner.frameGeometry().center());
+    if (const QScreen* screen = owner.screen()) {
+        const QRect room = screen->availableGeometry();
+        r.moveLeft(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() - r.width())));
+        r.moveTop(std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() - r.height())));
+    }
+    window_->move(r.topLeft());
 }
 
 void Form::activationChanged(bool active) {
@@ -255,6 +281,9 @@ void Form::focusOut(Control& c, int reason) {
     if (highlighted_ == &c) {
         setHighlighted(nullptr);
     }
+    if (parking_) {
+        return;
+    }
     if (current_ != &c) {
         return;
     }
@@ -262,6 +291,13 @@ void Form::focusOut(Control& c, int reason) {
     // The control reached is told once this returns, unless the handler
     // moves the focus itself.
     report(c, false);
+}
+
+void Form::parkFocus() {
+    parking_ = true;
+    window_->setFocus(Qt::OtherFocusReason);
+    parking_ = false;
+    setHighlighted(nullptr);
 }
 
 void Form::moveFocusTo(Control& c) {

@@ -57,7 +57,8 @@ public:
 
     // Runs the unload handler; unless it cancels, hides the window and
     // destroys the form once the current handler has returned. A form may
-    // unload itself from its own handlers. False when cancelled.
+    // unload itself from its own handlers. A form shown over this one
+    // (showOver) is unloaded first. False when cancelled.
     bool unload();
     bool unloaded() const { return unloaded_; }
     // Every form loaded and not unloaded, in the order they were loaded.
@@ -73,7 +74,8 @@ public:
 
     // Shows the window over the owner's, modal to it: the owner takes no input
     // while this window is open, other windows (text viewer, print dialog)
-    // stay usable, and this one stays in front of its owner.
+    // stay usable, and this one stays in front of its owner. A window not
+    // shown yet opens centred over its owner.
     void showOver(Form& owner);
 
 protected:
@@ -104,12 +106,16 @@ private:
     void focusIn(Control& c, int reason);
     void focusOut(Control& c, int reason);
     void moveFocusTo(Control& c);
+    // The widget focus to the window itself, no move reported: the control
+    // that had the focus keeps it as the program sees it.
+    void parkFocus();
     void report(Control& c, bool got);
     void setHighlighted(Control* c);
     // Enter key not used by the control's handler.
     bool enterPressed(Control& c);
 
     void closeRequested(bool& accepted);
+    void placeOver(const QWidget& owner);
     void activationChanged(bool active);
 
     QPointer<FormWindow> window_;
@@ -118,6 +124,7 @@ private:
     Control* deferred_ = nullptr;    // reached while a focus callback ran
     Control* highlighted_ = nullptr; // shows the focus colours
     int callbacks_ = 0;              // focus callbacks running
+    bool parking_ = false;           // the widget focus going to the window
     unsigned focusRequests_ = 0;     // setFocus calls, to see a handler move the focus
     bool inUnload_ = false;
     bool unloaded_ = false;

@@ -10,6 +10,8 @@
 #include "shared/state.h"
 
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace olm {
 
@@ -161,26 +163,55 @@ bool RestaurareDate() {
         return false;
     }
 
-    bool restaurat = false;
-    std::string esecuri;
+    std::vector<std::string> surse;
+    bool areAnul = false;
     for (const auto& p : seturiFisiereLaSalvare()) {
-        const std::string sursa = sub + "/" + copieAnuala(p);
-        if (!files::exists(sursa)) {
-            continue;
-        }
+        surse.push_back(sub + "/" + copieAnuala(p));
+        areAnul = areAnul || files::exists(surse.back());
+    }
+    if (!areAnul) {
+        // The subdirectory holds files of other years only: emptying the
+        // working files would lose them for nothing.
+        platform::showMessage("Restaurarea nu a fost efectuata.", " ", Icon::None);
+        return false;
+    }
+
+    // Every working file is replaced, by its saved copy or by an empty file
+    // when none was saved, so that nothing of the employer worked on before
+    // stays beside the one restored. All four are written aside first and put
+    // in place only when each could be written: a failed copy changes nothing.
+    std::vector<std::unique_ptr<files::AtomicWriter>> noi;
+    std::string esecuri;
+    const auto& seturi = seturiFisiereLaSalvare();
+    for (std::size_t i = 0; i < seturi.size(); ++i) {
         try {
-            files::copy(sursa, p.lucru);
+            auto nou = std::make_unique<files::AtomicWriter>(seturi[i].lucru);
+            if (files::exists(surse[i])) {
+                files::copyInto(surse[i], *nou);
+            }
+            noi.push_back(std::move(nou));
+        } catch (const platform::FileError& e) {
+            adaugaLista(esecuri, descriereEroare(seturi[i].lucru, e.number()));
+        }
+    }
+    if (!esecuri.empty()) {
+        platform::showMessage("Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. "
+                              "Nu au putut fi copiate : " + esecuri + ".",
+                              "", Icon::Exclamation);
+        return false;
+    }
+    bool restaurat = false;
+    for (std::size_t i = 0; i < noi.size(); ++i) {
+        try {
+            noi[i]->commit();
             restaurat = true;
         } catch (const platform::FileError& e) {
-            adaugaLista(esecuri, descriereEroare(p.lucru, e.number()));
+            adaugaLista(esecuri, descriereEroare(seturi[i].lucru, e.number()));
         }
     }
     if (!esecuri.empty()) {
         platform::showMessage("Restaurarea nu a fost efectuata pentru : " + esecuri + ".", "",
                               Icon::Exclamation);
-    } else if (!restaurat) {
-        // The subdirectory holds files of other years only.
-        platform::showMessage("Restaurarea nu a fost efectuata.", " ", Icon::None);
     } else {
         platform::showMessage("Restaurarea a fost efectuata.", " ", Icon::None);
     }

@@ -25,12 +25,14 @@ std::string subdirectorSalvare(const std::string& cod);
 // emptied (a caller holding sorted copies of them must rebuild them).
 bool SalvareDate();
 
-// Asks for an employer's code (digits only, at most 13) and copies that
-// employer's saved files of the fiscal year over the working files, each one
-// atomically. A working file whose saved file is absent, or whose copy fails,
-// stays as it was; failed copies (and a subdirectory that cannot be read) are
-// reported instead of success. Returns true when at least one working file was
-// replaced.
+// Asks for an employer's code (digits only, at most 13) and puts that
+// employer's saved files of the fiscal year in place of the four working
+// files; a working file whose saved file is absent is emptied, so no file of
+// another employer stays beside the one restored. The four are written aside
+// first and each replaced in one step only when all could be written: a
+// failed copy is reported and changes nothing. A subdirectory without files
+// of the fiscal year restores nothing. Returns true when the working files
+// were replaced.
 bool RestaurareDate();
 
 } // namespace olm

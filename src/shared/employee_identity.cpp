@@ -79,23 +79,45 @@ void IncarcaDateAngajat(const RecordFf1& r) {
 
 void IncarcaDateAngajat(const RecordFf2& r) { incarcaIdentitatea(r.id, r.MarcaRectif); }
 
-void CurataFisaII() {
-    FormaFisaII& f = AngajatFisaII;
+namespace {
+
+// The code, names and address (locality and county apart) emptied, both sheet
+// buttons enabled, the delete button disabled, the focus asked on Option1.
+void golesteAngajat(FormaFisaII& f) {
     f.CodS.clear();
     f.NumeS.clear();
     f.PrenS.clear();
     for (std::size_t i = 1; i < f.AdrS.size(); ++i) {
         f.AdrS[i].clear();
     }
-    f.Job0.clear();
-    f.Job1.clear();
-    f.Xrectif = f.Xreg = f.Xdedu = f.XAlteS = f.Inv1A = f.Inv2A = 0;
+    f.Xrectif = 0;
     f.Ok_Fisa1 = true;
     f.Ok_Fisa2 = true;
-    f.StergeCaption = "Sterge fisa";
     f.StergeActiv = false;
     f.focus = FocusFisaII::Option1;
+}
+
+} // namespace
+
+void CurataFisaII() {
+    FormaFisaII& f = AngajatFisaII;
+    golesteAngajat(f);
+    f.Job0.clear();
+    f.Job1.clear();
+    f.Xreg = f.Xdedu = f.XAlteS = f.Inv1A = f.Inv2A = 0;
+    f.StergeCaption = "Sterge fisa";
     ArataFisaII();
+}
+
+void CurataFisaIIDupaFisa2() {
+    golesteAngajat(AngajatFisaII);
+    ArataFisaII();
+}
+
+PartiAdresa AdresaFisaII() {
+    const FormaFisaII& f = AngajatFisaII;
+    return {f.AdrS[0], f.JudS, f.AdrS[1], f.AdrS[2], f.AdrS[3],
+            f.AdrS[4], f.AdrS[5], f.AdrS[6], f.AdrS[7], f.AdrS[8]};
 }
 
 } // namespace olm

@@ -5,6 +5,7 @@
 // records that are saved, and emptied for the next employee.
 
 #include "shared/sheet_records.h"
+#include "shared/sheet_text.h"
 
 #include <string>
 #include <string_view>
@@ -38,5 +39,14 @@ void IncarcaDateAngajat(const RecordFf2& r);
 // disabled; the focus on Option1. The situation frame and every process-wide
 // value stay as they are.
 void CurataFisaII();
+
+// What the Fisa 2 form leaves of the employee's form when it closes, and
+// shows: as CurataFisaII, but the dates, the situation marks other than the
+// corrective one and the delete button's caption stay as they are.
+void CurataFisaIIDupaFisa2();
+
+// The employee's address as his form shows it: the nine boxes and the
+// county list's text.
+PartiAdresa AdresaFisaII();
 
 } // namespace olm

@@ -6,10 +6,17 @@ FormaFisaII AngajatFisaII;
 FormaFisa1 Fisa1Date;
 FormaFisa2 Fisa2Date;
 std::function<void()> ArataFisaIIHandler;
+std::function<void()> ArataAnFiscHandler;
 
 void ArataFisaII() {
     if (ArataFisaIIHandler) {
         ArataFisaIIHandler();
+    }
+}
+
+void ArataAnFisc() {
+    if (ArataAnFiscHandler) {
+        ArataAnFiscHandler();
     }
 }
 

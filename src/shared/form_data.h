@@ -52,6 +52,13 @@ extern FormaFisaII AngajatFisaII;
 extern std::function<void()> ArataFisaIIHandler;
 void ArataFisaII();
 
+// Shows `TextAnFisc` in the year label of the employee's form when that form
+// is loaded. Installed by the employee's form; called after "Cuantum.txt" was
+// read or written, so that an open employee's form shows the year just read
+// or saved.
+extern std::function<void()> ArataAnFiscHandler;
+void ArataAnFisc();
+
 // The dependant shown in section IV.C of the Fisa 1 form.
 struct PersoanaAfisata {
     std::string CodI;

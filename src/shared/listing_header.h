@@ -28,6 +28,11 @@ using ScrieLinie = std::function<void(const std::string&)>;
 void ScrieAntetAngajator(const ScrieLinie& scrie, int latime);
 void ScrieAntetAngajator(platform::files::AtomicWriter& listare, int latime);
 
+// The notice shown before a listing is written: the text viewer only shows
+// the file, the print dialog prints it.
+inline constexpr const char* NotaVizualizare =
+    "NotePad este folosit numai pentru vizualizare. In fereastra Print puteti da OK pentru listare la imprimanta.";
+
 // Copies into the file `FisierDest` (made anew) the lines of `FisierSursa`, in
 // order and unchanged, whose Fisa 1 regularisation mark (field 15) is "X" when
 // `TipLista` is "R", or is not "X" when it is "N"; with any other `TipLista`

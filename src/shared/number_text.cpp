@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace olm {
 
@@ -146,6 +147,37 @@ std::string FormatMii(double x) {
         return "-" + grupeaza(TextNumar(-x));
     }
     return grupeaza(TextNumar(x));
+}
+
+std::string FormatMii(std::int64_t x) {
+    if (x < 0) {
+        // The magnitude as unsigned: the smallest value has no positive twin.
+        return "-" + grupeaza(std::to_string(0 - static_cast<std::uint64_t>(x)));
+    }
+    return grupeaza(std::to_string(x));
+}
+
+std::int64_t LeiIntregi(std::string_view x) {
+    using Limite = std::numeric_limits<std::int64_t>;
+    const double lei = RotunjireLei(ValoareText(x));
+    // 2^63 is exact as a double; every double below it and not below -2^63
+    // converts without overflow.
+    constexpr double limita = 9223372036854775808.0;
+    if (lei >= limita) {
+        return Limite::max();
+    }
+    if (lei < -limita) {
+        return Limite::min();
+    }
+    return static_cast<std::int64_t>(lei);
+}
+
+std::int64_t AdunaLei(std::int64_t a, std::int64_t b) {
+    std::int64_t suma = 0;
+    if (__builtin_add_overflow(a, b, &suma)) {
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    }
+    return suma;
 }
 
 } // namespace olm

@@ -5,6 +5,7 @@
 // these are the only routines that turn text into numbers and back. Nothing
 // here depends on the locale.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,5 +47,15 @@ std::string VirgulaPunct(double x);
 // part ("1234.5" gives "1.234.5"); the empty text gives the empty text.
 std::string FormatMii(std::string_view x);
 std::string FormatMii(double x);
+// A whole amount of lei grouped the same way, exact for every 64-bit value.
+std::string FormatMii(std::int64_t x);
+
+// The value of a text in whole lei (rounded half to even) as an exact 64-bit
+// integer, so that the totals of a listing lose no leu however many amounts
+// they add up; a value beyond 64 bits stops at the nearest limit.
+std::int64_t LeiIntregi(std::string_view x);
+// a + b in whole lei, stopped at the limits of 64 bits instead of wrapping
+// round into a wrong total.
+std::int64_t AdunaLei(std::int64_t a, std::int64_t b);
 
 } // namespace olm

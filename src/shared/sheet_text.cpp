@@ -101,6 +101,10 @@ void adaugaDeclaratie(std::vector<std::string>& linii, const std::string& nume,
                       const std::string& functie) {
     linii.push_back("   Sub sanctiunile aplicate faptei de fals in acte publice, declar ca datele din");
     linii.push_back("aceasta fisa fiscala sunt corecte si complete.");
+    adaugaSemnatura(linii, nume, functie);
+}
+
+void adaugaSemnatura(std::vector<std::string>& linii, const std::string& nume, const std::string& functie) {
     linii.push_back("Nume, prenume  " + nume);
     linii.push_back("Functia  " + functie);
     linii.push_back("Semnatura si stampila angajatorului" + std::string(42, '_'));

@@ -67,6 +67,11 @@ struct CapFoaie {
 // address, each section under its title between rules.
 void adaugaIdentificare(std::vector<std::string>& linii, const CapFoaie& cap);
 
+// The signer's name and function after their labels ("Nume, prenume  ",
+// "Functia  "), written as given, and the line for the signature and the
+// stamp: the close of every sheet and listing.
+void adaugaSemnatura(std::vector<std::string>& linii, const std::string& nume, const std::string& functie);
+
 // The employer's declaration that closes every sheet: the two lines of the
 // declaration, the signer's name and function after their labels, and the
 // line for the signature and the stamp.

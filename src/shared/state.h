@@ -91,7 +91,8 @@ extern std::string NumeSemnatar, FunctieSemnatar;
 extern std::string TelefonContact, PersoanaContact;
 extern std::string TipLista, TitluLista;
 extern std::string FisierSursa, FisierDest;
-extern double TotalVenitLuna, TotalImpozitLuna;
+// The totals of the last monthly table, in whole lei.
+extern std::int64_t TotalVenitLuna, TotalImpozitLuna;
 extern double TotVenitAnual, TotImpozitAnual, TotImpozitRetinut, TotRamasPlata, TotRestituit;
 
 // --- Exchange and checks ---------------------------------------------------

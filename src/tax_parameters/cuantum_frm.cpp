@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "shared/deduction_params.h"
+#include "shared/form_data.h"
 #include "shared/number_text.h"
 #include "shared/state.h"
 #include "tax_parameters/month_names.h"
@@ -188,6 +189,7 @@ void CuantumFrm::deschideVizualizare() {
 
 void CuantumFrm::citeste() {
     const Rezultat citire = CitesteCuantum();
+    ArataAnFisc();
     incarcaCasete();
     citireEsuata_ = !citire;
     if (!citire) {
@@ -225,6 +227,7 @@ void CuantumFrm::formUnload(bool&) {
         }
     }
     const Rezultat scriere = SalveazaCuantum();
+    ArataAnFisc();
     if (!scriere) {
         platform::dialogs().message(scriere.eroare, "", platform::Icon::Exclamation,
                                     platform::Buttons::Ok);

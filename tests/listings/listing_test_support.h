@@ -3,6 +3,7 @@
 // The small firm of the worked listing examples, put in the working
 // directory, and the parameters its expected listings were made with.
 
+#include "listings/sheet_listing.h"
 #include "platform/files.h"
 #include "shared/state.h"
 #include "support/golden.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace olm::testing {
 
@@ -25,6 +27,15 @@ protected:
         }
     }
     static std::string expected(const std::string& name) { return example("listings/expected/" + name); }
+};
+
+// A row of a rule table: a record line of a sheet and the lines a listing
+// makes of it.
+struct RandListare {
+    const char* nume;
+    FelFisa fel;
+    std::string linie;
+    std::vector<std::string> randuri;
 };
 
 } // namespace olm::testing

@@ -1,13 +1,16 @@
-// The two sheet listing windows driven through their widgets from the main
-// window's buttons: the wiring of their lists, boxes and buttons to the
-// listings (whose rules are tested without windows).
+// The listing windows driven through their widgets from the main window's
+// buttons: the wiring of their lists, boxes and buttons to the listings
+// (whose rules are tested without windows).
 
 #include "listing_test_support.h"
 #include "listings/install.h"
+#include "listings/lis_bord.h"
 #include "listings/lis_fise1.h"
 #include "listings/lis_fise2.h"
+#include "listings/listab_iv.h"
 #include "listings/sheet_listing.h"
 #include "main_window/intro_form.h"
+#include "shared/listing_header.h"
 #include "support/drive.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -39,6 +42,8 @@ protected:
         unloadAllForms();
         Intro::deschideLisFise1 = nullptr;
         Intro::deschideLisFise2 = nullptr;
+        Intro::deschideLisBord = nullptr;
+        Intro::deschideListabIV = nullptr;
     }
     static Intro& intro() { return Intro::instance(); }
 };
@@ -133,6 +138,82 @@ TEST_F(ListingWindows, Fisa2OneSheetThenAllFromTheMainWindow) {
     EXPECT_EQ(platform::files::readLines("ListF2.txt").size(), 130u) << "both lines of the file";
     EXPECT_EQ(fakePrinter().jobs.size(), 2u);
     EXPECT_EQ(NumeSemnatar, "POPESCU ION");
+}
+
+TEST_F(ListingWindows, HandInListFromTheMainWindow) {
+    ASSERT_TRUE(click(*intro().Command2));
+    ASSERT_TRUE(LisBord::loaded());
+    LisBord& w = LisBord::instance();
+    ASSERT_TRUE(activate(w));
+    EXPECT_EQ(w.caption(), "Conditii pentru listare Borderou");
+    EXPECT_EQ(w.widget()->parentWidget(), intro().widget()) << "stays in front of the main window";
+    EXPECT_EQ(w.widget()->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(w.Combo2.text(), "- toate fisele 1 si 2");
+    EXPECT_EQ(w.Dnupren.text(), "ANTERIOR");
+
+    ASSERT_TRUE(typeInto(w.Dnupren, "popescu ion"));
+    ASSERT_TRUE(pressEnter(w.Dnupren));
+    ASSERT_TRUE(typeInto(w.Dfunc, "director economic"));
+    ASSERT_TRUE(pressEnter(w.Dfunc));
+    expectFocus(w.Dtel);
+    ASSERT_TRUE(typeInto(w.Dtel, "0268411223"));
+    ASSERT_TRUE(pressEnter(w.Dtel));
+    expectFocus(w.DpersC);
+    ASSERT_TRUE(typeInto(w.DpersC, "vasile ana"));
+    ASSERT_TRUE(pressEnter(w.DpersC));
+    expectFocus(w.Command1);
+    EXPECT_FALSE(std::filesystem::exists("Borderou.txt")) << "only the button lists";
+
+    ASSERT_TRUE(pressEnter(w.Command1));
+    expectOneMessage(NotaVizualizare, "", platform::Icon::Exclamation);
+    expectFileMatches("Borderou.txt", expected("Borderou-toate.txt"));
+    EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"Borderou.txt"});
+    ASSERT_EQ(fakePrinter().jobs.size(), 1u);
+    EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 7) << "printed as a hand-in list";
+    EXPECT_EQ(NumeSemnatar, "POPESCU ION");
+
+    // Opened again: the contact boxes are empty, the contact typed before is
+    // still listed; the choice reaches the list.
+    ASSERT_TRUE(closeByCloseBox(w));
+    runDeferredDeletes();
+    ASSERT_TRUE(click(*intro().Command2));
+    LisBord& din_nou = LisBord::instance();
+    EXPECT_EQ(din_nou.DpersC.text(), "");
+    EXPECT_EQ(din_nou.Dfunc.text(), "DIRECTOR ECONOMIC");
+    ASSERT_TRUE(pick(din_nou.Combo2, "   - numai fisele 2"));
+    ASSERT_TRUE(click(din_nou.Command1));
+    expectOneMessage(NotaVizualizare, "", platform::Icon::Exclamation);
+    expectFileMatches("Borderou.txt", testData("handin_list/Borderou-fise2.txt"));
+}
+
+TEST_F(ListingWindows, MonthlyTableFromTheMainWindow) {
+    NumeSemnatar = "popescu ion";
+    FunctieSemnatar = "director economic";
+    ASSERT_TRUE(click(*intro().Command11));
+    ASSERT_TRUE(ListabIV::loaded());
+    ListabIV& w = ListabIV::instance();
+    ASSERT_TRUE(activate(w));
+    EXPECT_EQ(w.caption(), "Conditii listare centralizator lunar");
+    EXPECT_EQ(w.widget()->parentWidget(), intro().widget());
+    EXPECT_EQ(w.widget()->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(w.Option1.value());
+    EXPECT_EQ(w.Combo2.text(), "IANUARIE");
+
+    ASSERT_TRUE(pick(w.Combo2, "MARTIE"));
+    EXPECT_FALSE(std::filesystem::exists("Listab4.txt")) << "only the button lists";
+    ASSERT_TRUE(click(w.Command1));
+    expectOneMessage(NotaVizualizare, "", platform::Icon::Exclamation);
+    expectFileMatches("Listab4.txt", expected("Listab4-fisa1-martie.txt"));
+    EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"Listab4.txt"});
+    ASSERT_EQ(fakePrinter().jobs.size(), 1u);
+    EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 9);
+
+    ASSERT_TRUE(click(w.Option2));
+    ASSERT_TRUE(pick(w.Combo2, "FEBRUARIE"));
+    ASSERT_TRUE(click(w.Command1));
+    expectOneMessage(NotaVizualizare, "", platform::Icon::Exclamation);
+    EXPECT_EQ(platform::files::readLines("Listab4.txt")[17],
+              "1     1720220080042  POPA GHEORGHE" + std::string(31, ' ') + "1200000        216000");
 }
 
 } // namespace

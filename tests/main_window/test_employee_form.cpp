@@ -4,6 +4,7 @@
 
 #include "identification_fixture.h"
 #include "shared/sheet_records.h"
+#include "tax_parameters/cuantum_frm.h"
 
 #include <QTest>
 
@@ -120,7 +121,9 @@ TEST_F(EmployeeForm, ModifyingAFisa1LoadsHimAndHisDependants) {
     EXPECT_EQ(d.but[2].caption(), "Sterg Fisa 1");
     EXPECT_EQ(d.but[3].caption(), "Sterg Fisa 2");
     EXPECT_TRUE(d.but[3].enabled());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(d.widget()));
+    EXPECT_EQ(d.widget()->parentWidget(), f.widget()); // over the employee's form, modal to it
+    EXPECT_EQ(d.widget()->focusWidget(), d.but[0].widget());
+    activate(d); // as the window manager does
     expectFocus(d.but[0]);
 
     choose(d.but[0]);
@@ -249,6 +252,28 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
 }
 
+TEST_F(EmployeeForm, DeletingAPickedFisa2LeavesTheCodeBoxAlone) {
+    Fisa_II& f = deschide();
+    click(f.Option2);
+    pick(f.Combo1, "POPESCU ION--" + kX + "--FF2");
+    ASSERT_EQ(f.but_sterg_fisa.caption(), "Sterge fisa 2");
+    ASSERT_FALSE(f.Frame1.visible());
+
+    // The button is disabled while it has the focus: the focus must not run
+    // on to the code box and check it.
+    click(f.but_sterg_fisa);
+    EXPECT_EQ(readBytes("FF2.txt"), "");
+    expectMessages({});
+    EXPECT_EQ(f.CodS.text(), "");
+    expectFocus(f.Option1);
+    EXPECT_EQ(focused(), f.Option1.widget());
+
+    // Nothing is left to refuse a click elsewhere.
+    click(f.Xrectif);
+    expectFocus(f.Xrectif);
+    expectMessages({});
+}
+
 TEST_F(EmployeeForm, DatesAreCheckedWhenTheirBoxIsLeft) {
     Fisa_II& f = nouFaraFisa1();
     click(f.Ok_Fisa1);
@@ -367,6 +392,23 @@ TEST_F(EmployeeForm, HashCannotBeTyped) {
     typeInto(f.AdrS[1], "str#ada");
     EXPECT_EQ(f.NumeS.text(), "POPESCU");
     EXPECT_EQ(AngajatFisaII.AdrS[1], "strada");
+}
+
+TEST_F(EmployeeForm, TheYearLabelFollowsTheDeductionParameters) {
+    AnFiscal = 2003;
+    Fisa_II& f = deschide();
+    EXPECT_EQ(f.AnFisc.caption(), "2003"); // the employer confirmed: the year alone
+
+    // The deduction editor opened: the first line as read ...
+    writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n"
+                              "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+    CuantumFrm::deschide();
+    EXPECT_EQ(f.AnFisc.caption(), "2002,3,31");
+    // ... and the year alone once it saved.
+    CuantumFrm::unload();
+    runDeferredDeletes();
+    EXPECT_EQ(f.AnFisc.caption(), "2002");
+    expectMessages({});
 }
 
 } // namespace

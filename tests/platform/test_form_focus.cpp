@@ -164,6 +164,46 @@ TEST_F(FormFocus, AControlThatCannotTakeTheFocusRefusesIt) {
     EXPECT_EQ(focused(), f.boxC.widget());
 }
 
+TEST_F(FormFocus, DisablingOrHidingTheFocusedControlReachesNoOtherControl) {
+    SampleForm& f = form();
+    f.boxA.setEnabled(false); // the next of the Tab order is box B
+    EXPECT_TRUE(f.log.empty()) << ::testing::PrintToString(f.log);
+    EXPECT_EQ(f.activeControl(), &f.boxA);
+    EXPECT_NE(focused(), f.boxB.widget());
+    EXPECT_EQ(f.boxB.widget()->palette().color(QPalette::Base),
+              QApplication::palette(f.boxB.widget()).color(QPalette::Base)); // not highlighted
+
+    // The next move is reported from where the focus was.
+    ASSERT_TRUE(f.two.setFocus());
+    EXPECT_EQ((Log{"A-"}), f.log);
+    f.group.setVisible(false);
+    EXPECT_NE(focused(), f.pick.widget());
+    ASSERT_TRUE(f.ok.setFocus());
+    EXPECT_EQ((Log{"A-", "Ok+"}), f.log);
+}
+
+TEST_F(FormFocus, EveryControlThatTakesTheFocusShowsAMark) {
+    SampleForm& f = form();
+    platform::ComboBox typed{f, {150, 130, 150, 24}, platform::ComboStyle::DropDownCombo};
+    platform::ListBox list{f, {10, 160, 120, 30}};
+    list.addItem("unu");
+    list.setListIndex(0);
+    struct Row {
+        const char* name;
+        platform::Control& control;
+    };
+    const Row rows[] = {{"text box", f.boxB}, {"button", f.ok},   {"check box", f.mark},
+                        {"option button", f.two}, {"list", f.pick}, {"list to type in", typed},
+                        {"list box", list}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_TRUE(f.boxA.setFocus());
+        const QImage without = r.control.widget()->grab().toImage();
+        ASSERT_TRUE(r.control.setFocus()); // by the program, as Enter moves it
+        EXPECT_NE(r.control.widget()->grab().toImage(), without);
+    }
+}
+
 TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
     SampleForm& f = form();
     const QPalette system = QApplication::palette(f.boxA.widget());

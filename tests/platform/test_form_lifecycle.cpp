@@ -225,16 +225,28 @@ TEST_F(FormLifecycle, TheCloseBoxCanFirstLeaveTheFocusedBox) {
 
 TEST_F(FormLifecycle, AWindowShownOverAnotherIsModalToIt) {
     SampleForm& owner = SampleForm::instance();
+    owner.widget()->move(300, 200);
     showActive(owner);
     OtherForm& over = OtherForm::instance();
     over.showOver(owner);
     EXPECT_TRUE(over.visible());
+    // Centred over the owner (its frame, not known before it is shown, may
+    // shift it by a few pixels).
+    EXPECT_LE((over.widget()->frameGeometry().center() - owner.widget()->frameGeometry().center())
+                  .manhattanLength(),
+              8);
     EXPECT_EQ(over.widget()->parentWidget(), owner.widget());
     EXPECT_EQ(over.widget()->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(over.widget()->isWindow());
     EXPECT_TRUE(OtherForm::unload());
     runDeferredDeletes();
     EXPECT_TRUE(owner.visible()) << "the owner stays";
+
+    // The owner going takes the window over it first.
+    OtherForm::instance().showOver(owner);
+    EXPECT_TRUE(SampleForm::unload());
+    EXPECT_FALSE(OtherForm::loaded());
+    runDeferredDeletes();
 }
 
 } // namespace

@@ -27,6 +27,12 @@ TEST_F(PictureControl, ALongButtonCaptionBreaksAtItsBlanks) {
 
     platform::Button keyed(form(), {0, 0, 300, 30}, "Date identificare &angajat");
     EXPECT_EQ(QString("Date identificare &angajat"), keyed.pushButton()->text());
+
+    // A stacked caption breaks at every run of blanks, however wide the button.
+    platform::Button column(form(), {0, 0, 400, 300}, "Prelua-  re si   V     E  fisiere   . TXT");
+    column.setStackedCaption(true);
+    EXPECT_EQ(QString("Prelua-\nre si\nV\nE\nfisiere\n. TXT"), column.pushButton()->text());
+    EXPECT_EQ("Prelua-  re si   V     E  fisiere   . TXT", column.caption());
 }
 
 TEST_F(PictureControl, APictureDrawsItsImageAndWhatItsHandlerPaints) {

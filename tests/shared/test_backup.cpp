@@ -19,6 +19,8 @@ namespace fs = std::filesystem;
 using platform::Answer;
 using platform::Icon;
 using testing::fakeDialogs;
+using testing::readBytes;
+using testing::writeBytes;
 using Linii = std::vector<std::string>;
 
 const std::string RepA = "19,1,#FIRMA A#,##,##,#IASI#,#IASI#,##,##,,##,##,##,##,,##,##";
@@ -174,18 +176,19 @@ TEST_F(Backup, RestoreFromAMissingOrEmptyDirectoryChangesNothing) {
     EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepB}));
 }
 
-TEST_F(Backup, RestoreReplacesOnlyTheFilesSavedForTheYear) {
+TEST_F(Backup, RestoreEmptiesTheWorkingFilesWhoseYearlyCopyWasNotSaved) {
     setLucru(RepB, "B");
     fs::create_directories("J19");
     files::writeLines("J19/ff1_2002.TXT", {"ff1 salvat"});
-    files::writeLines("J19/Rep_2002.txt", {RepA});
+    writeBytes("J19/Rep_2002.txt", RepA + "\nfara CR LF"); // copied byte for byte
     files::writeLines("J19/FF2_2001.txt", {"alt an"});
     fakeDialogs().answerInput("19");
     EXPECT_TRUE(RestaurareDate());
     EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 salvat"}));
-    EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepA}));
-    EXPECT_EQ(files::readLines("FF2.txt"), (Linii{"ff2 B"}));
-    EXPECT_EQ(files::readLines("Deduceri.txt"), (Linii{"ded B"}));
+    EXPECT_EQ(readBytes("Repfisc.txt"), RepA + "\nfara CR LF");
+    // Nothing of the employer worked on before is left beside the one restored.
+    EXPECT_TRUE(files::exists("FF2.txt") && files::isEmpty("FF2.txt"));
+    EXPECT_TRUE(files::exists("Deduceri.txt") && files::isEmpty("Deduceri.txt"));
     EXPECT_EQ(mesaje().back().text, "Restaurarea a fost efectuata.");
 }
 
@@ -199,7 +202,7 @@ TEST_F(Backup, RestoreOfAnotherYearOnlyIsNotReportedAsDone) {
     EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 B", "ff1 doi B"}));
 }
 
-TEST_F(Backup, AFailedRestoreCopyIsReportedInsteadOfSuccess) {
+TEST_F(Backup, AFailedRestoreCopyIsReportedAndChangesNothing) {
     setLucru(RepB, "B");
     fs::create_directories("J19");
     for (const char* f : {"FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt", "Rep_2002.txt"}) {
@@ -207,11 +210,16 @@ TEST_F(Backup, AFailedRestoreCopyIsReportedInsteadOfSuccess) {
     }
     files::remove("Deduceri.txt");
     fs::create_directories("Deduceri.txt"); // cannot be replaced by a file
+    const Linii inainte = testing::entries();
     fakeDialogs().answerInput("19");
-    EXPECT_TRUE(RestaurareDate());
-    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Restaurarea nu a fost efectuata pentru : Deduceri.txt (eroare 75)."}));
+    EXPECT_FALSE(RestaurareDate());
+    EXPECT_EQ(fakeDialogs().texts(),
+              (Linii{"Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. Nu au "
+                     "putut fi copiate : Deduceri.txt (eroare 75)."}));
     EXPECT_EQ(mesaje()[0].icon, Icon::Exclamation);
-    EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"salvat FF1_2002.txt"}));
+    EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 B", "ff1 doi B"}));
+    EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepB}));
+    EXPECT_EQ(testing::entries(), inainte); // no scratch file left behind
 }
 
 } // namespace

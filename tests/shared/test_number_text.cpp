@@ -102,5 +102,29 @@ TEST(FormatMii, SignInFrontAndDecimalsAfterTheGroups) {
     EXPECT_EQ(FormatMii("123.45"), "123.45");
 }
 
+TEST(LeiIntregi, WholeLeiExactWithinSixtyFourBits) {
+    using Limite = std::numeric_limits<std::int64_t>;
+    struct Rand {
+        const char* nume;
+        const char* text;
+        std::int64_t lei;
+    } randuri[] = {
+        {"empty", "", 0},
+        {"half to even, down", "12.5", 12},
+        {"half to even, up", "13.5", 14},
+        {"negative", "-1234", -1234},
+        {"fifteen digits", "999999999999999", 999999999999999},
+        {"too large stops at the limit", "1E30", Limite::max()},
+        {"too small stops at the limit", "-1E30", Limite::min()},
+    };
+    for (const Rand& r : randuri) {
+        SCOPED_TRACE(r.nume);
+        EXPECT_EQ(LeiIntregi(r.text), r.lei);
+    }
+    EXPECT_EQ(AdunaLei(Limite::max(), 1), Limite::max());
+    EXPECT_EQ(AdunaLei(Limite::min(), -1), Limite::min());
+    EXPECT_EQ(FormatMii(Limite::min()), "-9.223.372.036.854.775.808");
+}
+
 } // namespace
 } // namespace olm

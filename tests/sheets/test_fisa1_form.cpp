@@ -4,7 +4,7 @@
 #include "fisa1_test_support.h"
 #include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
-#include "sheets/fisa1_install.h"
+#include "sheets/install.h"
 #include "support/drive.h"
 
 #include <filesystem>
@@ -19,11 +19,12 @@ protected:
         for (const char* nume : {"FF1.txt", "FF2.txt", "Deduceri.txt"}) {
             writeBytes(nume, "");
         }
-        instaleazaFormaFisa1();
+        instaleazaFormeFise();
     }
     void TearDown() override {
         unloadAllForms();
         Fisa_II::deschideFormaFisa1 = nullptr;
+        Fisa_II::deschideFormaFisa2 = nullptr;
         Fisa1Rules::TearDown();
     }
 
