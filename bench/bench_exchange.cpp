@@ -1,13 +1,16 @@
 // Times the other functions on a firm of 1,000, 10,000 and 100,000
 // employees: the regularisation of every Fisa 1, the take-over of the
-// previous year's sheets, and the merge of one diskette holding the whole
-// firm. Each iteration runs in a fresh temporary directory whose files are
+// previous year's sheets, the merge of one diskette holding the whole firm,
+// and the verification of the firm's four files as another application
+// would hand them in (for a yardstick: it may take three times what `sort -f`
+// takes over the same four files). Each iteration runs in a fresh temporary directory whose files are
 // written outside the timed region; every question is answered so that the
 // function runs to its end, and the waits take no time.
 
 #include "bench_support.h"
 #include "exchange/bulk_regularisation.h"
 #include "exchange/diskette_merge.h"
+#include "exchange/verification_run.h"
 #include "exchange/year_takeover.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -69,6 +72,7 @@ public:
         olm::DeducereBaza[12] = 1600000;
         olm::ProcChProf = "0.15";
         olm::CoefMax = "5";
+        olm::CotaImpFinal = "0.15";
         olm::PrimaZi = "03";
         olm::UltimaZi = "31";
         const double limite[][3] = {{122400000, 32532000, 40}, {87600000, 20700000, 34},
@@ -198,8 +202,25 @@ void BM_UnesteDischete(benchmark::State& state) {
     raporteaza(state, s, octeti(s.ff1) + octeti(s.ff2) + octeti(s.deduceri) + s.repfisc.size() + 2);
 }
 
+void BM_VerificaFisiereExterne(benchmark::State& state) {
+    const SampleSet& s = sample(static_cast<std::size_t>(state.range(0)));
+    ruleaza(
+        state, [&] { olm::testing::writeSample(s); },
+        [] {
+            const olm::RezultatVerificare r = olm::VerificaFisiereExterne();
+            return r.eroare.empty() && !files::isEmpty("erori.txt");
+        },
+        [&] {
+            return files::readLines("FF1.txt").size() == s.ff1.size() &&
+                   files::readLines("FF2.txt").size() == s.ff2.size() &&
+                   files::readLines("Deduceri.txt").size() == s.deduceri.size();
+        });
+    raporteaza(state, s, octeti(s.ff1) + octeti(s.ff2) + octeti(s.deduceri) + s.repfisc.size() + 2);
+}
+
 BENCHMARK(BM_RegularizeazaFisele)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_PreiaAnulPrecedent)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_UnesteDischete)->Apply(olm::bench::firmSizes);
+BENCHMARK(BM_VerificaFisiereExterne)->Apply(olm::bench::firmSizes);
 
 } // namespace

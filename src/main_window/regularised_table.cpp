@@ -78,20 +78,20 @@ void randuriTab5(files::AtomicWriter& f) {
         if (nume.size() > 40) {
             f.writeLine(std::string(20, ' ') + nume.substr(40));
         }
-        TotVenitAnual += ValoareText(c[CampVenitAnual]);
-        TotImpozitAnual += ValoareText(c[CampImpozitAnual]);
-        TotImpozitRetinut += ValoareText(c[CampImpozitRetinut]);
-        TotRamasPlata += ValoareText(c[CampRamasPlata]);
-        TotRestituit += ValoareText(c[CampRestituit]);
+        TotVenitAnual = AdunaLei(TotVenitAnual, LeiIntregi(c[CampVenitAnual]));
+        TotImpozitAnual = AdunaLei(TotImpozitAnual, LeiIntregi(c[CampImpozitAnual]));
+        TotImpozitRetinut = AdunaLei(TotImpozitRetinut, LeiIntregi(c[CampImpozitRetinut]));
+        TotRamasPlata = AdunaLei(TotRamasPlata, LeiIntregi(c[CampRamasPlata]));
+        TotRestituit = AdunaLei(TotRestituit, LeiIntregi(c[CampRestituit]));
     }
 }
 
 void subsolTab5(files::AtomicWriter& f) {
     f.writeLine(Linie);
-    f.writeLine("      TOTAL" + std::string(50, ' ') + laDreapta(TextNumar(TotVenitAnual), 14) +
-                laDreapta(TextNumar(TotImpozitAnual), 14) +
-                laDreapta(TextNumar(TotImpozitRetinut), 14) +
-                laDreapta(TextNumar(TotRamasPlata), 14) + laDreapta(TextNumar(TotRestituit), 14));
+    f.writeLine("      TOTAL" + std::string(50, ' ') + laDreapta(std::to_string(TotVenitAnual), 14) +
+                laDreapta(std::to_string(TotImpozitAnual), 14) +
+                laDreapta(std::to_string(TotImpozitRetinut), 14) +
+                laDreapta(std::to_string(TotRamasPlata), 14) + laDreapta(std::to_string(TotRestituit), 14));
     f.writeLine(Linie);
     f.writeLine("");
     f.writeLine("   Sub sanctiunile aplicate faptei de fals in acte publice, declar ca datele din "

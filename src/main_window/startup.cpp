@@ -74,23 +74,27 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
                     " nu poate fi terminata (eroare " + std::to_string(e.number()) + ")."};
     }
     // Without the fiscal year the yearly copies cannot be named: touching the
-    // data files then would scatter them under wrong names.
-    Rezultat cuantum = CitesteCuantum();
-    if (!cuantum.ok() || AnFiscal <= 0) {
-        std::string motivLipsa = cuantum.ok() ? "Fisierul Cuantum.txt nu contine anul fiscal." : cuantum.eroare;
+    // data files then would scatter them under wrong names. A fault further
+    // on leaves the parameters not read as they were, and is told.
+    const CitireCuantum cuantum = CitesteCuantum();
+    if (!cuantum.anCitit) {
         return {StarePornire::FaraParametri,
-                motivLipsa + " Programul nu poate porni fara parametrii din Cuantum.txt."};
+                cuantum.eroare + " Programul nu poate porni fara parametrii din Cuantum.txt."};
+    }
+    if (!cuantum.ok()) {
+        rezultat.mesaj = cuantum.eroare + " Parametrii care nu au putut fi cititi au ramas neschimbati.";
     }
     Rezultat impozitar = CitesteImpozitar();
     if (!impozitar.ok()) {
-        rezultat.mesaj = impozitar.eroare + " Impozitele nu pot fi calculate corect.";
+        rezultat.mesaj += (rezultat.mesaj.empty() ? "" : "\r\n") + impozitar.eroare +
+                          " Impozitele nu pot fi calculate corect.";
     }
     RezultatSchimb schimb = SchimbaFisiereLaPornire();
     if (!schimb.reusit) {
         return {StarePornire::Oprit, schimb.mesaj + " Programul se opreste."};
     }
     if (!schimb.mesaj.empty()) {
-        rezultat.mesaj += (rezultat.mesaj.empty() ? "" : " ") + schimb.mesaj;
+        rezultat.mesaj += (rezultat.mesaj.empty() ? "" : "\r\n") + schimb.mesaj;
     }
     return rezultat;
 }

@@ -14,15 +14,16 @@ namespace olm {
 enum class StarePornire {
     Pornit,        // the program runs on this year's files
     AltaInstanta,  // another instance holds the working directory: end silently
-    FaraParametri, // "Cuantum.txt" could not be read: say so and end, no data file touched
+    FaraParametri, // no fiscal year could be read from "Cuantum.txt": say so and end, no data file touched
     Oprit,         // the files cannot be worked on (lock, swap): say why and end
 };
 
 struct RezultatPornire {
     StarePornire stare = StarePornire::Pornit;
     // The message for the clerk: why the program ends, or what the start
-    // found and did (a tax grid that could not be read, files kept aside);
-    // the program then goes on.
+    // found and did (parameters that could not be read, files kept aside);
+    // the program then goes on with what was read (taxes cannot be computed
+    // until a faulty grid is mended).
     std::string mesaj;
     int renumiriReluate = 0;    // renames of a commit a crash interrupted, done now
     int temporareSterse = 0;    // scratch files of unfinished rewrites removed

@@ -1,6 +1,7 @@
 #include "platform/control_items.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace olm::platform {
 
@@ -27,6 +28,53 @@ bool itemTextLess(const std::string& a, const std::string& b) {
         }
     }
     return a.size() < b.size();
+}
+
+void sortItemTexts(std::vector<std::string>& texts) {
+    // The first 16 folded bytes of each text, as two numbers that compare as
+    // the bytes do, decide most comparisons without touching the texts;
+    // equal heads fall back on the whole texts, then on the places.
+    struct Key {
+        std::uint64_t head[2];
+        std::uint32_t place;
+    };
+    std::vector<Key> keys(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string& t = texts[i];
+        Key& k = keys[i];
+        for (std::size_t w = 0; w < 2; ++w) {
+            std::uint64_t v = 0;
+            for (std::size_t b = 0; b < 8; ++b) {
+                const std::size_t j = w * 8 + b;
+                v = (v << 8) | (j < t.size() ? folded(t[j]) : 0u);
+            }
+            k.head[w] = v;
+        }
+        k.place = static_cast<std::uint32_t>(i);
+    }
+    std::sort(keys.begin(), keys.end(), [&texts](const Key& a, const Key& b) {
+        if (a.head[0] != b.head[0]) {
+            return a.head[0] < b.head[0];
+        }
+        if (a.head[1] != b.head[1]) {
+            return a.head[1] < b.head[1];
+        }
+        const std::string& x = texts[a.place];
+        const std::string& y = texts[b.place];
+        if (itemTextLess(x, y)) {
+            return true;
+        }
+        if (itemTextLess(y, x)) {
+            return false;
+        }
+        return a.place < b.place;
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(texts.size());
+    for (const Key& k : keys) {
+        sorted.push_back(std::move(texts[k.place]));
+    }
+    texts = std::move(sorted);
 }
 
 ItemList::Placement ItemList::settle() {

@@ -179,6 +179,25 @@ bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPre
 
 bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
+namespace {
+
+WriteFault* writeFault = nullptr;
+
+// The fault put on this target, if any.
+WriteFault* faultFor(const fs::path& target) {
+    if (writeFault == nullptr) {
+        return nullptr;
+    }
+    return equalIgnoringCase(resolve(writeFault->name).lexically_normal().string(),
+                             target.lexically_normal().string())
+               ? writeFault
+               : nullptr;
+}
+
+} // namespace
+
+void setWriteFault(WriteFault* fault) { writeFault = fault; }
+
 fs::path resolve(const std::string& name) {
     const fs::path asked(name);
     fs::path out;
@@ -539,6 +558,7 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
     if (targetExists && S_ISREG(st.st_mode)) {
         ::fchmod(fd_, st.st_mode & 07777); // the rewritten file keeps its permissions
     }
+    fault_ = faultFor(target_);
 }
 
 AtomicWriter::~AtomicWriter() {
@@ -556,7 +576,13 @@ void AtomicWriter::flushBuffer() {
     if (fd_ < 0) {
         throw std::logic_error("AtomicWriter used after commit: " + target_.string());
     }
+    if (fault_ && fault_->afterBytes && written_ + buffer_.size() > *fault_->afterBytes) {
+        writeAll(fd_, buffer_.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
+        ++fault_->failures;
+        fail(ENOSPC, "write");
+    }
     writeAll(fd_, buffer_.data(), buffer_.size(), target_);
+    written_ += buffer_.size();
     buffer_.clear();
 }
 
@@ -598,6 +624,10 @@ void AtomicWriter::prepare() {
 }
 
 void AtomicWriter::renameIntoPlace() {
+    if (fault_ && fault_->atRename) {
+        ++fault_->failures;
+        fail(EIO, "replace");
+    }
     if (::rename(scratch_.c_str(), target_.c_str()) != 0) {
         fail(errno, "replace");
     }

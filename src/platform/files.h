@@ -18,6 +18,7 @@
 // Failures throw FileError (file_error.h) unless the function says otherwise.
 
 #include "platform/file_error.h"
+#include "platform/lines.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -79,15 +80,15 @@ std::vector<std::string> listFiles(const std::string& directory);
 
 // Reads a file line by line without holding it whole. A missing file reads as
 // no lines.
-class LineReader {
+class LineReader : public LineSource {
 public:
     explicit LineReader(const std::string& name);
-    ~LineReader();
+    ~LineReader() override;
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
     // Next line without its end; false at the end of the file.
-    bool next(std::string& line);
+    bool next(std::string& line) override;
     bool atEnd();
 
 private:
@@ -101,18 +102,19 @@ bool isOwnFile(const std::string& fileName);
 bool isScratchFile(const std::string& fileName);
 
 class Transaction;
+struct WriteFault;
 
 // Writes a file through a scratch file in the same directory; commit() flushes
 // it and renames it over the target. Destroyed without commit(), it removes the
 // scratch file and the target stays as it was.
-class AtomicWriter {
+class AtomicWriter : public LineSink {
 public:
     explicit AtomicWriter(const std::string& name);
-    ~AtomicWriter();
+    ~AtomicWriter() override;
     AtomicWriter(const AtomicWriter&) = delete;
     AtomicWriter& operator=(const AtomicWriter&) = delete;
 
-    void writeLine(const std::string& line); // CR LF added
+    void writeLine(const std::string& line) override; // CR LF added
     void write(const std::string& bytes);    // written as given
     // Writes out what is buffered, syncs the scratch file and closes it, so
     // that a commit() after it only renames: several files can be written
@@ -136,6 +138,23 @@ private:
     bool prepared_ = false;
     bool committed_ = false;
     bool keepScratch_ = false; // named in a commit record: a restart renames it
+    WriteFault* fault_ = nullptr;
+    std::uintmax_t written_ = 0;
 };
+
+// A fault put by the tests on the atomic rewrites (AtomicWriter, and so
+// writeLines, createEmpty and copy) of one file, to show that its callers lose
+// nothing and report the failure: once `afterBytes` bytes have gone out the
+// writes fail as on a full disk, or the final rename fails. `name` is matched
+// as a name of the working directory, without regard to case. Nothing but the
+// tests sets one.
+struct WriteFault {
+    std::string name;
+    std::optional<std::uintmax_t> afterBytes;
+    bool atRename = false;
+    int failures = 0; // how many rewrites it made fail
+};
+// Puts the fault on (nullptr takes it off). Not owned.
+void setWriteFault(WriteFault* fault);
 
 } // namespace olm::platform::files

@@ -1,25 +1,42 @@
 #include "shared/deduction_params.h"
 
-#include "platform/files.h"
 #include "shared/number_text.h"
+#include "shared/parameter_file.h"
 #include "shared/state.h"
 
-#include <array>
 #include <cmath>
-#include <exception>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace olm {
-
-namespace files = platform::files;
 
 namespace {
 
 const std::string NumeFisier = "Cuantum.txt";
 
-Rezultat eroare(const std::string& text) { return Rezultat::esec("Fisierul " + NumeFisier + " " + text); }
+CitireCuantum eroare(const std::string& text, bool anCitit) {
+    CitireCuantum c;
+    c.eroare = "Fisierul " + NumeFisier + " " + text;
+    c.anCitit = anCitit;
+    return c;
+}
+
+// Four digits, from 1990 to 2100, blanks aside.
+std::optional<int> anFiscalValid(std::string_view camp) {
+    std::string cifre;
+    for (char c : camp) {
+        if (c >= '0' && c <= '9') {
+            cifre += c;
+        } else if (c != ' ' && c != '\t') {
+            return std::nullopt;
+        }
+    }
+    if (cifre.size() != 4) {
+        return std::nullopt;
+    }
+    const int an = std::stoi(cifre);
+    return an >= 1990 && an <= 2100 ? std::optional<int>(an) : std::nullopt;
+}
 
 // A day below 10 gets a "0" in front: 3 becomes 03.
 std::string ziDouaCifre(const std::string& zi) { return ValoareText(zi) < 10 ? "0" + zi : zi; }
@@ -84,25 +101,27 @@ bool citesteLinie(std::string_view linie) {
 }
 
 // Line 1: the year, the first working day, the last working day (the whole
-// rest of the line).
-bool citestePrimaLinie(const std::string& linie) {
+// rest of the line). Nothing is taken from a line that is not whole.
+std::optional<CitireCuantum> citestePrimaLinie(std::string_view linie) {
     const std::size_t v1 = linie.find(',');
-    if (v1 == std::string::npos) {
-        return false;
+    const std::size_t v2 = v1 == std::string_view::npos ? v1 : linie.find(',', v1 + 1);
+    if (v2 == std::string_view::npos) {
+        return eroare("are prima linie eronata.", false);
     }
-    const std::size_t v2 = linie.find(',', v1 + 1);
-    if (v2 == std::string::npos) {
-        return false;
+    const std::optional<int> an = anFiscalValid(linie.substr(0, v1));
+    if (!an) {
+        return eroare("are linia 1 eronata: anul fiscal \"" + std::string(linie.substr(0, v1)) +
+                          "\" nu este un an din patru cifre intre 1990 si 2100.",
+                      false);
     }
-    const double an = ValoareText(std::string_view(linie).substr(0, v1));
-    AnFiscal = std::fabs(an) < 1e9 ? static_cast<int>(an) : 0;
-    PrimaZi = ziDouaCifre(TextNumar(std::string_view(linie).substr(v1 + 1, v2 - v1 - 1)));
-    UltimaZi = ziDouaCifre(linie.substr(v2 + 1));
+    AnFiscal = *an;
+    PrimaZi = ziDouaCifre(TextNumar(linie.substr(v1 + 1, v2 - v1 - 1)));
+    UltimaZi = ziDouaCifre(std::string(linie.substr(v2 + 1)));
     CuantumCasute.AnF = anFiscalText();
     CuantumCasute.prima_zi = PrimaZi;
     CuantumCasute.ultima_zi = UltimaZi;
-    TextAnFisc = linie;
-    return true;
+    TextAnFisc = std::string(linie);
+    return std::nullopt;
 }
 
 std::string eticheta(int luna) {
@@ -112,39 +131,53 @@ std::string eticheta(int luna) {
 
 } // namespace
 
-Rezultat CitesteCuantum() {
-    try {
-        if (!files::exists(NumeFisier)) {
-            return eroare("nu exista.");
-        }
-        files::LineReader cititor(NumeFisier);
-        std::string linie;
-        if (!cititor.next(linie) || !citestePrimaLinie(linie)) {
-            return eroare("are prima linie eronata.");
-        }
-        if (!cititor.next(linie)) {
-            return eroare("este incomplet.");
-        }
-        // The line after the one in hand is read first: the last line of a
-        // file that lacks "eof" is not taken.
-        std::string urmatoarea;
-        for (int numar = 2;; ++numar) {
-            if (linie == "eof") {
-                return Rezultat::reusit();
-            }
-            if (!cititor.next(urmatoarea)) {
-                return eroare("nu se termina cu linia eof.");
-            }
-            if (!citesteLinie(linie)) {
-                return eroare("are linia " + std::to_string(numar) + " eronata.");
-            }
-            linie.swap(urmatoarea);
-        }
-    } catch (const platform::FileError& e) {
-        return Rezultat::esec(mesajEroareCitire(e.number(), NumeFisier));
-    } catch (const std::exception&) {
-        return eroare("nu poate fi citit.");
+CitireCuantum CitesteCuantum(const std::vector<std::string>& linii) {
+    if (linii.empty()) {
+        return eroare("are prima linie eronata.", false);
     }
+    if (auto gresit = citestePrimaLinie(FaraMarcaUtf8(linii[0]))) {
+        return *gresit;
+    }
+    if (linii.size() == 1) {
+        return eroare("este incomplet.", true);
+    }
+    // A line is taken only when another follows it: the last line of a file
+    // that lacks "eof" is not taken.
+    for (std::size_t i = 1;; ++i) {
+        if (linii[i] == "eof") {
+            CitireCuantum c;
+            c.anCitit = true;
+            return c;
+        }
+        if (i + 1 == linii.size()) {
+            return eroare("nu se termina cu linia eof.", true);
+        }
+        if (!citesteLinie(linii[i])) {
+            return eroare("are linia " + std::to_string(i + 1) + " eronata.", true);
+        }
+    }
+}
+
+CitireCuantum CitesteCuantum() {
+    std::vector<std::string> linii;
+    if (Rezultat r = CitesteLiniiParametri(NumeFisier, linii); !r) {
+        CitireCuantum c;
+        c.eroare = r.eroare;
+        return c;
+    }
+    return CitesteCuantum(linii);
+}
+
+std::vector<std::string> LiniiCuantum(const CasuteCuantum& c) {
+    std::vector<std::string> linii{c.AnF + "," + c.prima_zi + "," + c.ultima_zi};
+    for (std::size_t i = 0; i < 12; ++i) {
+        linii.push_back(eticheta(static_cast<int>(i) + 1) + "," + c.Cuanta[i] + "," + c.Copil[i] + "," +
+                        c.Sotie[i] + "," + c.Alta[i] + ",");
+    }
+    linii.push_back("13," + c.Cuanta[12] + "," + c.Maxi + "," + c.hand1 + "," + c.hand2 + "," + c.hand3 + "," +
+                    c.Proc_ch + "," + c.CotaIF + ",");
+    linii.emplace_back("eof");
+    return linii;
 }
 
 Rezultat SalveazaCuantum() {
@@ -168,23 +201,7 @@ Rezultat SalveazaCuantum() {
     ProcChProf = c.Proc_ch;
     CotaImpFinal = c.CotaIF;
 
-    try {
-        files::AtomicWriter scriitor(NumeFisier);
-        scriitor.writeLine(c.AnF + "," + c.prima_zi + "," + c.ultima_zi);
-        for (std::size_t i = 0; i < 12; ++i) {
-            scriitor.writeLine(eticheta(static_cast<int>(i) + 1) + "," + c.Cuanta[i] + "," + c.Copil[i] + "," +
-                               c.Sotie[i] + "," + c.Alta[i] + ",");
-        }
-        scriitor.writeLine("13," + c.Cuanta[12] + "," + c.Maxi + "," + c.hand1 + "," + c.hand2 + "," +
-                           c.hand3 + "," + c.Proc_ch + "," + c.CotaIF + ",");
-        scriitor.writeLine("eof");
-        scriitor.commit();
-        return Rezultat::reusit();
-    } catch (const platform::FileError& e) {
-        return Rezultat::esec(mesajEroareScriere(e.number(), NumeFisier));
-    } catch (const std::exception&) {
-        return eroare("nu a putut fi scris.");
-    }
+    return ScrieLiniiParametri(NumeFisier, LiniiCuantum(c));
 }
 
 } // namespace olm

@@ -16,59 +16,65 @@ namespace files = platform::files;
 
 namespace {
 
-std::string& celula(int rand, int coloana) {
-    return TabelPersoane[static_cast<std::size_t>(rand)][static_cast<std::size_t>(coloana)];
-}
-
 // One line into a register row. The spouse mark is upper-cased but keeps its
 // blanks; the other marks are trimmed as well.
 void incarcaRand(int rand, RecordDeduceri&& d) {
-    celula(rand, 1) = std::move(d.CodPersoana);
-    celula(rand, 2) = std::move(d.Nume);
-    celula(rand, 3) = std::move(d.Prenume);
-    celula(rand, 4) = majuscule(d.Marci[0]);
+    CelulaPersoana(rand, 1) = std::move(d.CodPersoana);
+    CelulaPersoana(rand, 2) = std::move(d.Nume);
+    CelulaPersoana(rand, 3) = std::move(d.Prenume);
+    CelulaPersoana(rand, 4) = majuscule(d.Marci[0]);
     for (int m = 1; m < 6; ++m) {
-        celula(rand, 4 + m) = majuscule(fataBlancuri(d.Marci[static_cast<std::size_t>(m)]));
+        CelulaPersoana(rand, 4 + m) = majuscule(fataBlancuri(d.Marci[static_cast<std::size_t>(m)]));
     }
     for (int i = 0; i < 12; ++i) {
-        celula(rand, 10 + i) = std::move(d.Coef[static_cast<std::size_t>(i)]);
+        CelulaPersoana(rand, 10 + i) = std::move(d.Coef[static_cast<std::size_t>(i)]);
     }
 }
 
 } // namespace
 
+std::string& CelulaPersoana(int rand, int coloana) {
+    return TabelPersoane[static_cast<std::size_t>(rand)][static_cast<std::size_t>(coloana)];
+}
+
 void GolesteRegistrul() {
     for (int r = 1; r <= MaxPersoane; ++r) {
         for (int c = 1; c <= 21; ++c) {
-            celula(r, c).clear();
+            CelulaPersoana(r, c).clear();
         }
     }
     NrPersoane = 0;
 }
 
-CitireDeduceri CitesteDeduceri() {
+CitireDeduceri CitesteDeduceri(platform::LineSource& linii) {
     CitireDeduceri c;
     GolesteRegistrul();
+    std::string linie;
+    while (linii.next(linie)) {
+        if (!esteLiniaAngajatului(linie, FisierDeduceri().structura, CodAngajat)) {
+            continue;
+        }
+        ++c.gasite;
+        if (NrPersoane >= MaxPersoane) {
+            ++c.lasate;
+            continue;
+        }
+        ++NrPersoane;
+        incarcaRand(NrPersoane, std::move(citesteLinieDeduceri(linie).record));
+    }
+    return c;
+}
+
+CitireDeduceri CitesteDeduceri() {
     const FisierDate& f = FisierDeduceri();
     try {
         files::LineReader cititor(f.nume);
-        std::string linie;
-        while (cititor.next(linie)) {
-            if (!esteLiniaAngajatului(linie, f.structura, CodAngajat)) {
-                continue;
-            }
-            ++c.gasite;
-            if (NrPersoane >= MaxPersoane) {
-                ++c.lasate;
-                continue;
-            }
-            ++NrPersoane;
-            incarcaRand(NrPersoane, std::move(citesteLinieDeduceri(linie).record));
-        }
+        return CitesteDeduceri(cititor);
     } catch (const platform::FileError& e) {
+        CitireDeduceri c;
         c.rezultat = Rezultat::esec(mesajEroareCitire(e.number(), f.nume));
+        return c;
     }
-    return c;
 }
 
 void AnuntaCitireDeduceri(const CitireDeduceri& c) {
@@ -88,15 +94,15 @@ void AnuntaCitireDeduceri(const CitireDeduceri& c) {
 RecordDeduceri RecordDinRand(const std::string& codAngajat, int rand) {
     RecordDeduceri d;
     d.CodAngajat = codAngajat;
-    d.CodPersoana = campNumeric(celula(rand, 1));
-    d.Nume = campText(celula(rand, 2));
-    d.Prenume = campText(celula(rand, 3));
+    d.CodPersoana = campNumeric(CelulaPersoana(rand, 1));
+    d.Nume = campText(CelulaPersoana(rand, 2));
+    d.Prenume = campText(CelulaPersoana(rand, 3));
     for (int m = 0; m < 5; ++m) {
-        d.Marci[static_cast<std::size_t>(m)] = campText(celula(rand, 4 + m));
+        d.Marci[static_cast<std::size_t>(m)] = campText(CelulaPersoana(rand, 4 + m));
     }
     // The other-situation mark is never stored.
     for (int i = 0; i < 12; ++i) {
-        const std::string& coef = celula(rand, 10 + i);
+        const std::string& coef = CelulaPersoana(rand, 10 + i);
         d.Coef[static_cast<std::size_t>(i)] = ValNumar(coef) == 0 ? std::string() : campNumeric(coef);
     }
     return d;
@@ -117,17 +123,17 @@ void AfiseazaPersoana() {
         return;
     }
     PersoanaAfisata& p = Fisa1Date.persoana;
-    p.CodI = celula(r, 1);
-    p.NumeI = celula(r, 2);
-    p.PrenI = celula(r, 3);
-    auto bifa = [&](int coloana) { return majuscule(celula(r, coloana)) == "X" ? 1 : 0; };
+    p.CodI = CelulaPersoana(r, 1);
+    p.NumeI = CelulaPersoana(r, 2);
+    p.PrenI = CelulaPersoana(r, 3);
+    auto bifa = [&](int coloana) { return majuscule(CelulaPersoana(r, coloana)) == "X" ? 1 : 0; };
     p.Sotie = bifa(4);
     p.Copil = bifa(5);
     p.Alta = bifa(6);
     p.inv1 = bifa(7);
     p.inv2 = bifa(8);
     for (int i = 0; i < 12; ++i) {
-        p.CoefI[static_cast<std::size_t>(i)] = NormNumar(celula(r, 10 + i));
+        p.CoefI[static_cast<std::size_t>(i)] = NormNumar(CelulaPersoana(r, 10 + i));
     }
 }
 

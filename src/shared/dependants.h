@@ -6,6 +6,7 @@
 // the marks spouse, child, other person, invalidity I, invalidity II, other
 // situation, 10 to 21 the coefficients of months 1 to 12.
 
+#include "platform/lines.h"
 #include "shared/result.h"
 #include "shared/sheet_records.h"
 
@@ -20,11 +21,17 @@ struct CitireDeduceri {
     int lasate = 0; // lines beyond the register's 20 rows, not loaded
 };
 
+// The cell of the register at row 0 to 20, column 0 to 21.
+std::string& CelulaPersoana(int rand, int coloana);
+
 // Empties rows 1 to 20 of the register; NrPersoane 0.
 void GolesteRegistrul();
 
-// Empties the register and loads every line of `CodAngajat`, wherever it
-// stands in the file, up to 20; NrPersoane is the number loaded.
+// Empties the register and loads every line of `CodAngajat` among the lines
+// of a dependants file, wherever it stands, up to 20; NrPersoane is the
+// number loaded.
+CitireDeduceri CitesteDeduceri(platform::LineSource& linii);
+// The same from "Deduceri.txt"; a read error is in the result.
 CitireDeduceri CitesteDeduceri();
 
 // Tells the clerk what a read could not do: the read error, or how many

@@ -45,18 +45,20 @@ std::string linieRepfisc(const RecordRepfisc& r) {
                          structuraRepfisc());
 }
 
-void CitesteRepfisc() {
-    if (files::isEmpty("repfisc.txt")) {
-        return;
-    }
-    const auto linie = files::readFirstLine("repfisc.txt").value_or("");
+void CitesteRepfisc(std::string_view linie) {
     AngajatorFisaI = citesteLinieRepfisc(linie);
     const double tip = ValoareText(AngajatorFisaI.TipAngajator);
     TipAngajator = tip == 1 ? 1 : tip == 2 ? 2 : 0;
     JudetAngajator = AngajatorFisaI.Judet;
 }
 
-void SalveazaRepfisc() {
+void CitesteRepfisc() {
+    if (!files::isEmpty("repfisc.txt")) {
+        CitesteRepfisc(files::readFirstLine("repfisc.txt").value_or(""));
+    }
+}
+
+std::string LinieRepfiscDeSalvat() {
     RecordRepfisc r = AngajatorFisaI;
     if (TipAngajator == 1) {
         r.TipAngajator = "1";
@@ -66,9 +68,13 @@ void SalveazaRepfisc() {
         r.TipAngajator = "2";
         r.Denumire.clear();
     }
+    return linieRepfisc(r);
+}
+
+void SalveazaRepfisc() {
     // The yearly copy in the same commit: a confirmed employer survives any
     // end of the program.
-    const std::string linie = linieRepfisc(r);
+    const std::string linie = LinieRepfiscDeSalvat();
     files::Transaction t;
     t.writeLines("RepFisc.txt", {linie});
     t.writeLines(copieAnuala(SetRepfisc()), {linie});

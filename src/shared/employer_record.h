@@ -48,18 +48,22 @@ std::string linieRepfisc(const RecordRepfisc& r);
 extern RecordRepfisc AngajatorFisaI;
 extern std::string EtichetaTipAng; // caption of the kind label beside the code
 
-// Loads the first line of "Repfisc.txt" into `AngajatorFisaI`, `TipAngajator`
-// (1, 2, or 0 for any other kind text) and `JudetAngajator`. An empty or
-// missing file changes nothing. The county list of the form is selected by
-// its caller from `JudetAngajator`.
+// Loads a line of the employer file into `AngajatorFisaI`, `TipAngajator`
+// (1, 2, or 0 for any other kind text) and `JudetAngajator`. The county list
+// of the form is selected by its caller from `JudetAngajator`.
+void CitesteRepfisc(std::string_view linie);
+// The same from the first line of "Repfisc.txt"; an empty or missing file
+// changes nothing.
 void CitesteRepfisc();
 
-// Rewrites "Repfisc.txt" as the one line built from `AngajatorFisaI`: the
+// The one line of the employer file built from `AngajatorFisaI`: the
 // firm-name layout with the digit 1 when `TipAngajator` is 1, otherwise the
 // surname/first-name layout with the digit 2. The boxes of the other kind are
-// written empty. The yearly copy of the working year gets the same line in the
-// same commit. Throws platform::FileError when a file cannot be written (both
-// then stay as they were).
+// written empty.
+std::string LinieRepfiscDeSalvat();
+// Rewrites "Repfisc.txt" as that line, and the yearly copy of the working year
+// in the same commit. Throws platform::FileError when a file cannot be written
+// (both then stay as they were).
 void SalveazaRepfisc();
 
 // Empties the employer's form and the employer variables: every box, the kind

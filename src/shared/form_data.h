@@ -92,6 +92,11 @@ struct FormaFisa1 {
     // Tool tip of the person buttons Ok_PersU, Ok_persA, Ok_StergP, and Text2.
     std::string SfatPersoane;
     std::string Text2;
+    // The condition boxes of the dependant shown (Sotie, Copil, Alta, inv1,
+    // inv2) locked: disabled until the conditions are cancelled.
+    bool ConditiiBlocate = false;
+    bool Ok_StergP = true;   // the delete button enabled
+    std::string Label34;     // the age of the dependant shown
 
     bool operator==(const FormaFisa1&) const = default;
 };

@@ -33,7 +33,51 @@ std::string grupeaza(std::string_view corp) {
 
 } // namespace
 
+namespace {
+
+// The plain forms the data files hold ("1600000", "0.5", "-12"): digits with
+// at most one "." and 15 digits in all, nothing else. Their value is the
+// whole number of their digits divided by a power of ten, both exact, so the
+// one rounding of the division gives what the general reading gives.
+bool valoareSimpla(std::string_view text, double& valoare) {
+    static constexpr double Puteri[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    const bool negativ = !text.empty() && text[0] == '-';
+    i += negativ;
+    long long cifre = 0;
+    int numar = 0;
+    int zecimale = -1;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++numar > 15) {
+                return false;
+            }
+            cifre = cifre * 10 + (c - '0');
+            zecimale += zecimale >= 0;
+        } else if (c == '.' && zecimale < 0) {
+            zecimale = 0;
+        } else {
+            return false;
+        }
+    }
+    if (numar == 0) {
+        return false;
+    }
+    valoare = static_cast<double>(cifre) / Puteri[zecimale > 0 ? zecimale : 0];
+    if (negativ) {
+        valoare = -valoare;
+    }
+    return true;
+}
+
+} // namespace
+
 double ValoareText(std::string_view text) {
+    if (double simpla = 0; valoareSimpla(text, simpla)) {
+        return simpla;
+    }
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto sari = [&] {
@@ -105,20 +149,43 @@ double ValoareText(std::string_view text) {
     return negativ ? -valoare : valoare;
 }
 
-std::string TextNumar(double x) {
+void AdaugaTextNumar(std::string& text, double x) {
     if (x == 0 || !std::isfinite(x)) {
-        return "0";
+        text += '0';
+        return;
     }
     char buffer[64];
-    const auto rezultat = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
-    return std::string(buffer, rezultat.ptr);
+    if (std::fabs(x) < 1e14 && 2 * x == std::trunc(2 * x)) {
+        // Whole numbers and halves (the coefficients) are exact in binary:
+        // their digits are those of the general form.
+        const double intreg = std::trunc(x);
+        if (x < 0 && intreg == 0) {
+            text += '-';
+        }
+        const auto rez = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(intreg));
+        text.append(buffer, rez.ptr);
+        if (x != intreg) {
+            text += ".5";
+        }
+        return;
+    }
+    const auto rez = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+    text.append(buffer, rez.ptr);
+}
+
+std::string TextNumar(double x) {
+    std::string text;
+    AdaugaTextNumar(text, x);
+    return text;
 }
 
 double RotunjireLei(double x) { return std::nearbyint(x); }
 
 std::string NormNumar(std::string_view x) { return TextNumar(ValNumar(x)); }
 
-double ValNumar(std::string_view x) { return ValoareText(VirgulaPunct(x)); }
+double ValNumar(std::string_view x) {
+    return x.find(',') == std::string_view::npos ? ValoareText(x) : ValoareText(VirgulaPunct(x));
+}
 
 std::string TextNumar(std::string_view x) { return TextNumar(ValoareText(x)); }
 

@@ -21,6 +21,8 @@ double ValoareText(std::string_view text);
 // as decimal point, no grouping, no leading blank, "0.5" not ".5", and "0"
 // for minus zero.
 std::string TextNumar(double x);
+// The same text appended to a line being built.
+void AdaugaTextNumar(std::string& text, double x);
 
 // Rounds to whole lei, half to even: 12.5 gives 12, 13.5 gives 14.
 double RotunjireLei(double x);

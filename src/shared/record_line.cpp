@@ -73,36 +73,72 @@ std::string_view separatorDupa(StructuraRecord structura, std::size_t index) {
     return urmText ? ",#" : ",";
 }
 
-CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std::size_t cate) {
-    CampuriTaiate rez;
+namespace {
+
+// The next place of a separator from p on. Fields are short: a plain walk
+// beats a library search started for every field.
+std::size_t gasesteSeparator(std::string_view linie, std::string_view sep, std::size_t p) {
+    const char* d = linie.data();
+    const std::size_t n = linie.size();
+    for (std::size_t q = p; q < n; ++q) {
+        if (d[q] != sep[0]) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k < sep.size() && q + k < n && d[q + k] == sep[k]) {
+            ++k;
+        }
+        if (k == sep.size()) {
+            return q;
+        }
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structura, std::size_t cate) {
+    CampuriVazute rez;
     const std::size_t n = std::min(cate, structura.size());
-    rez.campuri.reserve(n);
+    if (n > CampuriVazute::Maxim) {
+        throw std::invalid_argument("record line: " + std::to_string(n) + " fields cut at once");
+    }
+    auto adauga = [&rez](std::string_view camp) { rez.campuri[rez.numar++] = camp; };
 
     std::size_t p = 0;
     // A record that begins with a text field opens the line with its "#".
     if (!structura.empty() && structura[0] == TipCamp::Text && linie.starts_with('#')) {
         p = 1;
     }
+    const std::string_view rest = linie.substr(linie.size());
     for (std::size_t i = 0; i < n; ++i) {
         if (!rez.complet) {
-            rez.campuri.emplace_back();
+            adauga(rest);
             continue;
         }
         const std::string_view sep = separatorDupa(structura, i);
         if (sep.empty()) {
-            rez.campuri.emplace_back(linie.substr(std::min(p, linie.size())));
+            adauga(linie.substr(std::min(p, linie.size())));
             p = linie.size();
             continue;
         }
-        const std::size_t q = p <= linie.size() ? linie.find(sep, p) : std::string_view::npos;
+        const std::size_t q = p <= linie.size() ? gasesteSeparator(linie, sep, p) : std::string_view::npos;
         if (q == std::string_view::npos) {
-            rez.campuri.emplace_back(linie.substr(std::min(p, linie.size())));
+            adauga(linie.substr(std::min(p, linie.size())));
             rez.complet = false;
             continue;
         }
-        rez.campuri.emplace_back(linie.substr(p, q - p));
+        adauga(linie.substr(p, q - p));
         p = q + sep.size();
     }
+    return rez;
+}
+
+CampuriTaiate taieCampuri(std::string_view linie, StructuraRecord structura, std::size_t cate) {
+    const CampuriVazute v = taieCampuriVazute(linie, structura, cate);
+    CampuriTaiate rez;
+    rez.complet = v.complet;
+    rez.campuri.assign(v.campuri.begin(), v.campuri.begin() + static_cast<std::ptrdiff_t>(v.numar));
     return rez;
 }
 

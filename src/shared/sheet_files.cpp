@@ -27,73 +27,106 @@ const FisierDate& FisierDeduceri() {
 
 std::string copieAnuala(const FisierDate& f) { return copieAnuala(SetFisiere{f.nume, f.prefix}); }
 
-std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod) {
-    files::LineReader cititor(f.nume);
+std::optional<LiniaGasita> PrimaLinieAngajat(platform::LineSource& linii, StructuraRecord structura,
+                                             const std::string& cod) {
     std::string linie;
     int numar = 0;
-    while (cititor.next(linie)) {
+    while (linii.next(linie)) {
         ++numar;
-        if (esteLiniaAngajatului(linie, f.structura, cod)) {
+        if (esteLiniaAngajatului(linie, structura, cod)) {
             return LiniaGasita{std::move(linie), numar};
         }
     }
     return std::nullopt;
 }
 
+std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod) {
+    files::LineReader cititor(f.nume);
+    return PrimaLinieAngajat(cititor, f.structura, cod);
+}
+
+int RescrieLinii(platform::LineSource& din, platform::LineSink& in, StructuraRecord structura,
+                 const std::string& cod, const std::optional<std::string>& inlocuire,
+                 const std::vector<std::string>& laSfarsit) {
+    int scrise = 0;
+    int locInlocuire = 0;
+    std::string linie;
+    while (din.next(linie)) {
+        if (!esteLiniaAngajatului(linie, structura, cod)) {
+            in.writeLine(linie);
+            ++scrise;
+        } else if (inlocuire && locInlocuire == 0) {
+            in.writeLine(*inlocuire);
+            locInlocuire = ++scrise;
+        }
+    }
+    if (inlocuire && locInlocuire == 0) {
+        in.writeLine(*inlocuire);
+        locInlocuire = ++scrise;
+    }
+    for (const auto& l : laSfarsit) {
+        in.writeLine(l);
+    }
+    return locInlocuire;
+}
+
+namespace {
+
+// The working file read and written with its yearly copy, keeping in mind
+// what a failure concerns: reading the working file, or writing one of the two.
+struct RescriereCuCopie : platform::LineSource, platform::LineSink {
+    RescriereCuCopie(const std::string& nume, const std::string& copie) : nume(nume), copie(copie) {}
+
+    bool next(std::string& linie) override {
+        la(true, nume);
+        const bool citita = cititor->next(linie);
+        la(false, nume);
+        return citita;
+    }
+    void writeLine(const std::string& linie) override {
+        la(false, nume);
+        lucru->writeLine(linie);
+        la(false, copie);
+        anual->writeLine(linie);
+    }
+    void la(bool c, const std::string& f) {
+        citire = c;
+        fisier = &f;
+    }
+    Rezultat eroare(const platform::FileError& e) const {
+        return Rezultat::esec(citire ? mesajEroareCitire(e.number(), *fisier) : mesajEroareScriere(e.number(), *fisier));
+    }
+
+    const std::string& nume;
+    const std::string& copie;
+    const std::string* fisier = &nume;
+    bool citire = false;
+    std::optional<files::LineReader> cititor;
+    files::AtomicWriter* lucru = nullptr;
+    files::AtomicWriter* anual = nullptr;
+};
+
+} // namespace
+
 Rezultat PregatesteRescriere(files::Transaction& t, const FisierDate& f, const std::string& cod,
                              const std::optional<std::string>& inlocuire,
                              const std::vector<std::string>& laSfarsit, int* pozitie) {
     const std::string copie = copieAnuala(f);
-    // What a failure concerns: reading the working file, or writing one of the two.
-    const std::string* fisierCurent = &f.nume;
-    bool citire = false;
+    RescriereCuCopie r(f.nume, copie);
     try {
-        citire = true;
-        files::LineReader cititor(f.nume);
-        citire = false;
-        files::AtomicWriter& lucru = t.write(f.nume);
-        fisierCurent = &copie;
-        files::AtomicWriter& anual = t.write(copie);
-        auto scrieLinie = [&](const std::string& l) {
-            fisierCurent = &f.nume;
-            lucru.writeLine(l);
-            fisierCurent = &copie;
-            anual.writeLine(l);
-        };
-
-        int scrise = 0;
-        int locInlocuire = 0;
-        std::string linie;
-        for (;;) {
-            fisierCurent = &f.nume;
-            citire = true;
-            if (!cititor.next(linie)) {
-                break;
-            }
-            citire = false;
-            if (!esteLiniaAngajatului(linie, f.structura, cod)) {
-                scrieLinie(linie);
-                ++scrise;
-            } else if (inlocuire && locInlocuire == 0) {
-                scrieLinie(*inlocuire);
-                locInlocuire = ++scrise;
-            }
-        }
-        citire = false;
-        if (inlocuire && locInlocuire == 0) {
-            scrieLinie(*inlocuire);
-            locInlocuire = ++scrise;
-        }
-        for (const auto& l : laSfarsit) {
-            scrieLinie(l);
-        }
+        r.la(true, f.nume);
+        r.cititor.emplace(f.nume);
+        r.la(false, f.nume);
+        r.lucru = &t.write(f.nume);
+        r.la(false, copie);
+        r.anual = &t.write(copie);
+        const int loc = RescrieLinii(r, r, f.structura, cod, inlocuire, laSfarsit);
         if (pozitie) {
-            *pozitie = locInlocuire;
+            *pozitie = loc;
         }
         return Rezultat::reusit();
     } catch (const platform::FileError& e) {
-        return Rezultat::esec(citire ? mesajEroareCitire(e.number(), *fisierCurent)
-                                     : mesajEroareScriere(e.number(), *fisierCurent));
+        return r.eroare(e);
     }
 }
 

@@ -7,6 +7,7 @@
 // lines afterwards, also after a crash.
 
 #include "platform/file_transaction.h"
+#include "platform/lines.h"
 #include "shared/record_line.h"
 #include "shared/result.h"
 
@@ -34,16 +35,25 @@ struct LiniaGasita {
     int numar = 0; // 1-based
 };
 
-// The employee's first line in the file, read up to it; nothing when he has
-// none or the file is missing. Throws platform::FileError.
+// The employee's first line among the lines of a file of this layout, read
+// up to it; nothing when he has none.
+std::optional<LiniaGasita> PrimaLinieAngajat(platform::LineSource& linii, StructuraRecord structura,
+                                             const std::string& cod);
+// The same from the file; a missing file has no line. Throws platform::FileError.
 std::optional<LiniaGasita> PrimaLinieAngajat(const FisierDate& f, const std::string& cod);
 
-// Rewrites the file without any line of the employee: `inlocuire`, when
-// given, takes the place of his first line, or is appended when he has none;
-// `laSfarsit` are appended at the end. The yearly copy gets the same lines.
-// `pozitie` receives the 1-based number of the line `inlocuire` stands on.
-// A failure names its file ("Eroare 61 la scrierea fisierului FF1.txt."); a
-// working file that cannot be written stays as it was.
+// Copies the lines of a file of this layout without any line of the
+// employee: `inlocuire`, when given, takes the place of his first line, or is
+// appended when he has none; `laSfarsit` are appended at the end. Returns the
+// 1-based number of the line `inlocuire` stands on (0 without it).
+int RescrieLinii(platform::LineSource& din, platform::LineSink& in, StructuraRecord structura,
+                 const std::string& cod, const std::optional<std::string>& inlocuire,
+                 const std::vector<std::string>& laSfarsit);
+
+// Rewrites the file so, and its yearly copy with the same lines. `pozitie`
+// receives the number RescrieLinii returns. A failure names its file
+// ("Eroare 61 la scrierea fisierului FF1.txt."); a working file that cannot
+// be written stays as it was.
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);

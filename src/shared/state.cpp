@@ -41,7 +41,7 @@ std::string TelefonContact, PersoanaContact;
 std::string TipLista, TitluLista;
 std::string FisierSursa, FisierDest;
 std::int64_t TotalVenitLuna = 0, TotalImpozitLuna = 0;
-double TotVenitAnual = 0, TotImpozitAnual = 0, TotImpozitRetinut = 0, TotRamasPlata = 0,
+std::int64_t TotVenitAnual = 0, TotImpozitAnual = 0, TotImpozitRetinut = 0, TotRamasPlata = 0,
        TotRestituit = 0;
 
 int EroareStilData = 0;

@@ -93,7 +93,7 @@ extern std::string TipLista, TitluLista;
 extern std::string FisierSursa, FisierDest;
 // The totals of the last monthly table, in whole lei.
 extern std::int64_t TotalVenitLuna, TotalImpozitLuna;
-extern double TotVenitAnual, TotImpozitAnual, TotImpozitRetinut, TotRamasPlata, TotRestituit;
+extern std::int64_t TotVenitAnual, TotImpozitAnual, TotImpozitRetinut, TotRamasPlata, TotRestituit;
 
 // --- Exchange and checks ---------------------------------------------------
 

@@ -1,14 +1,11 @@
 #include "shared/tax_grid.h"
 
-#include "platform/files.h"
 #include "shared/number_text.h"
+#include "shared/parameter_file.h"
 
 #include <cmath>
-#include <exception>
 
 namespace olm {
-
-namespace files = platform::files;
 
 namespace {
 
@@ -43,11 +40,18 @@ RandImpozitar citesteRand(std::string_view linie) {
     return rand;
 }
 
-std::string eroareCitire(const std::exception& e) {
-    if (const auto* fe = dynamic_cast<const platform::FileError*>(&e)) {
-        return mesajEroareCitire(fe->number(), NumeCitire);
+// The month, blanks aside, is written in digits.
+bool lunaInCifre(std::string_view linie) {
+    const std::string_view luna = linie.substr(0, linie.find(','));
+    bool cifre = false;
+    for (char c : luna) {
+        if (c >= '0' && c <= '9') {
+            cifre = true;
+        } else if (c != ' ' && c != '\t') {
+            return false;
+        }
     }
-    return "Fisierul " + NumeCitire + " nu poate fi citit.";
+    return cifre;
 }
 
 } // namespace
@@ -70,29 +74,33 @@ const std::array<std::string_view, 15> ComentariuImpozitar = {
     "*************************************************************",
 };
 
-Rezultat CitesteImpozitar() {
+Rezultat CitesteImpozitar(const std::vector<std::string>& linii, const std::string& nume) {
     Impozitar = {};
-    try {
-        if (!files::exists(NumeCitire)) {
-            return Rezultat::esec("Fisierul " + NumeCitire + " nu exista.");
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < linii.size(); ++i) {
+        const std::string_view linie = i == 0 ? FaraMarcaUtf8(linii[0]) : std::string_view(linii[i]);
+        if (linie == "eof") {
+            return Rezultat::reusit();
         }
-        files::LineReader cititor(NumeCitire);
-        std::string linie;
-        std::size_t k = 0;
-        while (cititor.next(linie)) {
-            if (linie == "eof") {
-                return Rezultat::reusit();
-            }
-            if (k == Impozitar.size()) {
-                return Rezultat::esec("Fisierul " + NumeCitire + " are mai mult de " +
-                                      std::to_string(Impozitar.size()) + " de randuri.");
-            }
-            Impozitar[k++] = citesteRand(linie);
+        if (k == Impozitar.size()) {
+            return Rezultat::esec("Fisierul " + nume + " are mai mult de " + std::to_string(Impozitar.size()) +
+                                  " de randuri.");
         }
-        return Rezultat::esec("Fisierul " + NumeCitire + " nu se termina cu linia eof.");
-    } catch (const std::exception& e) {
-        return Rezultat::esec(eroareCitire(e));
+        if (!lunaInCifre(linie)) {
+            return Rezultat::esec(LinieEronata(nume, i + 1, "luna nu este un numar"));
+        }
+        Impozitar[k++] = citesteRand(linie);
     }
+    return Rezultat::esec("Fisierul " + nume + " nu se termina cu linia eof.");
+}
+
+Rezultat CitesteImpozitar() {
+    std::vector<std::string> linii;
+    if (Rezultat r = CitesteLiniiParametri(NumeCitire, linii); !r) {
+        Impozitar = {};
+        return r;
+    }
+    return CitesteImpozitar(linii, NumeCitire);
 }
 
 std::string LinieImpozitar(const RandImpozitar& rand) {
@@ -104,27 +112,20 @@ std::string LinieImpozitar(const RandImpozitar& rand) {
            TextNumar(rand.fix) + "," + TextNumar(rand.procent);
 }
 
-Rezultat ScrieImpozitar() {
-    try {
-        files::AtomicWriter scriitor(NumeScriere);
-        for (const RandImpozitar& rand : Impozitar) {
-            if (rand.gol) {
-                break;
-            }
-            scriitor.writeLine(LinieImpozitar(rand));
+std::vector<std::string> LiniiImpozitar() {
+    std::vector<std::string> linii;
+    for (const RandImpozitar& rand : Impozitar) {
+        if (rand.gol) {
+            break;
         }
-        scriitor.writeLine("eof");
-        for (std::string_view linie : ComentariuImpozitar) {
-            scriitor.writeLine(std::string(linie));
-        }
-        scriitor.commit();
-        return Rezultat::reusit();
-    } catch (const platform::FileError& e) {
-        return Rezultat::esec(mesajEroareScriere(e.number(), NumeScriere));
-    } catch (const std::exception&) {
-        return Rezultat::esec("Fisierul " + NumeScriere + " nu a putut fi scris.");
+        linii.push_back(LinieImpozitar(rand));
     }
+    linii.emplace_back("eof");
+    linii.insert(linii.end(), ComentariuImpozitar.begin(), ComentariuImpozitar.end());
+    return linii;
 }
+
+Rezultat ScrieImpozitar() { return ScrieLiniiParametri(NumeScriere, LiniiImpozitar()); }
 
 double CalculImpozit(int luna, double& venit) {
     if (!(venit >= 0)) {

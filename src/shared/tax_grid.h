@@ -15,16 +15,23 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace olm {
 
-// Empties the grid and fills it from "impozitar.txt", up to the line "eof".
-// A missing field reads as 0. A missing file, one without the line "eof" or
-// one with more than 130 rows is reported; the rows read before stay.
+// Empties the grid and fills it from the lines of a grid file, up to the line
+// "eof" (a UTF-8 byte-order mark in front of the first line is skipped). A
+// missing field reads as 0. A file without the line "eof", one with more than
+// 130 rows, or a row whose month is not a number is reported, naming the file
+// `nume` (and the line); the rows read before stay.
+Rezultat CitesteImpozitar(const std::vector<std::string>& linii, const std::string& nume);
+// The same from "impozitar.txt"; a missing or unreadable file is reported too.
 Rezultat CitesteImpozitar();
 
-// Writes the grid to "Impozitar.txt" through a scratch file: the rows up to
-// the first empty one, "eof", and the comment block.
+// The lines of the grid file: the rows up to the first empty one, "eof", and
+// the comment block.
+std::vector<std::string> LiniiImpozitar();
+// Writes them to "Impozitar.txt" through a scratch file.
 Rezultat ScrieImpozitar();
 
 // The line of one row, as the file holds it (" 1,0,1800000,0,18").

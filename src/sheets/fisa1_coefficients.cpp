@@ -18,15 +18,23 @@ std::string& coeficientPersoana(int rand, int luna) {
     return TabelPersoane[idx(rand)][idx(10 + luna)];
 }
 
-// 1 plus an invalidity add-on; nothing matches it when the add-on is 0.
-bool esteInvaliditate(double v, const std::string& adaos) {
-    const double a = ValNumar(adaos);
-    return a != 0 && AcelasiCoeficient(v, 1 + a);
-}
+bool esteInvaliditate(double v, const std::string& adaos) { return ValoareCuAdaos(v, 1, adaos); }
 
 } // namespace
 
 bool AcelasiCoeficient(double a, double b) { return std::fabs(a - b) < 1e-9; }
+
+bool ValoareCuAdaos(double v, double baza, const std::string& adaos) {
+    const double a = ValNumar(adaos);
+    return a != 0 && AcelasiCoeficient(v, baza + a);
+}
+
+void ActualizeazaLuna(FormaFisa1& f, int luna) {
+    const std::size_t i = idx(luna);
+    f.CoefCalc[i] = CoeficientTotalLuna(ValNumar(f.CoefProp[i]), luna);
+    f.ImpP[i] = ImpozitPropusLuna(f, luna, true);
+    TotalizeazaRandul13(f);
+}
 
 double CoeficientPropriuDinMarci() {
     if (MarcaInv2 == "X") {

@@ -29,6 +29,14 @@ double CoeficientiPersoaneLuna(int luna);
 // dependants' coefficients of that month.
 std::string CoeficientTotalLuna(double propriu, int luna);
 
+// True when `v` is `baza` plus a non-zero invalidity add-on (the parameter's
+// text): an add-on of 0 marks nothing.
+bool ValoareCuAdaos(double v, double baza, const std::string& adaos);
+
+// After a coefficient of month `luna` changed: the month's total coefficient
+// (own plus the dependants'), its proposed tax, and the totals of row 13.
+void ActualizeazaLuna(FormaFisa1& f, int luna);
+
 // An own coefficient the form accepts: 0, 1, or 1 plus a non-zero add-on of
 // grade I or grade II.
 bool CoeficientPropriuAdmis(double v);

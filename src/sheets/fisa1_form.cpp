@@ -5,6 +5,9 @@
 #include "platform/calculator.h"
 #include "platform/dialogs.h"
 #include "sheets/fisa1_coefficients.h"
+#include "sheets/fisa1_dependant_coefficients.h"
+#include "sheets/fisa1_dependants.h"
+#include "sheets/fisa1_image.h"
 #include "sheets/fisa1_months.h"
 #include "sheets/fisa1_opening.h"
 #include "sheets/fisa1_regularisation.h"
@@ -18,6 +21,7 @@
 #include "tax_parameters/month_names.h"
 
 #include <array>
+#include <tuple>
 
 namespace olm {
 
@@ -107,6 +111,7 @@ Fisa1_F::Fisa1_F()
       NumeI(Fisa1_IIIC, {280, 30, 220, 24}),
       PrenI(Fisa1_IIIC, {590, 30, 220, 24}),
       Text2(Fisa1_IIIC, {100, 64, 40, 24}),
+      Label34(Fisa1_IIIC, {150, 66, 150, 20}),
       Frame1(Fisa1_IIIC, {560, 100, 340, 250}, "Conditii pentru coeficientii de deducere"),
       CalitatePersoana(Frame1, {10, 24, 150, 20}, "Calitate persoana "),
       SituatiePersoana(Frame1, {170, 24, 150, 20}, "Situatie persoana "),
@@ -191,19 +196,16 @@ Fisa1_F::Fisa1_F()
     Command15.setToolTip("Vizualizare  deduceri de baza, coef.de deducere, coef.de invaliditate,"
                          "coef.ch.profesionale si cota imp.final");
     Picture1.setToolTip("Calculator");
-    // The image of the sheet comes with its own window.
+    // The image follows the regularisation, which enables it.
     Command10.setEnabled(false);
     // The employee's invalidity follows his own coefficients; the boxes only show it.
     for (CheckBox* c : {&Inv1A, &Inv2A, &Inv3A}) {
         c->setEnabled(false);
     }
-    // IV.C shows the dependants loaded with the sheet; they are saved back as loaded.
-    for (platform::Control* c : std::initializer_list<platform::Control*>{
-             &CodI, &NumeI, &PrenI, &Sotie, &Copil, &Alta, &inv1, &inv2, &inv3, &PreiauConditii,
-             &AnulezConditii, &Ok_persA, &Ok_PersU, &Ok_StergP}) {
-        c->setEnabled(false);
+    for (TextBox* b : {&NumeI, &PrenI}) {
+        b->setUpperCaseOnLeaving(true);
+        b->setRefusedCharacters("#");
     }
-    CoefI.forEach([](TextBox& b, int) { b.setEnabled(false); });
 
     for (platform::Frame* f : {&Fisa1_IIIC, &Fisa1_IV, &Fisa1_V}) {
         f->setVisible(false);
@@ -211,11 +213,13 @@ Fisa1_F::Fisa1_F()
 
     leagaCasetele();
     leagaTastele();
+    leagaPersoanele();
 
     Command1.onClick([this] { arataCadru(Fisa1_III); });
     Command2.onClick([this] { Command2_Click(); });
     Command3.onClick([this] { Command3_Click(); });
     Command4.onClick([this] { Command4_Click(); });
+    Command10.onClick([this] { Command10_Click(); });
     Command9.onClick([this] { Command2_Click(); });
     Command7.onClick([this] { Command3_Click(); });
     Command8.onClick([this] { Command4_Click(); });
@@ -339,6 +343,70 @@ void Fisa1_F::leagaTastele() {
     laEnter(Reg[12], Command5);
 }
 
+template <class Regula>
+void Fisa1_F::persoana(Regula regula) {
+    regula(Fisa1Date);
+    aplica();
+}
+
+void Fisa1_F::leagaPersoanele() {
+    PersoanaAfisata& p = Fisa1Date.persoana;
+    CodI.onGotFocus([this] { persoana(IntraInCod); });
+    CodI.onLostFocus([this] { CodI_LostFocus(); });
+    NumeI.onGotFocus([] { IntraInNume(Fisa1Date); });
+    PrenI.onGotFocus([] { IntraInNume(Fisa1Date); });
+    NumeI.onLostFocus([this] { persoana([](FormaFisa1& f) { ParasesteNume(f, 2); }); });
+    PrenI.onLostFocus([this] { persoana([](FormaFisa1& f) { ParasesteNume(f, 3); }); });
+
+    const std::array<std::tuple<CheckBox*, int*, Conditie>, 5> conditii = {{
+        {&Sotie, &p.Sotie, Conditie::Sotie},
+        {&Copil, &p.Copil, Conditie::Copil},
+        {&Alta, &p.Alta, Conditie::Alta},
+        {&inv1, &p.inv1, Conditie::Inv1},
+        {&inv2, &p.inv2, Conditie::Inv2},
+    }};
+    for (const auto& [caseta, valoare, conditie] : conditii) {
+        // A tick changes the register only when the box is left.
+        caseta->onClick([c = caseta, v = valoare] { *v = c->value(); });
+        caseta->onGotFocus([c = conditie] { IntraInConditie(Fisa1Date, c); });
+        caseta->onLostFocus([this, c = conditie] { persoana([c](FormaFisa1& f) { ParasesteConditie(f, c); }); });
+    }
+    auto optiune = [this](int& aleasa, int& cealalta) {
+        aleasa = 1;
+        cealalta = 0;
+        if (!aplicand_) {
+            persoana(AlegeConditii);
+        }
+    };
+    PreiauConditii.onClick([optiune] { optiune(Fisa1Date.Option1_0, Fisa1Date.Option1_1); });
+    AnulezConditii.onClick([optiune] { optiune(Fisa1Date.Option1_1, Fisa1Date.Option1_0); });
+
+    CoefI.bind(&TextBox::onGotFocus, [](int) { IntraInCoeficientPersoana(Fisa1Date); });
+    CoefI.bind(&TextBox::onLostFocus,
+               [this](int i) { persoana([i](FormaFisa1& f) { ParasesteCoeficientPersoana(f, i); }); });
+    CoefI.bind(&TextBox::onKeyPress, [this](int i, int k) {
+        if (k == key::Enter) {
+            (i >= LunaUltima ? static_cast<platform::Control&>(Ok_PersU) : CoefI[i + 1]).setFocus();
+        }
+        return false;
+    });
+    laEnter(CodI, NumeI);
+    laEnter(NumeI, PrenI);
+    laEnterSpre(PrenI, [this]() -> platform::Control& {
+        return Sotie.enabled() ? static_cast<platform::Control&>(Sotie) : Command7;
+    });
+    // Enter and Space click the button; any other key goes back to the code.
+    Ok_PersU.onKeyPress([this](int k) {
+        if (k != key::Enter && k != ' ') {
+            CodI.setFocus();
+        }
+        return false;
+    });
+    Ok_PersU.onClick([this] { Ok_PersU_Click(); });
+    Ok_persA.onClick([this] { persoana([](FormaFisa1& f) { PersoanaAnterioara(f); }); });
+    Ok_StergP.onClick([this] { persoana(StergePersoana); });
+}
+
 void Fisa1_F::formLoad() {
     // Each opening starts with no bonus month; the bonus month is not stored.
     LuPrima.setText("0");
@@ -444,9 +512,14 @@ void Fisa1_F::aplica() {
     PreiauConditii.setValue(d.Option1_0 == 1);
     AnulezConditii.setValue(d.Option1_1 == 1);
     pune(Text2, d.Text2);
+    Label34.setCaption(d.Label34);
     for (platform::Control* b : std::initializer_list<platform::Control*>{&Ok_persA, &Ok_PersU, &Ok_StergP}) {
         b->setToolTip(d.SfatPersoane);
     }
+    for (CheckBox* c : {&Sotie, &Copil, &Alta, &inv1, &inv2}) {
+        c->setEnabled(!d.ConditiiBlocate);
+    }
+    Ok_StergP.setEnabled(d.Ok_StergP);
     aplicand_ = false;
 }
 
@@ -462,7 +535,27 @@ void Fisa1_F::arataCadru(platform::Frame& cadru) {
     }
 }
 
-void Fisa1_F::Command2_Click() { arataCadru(Fisa1_IIIC); }
+void Fisa1_F::Command2_Click() {
+    arataCadru(Fisa1_IIIC);
+    persoana(ArataPersoanele);
+    Ok_PersU.setFocus();
+}
+
+void Fisa1_F::CodI_LostFocus() {
+    const bool primit = ParasesteCod(Fisa1Date);
+    aplica();
+    if (!primit) {
+        CodI.setFocus();
+    }
+}
+
+void Fisa1_F::Ok_PersU_Click() {
+    const MutarePersoana m = PersoanaUrmatoare(Fisa1Date);
+    aplica();
+    if (m == MutarePersoana::RandNou) {
+        CodI.setFocus();
+    }
+}
 
 void Fisa1_F::Command3_Click() {
     arataCadru(Fisa1_IV);
@@ -473,9 +566,18 @@ void Fisa1_F::Command3_Click() {
 
 void Fisa1_F::Command4_Click() {
     arataCadru(Fisa1_V);
+    Command10.setEnabled(true);
     RegularizeazaFisa1(Fisa1Date);
     aplica();
     Reg[10].setFocus();
+}
+
+void Fisa1_F::Command10_Click() {
+    const Rezultat r = TiparesteImagineFisa1(Fisa1Date);
+    aplica(); // the zero amounts show blank, as printed
+    if (!r) {
+        platform::showMessage(r.eroare, "", platform::Icon::Exclamation);
+    }
 }
 
 void Fisa1_F::Command12_Click() {

@@ -51,6 +51,7 @@ public:
     platform::Frame Fisa1_IIIC;
     platform::Label EtichetaCod, EtichetaNume, EtichetaPrenume, EtichetaPersoana, TitluCoefI, ValoriIVC;
     platform::TextBox CodI, NumeI, PrenI, Text2;
+    platform::Label Label34; // the age of the dependant shown
     platform::ControlArray<platform::Label> LunaIIIC;
     platform::ControlArray<platform::TextBox> CoefI;
     platform::Frame Frame1;
@@ -86,6 +87,7 @@ private:
 
     void leagaCasetele();
     void leagaTastele();
+    void leagaPersoanele();
 
     // Shows one of the four frames and hides the other three.
     void arataCadru(platform::Frame& cadru);
@@ -95,10 +97,16 @@ private:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command10_Click();
     void Command12_Click();
     void CoefProp_LostFocus(int luna);
     void Bif_Click(int rand);
     void LuPrima_LostFocus();
+    void CodI_LostFocus();
+    void Ok_PersU_Click();
+    // A rule of section IV.C ran on the record: the boxes follow it.
+    template <class Regula>
+    void persoana(Regula regula);
     // After a rule changed the record: the boxes and the invalidity marks.
     void dupaRegula();
 

@@ -95,6 +95,10 @@ void PregatesteFisa1(bool fisaNoua) {
     if (fisaNoua) {
         f.SfatPersoane = std::string(SfatFaraPersoane);
         f.Text2 = std::to_string(0); // the number of the dependant shown
+        // Nobody to delete yet; the first dependant's conditions are free.
+        f.Ok_StergP = false;
+        f.ConditiiBlocate = false;
+        f.Label34.clear();
     } else {
         TotalizeazaRandul13(f);
     }
@@ -118,6 +122,7 @@ void PregatesteFisa1(bool fisaNoua) {
         return;
     }
     if (NrPersoane == 0) {
+        f.ConditiiBlocate = false;
         f.Option1_0 = 0;
         f.Option1_1 = 0;
     }

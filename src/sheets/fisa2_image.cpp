@@ -1,10 +1,7 @@
 #include "sheets/fisa2_image.h"
 
-#include "platform/files.h"
-#include "platform/text_viewer.h"
 #include "shared/fisa2_sheet_text.h"
 #include "shared/number_text.h"
-#include "shared/printing.h"
 #include "sheets/sheet_head_from_forms.h"
 
 namespace olm {
@@ -28,15 +25,6 @@ std::vector<std::string> ImagineFisa2(FormaFisa2& f) {
     return LiniiFisa2(foaie);
 }
 
-Rezultat TiparesteImagineFisa2(FormaFisa2& f) {
-    try {
-        platform::files::writeLines(FisierImagineFisa2, ImagineFisa2(f));
-    } catch (const platform::FileError& e) {
-        return Rezultat::esec(mesajEroareScriere(e.number(), FisierImagineFisa2));
-    }
-    platform::textViewer().show(FisierImagineFisa2);
-    TiparesteFisier(FisierImagineFisa2);
-    return Rezultat::reusit();
-}
+Rezultat TiparesteImagineFisa2(FormaFisa2& f) { return TiparesteImaginea(FisierImagineFisa2, ImagineFisa2(f)); }
 
 } // namespace olm

@@ -1,9 +1,13 @@
 #include "sheets/sheet_head_from_forms.h"
 
+#include "platform/file_error.h"
+#include "platform/files.h"
+#include "platform/text_viewer.h"
 #include "shared/employee_identity.h"
 #include "shared/employer_record.h"
 #include "shared/form_data.h"
 #include "shared/listing_header.h"
+#include "shared/printing.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -22,6 +26,17 @@ CapFoaie CapDinFormulare() {
     c.numePrenume = angajat.NumeS + " " + angajat.PrenS;
     c.adresa = TextAdresa(AdresaFisaII(), CodPrezent::DupaText);
     return c;
+}
+
+Rezultat TiparesteImaginea(const std::string& fisier, const std::vector<std::string>& linii) {
+    try {
+        platform::files::writeLines(fisier, linii);
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec(mesajEroareScriere(e.number(), fisier));
+    }
+    platform::textViewer().show(fisier);
+    TiparesteFisier(fisier);
+    return Rezultat::reusit();
 }
 
 } // namespace olm

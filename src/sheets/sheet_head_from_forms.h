@@ -4,7 +4,11 @@
 // rather than the data files: the employer as his form shows him (his kind as
 // the code decided it, `TipAngajator`), the employee as his form shows him.
 
+#include "shared/result.h"
 #include "shared/sheet_text.h"
+
+#include <string>
+#include <vector>
 
 namespace olm {
 
@@ -13,5 +17,10 @@ namespace olm {
 // employer's block, the employee's code, name and address. The corrective mark
 // and the signer are left to the sheet.
 CapFoaie CapDinFormulare();
+
+// Writes an image's lines to its file, opens it in the text viewer and prints
+// it. When the file cannot be written nothing is shown or printed and the
+// error is returned.
+Rezultat TiparesteImaginea(const std::string& fisier, const std::vector<std::string>& linii);
 
 } // namespace olm

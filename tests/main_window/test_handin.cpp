@@ -32,6 +32,9 @@ using testing::fakeClock;
 using testing::fakeDialogs;
 using Linii = std::vector<std::string>;
 
+// The question every hand-in starts with.
+const testing::ExpectedMessage Intrebare{"Ati introdus discheta  ?", "  ", Icon::None, Buttons::YesNo};
+
 // Keeps an environment variable as it was before the test.
 class Mediu {
 public:
@@ -92,15 +95,7 @@ TEST_F(Handin, EmptiesTheDisketteAndCopiesTheWorkingFiles) {
     EXPECT_EQ(files::readLines("discheta/Ded_2002.txt"), (Linii{"deduceri"}));
     EXPECT_EQ(files::readLines("discheta/Rep_2002.txt"), (Linii{"angajator"}));
 
-    const auto& m = fakeDialogs().messages;
-    ASSERT_EQ(m.size(), 2u);
-    EXPECT_EQ(m[0].text, "Ati introdus discheta  ?");
-    EXPECT_EQ(m[0].title, "  ");
-    EXPECT_EQ(m[0].icon, Icon::None);
-    EXPECT_EQ(m[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(m[1].text, "Salvarea a fost efectuata.");
-    EXPECT_EQ(m[1].title, " ");
-    EXPECT_EQ(m[1].icon, Icon::None);
+    testing::expectMessages({Intrebare, {"Salvarea a fost efectuata.", " ", Icon::None}});
     EXPECT_EQ(fakeClock().waits, (std::vector<double>{5}));
 }
 
@@ -110,8 +105,7 @@ TEST_F(Handin, NoStillWaitsAndTouchesNothing) {
     fakeDialogs().answer(Answer::No);
     EXPECT_EQ(PredareDischeta(), RezultatPredare::Neefectuata);
     EXPECT_EQ(peDischeta(), (Linii{"a.txt"}));
-    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Salvarea nu a fost efectuata."}));
-    EXPECT_EQ(fakeDialogs().messages[1].title, " ");
+    testing::expectMessages({Intrebare, {"Salvarea nu a fost efectuata.", " ", Icon::None}});
     EXPECT_EQ(fakeClock().waits, (std::vector<double>{5}));
 }
 
@@ -120,14 +114,9 @@ TEST_F(Handin, NoDisketteLetsTheClerkGiveUp) {
     fakeDialogs().answer(Answer::Retry);
     fakeDialogs().answer(Answer::Cancel);
     EXPECT_EQ(PredareDischeta(), RezultatPredare::Intrerupta);
-    const auto& m = fakeDialogs().messages;
-    ASSERT_EQ(m.size(), 3u);
-    for (std::size_t i : {1u, 2u}) {
-        EXPECT_EQ(m[i].text, "Eroare 71. Nu ati introdus discheta in unitate .");
-        EXPECT_EQ(m[i].title, "  ");
-        EXPECT_EQ(m[i].icon, Icon::Exclamation);
-        EXPECT_EQ(m[i].buttons, Buttons::RetryCancel);
-    }
+    const testing::ExpectedMessage lipsa{"Eroare 71. Nu ati introdus discheta in unitate .", "  ",
+                                         Icon::Exclamation, Buttons::RetryCancel};
+    testing::expectMessages({Intrebare, lipsa, lipsa});
     EXPECT_EQ(fakeClock().waits, (std::vector<double>{20, 20}));
     EXPECT_FALSE(fs::exists("discheta"));
 }
@@ -171,9 +160,7 @@ TEST_F(Handin, AFullDisketteKeepsTheCopiesMadeBeforeIt) {
     }
     EXPECT_EQ(rezultat, RezultatPredare::Intrerupta);
     EXPECT_EQ(peDischeta(), (Linii{"FF1_2002.txt"}));
-    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Eroare 61. Discheta plina. "}));
-    EXPECT_EQ(fakeDialogs().messages[1].icon, Icon::Exclamation);
-    EXPECT_EQ(fakeDialogs().messages[1].title, "  ");
+    testing::expectMessages({Intrebare, {"Eroare 61. Discheta plina. ", "  ", Icon::Exclamation}});
     EXPECT_EQ(fakeClock().waits, (std::vector<double>{20}));
 }
 
@@ -183,7 +170,7 @@ TEST_F(Handin, AMissingWorkingFileEndsWithItsErrorNumber) {
     fakeDialogs().answer(Answer::Yes);
     EXPECT_EQ(PredareDischeta(), RezultatPredare::Intrerupta);
     EXPECT_EQ(peDischeta(), (Linii{"FF1_2002.txt", "FF2_2002.txt"}));
-    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Ati introdus discheta  ?", "Eroare 53."}));
+    testing::expectMessages({Intrebare, "Eroare 53."});
 }
 
 TEST_F(Handin, TheDriveIsTheDirectoryOfTheEnvironmentVariable) {

@@ -5,14 +5,14 @@
 #include "platform/date_style.h"
 #include "tax_parameters/impozit_frm.h"
 #include "shared/state.h"
+#include "support/drive.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 #include "support/sample_data.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,14 +20,8 @@
 
 namespace {
 
-using olm::testing::readBytes;
-using olm::testing::writeBytes;
-
+using namespace olm::testing;
 using olm::Intro;
-using olm::testing::fakeDialogs;
-using olm::testing::fakeTextViewer;
-
-void destroyUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 class IntroForm : public ::testing::Test {
 protected:
@@ -36,16 +30,11 @@ protected:
         writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
         writeBytes("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
     }
-    void TearDown() override {
-        for (olm::platform::Form* f : olm::platform::Form::loadedForms()) {
-            f->unload();
-        }
-        destroyUnloaded();
-    }
+    void TearDown() override { unloadAllForms(); }
     Intro& start() {
         EXPECT_TRUE(olm::Main());
         Intro& intro = Intro::instance();
-        QApplication::setActiveWindow(intro.widget());
+        activate(intro);
         return intro;
     }
 };
@@ -62,8 +51,8 @@ TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
     writeBytes("FF1.txt", "this year\r\n");
 
     // The window's close box.
-    intro.widget()->close();
-    destroyUnloaded();
+    closeByCloseBox(intro);
+    runDeferredDeletes();
     EXPECT_FALSE(Intro::loaded());
 
     EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
@@ -71,16 +60,16 @@ TEST_F(IntroForm, StartsOnTheMainWindowAndExitWritesTheYearlyCopies) {
     for (const char* f : {"Rep_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
         EXPECT_TRUE(std::filesystem::exists(f)) << f;
     }
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 TEST_F(IntroForm, OpenWindowsRunTheirOwnClosingStepsBeforeTheExit) {
     Intro& intro = start();
-    intro.Command8->click();
+    click(*intro.Command8);
     ASSERT_TRUE(olm::ImpozitFrm::loaded());
 
-    intro.widget()->close();
-    destroyUnloaded();
+    closeByCloseBox(intro);
+    runDeferredDeletes();
 
     EXPECT_FALSE(olm::ImpozitFrm::loaded());
     // The grid editor writes its file when it closes, comment block included.
@@ -90,9 +79,9 @@ TEST_F(IntroForm, OpenWindowsRunTheirOwnClosingStepsBeforeTheExit) {
 TEST_F(IntroForm, WithoutDeductionParametersTheProgramSaysSoAndEnds) {
     std::filesystem::remove("Cuantum.txt");
     EXPECT_FALSE(olm::Main());
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_NE(fakeDialogs().messages[0].text.find("Cuantum.txt"), std::string::npos);
-    destroyUnloaded();
+    expectOneMessage("Fisierul Cuantum.txt nu exista. Programul nu poate porni fara parametrii din Cuantum.txt.", "",
+                     olm::platform::Icon::Exclamation);
+    runDeferredDeletes();
     EXPECT_FALSE(Intro::loaded());
     EXPECT_FALSE(std::filesystem::exists("FF1.txt"));
 }
@@ -114,22 +103,20 @@ TEST_F(IntroForm, SortingMakesTheAlphabeticalCopiesAndTheHelpUntickesIt) {
     olm::testing::writeSample(sample, olm::testing::yearlyFileNames(2002));
     Intro& intro = start();
 
-    QTest::mouseClick(intro.Check1->widget(), Qt::LeftButton, {}, QPoint(8, intro.Check1->widget()->height() / 2));
+    click(*intro.Check1);
     ASSERT_EQ(intro.Check1->value(), 1);
     EXPECT_TRUE(std::filesystem::exists("ff1_sort1.txt"));
     EXPECT_TRUE(std::filesystem::exists("ff2_sort1.txt"));
 
     fakeDialogs().answer(olm::platform::Answer::Yes);
     writeBytes("help1.hlp", "help text\r\n");
-    intro.Command7->click();
+    click(*intro.Command7);
 
     EXPECT_EQ(intro.Check1->value(), 0);
     EXPECT_FALSE(std::filesystem::exists("ff1_sort1.txt"));
     EXPECT_FALSE(std::filesystem::exists("ff2_sort1.txt"));
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_EQ(fakeDialogs().messages[0].text, "Doriti listarea fisierului help.txt ?");
-    EXPECT_EQ(fakeDialogs().messages[0].title, "");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, olm::platform::Icon::None);
+    expectOneMessage("Doriti listarea fisierului help.txt ?", "", olm::platform::Icon::None,
+                     olm::platform::Buttons::YesNo);
     // The help contents first, then the printable help text.
     ASSERT_EQ(fakeTextViewer().shown.size(), 2u);
     EXPECT_EQ(fakeTextViewer().shown[1], "help.txt");
@@ -138,15 +125,14 @@ TEST_F(IntroForm, SortingMakesTheAlphabeticalCopiesAndTheHelpUntickesIt) {
 TEST_F(IntroForm, TheSheetsOpenOnlyWithADayFirstDateStyle) {
     Intro& intro = start();
     olm::platform::setShortDateStyle("MM/dd/yy");
-    intro.Command1->click();
+    click(*intro.Command1);
     olm::platform::setShortDateStyle("dd/MM/yy");
 
-    EXPECT_EQ(fakeDialogs().texts(),
-              std::vector<std::string>{"Nu aveti setarea 'Short date Style: dd/mm/yy' (la Regional Settings)."});
+    expectMessages({"Nu aveti setarea 'Short date Style: dd/mm/yy' (la Regional Settings)."});
     EXPECT_TRUE(intro.visible());
     EXPECT_FALSE(olm::Fisa_I::loaded());
 
-    intro.Command1->click();
+    click(*intro.Command1);
     ASSERT_TRUE(olm::Fisa_I::loaded());
     EXPECT_TRUE(olm::Fisa_I::instance().visible());
     EXPECT_FALSE(intro.visible());
@@ -188,7 +174,7 @@ TEST_F(IntroForm, EndedFromOutsideNoWindowAsksAndTheExitStepsRun) {
     writeBytes("FF1.txt", "this year\r\n");
 
     olm::TerminaLaCerere();
-    destroyUnloaded();
+    runDeferredDeletes();
 
     EXPECT_FALSE(Intro::loaded());
     // Asked, and nobody answered: No.
@@ -214,7 +200,7 @@ TEST_F(IntroForm, FilesThatCannotBeSwappedAreReportedAndTheProgramEndsWithAFailu
                                                   "schimbat. Programul se opreste."),
               std::string::npos);
     EXPECT_FALSE(std::filesystem::exists("FF1_2001.txt"));
-    destroyUnloaded();
+    runDeferredDeletes();
     EXPECT_FALSE(Intro::loaded());
 }
 

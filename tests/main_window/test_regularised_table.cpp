@@ -70,6 +70,16 @@ TEST_F(RegularisedTable, RowsInAlphabeticalOrderWithTheirTotals) {
     EXPECT_EQ(TipLista, "R");
 }
 
+TEST_F(RegularisedTable, TotalsBeyondFifteenDigitsStayExact) {
+    const Sume mare{"", "4503599627370497", "", "", ""}; // 2^52 + 1: a double would lose the 1 in the sum
+    files::writeLines("FF1.txt", {fisa1("1800101221144", "POPESCU", "ION", "X", mare),
+                                  fisa1("1700202000002", "POPESCU", "ION", "X", mare)});
+    ScrieTabel5();
+    EXPECT_EQ(TotVenitAnual, 9007199254740994);
+    EXPECT_NE(testing::readBytes("tab5.txt").find("      TOTAL" + std::string(50, ' ') + "9007199254740994"),
+              std::string::npos);
+}
+
 TEST_F(RegularisedTable, NoRegularisedSheetShowsZeroTotalsAndIsViewedAndPrinted) {
     files::writeLines("FF1.txt", {fisa1("1550404000004", "IONESCU", "GHEORGHE", "", {"1", "2", "3", "4", "5"})});
     TabelFise1Regularizate();

@@ -72,7 +72,7 @@ TEST(SortedCopies, TickingAgainRebuildsFromTheCurrentFilesAndUntickingDeletes) {
     ActualizeazaCopiiSortate(true);
     EXPECT_EQ(files::readLines("ff1_sort1.txt"),
               (Linii{fisa1("2", "A", "A"), fisa1("3", "AA", "A"), fisa1("1", "B", "B")}));
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    testing::expectMessages({});
 }
 
 TEST(SortedCopies, AnErrorLeavesNoCopyAndIsShown) {
@@ -81,7 +81,7 @@ TEST(SortedCopies, AnErrorLeavesNoCopyAndIsShown) {
     std::filesystem::create_directories("ff2_sort1.txt"); // cannot be deleted as a file
     ActualizeazaCopiiSortate(true);
     EXPECT_FALSE(files::exists("ff1_sort1.txt"));
-    EXPECT_EQ(fakeDialogs().texts(), (Linii{"Eroare 75."}));
+    testing::expectMessages({"Eroare 75."});
 }
 
 TEST(SortedCopies, SampleSheetsComeOutSortedByName) {

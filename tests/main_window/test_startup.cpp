@@ -71,6 +71,49 @@ TEST_F(Startup, AnUnreadableGridIsReportedButTheWorkGoesOn) {
     EXPECT_TRUE(std::filesystem::exists("FF1.txt"));
 }
 
+TEST_F(Startup, OnlyAMissingFiscalYearStopsTheStart) {
+    const std::string neschimbati = " Parametrii care nu au putut fi cititi au ramas neschimbati.";
+    const std::string oprit = " Programul nu poate porni fara parametrii din Cuantum.txt.";
+    const struct {
+        const char* name;
+        std::string cuantum;
+        olm::StarePornire stare;
+        std::string mesaj;
+        double lunaIanuarie; // the base deduction of January read, or as it was
+    } rows[] = {
+        {"no eof after the annual line", "2002,3,31\r\n 1,1700000,0.5,0.5,0.5,\r\n13,9,5,1,0.5,0.5,0.15,0.15,\r\n",
+         olm::StarePornire::Pornit, "Fisierul Cuantum.txt nu se termina cu linia eof." + neschimbati, 1700000},
+        {"a malformed month line", "2002,3,31\r\n 1,1700000,0.5\r\neof\r\n", olm::StarePornire::Pornit,
+         "Fisierul Cuantum.txt are linia 2 eronata." + neschimbati, 5},
+        {"a byte-order mark", "\xEF\xBB\xBF" + kCuantum, olm::StarePornire::Pornit, "", 1600000},
+        {"a year of two digits", "02,3,31\r\neof\r\n", olm::StarePornire::FaraParametri,
+         "Fisierul Cuantum.txt are linia 1 eronata: anul fiscal \"02\" nu este un an din patru cifre intre 1990 si "
+         "2100." + oprit, 5},
+        {"only the first line", "2002,3,31\r\n", olm::StarePornire::Pornit,
+         "Fisierul Cuantum.txt este incomplet." + neschimbati, 5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        olm::resetState();
+        olm::DeducereBaza[0] = 5;
+        writeBytes("Cuantum.txt", row.cuantum);
+        writeBytes("Impozitar.txt", kImpozitar);
+        writeBytes("FF1.txt", "last year\r\n");
+        std::filesystem::remove("FF1_2001.txt");
+        olm::platform::InstanceLock lock;
+
+        const auto r = olm::PornesteLucrul(lock);
+
+        EXPECT_EQ(r.stare, row.stare);
+        EXPECT_EQ(r.mesaj, row.mesaj);
+        EXPECT_EQ(olm::DeducereBaza[0], row.lunaIanuarie);
+        EXPECT_EQ(std::filesystem::exists("FF1_2001.txt"), row.stare == olm::StarePornire::Pornit);
+        if (r.stare == olm::StarePornire::Pornit) {
+            EXPECT_EQ(olm::TerminaLucrul(), "");
+        }
+    }
+}
+
 TEST_F(Startup, ASecondInstanceOnTheSameDirectoryStopsBeforeAnyFile) {
     writeBytes("Cuantum.txt", kCuantum);
     writeBytes("Impozitar.txt", kImpozitar);

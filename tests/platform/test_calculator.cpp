@@ -4,8 +4,9 @@
 #include "platform/calculator.h"
 #include "platform/controls.h"
 #include "support/fakes.h"
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The widget-driving helpers refuse what the clerk could not do, and say
 // which control and why.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include "platform/dialogs.h"
 #include "support/fakes.h"
@@ -16,32 +16,28 @@ namespace {
 class DriveHelpers : public SampleFormTest {};
 
 TEST_F(DriveHelpers, RefuseWhatTheClerkCouldNotDoNamingTheControl) {
-    struct Row {
-        const char* name;
-        std::function<void(SampleForm&)> setUp;
-        std::function<void(SampleForm&)> action;
+    using Step = std::function<void(SampleForm&)>;
+    const struct {
+        Step setUp, action;
         const char* message;
-    };
-    const Row rows[] = {
-        {"disabled box", [](SampleForm& f) { f.boxB.setEnabled(false); },
-         [](SampleForm& f) { typeInto(f.boxB, "x"); },
+    } rows[] = {
+        {[](SampleForm& f) { f.boxB.setEnabled(false); }, [](SampleForm& f) { typeInto(f.boxB, "x"); },
          "cannot type into text box \"\" at (10,40) on \"Sample\": disabled"},
-        {"hidden button", [](SampleForm& f) { f.ok.setVisible(false); }, [](SampleForm& f) { click(f.ok); },
+        {[](SampleForm& f) { f.ok.setVisible(false); }, [](SampleForm& f) { click(f.ok); },
          "cannot click button \"&Ok\" at (10,100) on \"Sample\": hidden"},
-        {"hidden frame", [](SampleForm& f) { f.group.setVisible(false); }, [](SampleForm& f) { click(f.one); },
+        {[](SampleForm& f) { f.group.setVisible(false); }, [](SampleForm& f) { click(f.one); },
          "option button \"One\" at (10,20) on \"Sample\": hidden (inside a hidden frame)"},
-        {"hidden form", [](SampleForm& f) { f.hide(); }, [](SampleForm& f) { click(f.mark); },
+        {[](SampleForm& f) { f.hide(); }, [](SampleForm& f) { click(f.mark); },
          "check box \"Mark\" at (10,130) on \"Sample\": its form is not shown"},
-        {"key without the focus", [](SampleForm& f) { f.boxA.setFocus(); },
-         [](SampleForm& f) { pressEnter(f.boxC); },
+        {[](SampleForm& f) { f.boxA.setFocus(); }, [](SampleForm& f) { pressEnter(f.boxC); },
          "it does not have the focus (the focus is on text box \"\" at (10,10) on \"Sample\")"},
-        {"no such item", [](SampleForm& f) { f.pick.addItem("Ianuarie"); },
-         [](SampleForm& f) { pick(f.pick, "Martie"); }, "cannot pick \"Martie\" from combo box"},
-        {"a frame takes no clicks", [](SampleForm&) {}, [](SampleForm& f) { click(f.group); },
+        {[](SampleForm& f) { f.pick.addItem("Ianuarie"); }, [](SampleForm& f) { pick(f.pick, "Martie"); },
+         "cannot pick \"Martie\" in combo box \"\""},
+        {[](SampleForm&) {}, [](SampleForm& f) { click(f.group); },
          "cannot click frame \"Group\" at (150,10) on \"Sample\": it takes no clicks"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
         SampleForm& f = form();
         showActive(f);
         row.setUp(f);
@@ -50,13 +46,10 @@ TEST_F(DriveHelpers, RefuseWhatTheClerkCouldNotDoNamingTheControl) {
         EXPECT_TRUE(f.log.empty()) << "nothing was done";
         dropSampleForm();
     }
-}
-
-TEST_F(DriveHelpers, ExpectFocusSaysWhereTheFocusIs) {
+    showActive(form());
     form().boxB.setFocus();
-    EXPECT_NONFATAL_FAILURE(expectFocus(form().boxA),
-                            "expected the focus on text box \"\" at (10,10) on \"Sample\", but the focus is on "
-                            "text box \"\" at (10,40)");
+    EXPECT_NONFATAL_FAILURE(expectFocus(form().boxA), "expected the focus on text box \"\" at (10,10) on "
+                                                      "\"Sample\", but the focus is on text box \"\" at (10,40)");
 }
 
 TEST(MessageExpectations, CompareTextTitleAndIconAndForgetWhatTheyChecked) {

@@ -1,6 +1,7 @@
 // The file layer: one resolver for every name, lines in and out, atomic rewrites.
 
 #include "platform/files.h"
+#include "support/failing_writer.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -307,6 +308,34 @@ TEST(Files, CopyReplacesTheTargetWhole) {
     files::copy("mare.txt", "Mare.TXT"); // onto itself: nothing lost
     EXPECT_EQ(readBytes("mare.txt"), big);
     EXPECT_EQ(entries(), (Lines{"mare.txt", "tinta.txt"}));
+}
+
+TEST(Files, AFailingWriterLeavesTheFileWholeAndNoScratchFile) {
+    using olm::testing::FailingWriter;
+    const struct {
+        const char* name;
+        std::optional<std::uintmax_t> afterBytes;
+        int number;
+    } rows[] = {
+        {"full disk half way", 5, 61},
+        {"full disk at once", 0, 61},
+        {"failed rename", std::nullopt, 57},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes("FF1.txt", "vechi\r\n");
+        {
+            const auto fault = row.afterBytes ? FailingWriter::afterBytes("ff1.TXT", *row.afterBytes)
+                                              : FailingWriter::atRename("ff1.TXT");
+            EXPECT_EQ(errorOf([] { files::writeLines("FF1.txt", {"noua", "noua"}); }), row.number);
+            EXPECT_EQ(errorOf([] { files::copy("FF1.txt", "alt.txt"); }), 0) << "another file is written";
+            EXPECT_EQ(fault.failures(), 1);
+        }
+        EXPECT_EQ(readBytes("FF1.txt"), "vechi\r\n");
+        EXPECT_EQ(entries(), (Lines{"FF1.txt", "alt.txt"}));
+        files::writeLines("FF1.txt", {"noua"});
+        EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n") << "the fault is gone with the failing writer";
+    }
 }
 
 TEST(Files, AHundredThousandLinesRoundTrip) {

@@ -1,7 +1,7 @@
 // Check boxes, option buttons, combo boxes, list boxes and control arrays:
 // what the clerk and the program change, and which changes report a click.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -45,13 +45,12 @@ TEST_F(ChoiceControl, ACheckBoxReportsEveryChangeOfItsValue) {
     EXPECT_EQ(2, clicks);
 
     // The clerk's clicks: greyed to ticked, ticked to unticked, never greyed.
-    const QPoint box(6, mark.widget()->height() / 2);
-    QTest::mouseClick(mark.widget(), Qt::LeftButton, {}, box);
+    click(mark);
     EXPECT_EQ(1, mark.value());
-    QTest::mouseClick(mark.widget(), Qt::LeftButton, {}, box);
+    click(mark);
     EXPECT_EQ(0, mark.value());
     mark.setFocus();
-    QTest::keyClick(mark.widget(), Qt::Key_Space);
+    pressKey(mark, Qt::Key_Space);
     EXPECT_EQ(1, mark.value());
     EXPECT_EQ(5, clicks);
 
@@ -71,10 +70,10 @@ TEST_F(ChoiceControl, OptionButtonsOfAGroupExcludeEachOther) {
     f.one.setValue(true);
     outside.setValue(true);
     EXPECT_TRUE(f.one.value()) << "another parent is another group";
-    QTest::mouseClick(f.two.widget(), Qt::LeftButton);
+    click(f.two);
     EXPECT_FALSE(f.one.value());
     EXPECT_TRUE(f.two.value());
-    QTest::mouseClick(f.two.widget(), Qt::LeftButton);
+    click(f.two);
     EXPECT_TRUE(f.two.value()) << "clicking the chosen one keeps it";
     f.one.setValue(true);
     f.one.setValue(true);
@@ -87,7 +86,7 @@ TEST_F(ChoiceControl, OptionButtonsOfAGroupExcludeEachOther) {
     EXPECT_FALSE(f.two.value());
     EXPECT_TRUE(outside.value());
     EXPECT_EQ(3u, clicks.size());
-    QTest::mouseClick(f.two.widget(), Qt::LeftButton);
+    click(f.two);
     EXPECT_TRUE(f.two.value());
     EXPECT_EQ(4u, clicks.size());
 }
@@ -144,18 +143,14 @@ TEST_F(ChoiceControl, AComboReportsEveryChoiceTheSameItemAgainIncluded) {
     // The clerk chooses from the open list, twice the same item.
     pick.setListIndex(2);
     clicks = 0;
-    QComboBox* widget = pick.comboBox();
-    for (int round = 0; round < 2; ++round) {
-        widget->showPopup();
-        widget->view()->setCurrentIndex(widget->model()->index(0, 0));
-        QTest::keyClick(widget->view(), Qt::Key_Return);
-    }
+    testing::pick(pick, "Ianuarie");
+    testing::pick(pick, "Ianuarie");
     EXPECT_EQ(2, clicks);
     EXPECT_EQ(0, pick.listIndex());
 
     // A move with the arrow keys is a choice as well.
     pick.setFocus();
-    QTest::keyClick(widget, Qt::Key_Down);
+    pressKey(pick, Qt::Key_Down);
     EXPECT_EQ(1, pick.listIndex());
     EXPECT_EQ(3, clicks);
 }
@@ -216,10 +211,10 @@ TEST_F(ChoiceControl, AComboWithATextTakesWhatIsTyped) {
     combo.setText("");
     EXPECT_EQ(-1, combo.listIndex()) << "the typed text is no item";
     combo.setFocus();
-    QTest::keyClicks(combo.widget(), "pop");
+    typeKeys(combo, "pop");
     EXPECT_EQ("pop", combo.text());
     EXPECT_EQ(2, combo.listCount());
-    QTest::keyClick(combo.widget(), Qt::Key_Return);
+    pressEnter(combo);
     EXPECT_EQ(2, combo.listCount()) << "Enter does not add the typed text";
     EXPECT_EQ(1, clicks);
 }
@@ -233,23 +228,19 @@ TEST_F(ChoiceControl, AListBoxReportsChoicesOfTheClerkAndOfTheProgram) {
     int doubles = 0;
     list.onClick([&] { ++clicks; });
     list.onDoubleClick([&] { ++doubles; });
-    QListWidget* w = list.listWidget();
 
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(1)).center());
+    pick(list, "2. REGULARIZARE");
     EXPECT_EQ(1, list.listIndex());
     EXPECT_TRUE(list.selected(1));
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(1)).center());
+    pick(list, "2. REGULARIZARE");
     EXPECT_EQ(2, clicks) << "the same entry again";
     list.setFocus();
-    QTest::keyClick(w, Qt::Key_Down);
+    pressKey(list, Qt::Key_Down);
     EXPECT_EQ(2, list.listIndex());
     EXPECT_EQ(3, clicks);
-    QTest::keyClick(w, Qt::Key_Down);
+    pressKey(list, Qt::Key_Down);
     EXPECT_EQ(3, clicks) << "the last entry cannot move further";
-    // A double click: the first click, then the second one.
-    const QPoint first = w->visualItemRect(w->item(0)).center();
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, first);
+    doubleClick(list, "1. PRELUARE");
     EXPECT_EQ(1, doubles);
 
     list.setListIndex(0);
@@ -303,7 +294,7 @@ TEST_F(ChoiceControl, AControlArrayTellsItsHandlersTheIndex) {
 
     boxes[2].setText("x");
     boxes[1].setFocus();
-    QTest::keyClicks(boxes[1].widget(), "az");
+    typeKeys(boxes[1], "az");
     options[1].setValue(true);
     EXPECT_EQ((std::vector<std::string>{"change 2", "key 1 a", "change 1", "key 1 z", "option 1"}), log);
     EXPECT_EQ("a", boxes[1].text());

@@ -2,10 +2,12 @@
 // only, never the activation leaving for a message box or another window and
 // coming back. And the text box highlight that follows the focus.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +37,12 @@ protected:
 
 TEST_F(FormFocus, TabAndMouseMovesReportLostThenGot) {
     SampleForm& f = form();
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(focused(), f.boxB.widget());
-    QTest::mouseClick(f.boxC.widget(), Qt::LeftButton);
+    click(f.boxC);
     EXPECT_EQ(focused(), f.boxC.widget());
     EXPECT_EQ((Log{"A-", "B+", "B-", "C+"}), f.log);
-    EXPECT_TRUE(f.boxC.hasFocus());
+    expectFocus(f.boxC);
     EXPECT_EQ(&f.boxC, f.activeControl());
 }
 
@@ -48,13 +50,13 @@ TEST_F(FormFocus, AnotherWindowTakingTheActivationReportsNothing) {
     SampleForm& f = form();
     activate(other.get());
     EXPECT_NE(focused(), f.boxA.widget());
-    EXPECT_TRUE(f.boxA.hasFocus()) << "the form's focus stays where it was";
+    expectFocus(f.boxA); // the form's focus stays where it was
     activate(f.widget());
     EXPECT_EQ(focused(), f.boxA.widget());
     EXPECT_TRUE(f.log.empty()) << ::testing::PrintToString(f.log);
 
     // After coming back, a real move is reported as usual.
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ((Log{"A-", "B+"}), f.log);
 }
 
@@ -66,7 +68,7 @@ TEST_F(FormFocus, AMessageOnGotFocusDoesNotRunAgainWhenItCloses) {
         activate(other.get()); // the message box comes up...
         activate(f.widget());  // ...and the clerk closes it
     });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     QTest::qWait(20);
     EXPECT_EQ(1, shown);
     EXPECT_EQ(focused(), f.boxB.widget());
@@ -79,7 +81,7 @@ TEST_F(FormFocus, AMessageOnLostFocusStillLetsTheFocusArrive) {
         activate(other.get());
         activate(f.widget());
     });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(focused(), f.boxB.widget());
     EXPECT_EQ((Log{"A-", "B+"}), f.log);
 }
@@ -91,7 +93,7 @@ TEST_F(FormFocus, TheFocusArrivesWhenTheActivationComesBackAfterTheHandler) {
         f.log.push_back("A-");
         activate(other.get());
     });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ((Log{"A-"}), f.log);
     activate(f.widget());
     EXPECT_EQ(focused(), f.boxB.widget());
@@ -110,7 +112,7 @@ TEST_F(FormFocus, AFaultyBoxTakesTheFocusBackAfterItsMessage) {
         activate(f.widget());
         f.boxA.setFocus();
     });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(focused(), f.boxA.widget());
     EXPECT_EQ((Log{"A-", "A+"}), f.log) << "the box the clerk tabbed to never had the focus";
 
@@ -122,7 +124,7 @@ TEST_F(FormFocus, AFaultyBoxTakesTheFocusBackAfterItsMessage) {
         f.boxA.setFocus();
         activate(f.widget());
     });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(focused(), f.boxA.widget());
     EXPECT_EQ((Log{"A-", "A+"}), f.log);
 }
@@ -160,7 +162,7 @@ TEST_F(FormFocus, AControlThatCannotTakeTheFocusRefusesIt) {
     EXPECT_TRUE(f.log.empty());
 
     // A disabled box is passed over by Tab as well.
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(focused(), f.boxC.widget());
 }
 
@@ -219,7 +221,7 @@ TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
     EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxA));
     activate(f.widget());
 
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_EQ(system.color(QPalette::Base), base(f.boxA));
     EXPECT_EQ(system.color(QPalette::Text), text(f.boxA));
     EXPECT_EQ(system.color(QPalette::Highlight), base(f.boxB));
@@ -237,9 +239,9 @@ TEST_F(FormFocus, TakingTheFocusSelectsTheWholeTextUnlessSwitchedOff) {
     f.boxB.setText("POPESCU");
     f.boxC.setText("ION");
     f.boxC.setSelectAllOnFocus(false);
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Return);
+    pressEnter(f.boxA);
     EXPECT_EQ("POPESCU", f.boxB.selectedText());
-    QTest::keyClick(f.boxB.widget(), Qt::Key_Tab);
+    pressTab(f.boxB);
     EXPECT_EQ("", f.boxC.selectedText());
     f.boxB.setFocus();
     EXPECT_EQ("POPESCU", f.boxB.selectedText()) << "the program's setFocus too";
@@ -259,7 +261,7 @@ TEST_F(FormFocus, AnUnloadedFormReportsNothingMore) {
     int got = 0;
     f.boxB.onGotFocus([&] { ++got; });
     f.boxA.onLostFocus([&] { SampleForm::unload(); });
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    pressTab(f.boxA);
     EXPECT_FALSE(SampleForm::loaded());
     EXPECT_EQ(0, got);
     runDeferredDeletes();

@@ -89,5 +89,24 @@ TEST(ItemListControl, ManyItemsEndInTheOrderOfAStableSort) {
     }
 }
 
+TEST(ItemListControl, SortedTextsComeInTheOrderOfAStableSort) {
+    // Long common heads, case differences and NUL bytes beyond them: the
+    // quick comparison of the heads must not change the order.
+    std::mt19937 random(11);
+    std::vector<std::string> texte;
+    for (int i = 0; i < 20000; ++i) {
+        std::string t = random() % 2 ? "1800101221145,15/01/2002" : "1800101221145,";
+        t.resize(random() % (t.size() + 1));
+        for (int n = static_cast<int>(random() % 4); n > 0; --n) {
+            t += "aAb\0"[random() % 4];
+        }
+        texte.push_back(t);
+    }
+    std::vector<std::string> asteptat = texte;
+    std::stable_sort(asteptat.begin(), asteptat.end(), itemTextLess);
+    sortItemTexts(texte);
+    EXPECT_EQ(texte, asteptat);
+}
+
 } // namespace
 } // namespace olm::platform

@@ -1,7 +1,7 @@
 // The Enter key of the forms layer: the fixed Enter order, buttons clicked by
 // Enter, and the key handlers that use the key up or move the focus.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include <gtest/gtest.h>
 
@@ -16,29 +16,28 @@ protected:
         SampleFormTest::SetUp();
         startInBoxA();
     }
-    static void enter(platform::Control& c) { QTest::keyClick(c.widget(), Qt::Key_Return); }
 };
 
 TEST_F(FormEnterKey, MovesAlongTheOrderSkippingDisabledAndHiddenControls) {
     SampleForm& f = form();
-    enter(f.boxA);
+    pressEnter(f.boxA);
     EXPECT_EQ(focused(), f.boxB.widget());
     EXPECT_EQ((std::vector<std::string>{"A-", "B+"}), f.log);
 
     f.boxC.setEnabled(false);
-    enter(f.boxB);
+    pressEnter(f.boxB);
     EXPECT_EQ(focused(), f.ok.widget()) << "the disabled box is skipped";
 
     f.boxC.setEnabled(true);
     f.boxA.setFocus();
     f.boxB.setVisible(false);
-    enter(f.boxA);
+    pressEnter(f.boxA);
     EXPECT_EQ(focused(), f.boxC.widget()) << "the hidden box is skipped";
 
     // The keypad's Enter key moves as well.
     f.boxB.setVisible(true);
     f.boxA.setFocus();
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Enter, Qt::KeypadModifier);
+    pressKey(f.boxA, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(focused(), f.boxB.widget());
 }
 
@@ -46,7 +45,7 @@ TEST_F(FormEnterKey, OnAButtonClicksItInsteadOfMoving) {
     SampleForm& f = form();
     f.ok.setFocus();
     f.log.clear();
-    enter(f.ok);
+    pressEnter(f.ok);
     EXPECT_EQ((std::vector<std::string>{"Ok!"}), f.log);
     EXPECT_EQ(focused(), f.ok.widget());
 }
@@ -55,14 +54,14 @@ TEST_F(FormEnterKey, AfterTheLastControlComesTheFirst) {
     SampleForm& f = form();
     f.ok.setEnabled(false);
     f.boxC.setFocus();
-    enter(f.boxC);
+    pressEnter(f.boxC);
     EXPECT_EQ(focused(), f.boxA.widget());
 }
 
 TEST_F(FormEnterKey, AControlOutsideTheOrderKeepsTheFocus) {
     SampleForm& f = form();
     f.mark.setFocus();
-    QTest::keyClick(f.mark.widget(), Qt::Key_Return);
+    pressEnter(f.mark);
     EXPECT_EQ(focused(), f.mark.widget());
     EXPECT_EQ(0, f.mark.value());
 }
@@ -74,8 +73,8 @@ TEST_F(FormEnterKey, AHandlerThatUsesTheKeyUpStopsTheMove) {
         keys.push_back(key);
         return key == Enter;
     });
-    QTest::keyClicks(f.boxA.widget(), "x");
-    enter(f.boxA);
+    typeKeys(f.boxA, "x");
+    pressEnter(f.boxA);
     EXPECT_EQ((std::vector<int>{'x', Enter}), keys);
     EXPECT_EQ(focused(), f.boxA.widget());
     EXPECT_EQ("x", f.boxA.text());
@@ -91,7 +90,7 @@ TEST_F(FormEnterKey, AHandlerThatMovesTheFocusItselfIsNotOverruled) {
         }
         return false;
     });
-    enter(f.boxA);
+    pressEnter(f.boxA);
     EXPECT_EQ(focused(), f.boxC.widget());
     EXPECT_EQ((std::vector<std::string>{"A-", "C+"}), f.log);
 
@@ -103,7 +102,7 @@ TEST_F(FormEnterKey, AHandlerThatMovesTheFocusItselfIsNotOverruled) {
         }
         return false;
     });
-    enter(f.boxA);
+    pressEnter(f.boxA);
     EXPECT_EQ(focused(), f.boxA.widget());
 }
 
@@ -114,11 +113,11 @@ TEST_F(FormEnterKey, KeyHandlersSeeCharactersAndOtherKeys) {
         keys.push_back(key);
         return key == '#';
     });
-    QTest::keyClicks(f.boxA.widget(), "a#B");
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Backspace);
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Left);
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Delete);
-    QTest::keyClick(f.boxA.widget(), Qt::Key_Tab);
+    typeKeys(f.boxA, "a#B");
+    pressKey(f.boxA, Qt::Key_Backspace);
+    pressKey(f.boxA, Qt::Key_Left);
+    pressKey(f.boxA, Qt::Key_Delete);
+    pressTab(f.boxA);
     EXPECT_EQ((std::vector<int>{'a', '#', 'B', platform::key::Backspace, Qt::Key_Left, Qt::Key_Delete}), keys)
         << "Tab moves the focus without reaching the handler";
     EXPECT_EQ("", f.boxA.text()) << "the used-up # was not typed";

@@ -2,9 +2,11 @@
 // destroyed by unloading (by the program or the close box), cancelled by its
 // unload handler; and the hourglass pointer over long work.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
+#include <QApplication>
 #include <QCursor>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -72,13 +74,13 @@ TEST_F(FormLifecycle, TheUnloadHandlerCanKeepTheForm) {
     EXPECT_TRUE(f.visible());
 
     // The close box asks the same handler.
-    EXPECT_FALSE(f.widget()->close());
+    EXPECT_FALSE(closeByCloseBox(f));
     EXPECT_EQ(2, SampleForm::unloads);
     EXPECT_TRUE(SampleForm::loaded());
     EXPECT_TRUE(f.visible());
 
     f.refuseUnload = false;
-    EXPECT_TRUE(f.widget()->close());
+    EXPECT_TRUE(closeByCloseBox(f));
     EXPECT_FALSE(SampleForm::loaded());
     EXPECT_FALSE(f.visible());
     runDeferredDeletes();
@@ -176,7 +178,7 @@ TEST_F(FormLifecycle, FormsAreShownSideBySide) {
     // The first form still takes keys once it is active again.
     showActive(a);
     a.boxA.setFocus();
-    QTest::keyClicks(a.boxA.widget(), "ab");
+    typeKeys(a.boxA, "ab");
     EXPECT_EQ("ab", a.boxA.text());
     OtherForm::unload();
     runDeferredDeletes();
@@ -212,14 +214,14 @@ TEST_F(FormLifecycle, TheCloseBoxCanFirstLeaveTheFocusedBox) {
     f.log.clear();
     f.refuseUnload = true; // the log must be read after the close
 
-    EXPECT_FALSE(f.widget()->close());
+    EXPECT_FALSE(closeByCloseBox(f));
     EXPECT_EQ(f.log, std::vector<std::string>{}) << "by default nothing is left";
 
     f.setLeaveFocusOnClose(true);
-    EXPECT_FALSE(f.widget()->close());
+    EXPECT_FALSE(closeByCloseBox(f));
     EXPECT_EQ(f.log, std::vector<std::string>{"A-"});
     f.log.clear();
-    EXPECT_FALSE(f.widget()->close());
+    EXPECT_FALSE(closeByCloseBox(f));
     EXPECT_EQ(f.log, std::vector<std::string>{}) << "left once only";
 }
 

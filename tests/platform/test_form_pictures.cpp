@@ -1,10 +1,11 @@
 // Buttons with long captions, pictures, frames and timers.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ TEST_F(PictureControl, APictureDrawsItsImageAndWhatItsHandlerPaints) {
 
     int clicks = 0;
     picture.onClick([&] { ++clicks; });
-    QTest::mouseClick(picture.widget(), Qt::LeftButton);
+    click(picture);
     EXPECT_EQ(1, clicks);
 }
 

@@ -1,7 +1,7 @@
 // Text boxes: what typing and pasting may put in, what the program may put
 // in, and what leaving the box does.
 
-#include "test_form_helpers.h"
+#include "sample_form.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,12 +18,11 @@ protected:
         form().boxA.setFocus();
     }
     static platform::TextBox& box() { return form().boxA; }
-    static void type(const char* text) { QTest::keyClicks(box().widget(), text); }
 };
 
 TEST_F(TextBoxControl, MaximumLengthLimitsTypingAndPastingOnly) {
     box().setMaxLength(5);
-    type("1234567");
+    typeKeys(box(), "1234567");
     EXPECT_EQ("12345", box().text());
 
     box().setText("");
@@ -34,21 +33,21 @@ TEST_F(TextBoxControl, MaximumLengthLimitsTypingAndPastingOnly) {
     box().setText("0123456789");
     EXPECT_EQ("0123456789", box().text());
     box().lineEdit()->end(false);
-    QTest::keyClick(box().widget(), Qt::Key_Backspace);
+    pressKey(box(), Qt::Key_Backspace);
     EXPECT_EQ("012345678", box().text());
-    type("x");
+    typeKeys(box(), "x");
     EXPECT_EQ("012345678", box().text()) << "no room to type";
 
     // Typing over a selection counts the room left by what it replaces.
     box().setText("abcde");
     box().lineEdit()->setSelection(1, 3);
-    type("XYZW");
+    typeKeys(box(), "XYZW");
     EXPECT_EQ("aXYZe", box().text());
 }
 
 TEST_F(TextBoxControl, RefusedCharactersAreDroppedFromTypingAndPasting) {
     box().setRefusedCharacters("#");
-    type("ab#c");
+    typeKeys(box(), "ab#c");
     EXPECT_EQ("abc", box().text());
     box().lineEdit()->insert("x#y#");
     EXPECT_EQ("abcxy", box().text());
@@ -69,9 +68,9 @@ TEST_F(TextBoxControl, TurnsToUpperCaseOnLeavingBeforeTheHandlerRuns) {
     box().setUpperCaseOnLeaving(true);
     std::string seen;
     box().onLostFocus([&] { seen = box().text(); });
-    type("cluj-napoca 7");
+    typeKeys(box(), "cluj-napoca 7");
     EXPECT_EQ("cluj-napoca 7", box().text()) << "not while typing";
-    QTest::keyClick(box().widget(), Qt::Key_Tab);
+    pressTab(box());
     EXPECT_EQ("CLUJ-NAPOCA 7", box().text());
     EXPECT_EQ("CLUJ-NAPOCA 7", seen);
 
@@ -85,14 +84,14 @@ TEST_F(TextBoxControl, TurnsToUpperCaseOnLeavingBeforeTheHandlerRuns) {
 TEST_F(TextBoxControl, ReportsEveryChangeOfTheText) {
     int changes = 0;
     box().onChange([&] { ++changes; });
-    type("ab");
+    typeKeys(box(), "ab");
     EXPECT_EQ(2, changes);
     box().setText("xyz");
     EXPECT_EQ(3, changes);
     box().setText("xyz");
     EXPECT_EQ(3, changes) << "the same text is no change";
     box().setRefusedCharacters("#");
-    type("#");
+    typeKeys(box(), "#");
     EXPECT_EQ(3, changes) << "a refused key changes nothing";
 }
 

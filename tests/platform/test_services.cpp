@@ -8,6 +8,7 @@
 #include "platform/instance_lock.h"
 #include "platform/printer.h"
 #include "platform/text_viewer.h"
+#include "support/drive.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
@@ -27,6 +28,8 @@
 
 namespace fs = std::filesystem;
 using namespace olm::platform;
+using olm::testing::expectMessages;
+using olm::testing::expectOneMessage;
 using olm::testing::fakeDialogs;
 using olm::testing::fakeTextViewer;
 using olm::testing::readBytes;
@@ -68,35 +71,22 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
     fakeDialogs().answer(Answer::No);
     EXPECT_FALSE(askYesNo("Stergeti?", "  ", Icon::Exclamation));
 
-    const auto& m = fakeDialogs().messages;
-    ASSERT_EQ(m.size(), 3u);
-    EXPECT_EQ(m[0].text, "Mesaj cu blanc la sfarsit ");
-    EXPECT_EQ(m[0].title, " ");
-    EXPECT_EQ(m[0].buttons, Buttons::Ok);
-    EXPECT_EQ(m[0].icon, Icon::Information);
-    EXPECT_EQ(m[1].title, "");
-    EXPECT_EQ(m[1].buttons, Buttons::YesNo);
-    EXPECT_EQ(m[1].icon, Icon::None);
-    EXPECT_EQ(m[2].title, "  ");
-    EXPECT_EQ(m[2].icon, Icon::Exclamation);
+    expectMessages({{"Mesaj cu blanc la sfarsit ", " ", Icon::Information, Buttons::Ok},
+                    {"Salvati modificarile?", "", Icon::None, Buttons::YesNo},
+                    {"Stergeti?", "  ", Icon::Exclamation, Buttons::YesNo}});
 }
 
 TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {
     writeBytes("Help.TXT", "ajutor\r\n");
     showHelpContents("help.txt");
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"help.txt"});
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 TEST(Help, AMissingHelpFileIsReported) {
     showHelpContents("help1.txt");
     EXPECT_TRUE(fakeTextViewer().shown.empty());
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    const auto& m = fakeDialogs().messages[0];
-    EXPECT_EQ(m.text, "Fisierul de ajutor help1.txt nu exista.");
-    EXPECT_EQ(m.title, "");
-    EXPECT_EQ(m.icon, Icon::Exclamation);
-    EXPECT_EQ(m.buttons, Buttons::Ok);
+    expectOneMessage("Fisierul de ajutor help1.txt nu exista.", "", Icon::Exclamation);
 }
 
 // --- Date style --------------------------------------------------------------------
@@ -247,6 +237,6 @@ TEST(TextViewer, TheRealViewerShowsTheFileReadOnlyWithoutWaiting) {
     for (QPlainTextEdit* w : windows) {
         w->close();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    olm::testing::runDeferredDeletes();
     EXPECT_TRUE(viewerWindows().empty()); // deleted on close
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace olm {
 namespace {
 
@@ -98,44 +100,52 @@ TEST_F(DeductionParams, MonthsOutsideOneToThirteenArePassedOver) {
     EXPECT_EQ(CoefMax, "");
 }
 
-TEST_F(DeductionParams, WithoutEofTheLastLineIsNotTakenAndTheFaultIsReported) {
-    CoefMax = "7";
-    writeBytes("Cuantum.txt", "2002,03,31\r\n" + luniStandard() + "13,19200000,5,1,0.5,0.5,0.15,0.15,\r\n");
-    const Rezultat r = CitesteCuantum();
-    EXPECT_FALSE(r.ok());
-    EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
-    EXPECT_EQ(DeducereBaza[11], 1600000);
-    EXPECT_EQ(CoefMax, "7");
-    EXPECT_EQ(DeducereBaza[12], 0);
-}
-
-TEST_F(DeductionParams, MalformedFilesAreReportedKeepingWhatWasRead) {
-    // A month line without its trailing comma: its last field has no end.
-    writeBytes("Cuantum.txt", "2002,03,31\r\n 1,1600000,0.5,0.5,0.5,\r\n 2,1700000,0.5,0.5,0.5\r\n"
-                               " 3,1800000,0.5,0.5,0.5,\r\neof\r\n");
-    Rezultat r = CitesteCuantum();
-    EXPECT_FALSE(r.ok());
-    EXPECT_NE(r.eroare.find("Cuantum.txt"), std::string::npos);
-    EXPECT_EQ(DeducereBaza[0], 1600000);
-    EXPECT_EQ(DeducereBaza[1], 0);
-    EXPECT_EQ(DeducereBaza[2], 0); // reading stopped at the fault
-
-    // An annual line with six fields.
-    writeBytes("Cuantum.txt", "2002,03,31\r\n13,19200000,5,1,0.5,0.5,0.15,\r\neof\r\n");
-    EXPECT_FALSE(CitesteCuantum().ok());
-    EXPECT_EQ(CoefMax, "");
-
-    resetState();
-    writeBytes("Cuantum.txt", "2002,03\r\n");
-    EXPECT_FALSE(CitesteCuantum().ok());
-    EXPECT_EQ(AnFiscal, 0);
-
-    writeBytes("Cuantum.txt", "2003,03,31\r\n");
-    EXPECT_FALSE(CitesteCuantum().ok());
-    EXPECT_EQ(AnFiscal, 2003); // line 1 was read
-
-    writeBytes("Cuantum.txt", "");
-    EXPECT_FALSE(CitesteCuantum().ok());
+TEST_F(DeductionParams, FaultsAreReportedKeepingWhatWasRead) {
+    const std::string an = "Fisierul Cuantum.txt are linia 1 eronata: anul fiscal ";
+    const std::string interval = " nu este un an din patru cifre intre 1990 si 2100.";
+    const std::string luna1 = " 1,1600000,0.5,0.5,0.5,", anual = "13,19200000,5,1,0.5,0.5,0.15,0.15,";
+    const struct {
+        const char* name;
+        std::vector<std::string> linii;
+        std::string eroare;
+        std::string textAn; // the first line as read, or nothing read
+        std::array<double, 4> baza; // of January, February, March and the year
+        std::string coefMax = "7";
+    } rows[] = {
+        {"byte-order mark", {"\xEF\xBB\xBF" "2002,3,31", luna1, "eof"}, "", "2002,3,31", {1600000, 0, 0, 0}},
+        {"blanks around the year", {" 2002 ,3,31", luna1, "eof"}, "", " 2002 ,3,31", {1600000, 0, 0, 0}},
+        {"two digits", {"02,3,31", luna1, "eof"}, an + "\"02\"" + interval, "", {0, 0, 0, 0}},
+        {"before 1990", {"1989,3,31", luna1, "eof"}, an + "\"1989\"" + interval, "", {0, 0, 0, 0}},
+        {"after 2100", {"2101,3,31", luna1, "eof"}, an + "\"2101\"" + interval, "", {0, 0, 0, 0}},
+        {"a letter", {"20O2,3,31", luna1, "eof"}, an + "\"20O2\"" + interval, "", {0, 0, 0, 0}},
+        {"decimals", {"2002.5,3,31", luna1, "eof"}, an + "\"2002.5\"" + interval, "", {0, 0, 0, 0}},
+        {"mark not at the start", {" \xEF\xBB\xBF" "2002,3,31"}, an + "\" \xEF\xBB\xBF" "2002\"" + interval, "", {0, 0, 0, 0}},
+        {"a first line of two fields", {"2002,03"}, "Fisierul Cuantum.txt are prima linie eronata.", "", {0, 0, 0, 0}},
+        {"no line", {}, "Fisierul Cuantum.txt are prima linie eronata.", "", {0, 0, 0, 0}},
+        {"the first line alone", {"2003,03,31"}, "Fisierul Cuantum.txt este incomplet.", "2003,03,31", {0, 0, 0, 0}},
+        // The last line of a file without "eof" is not taken: the annual one here.
+        {"no eof", {"2002,03,31", luna1, anual}, "Fisierul Cuantum.txt nu se termina cu linia eof.", "2002,03,31",
+         {1600000, 0, 0, 0}},
+        // A month line without its trailing comma: its last field has no end;
+        // reading stops at the fault.
+        {"a month line without its comma", {"2002,03,31", luna1, " 2,1700000,0.5,0.5,0.5", " 3,1,1,1,1,", "eof"},
+         "Fisierul Cuantum.txt are linia 3 eronata.", "2002,03,31", {1600000, 0, 0, 0}},
+        {"an annual line of six fields", {"2002,03,31", "13,19200000,5,1,0.5,0.5,0.15,", "eof"},
+         "Fisierul Cuantum.txt are linia 2 eronata.", "2002,03,31", {0, 0, 0, 0}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        resetState();
+        CoefMax = "7";
+        const CitireCuantum c = CitesteCuantum(row.linii);
+        EXPECT_EQ(c.eroare, row.eroare);
+        EXPECT_EQ(c.anCitit, !row.textAn.empty());
+        EXPECT_EQ(TextAnFisc, row.textAn);
+        EXPECT_EQ(AnFiscal, row.textAn.empty() ? 0 : row.textAn.starts_with("2003") ? 2003 : 2002);
+        EXPECT_EQ((std::array<double, 4>{DeducereBaza[0], DeducereBaza[1], DeducereBaza[2], DeducereBaza[12]}),
+                  row.baza);
+        EXPECT_EQ(CoefMax, row.coefMax);
+    }
 }
 
 TEST_F(DeductionParams, MissingFileIsReportedAndNothingChanges) {

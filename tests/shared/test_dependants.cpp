@@ -10,7 +10,8 @@ namespace {
 
 using testing::crlf;
 using testing::dependant;
-using testing::fakeDialogs;
+using testing::expectMessages;
+using testing::expectOneMessage;
 using testing::writeBytes;
 
 const std::string kX = "2800618056490";
@@ -77,11 +78,9 @@ TEST_F(Dependants, MoreThanTwentyKeepTheFirstTwentyAndTellTheClerk) {
     EXPECT_EQ(c.gasite, 23);
     EXPECT_EQ(c.lasate, 3);
     AnuntaCitireDeduceri(c);
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_NE(fakeDialogs().messages[0].text.find("are 23 persoane"), std::string::npos);
-    EXPECT_NE(fakeDialogs().messages[0].text.find("Celelalte 3 nu au fost incarcate"),
-              std::string::npos);
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    expectOneMessage("Angajatul " + kX + " are 23 persoane in intretinere in fisierul Deduceri.txt; s-au "
+                     "incarcat primele 20. Celelalte 3 nu au fost incarcate si nu se pastreaza la salvarea fisei.",
+                     "", platform::Icon::Exclamation);
 }
 
 TEST_F(Dependants, AnEmployeeWithoutLinesLeavesAnEmptyRegister) {
@@ -94,7 +93,7 @@ TEST_F(Dependants, AnEmployeeWithoutLinesLeavesAnEmptyRegister) {
     EXPECT_EQ(NrPersoane, 0);
     EXPECT_TRUE(TabelPersoane[2][3].empty());
     AnuntaCitireDeduceri(c);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
     EXPECT_EQ(SfatPersoaneInregistrate(2), "Sunt inregistrate 2 persoane");
 }
 

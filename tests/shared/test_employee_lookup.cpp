@@ -13,7 +13,8 @@ namespace {
 
 using testing::crlf;
 using testing::dependant;
-using testing::fakeDialogs;
+using testing::expectMessages;
+using testing::expectOneMessage;
 using testing::writeBytes;
 
 const std::string kX = "2800618056490";
@@ -159,7 +160,7 @@ TEST_F(EmployeeLookup, ModifyingAFisa1LoadsIdentitySituationSheetAndDependants) 
     EXPECT_TRUE(f.Frame1);
     EXPECT_EQ(f.focus, FocusFisaII::Command1);
     EXPECT_FALSE(f.Ok_Fisa2); // mode 3: his Fisa 2 is reached another way
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 TEST_F(EmployeeLookup, OpeningAFisa2LeavesTheSituationOfTheForm) {
@@ -213,15 +214,13 @@ TEST_F(EmployeeLookup, ACountyNotInTheListIsToldOnceWhenAFisa1IsOpened) {
     ModIncarcare = 6;
     DeschideFisa();
     EXPECT_EQ(AngajatFisaII.JudS, " ");
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 
     ModIncarcare = 1;
     DeschideFisa();
     EXPECT_EQ(AngajatFisaII.JudS, " ");
     EXPECT_EQ(JudetTmp, "ATLANTIDA");
-    ASSERT_EQ(fakeDialogs().texts(), std::vector<std::string>{"Judet eronat."});
-    EXPECT_EQ(fakeDialogs().messages[0].title, "");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    expectOneMessage("Judet eronat.", "", platform::Icon::Exclamation);
     // The rest was loaded all the same.
     EXPECT_EQ(Fisa1Date.VenitN[2], "3000000");
 
@@ -229,7 +228,7 @@ TEST_F(EmployeeLookup, ACountyNotInTheListIsToldOnceWhenAFisa1IsOpened) {
     ModIncarcare = 3;
     DeschideFisa();
     EXPECT_EQ(AngajatFisaII.JudS, " ");
-    EXPECT_EQ(fakeDialogs().messages.size(), 1u); // an empty county is no error
+    expectMessages({}); // an empty county is no error
 }
 
 TEST_F(EmployeeLookup, ADamagedLineIsNamedByFileAndNumber) {
@@ -240,7 +239,7 @@ TEST_F(EmployeeLookup, ADamagedLineIsNamedByFileAndNumber) {
     ASSERT_TRUE(CautaFiseAngajat());
     ModIncarcare = 1;
     DeschideFisa();
-    EXPECT_EQ(fakeDialogs().texts(), std::vector<std::string>{"Fisierul FF1.txt are linia 2 eronata."});
+    expectMessages({"Fisierul FF1.txt are linia 2 eronata."});
     EXPECT_EQ(AngajatFisaII.NumeS, "POPESCU");
 }
 

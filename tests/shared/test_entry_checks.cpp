@@ -9,7 +9,6 @@
 namespace olm {
 namespace {
 
-using testing::fakeDialogs;
 
 DatePersoana persoana(const std::string& cod) {
     DatePersoana p;
@@ -17,20 +16,15 @@ DatePersoana persoana(const std::string& cod) {
     return p;
 }
 
-void asteaptaMesaj(const std::string& text) {
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    const auto& m = fakeDialogs().messages[0];
-    EXPECT_EQ(m.text, text);
-    EXPECT_EQ(m.title, "");
-    EXPECT_EQ(m.icon, platform::Icon::Exclamation);
-    EXPECT_EQ(m.buttons, platform::Buttons::Ok);
+void asteaptaMesaj(const std::string& text, std::source_location where = std::source_location::current()) {
+    testing::expectOneMessage(text, "", platform::Icon::Exclamation, platform::Buttons::Ok, where);
 }
 
 TEST(VerificaPersoana, NoCodeTypedPassesWhateverTheRest) {
     EXPECT_TRUE(VerificaPersoana(persoana("")));
     EXPECT_TRUE(VerificaPersoana(persoana("0")));
     EXPECT_TRUE(VerificaPersoana(persoana("abc")));
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    testing::expectMessages({});
 }
 
 TEST(VerificaPersoana, MissingCoefficientsAreNamedFirst) {
@@ -38,7 +32,6 @@ TEST(VerificaPersoana, MissingCoefficientsAreNamedFirst) {
     asteaptaMesaj("Nu ati completat coeficientii de deducere.");
 
     // Coefficients that cancel out count as missing.
-    fakeDialogs().messages.clear();
     DatePersoana p = persoana("1800101221144");
     p.Copil = true;
     p.CoefI[0] = "0,5";
@@ -63,7 +56,7 @@ TEST(VerificaPersoana, AQualityAndACoefficientPass) {
         p.CoefI[5] = "0,5"; // typed with a comma
         EXPECT_TRUE(VerificaPersoana(p));
     }
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    testing::expectMessages({});
 }
 
 class DateStyle : public ::testing::Test {
@@ -82,14 +75,13 @@ TEST_F(DateStyle, TwoDigitDayFirstSlashTwoDigitMonthSecondPasses) {
         VerificaData();
         EXPECT_EQ(EroareStilData, 0) << stil;
     }
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    testing::expectMessages({});
 }
 
 TEST_F(DateStyle, OtherStylesAreRefusedWithTheMessage) {
     for (const char* stil : {"MM/dd/yy", "yy/MM/dd", "dd.MM.yy", "dd-MM-yyyy", "dd/MMM/yy", "ddd/MM/yy",
                              "dd/MM", "dd/MM/yy HH", "yyyy/MM/dd", "", "d/M/yy", "d/M/yyyy", "dd/M/yy",
                              "d/MM/yyyy"}) {
-        fakeDialogs().messages.clear();
         platform::setShortDateStyle(stil);
         EroareStilData = 0;
         VerificaData();

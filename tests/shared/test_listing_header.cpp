@@ -2,6 +2,7 @@
 #include "shared/listing_header.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
+#include "support/golden.h"
 #include "support/record_lines.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,11 @@ protected:
         f.commit();
         return files::readLines("lista.txt");
     }
+    // The block written into a listing file is the golden one.
+    void antetCa(const std::string& fisier) {
+        antet();
+        testing::expectFileMatches("lista.txt", testing::testData("listing_header/" + fisier));
+    }
 };
 
 // An employer line from its 17 values.
@@ -36,13 +42,7 @@ TEST_F(ListingHeader, FirmInTheCapitalWithSectorAndNoPostalCode) {
                       {angajator({"19", "1", "SC ALFA, BETA SRL", "", "", "Bucuresti", "ILFOV",
                                   "LIPSCANI", "5", "0", "0", "", "2", "", "3", "021555", ""})});
     ContorLinii = 10;
-    EXPECT_EQ(antet(), (Linii{
-                           "1 - cod de inregistrare fiscala/ cod unic de inregistrare",
-                           "Cod angajator : 19",
-                           "Denumire      : SC ALFA, BETA SRL",
-                           "Adresa        : Bucuresti,str.LIPSCANI,nr.5,bl.0,et.2,sect.3",
-                           "Telefon : 021555",
-                       }));
+    antetCa("firma_bucuresti.txt");
     EXPECT_EQ(ContorLinii, 15);
 }
 
@@ -50,33 +50,15 @@ TEST_F(ListingHeader, PersonOutsideTheCapitalWithEveryAddressPart) {
     files::writeLines("Repfisc.txt",
                       {angajator({"1800101221144", "2", "", "POPESCU", "ION", "TURDA", "CLUJ", "",
                                   "", "401100", "B2", "C", "4", "7", "0", "", "a@b.ro"})});
-    EXPECT_EQ(antet(), (Linii{
-                           "2 - cod numeric personal/ numar de identificare fiscala",
-                           "Cod angajator : 1800101221144",
-                           "Nume,prenume  : POPESCU ION",
-                           "Adresa        : TURDA,jud.CLUJ,str.,nr.,cod postal 401100,bl.B2,sc.C,et.4,ap.7",
-                           " , E-mail : a@b.ro",
-                       }));
+    antetCa("persoana_din_provincie.txt");
 }
 
 TEST_F(ListingHeader, LongValuesRunOnLinesOf63) {
-    const std::string nume63(63, 'N');
-    const std::string localitate(60, 'L');
-    files::writeLines("Repfisc.txt", {angajator({"19", "1", nume63 + nume63, "", "", localitate, "",
+    // A name of exactly 126 characters ends with a line of blanks alone; the
+    // address of 74 runs on a second line.
+    files::writeLines("Repfisc.txt", {angajator({"19", "1", std::string(126, 'N'), "", "", std::string(60, 'L'), "",
                                                  "", "", "", "", "", "", "", "", "7", "e"})});
-    const std::string adresa = localitate + ",jud.,str.,nr.";
-    ASSERT_EQ(adresa.size(), 74u);
-    const std::string blanc(16, ' ');
-    EXPECT_EQ(antet(), (Linii{
-                           "1 - cod de inregistrare fiscala/ cod unic de inregistrare",
-                           "Cod angajator : 19",
-                           "Denumire      : " + nume63,
-                           blanc + nume63,
-                           blanc, // a name of exactly 126 characters ends with blanks alone
-                           "Adresa        : " + adresa.substr(0, 63),
-                           blanc + adresa.substr(63),
-                           "Telefon : 7 , E-mail : e",
-                       }));
+    antetCa("valori_lungi.txt");
     EXPECT_EQ(ContorLinii, 8);
 }
 

@@ -11,7 +11,7 @@
 namespace olm {
 namespace {
 
-using testing::fakeDialogs;
+using testing::expectMessages;
 using testing::fakePrinter;
 using testing::FakePrinter;
 
@@ -108,7 +108,7 @@ TEST_F(Printing, CancelledDialogMissingOrEmptyFilePrintNothingSilently) {
             EXPECT_TRUE(pagina.empty());
         }
     }
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 // A printer that fails on a given line.
@@ -132,7 +132,7 @@ TEST_F(Printing, AJobFailingHalfWayIsDroppedSilently) {
     ASSERT_EQ(imprimanta.jobs.size(), 1u);
     EXPECT_TRUE(imprimanta.jobs[0].aborted);
     EXPECT_FALSE(imprimanta.jobs[0].ended);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 } // namespace

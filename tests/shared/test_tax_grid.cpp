@@ -2,6 +2,7 @@
 
 #include "shared/state.h"
 #include "support/file_bytes.h"
+#include "support/golden.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +17,6 @@ RandImpozitar rand(double luna, double inf, double sup, double fix, double proce
 
 using testing::readBytes;
 using testing::writeBytes;
-
-// The comment block as the file must hold it after "eof".
-const char* const Comentariu =
-    "Daca apar erori in acest fisier (nu se mai respecta structura\r\n"
-    "detaliata mai jos), regasiti impozitarul de baza (luna ianuarie\r\n"
-    "si anul) in fisierul Impozitar_copie.txt.\r\n"
-    "*************************************************************\r\n"
-    "* Structurarea fisierului Impozitar este urmatoarea :       *\r\n"
-    "* - primele doua cifre reprezinta luna de la care este      *\r\n"
-    "*   valabil impozitarul (de forma ' x' sau ' xx' 13 pentru  *\r\n"
-    "*   impozitul anual), limita inferioara a intervalului,     *\r\n"
-    "*   limita superioara a intervalului, valoarea fixa a       *\r\n"
-    "*   impozitului, procentul de impozitare.                   *\r\n"
-    "* - informatiile sunt inregistrate in ordine descendenta    *\r\n"
-    "*   a lunii si limitei inferioare.                          *\r\n"
-    "* - partea de date este despartita de acest comentariu      *\r\n"
-    "*   prin linia continand cuvantul eof                       *\r\n"
-    "*************************************************************\r\n";
 
 class TaxGrid : public ::testing::Test {
 protected:
@@ -139,17 +122,28 @@ TEST_F(TaxGrid, MissingFieldsReadAsZero) {
     EXPECT_EQ(Impozitar[1].procent, 4); // the rest of the line, up to its comma
 }
 
-TEST_F(TaxGrid, EndLineMustBeExactlyEof) {
-    writeBytes("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\neof \r\neof\r\n");
-    ASSERT_TRUE(CitesteImpozitar().ok());
-    EXPECT_FALSE(Impozitar[2].gol); // "eof " was a row
-    EXPECT_TRUE(Impozitar[3].gol);
-
-    writeBytes("impozitar.txt", " 1,0,1,0,10\r\nEOF\r\n");
-    const Rezultat r = CitesteImpozitar();
-    EXPECT_FALSE(r.ok());
-    EXPECT_NE(r.eroare.find("impozitar.txt"), std::string::npos);
-    EXPECT_EQ(Impozitar[0].procent, 10); // the rows read stay
+TEST_F(TaxGrid, EndLineMustBeExactlyEofAndOtherLinesRows) {
+    const struct {
+        const char* name;
+        std::vector<std::string> linii;
+        std::string eroare;
+        double procent; // of the first row
+    } rows[] = {
+        {"byte-order mark", {"\xEF\xBB\xBF 1,0,1,0,10", "eof"}, "", 10},
+        {"end line in capitals", {" 1,0,1,0,10", "EOF", "eof"}, "Fisierul G.txt are linia 2 eronata: luna nu este un numar.", 10},
+        {"end line with a blank", {" 1,0,1,0,10", "eof ", "eof"}, "Fisierul G.txt are linia 2 eronata: luna nu este un numar.", 10},
+        {"letters for the month", {" 1,0,1,0,10", " 2,0,1,0,20", "x3,0,1,0,30", "eof"},
+         "Fisierul G.txt are linia 3 eronata: luna nu este un numar.", 10},
+        {"empty line", {"", "eof"}, "Fisierul G.txt are linia 1 eronata: luna nu este un numar.", 0},
+        {"mark past the first line", {" 1,0,1,0,10", "\xEF\xBB\xBF 2,0,1,0,20", "eof"},
+         "Fisierul G.txt are linia 2 eronata: luna nu este un numar.", 10},
+        {"no end line", {" 1,0,1,0,10"}, "Fisierul G.txt nu se termina cu linia eof.", 10},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(CitesteImpozitar(row.linii, "G.txt").eroare, row.eroare);
+        EXPECT_EQ(Impozitar[0].procent, row.procent);
+    }
 }
 
 TEST_F(TaxGrid, ReadingEmptiesTheGridFirst) {
@@ -195,16 +189,13 @@ TEST_F(TaxGrid, WritesTheFileByteForByte) {
     Impozitar[2] = rand(1, 0, 1800000, 0, 18);
     Impozitar[4] = rand(1, 9, 9, 9, 9); // after an empty row: not written
     ASSERT_TRUE(ScrieImpozitar().ok());
-    EXPECT_EQ(readBytes("Impozitar.txt"), std::string("13,21600001,55200000,3888000,23\r\n"
-                                                   " 5,0,1800000,0,12.5\r\n"
-                                                   " 1,0,1800000,0,18\r\n"
-                                                   "eof\r\n") +
-                                           Comentariu);
+    testing::expectFileMatches("Impozitar.txt", testing::testData("tax_grid/Impozitar.txt"));
 }
 
 TEST_F(TaxGrid, EmptyGridWritesEofFirst) {
     ASSERT_TRUE(ScrieImpozitar().ok());
-    EXPECT_EQ(readBytes("Impozitar.txt"), std::string("eof\r\n") + Comentariu);
+    const std::string scris = readBytes(testing::testData("tax_grid/Impozitar.txt"));
+    EXPECT_EQ(readBytes("Impozitar.txt"), scris.substr(scris.find("eof\r\n")));
 }
 
 TEST_F(TaxGrid, RewriteReplacesTheFileAndReadsBackTheSameGrid) {

@@ -5,6 +5,7 @@
 // amounts, a base deduction of 1,600,000 a month and a year), the fiscal year
 // 2002, and an employee with no marks working all year.
 
+#include "sheets/fisa1_months.h"
 #include "shared/deduction_params.h"
 #include "shared/sheet_test_support.h"
 #include "shared/number_text.h"
@@ -33,6 +34,24 @@ protected:
         LunaUltima = 11;
     }
     static FormaFisa1& f() { return Fisa1Date; }
+    // The incomes of the regularisation example: 4,000,000 a month to June,
+    // 5,000,000 from July, a holiday bonus of 3,000,000 paid in July, every
+    // proposed tax taken over, section V computed. With the own coefficient 1
+    // and a child from July the totals are 57,000,000 and 6,420,000.
+    static void veniturileExemplului() {
+        for (int i = 0; i < 12; ++i) {
+            f().VenitN[static_cast<std::size_t>(i)] = i < 6 ? "4000000" : "5000000";
+            ParasesteVenit(f(), i);
+        }
+        f().VenitN[12] = "3000000";
+        f().LuPrima = "7";
+        ParasesteLunaPrima(f());
+        f().Bif.fill(1);
+        for (int r = 0; r < 13; ++r) {
+            BifeazaRand(f(), r);
+        }
+        CalculeazaSectiuneaV(f());
+    }
     static std::vector<std::string> messages() { return fakeDialogs().texts(); }
 };
 

@@ -2,6 +2,7 @@
 // saved line.
 
 #include "fisa1_test_support.h"
+#include "main_window/decision_dialog.h"
 #include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
 #include "sheets/install.h"
@@ -100,6 +101,78 @@ TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
     EXPECT_TRUE(e.visible());
     EXPECT_EQ(e.CodS.text(), "");
     EXPECT_EQ(e.AdrS[0].text(), "CLUJ-NAPOCA");
+}
+
+TEST_F(Fisa1Form, TwoDependantsRegisteredSavedAndFoundAgain) {
+    Fisa1_F& f = deschideFisaNoua("15.03.2002");
+    EXPECT_FALSE(f.Command10.enabled());
+    click(f.Command9);
+    ASSERT_TRUE(f.Fisa1_IIIC.visible());
+    expectFocus(f.Ok_PersU);
+    EXPECT_FALSE(f.Ok_StergP.enabled());
+
+    // A spouse: code, names, quality, then her coefficients from the conditions.
+    tasteaza(f.CodI, "2700315123451");
+    EXPECT_EQ(f.Alta.value(), 1);
+    EXPECT_EQ(f.Label34.caption(), "(Varsta = 32 ani)");
+    EXPECT_EQ(f.Ok_PersU.toolTip(), "Sunt inregistrate 1 persoane");
+    tasteaza(f.NumeI, "ionescu");
+    tasteaza(f.PrenI, "maria");
+    expectFocus(f.Sotie);
+    click(f.Sotie);
+    click(f.PreiauConditii);
+    EXPECT_FALSE(f.Sotie.enabled());
+
+    // A child on the next row, his coefficients typed.
+    click(f.Ok_PersU);
+    expectFocus(f.CodI);
+    tasteaza(f.CodI, "1850101123451");
+    EXPECT_EQ(f.Copil.value(), 1);
+    ASSERT_TRUE(typeInto(f.CoefI[2], "1"));
+    ASSERT_TRUE(pressTab(f.CoefI[2]));
+    tasteaza(f.CoefI[3], "0,5");
+    tasteaza(f.CoefI[4], "2");
+    EXPECT_EQ(f.CoefI[4].text(), "0");
+    EXPECT_EQ(f.inv2.value(), 1);
+    EXPECT_EQ(f.CoefCalc[2].text(), "2.5");
+    expectMessages({{"Coeficient gresit", " ", platform::Icon::Exclamation}});
+
+    click(f.Command7); // section V computes the months of expenses
+    click(f.Command4);
+    ASSERT_TRUE(click(f.Command10));
+    EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"ListF1.txt"});
+    EXPECT_NE(readBytes("ListF1.txt").find("   2. Cod 1850101123451\r\n"), std::string::npos);
+    fakeDialogs().answer(platform::Answer::Yes);
+    EXPECT_TRUE(closeByCloseBox(f));
+    runDeferredDeletes();
+    expectMessages({"Salvati modificarile?"});
+    EXPECT_EQ(readBytes("Deduceri.txt"),
+              crlf({kAngajat + ",2700315123451,#IONESCU#,#MARIA#,#X#,##,#X#,##,##,##,,,0.5,0.5,0.5,0.5,0.5,0.5,"
+                               "0.5,0.5,0.5,0.5",
+                    kAngajat + ",1850101123451,##,##,##,#X#,##,##,#X#,##,,,1,0.5,,,,,,,,"}));
+
+    // Opened again: the first dependant shown, the next one a click away.
+    Fisa_II& e = Fisa_II::instance();
+    activate(e);
+    tasteaza(e.CodS, kAngajat);
+    ASSERT_TRUE(frmGasit::loaded());
+    click(frmGasit::instance().but[0]); // "Modific Fisa 1"
+    runDeferredDeletes();
+    click(e.Command1);
+    Fisa1_F& g = Fisa1_F::instance();
+    ASSERT_TRUE(activate(g));
+    EXPECT_EQ(g.CoefCalc[2].text(), "2.5");
+    click(g.Command9);
+    EXPECT_EQ(g.CodI.text(), "2700315123451");
+    EXPECT_EQ(g.NumeI.text(), "IONESCU");
+    EXPECT_FALSE(g.Sotie.enabled());
+    click(g.Ok_PersU);
+    EXPECT_EQ(g.CodI.text(), "1850101123451");
+    EXPECT_EQ(g.CoefI[3].text(), "0.5");
+    EXPECT_EQ(g.Text2.text(), "2");
+    expectMessages({});
+    fakeDialogs().answer(platform::Answer::No);
+    EXPECT_TRUE(closeByCloseBox(g));
 }
 
 TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {

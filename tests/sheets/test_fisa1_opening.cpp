@@ -52,6 +52,7 @@ TEST_F(Opening, ANewSheetStartsEmptyWithTheOwnCoefficientOfTheMarks) {
     // What an earlier employee left in the sheet and the register.
     f().VenitN.fill("5000000");
     f().Bif[3] = 1;
+    f().ConditiiBlocate = true;
     NrPersoane = 1;
     TabelPersoane[1][11] = "0.5";
     FormaFisaII e;
@@ -67,6 +68,8 @@ TEST_F(Opening, ANewSheetStartsEmptyWithTheOwnCoefficientOfTheMarks) {
     EXPECT_EQ(f().CoefCalc[11], "2");
     EXPECT_EQ(f().Bif[3], 0);
     EXPECT_EQ(f().SfatPersoane, "Sunt inregistrate 0 persoane.");
+    EXPECT_FALSE(f().ConditiiBlocate) << "the first dependant's conditions are free";
+    EXPECT_FALSE(f().Ok_StergP) << "nobody to delete";
 }
 
 TEST_F(Opening, AStoredSheetKeepsItsCoefficientsUnlessTheMarksChanged) {

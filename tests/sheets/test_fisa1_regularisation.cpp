@@ -18,18 +18,9 @@ protected:
     static void anulCuUnCopilDinIulie() {
         for (int i = 0; i < 12; ++i) {
             f().CoefCalc[static_cast<std::size_t>(i)] = i < 6 ? "1" : "1.5";
-            f().VenitN[static_cast<std::size_t>(i)] = i < 6 ? "4000000" : "5000000";
-            ParasesteVenit(f(), i);
         }
         f().CoefProp.fill("1");
-        f().VenitN[12] = "3000000";
-        f().LuPrima = "7";
-        ParasesteLunaPrima(f());
-        f().Bif.fill(1);
-        for (int r = 0; r < 13; ++r) {
-            BifeazaRand(f(), r);
-        }
-        CalculeazaSectiuneaV(f());
+        veniturileExemplului();
     }
 };
 

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace olm::testing {
 
 using platform::Control;
@@ -20,48 +18,53 @@ namespace {
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
 
-std::string kindAndText(const Control& c) {
-    if (auto* t = dynamic_cast<const platform::TextBox*>(&c)) {
-        return "text box " + quoted(t->text());
-    }
-    if (auto* b = dynamic_cast<const platform::Button*>(&c)) {
-        return "button " + quoted(b->caption());
-    }
-    if (auto* b = dynamic_cast<const platform::CheckBox*>(&c)) {
-        return "check box " + quoted(b->caption());
-    }
-    if (auto* b = dynamic_cast<const platform::OptionButton*>(&c)) {
-        return "option button " + quoted(b->caption());
-    }
-    if (auto* b = dynamic_cast<const platform::ComboBox*>(&c)) {
-        return "combo box " + quoted(b->text());
-    }
-    if (auto* l = dynamic_cast<const platform::ListBox*>(&c)) {
-        return "list box of " + std::to_string(l->listCount()) + " items";
-    }
-    if (auto* l = dynamic_cast<const platform::Label*>(&c)) {
-        return "label " + quoted(l->caption());
-    }
-    if (auto* f = dynamic_cast<const platform::Frame*>(&c)) {
-        return "frame " + quoted(f->caption());
-    }
-    if (dynamic_cast<const platform::Picture*>(&c)) {
-        return "picture";
-    }
-    return "control";
+template <class T>
+const T* as(const Control& c) {
+    return dynamic_cast<const T*>(&c);
 }
 
-void fail(const Where& where, const std::string& what) {
+std::string kind(const Control& c) {
+    using namespace platform;
+    return as<TextBox>(c) ? "text box" : as<Button>(c) ? "button" : as<CheckBox>(c) ? "check box"
+         : as<OptionButton>(c) ? "option button" : as<ComboBox>(c) ? "combo box" : as<ListBox>(c) ? "list box"
+         : as<Label>(c) ? "label" : as<Frame>(c) ? "frame" : as<Picture>(c) ? "picture" : "control";
+}
+
+// The text of a box or a combo box, the caption of the others.
+std::string label(const Control& c) {
+    using namespace platform;
+    if (auto* t = as<TextBox>(c)) {
+        return t->text();
+    }
+    if (auto* b = as<ComboBox>(c)) {
+        return b->text();
+    }
+    if (auto* l = as<ListBox>(c)) {
+        return std::to_string(l->listCount()) + " items";
+    }
+    return as<Button>(c) ? as<Button>(c)->caption() : as<CheckBox>(c) ? as<CheckBox>(c)->caption()
+         : as<OptionButton>(c) ? as<OptionButton>(c)->caption() : as<Label>(c) ? as<Label>(c)->caption()
+         : as<Frame>(c) ? as<Frame>(c)->caption() : "";
+}
+
+bool fail(const Where& where, const std::string& what) {
     ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << what;
+    return false;
 }
 
-// Why the clerk could not reach the control at all, or "".
-std::string unreachable(const Control& c) {
-    if (c.form().unloaded()) {
-        return "its form is unloaded";
-    }
-    if (!c.form().visible()) {
-        return "its form is not shown";
+std::string focusIsOn(const Form& form) {
+    const Control* a = form.activeControl();
+    return a ? "the focus is on " + describe(*a) : "no control of the form has the focus";
+}
+
+std::string formRefusal(const Form& form) {
+    return form.unloaded() ? "its form is unloaded" : form.visible() ? "" : "its form is not shown";
+}
+
+// Why the clerk could not reach the control (and, for keys, type into it), or "".
+std::string refusal(const Control& c, bool keys) {
+    if (std::string why = formRefusal(c.form()); !why.empty()) {
+        return why;
     }
     const QWidget* window = c.widget()->window();
     for (const QWidget* w = c.widget(); w && w != window; w = w->parentWidget()) {
@@ -72,66 +75,70 @@ std::string unreachable(const Control& c) {
     if (!c.widget()->isEnabled()) {
         return "disabled";
     }
-    return "";
-}
-
-bool reachable(const Control& c, const std::string& action, const Where& where) {
-    const std::string why = unreachable(c);
-    if (!why.empty()) {
-        fail(where, "cannot " + action + " " + describe(c) + ": " + why);
-        return false;
-    }
-    return true;
-}
-
-bool holdsQtFocus(const Control& c) {
-    const QWidget* f = QApplication::focusWidget();
-    return f && (f == c.widget() || c.widget()->isAncestorOf(f));
-}
-
-std::string focusIsOn(const Form& form) {
-    if (const Control* a = form.activeControl()) {
-        return "the focus is on " + describe(*a);
-    }
-    return "no control of the form has the focus";
-}
-
-// Keys go to the control that has the focus.
-bool readyForKeys(const Control& c, const std::string& action, const Where& where) {
-    if (!reachable(c, action, where)) {
-        return false;
+    if (!keys) {
+        return "";
     }
     if (c.widget()->focusPolicy() == Qt::NoFocus) {
-        fail(where, "cannot " + action + " " + describe(c) + ": not focusable");
-        return false;
+        return "not focusable";
     }
-    if (!c.hasFocus() && !holdsQtFocus(c)) {
-        fail(where, "cannot " + action + " " + describe(c) + ": it does not have the focus (" +
-                        focusIsOn(c.form()) + ")");
-        return false;
-    }
-    return true;
+    const QWidget* f = QApplication::focusWidget();
+    const bool qtFocus = f && (f == c.widget() || c.widget()->isAncestorOf(f));
+    return c.hasFocus() || qtFocus ? "" : "it does not have the focus (" + focusIsOn(c.form()) + ")";
+}
+
+bool allowed(const Control& c, const std::string& action, bool keys, const Where& where) {
+    const std::string why = refusal(c, keys);
+    return why.empty() || fail(where, "cannot " + action + " " + describe(c) + ": " + why);
+}
+
+bool formAllowed(const Form& form, const std::string& action, const Where& where) {
+    const std::string why = formRefusal(form);
+    return why.empty() || fail(where, "cannot " + action + " the form " + quoted(form.caption()) + ": " + why);
 }
 
 QString qtext(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
+// The row of the item with this text, or -1 after a failure.
+int row(const platform::ItemControl& c, const std::string& item, const std::string& action, const Where& where) {
+    if (!allowed(c, action, false, where)) {
+        return -1;
+    }
+    for (int i = 0; i < c.listCount(); ++i) {
+        if (c.list(i) == item) {
+            return i;
+        }
+    }
+    fail(where, "cannot " + action + " " + quoted(item) + " in " + describe(c) + ": no such item");
+    return -1;
+}
+
+// Clicks the item (twice for a double click) in the view of a list.
+void clickRow(QAbstractItemView* view, const QModelIndex& index, bool twice) {
+    view->scrollTo(index);
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) {
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+}
+
+bool clickListRow(platform::ListBox& list, const std::string& item, bool twice, const Where& where) {
+    const int i = row(list, item, twice ? "double-click" : "click", where);
+    if (i >= 0) {
+        clickRow(list.listWidget(), list.listWidget()->model()->index(i, 0), twice);
+    }
+    return i >= 0;
+}
+
 } // namespace
 
 std::string describe(const Control& c) {
-    std::ostringstream out;
     const platform::Geometry g = c.geometry();
-    out << kindAndText(c) << " at (" << g.x << "," << g.y << ") on " << quoted(c.form().caption());
-    return out.str();
+    return kind(c) + " " + quoted(label(c)) + " at (" + std::to_string(g.x) + "," + std::to_string(g.y) + ") on " +
+           quoted(c.form().caption());
 }
 
-bool activate(Form& form, Where where) {
-    if (form.unloaded() || !form.visible()) {
-        fail(where, "cannot activate the form " + quoted(form.caption()) + ": " +
-                        (form.unloaded() ? "unloaded" : "not shown"));
-        return false;
-    }
-    return activate(form.widget(), where);
-}
+bool activate(Form& form, Where where) { return formAllowed(form, "activate", where) && activate(form.widget(), where); }
 
 bool showActive(Form& form, Where where) {
     form.show();
@@ -141,20 +148,16 @@ bool showActive(Form& form, Where where) {
 bool activate(QWidget* window, Where where) {
     window->activateWindow();
     QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowActive(window)) {
-        fail(where, "the window " + window->windowTitle().toStdString() + " did not become active");
-        return false;
-    }
-    return true;
+    return QTest::qWaitForWindowActive(window) ||
+           fail(where, "the window " + window->windowTitle().toStdString() + " did not become active");
 }
 
 bool typeInto(platform::TextBox& box, const std::string& text, Where where) {
-    if (!reachable(box, "type into", where)) {
+    if (!allowed(box, "type into", false, where)) {
         return false;
     }
     if (!box.setFocus()) {
-        fail(where, "cannot type into " + describe(box) + ": not focusable");
-        return false;
+        return fail(where, "cannot type into " + describe(box) + ": not focusable");
     }
     if (!box.text().empty()) {
         box.selectAll();
@@ -165,7 +168,7 @@ bool typeInto(platform::TextBox& box, const std::string& text, Where where) {
 }
 
 bool typeKeys(Control& c, const std::string& text, Where where) {
-    if (!readyForKeys(c, "type into", where)) {
+    if (!allowed(c, "type into", true, where)) {
         return false;
     }
     QTest::keyClicks(c.widget(), qtext(text));
@@ -173,7 +176,7 @@ bool typeKeys(Control& c, const std::string& text, Where where) {
 }
 
 bool pressKey(Control& c, Qt::Key key, Qt::KeyboardModifiers modifiers, Where where) {
-    if (!readyForKeys(c, "press a key in", where)) {
+    if (!allowed(c, "press a key in", true, where)) {
         return false;
     }
     QTest::keyClick(c.widget(), key, modifiers);
@@ -185,90 +188,38 @@ bool pressEnter(Control& c, Where where) { return pressKey(c, Qt::Key_Return, {}
 bool pressTab(Control& c, Where where) { return pressKey(c, Qt::Key_Tab, {}, where); }
 
 bool click(Control& c, Where where) {
-    const bool mark = dynamic_cast<platform::CheckBox*>(&c) || dynamic_cast<platform::OptionButton*>(&c);
-    if (!mark && !dynamic_cast<platform::Button*>(&c) && !dynamic_cast<platform::Picture*>(&c)) {
-        fail(where, "cannot click " + describe(c) + ": it takes no clicks");
-        return false;
+    using namespace platform;
+    const bool mark = as<CheckBox>(c) || as<OptionButton>(c);
+    if (!mark && !as<Button>(c) && !as<Picture>(c) && !as<TextBox>(c)) {
+        return fail(where, "cannot click " + describe(c) + ": it takes no clicks");
     }
-    if (!reachable(c, "click", where)) {
+    if (!allowed(c, "click", false, where)) {
         return false;
     }
     QWidget* w = c.widget();
     // A check box or an option button has its mark at the left edge.
-    const QPoint at = mark ? QPoint(8, w->height() / 2) : w->rect().center();
-    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    QTest::mouseClick(w, Qt::LeftButton, {}, mark ? QPoint(8, w->height() / 2) : w->rect().center());
     return true;
 }
 
 bool pick(platform::ComboBox& combo, const std::string& item, Where where) {
-    if (!reachable(combo, "pick from", where)) {
-        return false;
+    const int i = row(combo, item, "pick", where);
+    if (i >= 0) {
+        combo.comboBox()->showPopup();
+        clickRow(combo.comboBox()->view(), combo.comboBox()->model()->index(i, 0), false);
     }
-    for (int i = 0; i < combo.listCount(); ++i) {
-        if (combo.list(i) == item) {
-            QComboBox* w = combo.comboBox();
-            w->showPopup();
-            QAbstractItemView* view = w->view();
-            const QModelIndex index = w->model()->index(i, 0);
-            view->scrollTo(index);
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-            return true;
-        }
-    }
-    fail(where, "cannot pick " + quoted(item) + " from " + describe(combo) + ": no such item");
-    return false;
+    return i >= 0;
 }
-
-namespace {
-
-QListWidgetItem* listItem(platform::ListBox& list, const std::string& item, const std::string& action,
-                          const Where& where) {
-    if (!reachable(list, action, where)) {
-        return nullptr;
-    }
-    QListWidget* w = list.listWidget();
-    for (int i = 0; i < list.listCount(); ++i) {
-        if (list.list(i) == item) {
-            w->scrollToItem(w->item(i));
-            return w->item(i);
-        }
-    }
-    fail(where, "cannot " + action + " " + quoted(item) + " in " + describe(list) + ": no such item");
-    return nullptr;
-}
-
-} // namespace
 
 bool pick(platform::ListBox& list, const std::string& item, Where where) {
-    QListWidgetItem* it = listItem(list, item, "click", where);
-    if (!it) {
-        return false;
-    }
-    QListWidget* w = list.listWidget();
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(it).center());
-    return true;
+    return clickListRow(list, item, false, where);
 }
 
 bool doubleClick(platform::ListBox& list, const std::string& item, Where where) {
-    QListWidgetItem* it = listItem(list, item, "double-click", where);
-    if (!it) {
-        return false;
-    }
-    QListWidget* w = list.listWidget();
-    const QPoint at = w->visualItemRect(it).center();
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, at);
-    return true;
+    return clickListRow(list, item, true, where);
 }
 
-bool closeByCloseBox(Form& form, Where where) {
-    if (form.unloaded() || !form.visible()) {
-        fail(where, "cannot close the form " + quoted(form.caption()) + ": " +
-                        (form.unloaded() ? "unloaded" : "not shown"));
-        return false;
-    }
-    return form.widget()->close();
-}
+bool closeByCloseBox(Form& form, Where where) { return formAllowed(form, "close", where) && form.widget()->close(); }
 
 void runDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -279,14 +230,24 @@ void unloadAllForms() {
     runDeferredDeletes();
 }
 
+std::vector<std::string> texts(std::initializer_list<const Control*> controls) {
+    std::vector<std::string> out;
+    for (const Control* c : controls) {
+        if (auto* m = as<platform::CheckBox>(*c)) {
+            out.push_back(std::to_string(m->value()));
+        } else if (auto* o = as<platform::OptionButton>(*c)) {
+            out.push_back(o->value() ? "1" : "0");
+        } else {
+            out.push_back(label(*c));
+        }
+    }
+    return out;
+}
+
 QWidget* focused() { return QApplication::focusWidget(); }
 
 bool expectFocus(const Control& c, Where where) {
-    if (c.hasFocus()) {
-        return true;
-    }
-    fail(where, "expected the focus on " + describe(c) + ", but " + focusIsOn(c.form()));
-    return false;
+    return c.hasFocus() || fail(where, "expected the focus on " + describe(c) + ", but " + focusIsOn(c.form()));
 }
 
 } // namespace olm::testing

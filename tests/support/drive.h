@@ -11,8 +11,10 @@
 
 #include <Qt>
 
+#include <initializer_list>
 #include <source_location>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -43,7 +45,7 @@ bool pressEnter(platform::Control& c, Where where = Where::current());
 bool pressTab(platform::Control& c, Where where = Where::current());
 
 // A mouse click on a button, a check box or an option button (on its mark),
-// or a picture.
+// a picture, or into a text box.
 bool click(platform::Control& c, Where where = Where::current());
 // The clerk chooses the item with this text from the combo's open list.
 bool pick(platform::ComboBox& combo, const std::string& item, Where where = Where::current());
@@ -65,6 +67,10 @@ void unloadForm() {
 }
 // Unloads every loaded form and frees them.
 void unloadAllForms();
+
+// What the controls show, in order: the text of a text box or a combo box,
+// "0"/"1"/"2" for a check box or an option button, the caption of the others.
+std::vector<std::string> texts(std::initializer_list<const platform::Control*> controls);
 
 // The widget that has Qt's focus.
 QWidget* focused();

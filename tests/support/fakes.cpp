@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace olm::testing {
 
@@ -83,55 +82,51 @@ void FakePrinter::abort() {
 
 namespace {
 
-std::string iconName(platform::Icon icon) {
-    switch (icon) {
-    case platform::Icon::Exclamation:
-        return "exclamation";
-    case platform::Icon::Information:
-        return "information";
-    case platform::Icon::None:
-        break;
-    }
-    return "no icon";
+std::string iconName(platform::Icon i) {
+    return i == platform::Icon::Exclamation ? "exclamation" : i == platform::Icon::Information ? "information" : "no icon";
+}
+
+std::string buttonsName(platform::Buttons b) {
+    return b == platform::Buttons::YesNo ? "Yes/No" : b == platform::Buttons::RetryCancel ? "Retry/Cancel" : "OK";
+}
+
+// A message as the failure shows it; what the expectation leaves open is left out.
+std::string shown(const std::string& text, const std::optional<std::string>& title,
+                  const std::optional<platform::Icon>& icon, const std::optional<platform::Buttons>& buttons) {
+    return "  \"" + text + "\"" + (title ? " title \"" + *title + "\"" : "") + (icon ? " " + iconName(*icon) : "") +
+           (buttons ? " " + buttonsName(*buttons) : "") + "\n";
 }
 
 bool matches(const ExpectedMessage& e, const RecordedMessage& m) {
-    return e.text == m.text && (!e.title || *e.title == m.title) && (!e.icon || *e.icon == m.icon);
+    return e.text == m.text && (!e.title || *e.title == m.title) && (!e.icon || *e.icon == m.icon) &&
+           (!e.buttons || *e.buttons == m.buttons);
 }
 
 } // namespace
 
 void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_location where) {
-    auto& shown = fakeDialogs().messages;
-    bool same = expected.size() == shown.size();
-    for (std::size_t i = 0; same && i < shown.size(); ++i) {
-        same = matches(expected[i], shown[i]);
+    auto& recorded = fakeDialogs().messages;
+    bool same = expected.size() == recorded.size();
+    for (std::size_t i = 0; same && i < recorded.size(); ++i) {
+        same = matches(expected[i], recorded[i]);
     }
     if (!same) {
-        std::ostringstream out;
-        out << "expected " << expected.size() << " message(s):\n";
+        std::string out = "expected " + std::to_string(expected.size()) + " message(s):\n";
         for (const auto& e : expected) {
-            out << "  \"" << e.text << "\"";
-            if (e.title) {
-                out << " title \"" << *e.title << "\"";
-            }
-            if (e.icon) {
-                out << " " << iconName(*e.icon);
-            }
-            out << "\n";
+            out += shown(e.text, e.title, e.icon, e.buttons);
         }
-        out << "shown " << shown.size() << ":\n";
-        for (const auto& m : shown) {
-            out << "  \"" << m.text << "\" title \"" << m.title << "\" " << iconName(m.icon) << "\n";
+        out += "shown " + std::to_string(recorded.size()) + ":\n";
+        for (const auto& m : recorded) {
+            out += shown(m.text, m.title, m.icon, m.buttons);
         }
-        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << out.str();
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line())) << out;
     }
-    shown.clear();
+    recorded.clear();
 }
 
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
-                      std::source_location where) {
-    expectMessages({ExpectedMessage(text, title, icon)}, where);
+                      std::optional<platform::Buttons> buttons, std::source_location where) {
+    expectMessages({ExpectedMessage(text, title, icon, buttons)}, where);
 }
 
 void FakeClock::busyWait(double s) {

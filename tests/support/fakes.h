@@ -108,21 +108,25 @@ FakeClock& fakeClock();
 FakeTextViewer& fakeTextViewer();
 FakeCalculator& fakeCalculator();
 
-// A message a test expects: its text, and its title and icon when given.
+// A message a test expects: its text, and its title, icon and buttons when
+// given.
 struct ExpectedMessage {
-    ExpectedMessage(const char* text) : text(text) {}        // NOLINT: implicit on purpose
+    ExpectedMessage(const char* text) : text(text) {}            // NOLINT: implicit on purpose
     ExpectedMessage(std::string text) : text(std::move(text)) {} // NOLINT
-    ExpectedMessage(std::string text, std::string title, platform::Icon icon)
-        : text(std::move(text)), title(std::move(title)), icon(icon) {}
+    ExpectedMessage(std::string text, std::string title, platform::Icon icon,
+                    std::optional<platform::Buttons> buttons = std::nullopt)
+        : text(std::move(text)), title(std::move(title)), icon(icon), buttons(buttons) {}
     std::string text;
     std::optional<std::string> title;
     std::optional<platform::Icon> icon;
+    std::optional<platform::Buttons> buttons;
 };
 
-// Exactly one message was shown since the last check, with this text, title
-// and icon. The messages checked are forgotten, so the next check sees only
-// what came after.
+// Exactly one message was shown since the last check, with this text, title,
+// icon (and buttons, when given). The messages checked are forgotten, so the
+// next check sees only what came after.
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
+                      std::optional<platform::Buttons> buttons = std::nullopt,
                       std::source_location where = std::source_location::current());
 // The messages shown since the last check, in order ({} for none); forgotten
 // as above.

@@ -4,9 +4,12 @@
 
 #include "tax_parameters/cuantum_frm.h"
 
+#include "platform/files.h"
 #include "shared/state.h"
 #include "support/fakes.h"
-#include "window_helpers.h"
+#include "support/drive.h"
+#include "support/failing_writer.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +29,12 @@ std::vector<std::string> liniiCuantum() {
 class CuantumFrmTest : public ::testing::Test {
 protected:
     void SetUp() override { resetState(); }
-    void TearDown() override { inchide<CuantumFrm>(); }
+    void TearDown() override { unloadForm<CuantumFrm>(); }
 
     static CuantumFrm& deschide() {
         CuantumFrm::deschide();
         CuantumFrm& f = CuantumFrm::instance();
-        activeaza(f);
+        activate(f);
         return f;
     }
     // Opens the window on a parameters file of these bytes.
@@ -59,52 +62,46 @@ protected:
 TEST_F(CuantumFrmTest, ShowsTheFileAndSavesACoefficientTypedWithAComma) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
     EXPECT_EQ(f.caption(), "Initializari parametri conform legislatiei in vigoare");
-    EXPECT_EQ(f.AnF.text(), "2002");
-    EXPECT_EQ(f.Cuanta[12].text(), "21600000");
-    EXPECT_EQ(f.Sotie[4].text(), "1");
-    EXPECT_EQ(f.hand3.text(), "0.25");
+    EXPECT_EQ(texts({&f.AnF, &f.Cuanta[12], &f.Sotie[4], &f.hand3}),
+              (std::vector<std::string>{"2002", "21600000", "1", "0.25"}));
     EXPECT_FALSE(f.hand3.enabled()) << "shown, never edited";
     EXPECT_FALSE(f.prima_zi.visible());
     EXPECT_FALSE(f.ultima_zi.visible());
-    EXPECT_TRUE(f.Cuanta[0].hasFocus());
+    expectFocus(f.Cuanta[0]);
 
-    tasteaza(f.Copil[2], "0,75");
-    enter(f.Copil[2]);
-    EXPECT_TRUE(f.Copil[3].hasFocus());
+    typeInto(f.Copil[2], "0,75");
+    pressEnter(f.Copil[2]);
+    expectFocus(f.Copil[3]);
     EXPECT_EQ(f.Copil[2].text(), "0.75");
 
-    clic(f.Command1);
+    click(f.Command1);
     EXPECT_FALSE(CuantumFrm::loaded());
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[3] = " 3,1800000,0.75,1,0.5,";
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
     EXPECT_EQ(CoefCopil[2], "0.75");
     EXPECT_EQ(AnFiscal, 2002);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 }
 
 TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
-    tasteaza(f.Cuanta[0], "1.500.000"); // only the value before the second dot
-    enter(f.Cuanta[0]);
-    EXPECT_EQ(f.Cuanta[0].text(), "1.5");
-    tasteaza(f.Cuanta[1], "1900000");
-    enter(f.Cuanta[1]);
-    EXPECT_EQ(f.Cuanta[1].text(), "1900000");
-    tasteaza(f.Cuanta[2], "");
-    enter(f.Cuanta[2]);
-    EXPECT_EQ(f.Cuanta[2].text(), "0");
-    tasteaza(f.Cuanta[3], "1800000,5"); // a "," ends an amount
-    enter(f.Cuanta[3]);
-    EXPECT_EQ(f.Cuanta[3].text(), "1800000");
+    // Only the value before the second dot; an empty amount is 0; a "," ends an amount.
+    const char* tastate[] = {"1.500.000", "1900000", "", "1800000,5"};
+    for (int i = 0; i < 4; ++i) {
+        typeInto(f.Cuanta[i], tastate[i]);
+        pressEnter(f.Cuanta[i]);
+    }
+    EXPECT_EQ(texts({&f.Cuanta[0], &f.Cuanta[1], &f.Cuanta[2], &f.Cuanta[3]}),
+              (std::vector<std::string>{"1.5", "1900000", "0", "1800000"}));
 
     // The year takes four characters when typed.
-    tasteaza(f.AnF, "200345");
+    typeInto(f.AnF, "200345");
     EXPECT_EQ(f.AnF.text(), "2003");
-    enter(f.AnF);
-    EXPECT_TRUE(f.Cuanta[0].hasFocus());
+    pressEnter(f.AnF);
+    expectFocus(f.Cuanta[0]);
 
-    inchide<CuantumFrm>();
+    unloadForm<CuantumFrm>();
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[0] = "2003,01,31";
     asteptat[1] = " 1,1.5,0.5,1,0.5,";
@@ -117,31 +114,45 @@ TEST_F(CuantumFrmTest, AmountsKeepTheNumberAtTheirStart) {
 TEST_F(CuantumFrmTest, TheEnterChain) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
     f.Cuanta[12].setFocus();
-    enter(f.Cuanta[12]);
-    EXPECT_TRUE(f.Copil[0].hasFocus());
+    pressEnter(f.Cuanta[12]);
+    expectFocus(f.Copil[0]);
     f.Copil[11].setFocus();
-    enter(f.Copil[11]);
-    EXPECT_TRUE(f.Sotie[0].hasFocus());
+    pressEnter(f.Copil[11]);
+    expectFocus(f.Sotie[0]);
     f.Alta[11].setFocus();
-    enter(f.Alta[11]);
-    EXPECT_TRUE(f.Maxi.hasFocus());
-    enter(f.Maxi);
-    enter(f.hand1);
-    EXPECT_TRUE(f.hand2.hasFocus()) << "hand3 is outside the chain";
-    enter(f.hand2);
-    EXPECT_TRUE(f.Proc_ch.hasFocus());
-    enter(f.Proc_ch);
-    enter(f.CotaIF);
-    EXPECT_TRUE(f.Command1.hasFocus());
-    enter(f.Command1); // presses "OK"
+    pressEnter(f.Alta[11]);
+    expectFocus(f.Maxi);
+    pressEnter(f.Maxi);
+    pressEnter(f.hand1);
+    expectFocus(f.hand2); // hand3 is outside the chain
+    pressEnter(f.hand2);
+    expectFocus(f.Proc_ch);
+    pressEnter(f.Proc_ch);
+    pressEnter(f.CotaIF);
+    expectFocus(f.Command1);
+    pressEnter(f.Command1); // presses "OK"
     EXPECT_FALSE(CuantumFrm::loaded());
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(liniiCuantum()));
 }
 
+TEST_F(CuantumFrmTest, ASaveThatFailsIsReportedAndTheFileStaysWhole) {
+    const std::string fisier = crlf(liniiCuantum());
+    CuantumFrm& f = deschide(fisier);
+    typeInto(f.Copil[2], "0,75");
+    {
+        const auto redenumire = FailingWriter::atRename("cuantum.txt");
+        click(f.Command1);
+        EXPECT_EQ(redenumire.failures(), 1);
+    }
+    expectOneMessage("Eroare 57 la scrierea fisierului Cuantum.txt.", "", platform::Icon::Exclamation);
+    EXPECT_EQ(readBytes("Cuantum.txt"), fisier);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Cuantum.txt"});
+}
+
 TEST_F(CuantumFrmTest, ABoxStillBeingTypedInIsSavedNormalised) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
-    tasteaza(f.CotaIF, "0,16");
-    inchide<CuantumFrm>(); // the close box, the focus still in the box
+    typeInto(f.CotaIF, "0,16");
+    unloadForm<CuantumFrm>(); // the close box, the focus still in the box
     std::vector<std::string> asteptat = liniiCuantum();
     asteptat[13] = "13,21600000,3,1,0.5,0.25,0.15,0.16,";
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
@@ -159,9 +170,9 @@ TEST_F(CuantumFrmTest, TheViewOnlyWayInChangesNothing) {
     EXPECT_FALSE(f.Command1.visible());
     EXPECT_EQ(f.Copil[0].text(), "0.5");
 
-    inchide<CuantumFrm>();
+    unloadForm<CuantumFrm>();
     EXPECT_EQ(readBytes("Cuantum.txt"), fisier);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 
     // The next opening starts from the designed state.
     CuantumFrm& g = deschide();
@@ -171,23 +182,22 @@ TEST_F(CuantumFrmTest, TheViewOnlyWayInChangesNothing) {
 }
 
 TEST_F(CuantumFrmTest, ParametersThatCannotBeReadAreNeverWrittenOver) {
+    const std::string numaiVizualizare = "\r\nParametrii pot fi numai vizualizati; fisierul nu va fi rescris.";
     CuantumFrm& f = deschide();
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_NE(fakeDialogs().messages[0].text.find("Cuantum.txt"), std::string::npos);
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    expectOneMessage("Fisierul Cuantum.txt nu exista." + numaiVizualizare, "", platform::Icon::Exclamation);
     EXPECT_TRUE(f.citireEsuata());
     EXPECT_FALSE(f.Cuanta[0].enabled());
     EXPECT_FALSE(f.Command1.visible());
-    inchide<CuantumFrm>();
-    EXPECT_FALSE(existaFisier("Cuantum.txt"));
+    unloadForm<CuantumFrm>();
+    EXPECT_FALSE(platform::files::exists("Cuantum.txt"));
 
     // A file cut short keeps its bytes.
     std::vector<std::string> scurt = liniiCuantum();
     scurt.resize(8);
-    fakeDialogs().messages.clear();
     deschide(crlf(scurt));
-    EXPECT_EQ(fakeDialogs().messages.size(), 1u);
-    inchide<CuantumFrm>();
+    expectOneMessage("Fisierul Cuantum.txt nu se termina cu linia eof." + numaiVizualizare, "",
+                     platform::Icon::Exclamation);
+    unloadForm<CuantumFrm>();
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(scurt));
 }
 

@@ -4,10 +4,13 @@
 
 #include "tax_parameters/impozit_frm.h"
 
+#include "platform/files.h"
 #include "shared/state.h"
 #include "shared/tax_grid.h"
 #include "support/fakes.h"
-#include "window_helpers.h"
+#include "support/drive.h"
+#include "support/failing_writer.h"
+#include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +52,12 @@ const std::string Standard = fisierImpozitar(impreuna({An, Ianuarie}));
 class ImpozitFrmTest : public ::testing::Test {
 protected:
     void SetUp() override { resetState(); }
-    void TearDown() override { inchide<ImpozitFrm>(); }
+    void TearDown() override { unloadForm<ImpozitFrm>(); }
 
     static ImpozitFrm& deschide() {
         ImpozitFrm::deschide();
         ImpozitFrm& f = ImpozitFrm::instance();
-        activeaza(f);
+        activate(f);
         return f;
     }
     // Opens the window on a grid file of these bytes.
@@ -73,12 +76,20 @@ protected:
         return out;
     }
 
-    static bool randGol(ImpozitFrm& f, int r) {
-        return f.LimMin[r].caption().empty() && f.LimMax[r].text().empty() &&
-               f.ImpFix[r].text().empty() && f.Procent[r].text().empty();
+    // Rows from `de` on are empty.
+    static bool goaleDe(ImpozitFrm& f, int de) {
+        bool goale = true;
+        for (int r = de; r < RanduriBloc; ++r) {
+            goale = goale && f.LimMin[r].caption().empty() && f.LimMax[r].text().empty() &&
+                    f.ImpFix[r].text().empty() && f.Procent[r].text().empty();
+        }
+        return goale;
     }
 
-    static bool caseteActive(ImpozitFrm& f) {
+    // What the window lets the clerk do: "editare" (the 30 boxes, OK and
+    // Cancel), "alegere" (the month list and "Modificare"), "vizualizare"
+    // (the month list alone).
+    static std::string mod(ImpozitFrm& f) {
         bool toate = true, niciuna = true;
         for (int r = 0; r < RanduriBloc; ++r) {
             for (platform::TextBox* c : {&f.LimMax[r], &f.ImpFix[r], &f.Procent[r]}) {
@@ -87,7 +98,17 @@ protected:
             }
         }
         EXPECT_TRUE(toate || niciuna) << "the 30 boxes go together";
-        return toate;
+        EXPECT_EQ(f.Ok_Imp.visible(), toate);
+        EXPECT_EQ(f.Cancel_Imp.visible(), toate);
+        EXPECT_EQ(f.Timp.enabled(), !toate);
+        EXPECT_TRUE(!toate || !f.PrelMod.enabled());
+        return toate ? "editare" : f.PrelMod.enabled() ? "alegere" : "vizualizare";
+    }
+
+    // The tax of 5000 in a month.
+    static double impozit(int luna) {
+        double venit = 5000;
+        return CalculImpozit(luna, venit);
     }
 };
 
@@ -102,11 +123,8 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
                                  "2001 3000 300 30",
                                  "3001 999999999 600 40",
                              }));
-    EXPECT_TRUE(randGol(f, 4));
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.PrelMod.enabled());
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
+    EXPECT_TRUE(goaleDe(f, 4));
+    EXPECT_EQ(mod(f), "alegere");
 
     // March has no block of its own: January's; the year shows its own.
     f.Timp.setListIndex(2);
@@ -116,44 +134,34 @@ TEST_F(ImpozitFrmTest, OpensOnJanuaryAndBrowsesTheMonths) {
     EXPECT_EQ(randuri(f, 3),
               (std::vector<std::string>{"0 12000 0 10", "12001 24000 2000 25",
                                         "24001 999999999 5000 40"}));
-    EXPECT_TRUE(randGol(f, 3)) << "rows of the longer block shown before are emptied";
+    EXPECT_TRUE(goaleDe(f, 3)) << "rows of the longer block shown before are emptied";
 
     // Enter in the list shows the month and goes on to "Modificare".
     f.Timp.setFocus();
     f.Timp.setListIndex(0);
-    enter(f.Timp);
-    EXPECT_TRUE(f.PrelMod.hasFocus());
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    pressEnter(f.Timp);
+    expectFocus(f.PrelMod);
+    expectMessages({});
 }
 
 TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
     ImpozitFrm& f = deschide(Standard);
     f.Timp.setListIndex(2); // Martie
-    clic(f.PrelMod);
-    EXPECT_TRUE(caseteActive(f));
-    EXPECT_FALSE(f.Timp.enabled());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_TRUE(f.Ok_Imp.visible());
-    EXPECT_TRUE(f.Cancel_Imp.visible());
-    EXPECT_TRUE(f.LimMax[0].hasFocus());
+    click(f.PrelMod);
+    EXPECT_EQ(mod(f), "editare");
+    expectFocus(f.LimMax[0]);
 
-    tasteaza(f.Procent[3], "45");
-    enter(f.Procent[3]);
-    EXPECT_TRUE(f.LimMax[4].hasFocus());
-    clic(f.Ok_Imp);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.Timp.enabled());
-    EXPECT_TRUE(f.PrelMod.enabled());
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_TRUE(f.Timp.hasFocus());
+    typeInto(f.Procent[3], "45");
+    pressEnter(f.Procent[3]);
+    expectFocus(f.LimMax[4]);
+    click(f.Ok_Imp);
+    expectMessages({});
+    EXPECT_EQ(mod(f), "alegere");
+    expectFocus(f.Timp);
     EXPECT_EQ(f.Procent[3].text(), "45") << "the stored block stays on view";
-
     // Every tax computation uses it at once.
-    double venit = 5000;
-    EXPECT_EQ(CalculImpozit(4, venit), 600 + 2000 * 0.45);
-    venit = 5000;
-    EXPECT_EQ(CalculImpozit(2, venit), 600 + 2000 * 0.40);
+    EXPECT_EQ(impozit(4), 600 + 2000 * 0.45);
+    EXPECT_EQ(impozit(2), 600 + 2000 * 0.40);
 
     // April now shows March's block, February still January's.
     f.Timp.setListIndex(3);
@@ -161,7 +169,7 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
     f.Timp.setListIndex(1);
     EXPECT_EQ(f.Procent[3].text(), "40");
 
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(impreuna({
                                                   An,
                                                   {" 3,3001,999999999,600,45", " 3,2001,3000,300,30",
@@ -170,75 +178,81 @@ TEST_F(ImpozitFrmTest, EditingMarchGivesItABlockAndTheFileFollows) {
                                               })));
 }
 
+TEST_F(ImpozitFrmTest, AFullDiskAtClosingIsReportedAndTheFileStaysWhole) {
+    ImpozitFrm& f = deschide(Standard);
+    click(f.PrelMod);
+    typeInto(f.Procent[3], "45");
+    click(f.Ok_Imp);
+    {
+        const auto discPlin = FailingWriter::afterBytes("Impozitar.txt", 40);
+        closeByCloseBox(f);
+        runDeferredDeletes();
+        EXPECT_EQ(discPlin.failures(), 1);
+    }
+    expectOneMessage("Eroare 61 la scrierea fisierului Impozitar.txt.", "", platform::Icon::Exclamation);
+    EXPECT_EQ(readBytes("Impozitar.txt"), Standard);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Impozitar.txt"});
+}
+
 TEST_F(ImpozitFrmTest, AZeroUpperLimitShortensTheBlock) {
     ImpozitFrm& f = deschide(Standard);
-    clic(f.PrelMod);
-    tasteaza(f.LimMax[2], "");
-    enter(f.LimMax[2]);
-    EXPECT_TRUE(f.Ok_Imp.hasFocus());
-    EXPECT_EQ(randuri(f, 3), (std::vector<std::string>{"0 1000 0 10", "1001 2000 100 20",
-                                                       "2001   "}));
-    EXPECT_TRUE(randGol(f, 3));
-    enter(f.Ok_Imp); // Enter on the button clicks it
-    EXPECT_FALSE(f.Ok_Imp.visible());
+    click(f.PrelMod);
+    typeInto(f.LimMax[2], "");
+    pressEnter(f.LimMax[2]);
+    expectFocus(f.Ok_Imp);
+    EXPECT_EQ(randuri(f, 3), (std::vector<std::string>{"0 1000 0 10", "1001 2000 100 20", "2001   "}));
+    EXPECT_TRUE(goaleDe(f, 3));
+    pressEnter(f.Ok_Imp); // Enter on the button clicks it
+    EXPECT_EQ(mod(f), "alegere");
 
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"),
               fisierImpozitar(impreuna({An, {" 1,1001,2000,100,20", " 1,0,1000,0,10"}})));
 }
 
 TEST_F(ImpozitFrmTest, TheRulesOnEnterSpeakAndKeepTheFocus) {
     ImpozitFrm& f = deschide(Standard);
-    clic(f.PrelMod);
+    click(f.PrelMod);
 
-    tasteaza(f.Procent[0], "100");
-    enter(f.Procent[0]);
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_EQ(fakeDialogs().messages[0].text, "Procent mai mare decat 100");
-    EXPECT_EQ(fakeDialogs().messages[0].title, "  ");
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::None);
-    EXPECT_EQ(fakeDialogs().messages[0].buttons, platform::Buttons::Ok);
-    EXPECT_TRUE(f.Procent[0].hasFocus());
+    typeInto(f.Procent[0], "100");
+    pressEnter(f.Procent[0]);
+    expectOneMessage("Procent mai mare decat 100", "  ", platform::Icon::None);
+    expectFocus(f.Procent[0]);
 
-    tasteaza(f.Procent[0], "99");
-    enter(f.Procent[0]);
-    EXPECT_TRUE(f.LimMax[1].hasFocus());
+    typeInto(f.Procent[0], "99");
+    pressEnter(f.Procent[0]);
+    expectFocus(f.LimMax[1]);
 
-    tasteaza(f.LimMax[1], "900"); // below row 0's 1000
-    enter(f.LimMax[1]);
-    ASSERT_EQ(fakeDialogs().messages.size(), 2u);
-    EXPECT_EQ(fakeDialogs().messages[1].text, "Datele trebuiesc introduse in ordine crescatoare");
-    EXPECT_TRUE(f.LimMax[1].hasFocus());
+    typeInto(f.LimMax[1], "900"); // below row 0's 1000
+    pressEnter(f.LimMax[1]);
+    expectMessages({"Datele trebuiesc introduse in ordine crescatoare"});
+    expectFocus(f.LimMax[1]);
 
     // Leaving the box sets the next lower limit and shows the number text.
-    tasteaza(f.LimMax[1], "2 500,7");
-    enter(f.LimMax[1]);
-    EXPECT_TRUE(f.ImpFix[1].hasFocus());
+    typeInto(f.LimMax[1], "2 500,7");
+    pressEnter(f.LimMax[1]);
+    expectFocus(f.ImpFix[1]);
     EXPECT_EQ(f.LimMax[1].text(), "2500");
     EXPECT_EQ(f.LimMin[2].caption(), "2501");
 
     // Cancelling stores nothing and empties the rows.
-    const Grila inainte = Impozitar;
-    clic(f.Cancel_Imp);
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.Timp.hasFocus());
-    for (int r = 0; r < RanduriBloc; ++r) {
-        EXPECT_TRUE(randGol(f, r)) << r;
-    }
-    for (int i = 0; i < RanduriImpozitar; ++i) {
-        EXPECT_EQ(Impozitar[i].procent, inainte[i].procent);
-    }
+    const std::vector<std::string> inainte = LiniiImpozitar();
+    click(f.Cancel_Imp);
+    EXPECT_EQ(mod(f), "alegere");
+    expectFocus(f.Timp);
+    EXPECT_TRUE(goaleDe(f, 0));
+    EXPECT_EQ(LiniiImpozitar(), inainte);
     // Choosing the same month again shows its block again.
     f.Timp.setListIndex(0);
     EXPECT_EQ(f.Procent[0].text(), "10");
 
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), Standard);
 }
 
 TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
     ImpozitFrm& f = deschide(Standard);
-    clic(f.PrelMod);
+    click(f.PrelMod);
     // Row 1's fixed tax should be 100, row 2 breaks every order.
     const std::vector<std::array<const char*, 3>> bloc = {
         {"500", "0", "20"}, {"900", "150", "25"}, {"800", "100", "10"}, {"5000", "530", "40"}};
@@ -247,50 +261,39 @@ TEST_F(ImpozitFrmTest, TheConfirmationShowsItsMessagesInOrder) {
         f.ImpFix[r].setText(bloc[r][1]);
         f.Procent[r].setText(bloc[r][2]);
     }
-    clic(f.Ok_Imp);
-    EXPECT_EQ(fakeDialogs().texts(), (std::vector<std::string>{
-                                         "Limita maxima nu e crescatoare",
-                                         "Impozitul fix nu e crescator",
-                                         "Procentul nu e crescator",
-                                         "Impozitul fix este gresit",
-                                     }));
-    for (const RecordedMessage& m : fakeDialogs().messages) {
-        EXPECT_EQ(m.title, TitluConfirmare);
-        EXPECT_EQ(m.icon, platform::Icon::None);
-    }
-    EXPECT_TRUE(f.ImpFix[1].hasFocus());
-    EXPECT_TRUE(caseteActive(f));
-    EXPECT_TRUE(f.Ok_Imp.visible()) << "still editing";
-    double venit = 5000;
-    EXPECT_EQ(CalculImpozit(1, venit), 600 + 2000 * 0.40) << "nothing stored";
+    click(f.Ok_Imp);
+    const auto none = platform::Icon::None;
+    expectMessages({
+        {"Limita maxima nu e crescatoare", TitluConfirmare, none},
+        {"Impozitul fix nu e crescator", TitluConfirmare, none},
+        {"Procentul nu e crescator", TitluConfirmare, none},
+        {"Impozitul fix este gresit", TitluConfirmare, none},
+    });
+    expectFocus(f.ImpFix[1]);
+    EXPECT_EQ(mod(f), "editare");
+    EXPECT_EQ(impozit(1), 600 + 2000 * 0.40) << "nothing stored";
 
     // An empty first upper limit ends the editing without storing or a word.
-    fakeDialogs().messages.clear();
     f.LimMax[0].setText("");
-    clic(f.Ok_Imp);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(randGol(f, 0));
-    EXPECT_TRUE(f.Timp.hasFocus());
+    click(f.Ok_Imp);
+    expectMessages({});
+    EXPECT_EQ(mod(f), "alegere");
+    EXPECT_TRUE(goaleDe(f, 0));
+    expectFocus(f.Timp);
 }
 
 TEST_F(ImpozitFrmTest, AMonthBeforeEveryBlockCannotBeEdited) {
     ImpozitFrm& f = deschide(fisierImpozitar(impreuna({An, {" 5,1001,9000,100,20", " 5,0,1000,0,10"}})));
-    for (int r = 0; r < RanduriBloc; ++r) {
-        EXPECT_TRUE(randGol(f, r));
-    }
-    clic(f.PrelMod);
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_TRUE(f.PrelMod.enabled());
-    EXPECT_TRUE(f.Timp.hasFocus());
+    EXPECT_TRUE(goaleDe(f, 0));
+    click(f.PrelMod);
+    EXPECT_EQ(mod(f), "alegere");
+    expectFocus(f.Timp);
 
     // June falls back to May's block and can be edited from it.
     f.Timp.setListIndex(5);
     EXPECT_EQ(f.LimMax[1].text(), "9000");
-    clic(f.PrelMod);
-    EXPECT_TRUE(f.Ok_Imp.visible());
+    click(f.PrelMod);
+    EXPECT_EQ(mod(f), "editare");
 }
 
 TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
@@ -303,12 +306,11 @@ TEST_F(ImpozitFrmTest, ABlockLongerThanTheWindowIsNotEditedAway) {
     EXPECT_EQ(f.LimMin[0].caption(), "0");
     EXPECT_EQ(f.LimMin[9].caption(), "9001");
 
-    clic(f.PrelMod);
-    EXPECT_EQ(fakeDialogs().texts(), std::vector<std::string>{MesajBlocLung});
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(caseteActive(f));
+    click(f.PrelMod);
+    expectMessages({MesajBlocLung});
+    EXPECT_EQ(mod(f), "alegere");
 
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fisierImpozitar(lung));
 }
 
@@ -319,22 +321,19 @@ TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
     ImpozitFrm::deschideVizualizare();
     ImpozitFrm& f = ImpozitFrm::instance();
     EXPECT_TRUE(f.visible());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
+    EXPECT_EQ(mod(f), "vizualizare");
 
     // A month without a block empties the rows; editing stays closed.
     f.Timp.setListIndex(0);
-    EXPECT_FALSE(f.PrelMod.enabled());
+    EXPECT_EQ(mod(f), "vizualizare");
     f.Timp.setListIndex(6);
     EXPECT_EQ(f.LimMax[0].text(), "1000");
     f.PrelMod.click();
-    EXPECT_FALSE(f.Ok_Imp.visible());
+    EXPECT_EQ(mod(f), "vizualizare");
 
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fisier);
-    EXPECT_TRUE(fakeDialogs().messages.empty());
+    expectMessages({});
 
     // The next opening starts from the designed state and reads the file again.
     ImpozitFrm& g = deschide(fisierImpozitar(Ianuarie));
@@ -344,14 +343,10 @@ TEST_F(ImpozitFrmTest, TheViewOnlyWayInChangesNothing) {
 
 TEST_F(ImpozitFrmTest, AnEditInProgressEndsWhenTheViewOnlyWayIsTaken) {
     ImpozitFrm& f = deschide(Standard);
-    clic(f.PrelMod);
+    click(f.PrelMod);
     f.Procent[0].setText("12");
     ImpozitFrm::deschideVizualizare();
-    EXPECT_FALSE(f.Ok_Imp.visible());
-    EXPECT_FALSE(f.Cancel_Imp.visible());
-    EXPECT_FALSE(f.PrelMod.enabled());
-    EXPECT_FALSE(caseteActive(f));
-    EXPECT_TRUE(f.Timp.enabled());
+    EXPECT_EQ(mod(f), "vizualizare");
     EXPECT_EQ(f.Procent[0].text(), "10");
 }
 
@@ -360,26 +355,25 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
     Impozitar[0] = RandImpozitar{false, 1, 0, 999999, 0, 10};
 
     // No file at all.
+    const std::string numaiVizualizare = "\r\nImpozitarul poate fi numai vizualizat; fisierul nu va fi rescris.";
     ImpozitFrm& f = deschide();
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
-    EXPECT_NE(fakeDialogs().messages[0].text.find("impozitar.txt"), std::string::npos);
-    EXPECT_EQ(fakeDialogs().messages[0].icon, platform::Icon::Exclamation);
+    expectOneMessage("Fisierul impozitar.txt nu exista." + numaiVizualizare, "", platform::Icon::Exclamation);
     EXPECT_TRUE(f.citireEsuata());
     EXPECT_FALSE(f.PrelMod.enabled());
     EXPECT_EQ(f.LimMax[0].text(), "999999") << "the grid in use is kept and shown";
-    inchide<ImpozitFrm>();
-    EXPECT_FALSE(existaFisier("Impozitar.txt"));
-    EXPECT_FALSE(existaFisier("impozitar.txt"));
+    unloadForm<ImpozitFrm>();
+    EXPECT_FALSE(platform::files::exists("Impozitar.txt"));
+    EXPECT_FALSE(platform::files::exists("impozitar.txt"));
 
     // A file without "eof" stays as it was, byte for byte.
     const std::string fara = crlf(impreuna({An, Ianuarie}));
-    fakeDialogs().messages.clear();
     ImpozitFrm& g = deschide(fara);
-    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    expectOneMessage("Fisierul impozitar.txt nu se termina cu linia eof." + numaiVizualizare, "",
+                     platform::Icon::Exclamation);
     EXPECT_FALSE(g.PrelMod.enabled());
     EXPECT_EQ(Impozitar[0].limitaSup, 999999);
     EXPECT_TRUE(Impozitar[1].gol);
-    inchide<ImpozitFrm>();
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), fara);
 
     // So does a file of more than 130 rows.
@@ -388,10 +382,10 @@ TEST_F(ImpozitFrmTest, AGridThatCannotBeReadIsNeverWrittenOver) {
         multe.push_back(" 1," + std::to_string(131 - i) + ",1,0,0");
     }
     const std::string prea = fisierImpozitar(multe);
-    fakeDialogs().messages.clear();
     deschide(prea);
-    EXPECT_EQ(fakeDialogs().messages.size(), 1u);
-    inchide<ImpozitFrm>();
+    expectOneMessage("Fisierul impozitar.txt are mai mult de 130 de randuri." + numaiVizualizare, "",
+                     platform::Icon::Exclamation);
+    unloadForm<ImpozitFrm>();
     EXPECT_EQ(readBytes("Impozitar.txt"), prea);
 }
 

@@ -65,40 +65,30 @@ const std::vector<R> Ianuarie = {
 
 Grila grilaIanuarieSiAn() { return grila(impreuna({An, Ianuarie})); }
 
+// The block a month shows, "month/first row/rows", or "-" for none.
+std::string bloc(const Grila& g, int luna) {
+    const auto b = blocValabil(g, luna);
+    return b ? std::to_string(b->luna) + "/" + std::to_string(b->inceput) + "/" + std::to_string(b->randuri) : "-";
+}
+
+// A display row, "min max fix procent".
+std::string rand(const BlocAfisat& b, int r) {
+    return b[r].limMin + " " + b[r].limMax + " " + b[r].impFix + " " + b[r].procent;
+}
+
 TEST(TaxGridBlocks, MonthShowsItsOwnOrTheGreatestEarlierBlock) {
     const Grila g = grilaIanuarieSiAn();
-
-    auto ian = blocValabil(g, 1);
-    ASSERT_TRUE(ian);
-    EXPECT_EQ(ian->luna, 1);
-    EXPECT_EQ(ian->inceput, 3);
-    EXPECT_EQ(ian->randuri, 4);
-
-    auto martie = blocValabil(g, 3);
-    ASSERT_TRUE(martie);
-    EXPECT_EQ(martie->luna, 1);
-    EXPECT_EQ(martie->inceput, 3);
-
-    auto an = blocValabil(g, 13);
-    ASSERT_TRUE(an);
-    EXPECT_EQ(an->luna, 13);
-    EXPECT_EQ(an->inceput, 0);
-    EXPECT_EQ(an->randuri, 3);
+    EXPECT_EQ(bloc(g, 1), "1/3/4");
+    EXPECT_EQ(bloc(g, 3), "1/3/4");
+    EXPECT_EQ(bloc(g, 13), "13/0/3");
 
     // The display rows run from the lowest bracket up; the rest are empty.
-    const BlocAfisat b = afiseazaBloc(g, *martie);
-    EXPECT_EQ(b[0].limMin, "0");
-    EXPECT_EQ(b[0].limMax, "1000");
-    EXPECT_EQ(b[0].impFix, "0");
-    EXPECT_EQ(b[0].procent, "10");
-    EXPECT_EQ(b[1].limMin, "1001");
-    EXPECT_EQ(b[3].limMin, "3001");
-    EXPECT_EQ(b[3].limMax, "999999999");
-    EXPECT_EQ(b[3].impFix, "600");
+    const BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 3));
+    EXPECT_EQ(rand(b, 0), "0 1000 0 10");
+    EXPECT_EQ(rand(b, 1), "1001 2000 100 20");
+    EXPECT_EQ(rand(b, 3), "3001 999999999 600 40");
     for (int r = 4; r < RanduriBloc; ++r) {
-        EXPECT_TRUE(b[r].limMin.empty() && b[r].limMax.empty() && b[r].impFix.empty() &&
-                    b[r].procent.empty())
-            << "row " << r;
+        EXPECT_EQ(rand(b, r), "   ") << "row " << r;
     }
 }
 
@@ -108,22 +98,16 @@ TEST(TaxGridBlocks, NoBlockBeforeTheFirstMonthWithOne) {
         {5, 1001, 2000, 100, 20},
         {5, 0, 1000, 0, 10},
     });
-    EXPECT_FALSE(blocValabil(g, 1));
-    EXPECT_FALSE(blocValabil(g, 4));
-    auto iulie = blocValabil(g, 7);
-    ASSERT_TRUE(iulie);
-    EXPECT_EQ(iulie->luna, 5);
-    EXPECT_EQ(iulie->randuri, 2);
-
-    EXPECT_FALSE(blocValabil(Grila{}, 1));
-    EXPECT_FALSE(blocValabil(Grila{}, 13));
+    EXPECT_EQ(bloc(g, 1), "-");
+    EXPECT_EQ(bloc(g, 4), "-");
+    EXPECT_EQ(bloc(g, 7), "5/1/2");
+    EXPECT_EQ(bloc(Grila{}, 1), "-");
+    EXPECT_EQ(bloc(Grila{}, 13), "-");
 }
 
 TEST(TaxGridBlocks, FractionalValuesAreShownWithAPoint) {
     const Grila g = grila({{1, 0, 1000, 12.25, 12.5}});
-    const BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 1));
-    EXPECT_EQ(b[0].impFix, "12.25");
-    EXPECT_EQ(b[0].procent, "12.5");
+    EXPECT_EQ(rand(afiseazaBloc(g, *blocValabil(g, 1)), 0), "0 1000 12.25 12.5");
 }
 
 TEST(TaxGridBlocks, MarchEditedFromJanuaryGetsItsOwnBlock) {
@@ -140,15 +124,11 @@ TEST(TaxGridBlocks, MarchEditedFromJanuaryGetsItsOwnBlock) {
                                Ianuarie}));
 
     // March and April now show March's block; February still January's.
-    auto martie = blocValabil(g, 3);
-    auto aprilie = blocValabil(g, 4);
-    auto februarie = blocValabil(g, 2);
-    ASSERT_TRUE(martie && aprilie && februarie);
-    EXPECT_EQ(martie->luna, 3);
-    EXPECT_EQ(aprilie->luna, 3);
-    EXPECT_EQ(afiseazaBloc(g, *aprilie)[1].procent, "22");
-    EXPECT_EQ(februarie->luna, 1);
-    EXPECT_EQ(afiseazaBloc(g, *februarie)[1].procent, "20");
+    EXPECT_EQ(bloc(g, 3), "3/3/4");
+    EXPECT_EQ(bloc(g, 4), "3/3/4");
+    EXPECT_EQ(afiseazaBloc(g, *blocValabil(g, 4))[1].procent, "22");
+    EXPECT_EQ(bloc(g, 2), "1/7/4");
+    EXPECT_EQ(afiseazaBloc(g, *blocValabil(g, 2))[1].procent, "20");
 }
 
 TEST(TaxGridBlocks, StoredBlockReplacesTheMonthsOldBlockOnly) {
@@ -211,12 +191,10 @@ TEST(TaxGridBlocks, AFullGridStaysWhole) {
     BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 6));
     b[9].procent = "11";
     ASSERT_TRUE(scrieBloc(g, 6, b));
-    EXPECT_FALSE(g[129].gol);
-    EXPECT_EQ(g[70].luna, 6);   // months 13 to 7 stand before it
+    EXPECT_EQ(bloc(g, 6), "6/70/10"); // months 13 to 7 stand before it
     EXPECT_EQ(g[70].procent, 11);
-    EXPECT_EQ(g[79].luna, 6);
-    EXPECT_EQ(g[80].luna, 5);
-    EXPECT_EQ(g[129].luna, 1);
+    EXPECT_EQ(bloc(g, 5), "5/80/10");
+    EXPECT_EQ(bloc(g, 1), "1/120/10");
 }
 
 TEST(TaxGridBlocks, ABlockNeverNeedsMoreThanTheGridsRows) {
@@ -232,19 +210,14 @@ TEST(TaxGridBlocks, ABlockNeverNeedsMoreThanTheGridsRows) {
     const Grila inainte = g;
 
     // January's block shows its ten lowest brackets.
-    auto ian = blocValabil(g, 1);
-    ASSERT_TRUE(ian);
-    EXPECT_EQ(ian->randuri, 120);
-    BlocAfisat b = afiseazaBloc(g, *ian);
+    EXPECT_EQ(bloc(g, 1), "1/10/120");
+    BlocAfisat b = afiseazaBloc(g, *blocValabil(g, 1));
     EXPECT_EQ(b[0].limMin, "10");
     EXPECT_EQ(b[9].limMin, "100");
 
     // A block of its own for March would need 140 rows: refused, nothing lost.
     EXPECT_FALSE(scrieBloc(g, 3, b));
-    for (int i = 0; i < RanduriImpozitar; ++i) {
-        EXPECT_EQ(g[i].luna, inainte[i].luna);
-        EXPECT_EQ(g[i].limitaInf, inainte[i].limitaInf);
-    }
+    expectRanduri(g, randuri(inainte));
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 namespace olm {
 namespace {
 
@@ -28,95 +31,73 @@ void expectFocus(const TintaFocus& f, TintaFocus::Tip tip, Coloana c = Coloana::
     }
 }
 
-TEST(TaxGridFields, EnterInAnUpperLimit) {
-    BlocAfisat b = blocGol();
-    b[0] = {"0", "500", "", ""};
-    RezultatEnter e = enterInCaseta(b, Coloana::LimMax, 0);
-    EXPECT_EQ(e.mesaj, "");
-    expectFocus(e.focus, TintaFocus::Caseta, Coloana::ImpFix, 0);
-    EXPECT_EQ(b[1].limMin, "501");
+// The rows of blocBun() with these rows changed.
+BlocAfisat bunCu(std::initializer_list<std::pair<int, RandBloc>> schimbate) {
+    BlocAfisat b = blocBun();
+    for (const auto& [r, rand] : schimbate) {
+        b[static_cast<std::size_t>(r)] = rand;
+    }
+    return b;
+}
 
-    // An empty or zero upper limit ends the chain at the confirming button.
-    b[3].limMax = "";
-    expectFocus(enterInCaseta(b, Coloana::LimMax, 3).focus, TintaFocus::OkImp);
-    b[3].limMax = "0";
-    expectFocus(enterInCaseta(b, Coloana::LimMax, 3).focus, TintaFocus::OkImp);
-    EXPECT_EQ(b[4].limMin, "");
-    // So does the last row.
-    b[9].limMax = "99999";
-    expectFocus(enterInCaseta(b, Coloana::LimMax, 9).focus, TintaFocus::OkImp);
-
-    // Rows 1 to 8 must rise; a refusal keeps the focus and sets nothing.
-    b = blocBun();
-    b[1].limMax = "2000";
-    b[2].limMin = "x";
-    e = enterInCaseta(b, Coloana::LimMax, 1);
-    EXPECT_EQ(e.mesaj, MesajOrdine);
+TEST(TaxGridFields, EnterInABox) {
+    using C = Coloana;
+    const TintaFocus ramane = TintaFocus::ramane(), ok = TintaFocus::okImp();
+    const RandBloc gol{};
+    const struct {
+        const char* name;
+        BlocAfisat bloc;
+        Coloana coloana;
+        int rand;
+        std::string mesaj;
+        TintaFocus focus;
+        int randUrmator = -1; // a row whose lower limit Enter sets, or keeps
+        std::string limMin = "";
+    } rows[] = {
+        {"an upper limit goes on", bunCu({{1, gol}}), C::LimMax, 0, "", TintaFocus::caseta(C::ImpFix, 0), 1, "501"},
+        {"an empty upper limit ends at OK", bunCu({{3, {"2001", "", "", ""}}}), C::LimMax, 3, "", ok},
+        {"a zero upper limit ends at OK", bunCu({{3, {"2001", "0", "", ""}}}), C::LimMax, 3, "", ok, 4, ""},
+        {"the last row ends at OK", bunCu({{9, {"9001", "99999", "", ""}}}), C::LimMax, 9, "", ok},
+        {"an upper limit not below the next", bunCu({{1, {"501", "2000", "100", "25"}}, {2, {"x", "2000", "200", "30"}}}),
+         C::LimMax, 1, MesajOrdine, ramane, 2, "x"},
+        {"an upper limit equal to the one below", bunCu({{1, {"501", "500", "100", "25"}}}), C::LimMax, 1, MesajOrdine,
+         ramane},
+        {"the order counts only before a next upper limit",
+         bunCu({{1, {"501", "500", "100", "25"}}, {2, {"901", "0", "200", "30"}}}), C::LimMax, 1, "",
+         TintaFocus::caseta(C::ImpFix, 1)},
+        {"row 0 has no row below", bunCu({{0, {"0", "950", "0", "20"}}}), C::LimMax, 0, "",
+         TintaFocus::caseta(C::ImpFix, 0)},
+        {"a fixed tax goes on", blocBun(), C::ImpFix, 1, "", TintaFocus::caseta(C::Procent, 1)},
+        {"a fixed tax not below the next", bunCu({{1, {"501", "900", "250", "25"}}}), C::ImpFix, 1, MesajOrdine, ramane},
+        {"a fixed tax above its upper limit", bunCu({{3, {"2001", "5000", "5000", "40"}}, {4, {"5001", "", "", ""}}}),
+         C::ImpFix, 3, MesajFixPesteMaxim, ramane},
+        {"a fixed tax below its upper limit", bunCu({{3, {"2001", "5000", "4999", "40"}}, {4, {"5001", "", "", ""}}}),
+         C::ImpFix, 3, "", TintaFocus::caseta(C::Procent, 3)},
+        {"row 0's fixed tax above its upper limit",
+         bunCu({{0, {"0", "500", "600", "20"}}, {3, {"2001", "5000", "4999", "40"}}, {4, {"5001", "", "", ""}}}),
+         C::ImpFix, 0, "", TintaFocus::caseta(C::Procent, 0)},
+        {"the order before the upper limit", bunCu({{2, {"901", "2000", "3000", "30"}}}), C::ImpFix, 2, MesajOrdine,
+         ramane},
+        {"the last fixed tax ends at OK", bunCu({{2, {"901", "2000", "3000", "30"}}}), C::ImpFix, 9, "", ok},
+        {"a percent of 100", bunCu({{0, {"0", "500", "0", "100"}}}), C::Procent, 0, MesajProcent, ramane},
+        {"a percent goes on", bunCu({{0, {"0", "500", "0", "99"}}}), C::Procent, 0, "",
+         TintaFocus::caseta(C::LimMax, 1)},
+        {"a percent over 100 in any row", bunCu({{2, {"901", "2000", "200", "150"}}}), C::Procent, 2, MesajProcent,
+         ramane},
+        {"a percent not below the next", bunCu({{2, {"901", "2000", "200", "20"}}}), C::Procent, 2, MesajOrdine, ramane},
+        {"the last row's percent", bunCu({{9, {"", "", "", "100"}}}), C::Procent, 9, MesajProcent, ramane},
+        {"the last percent ends at OK", bunCu({{9, {"", "", "", "50"}}}), C::Procent, 9, "", ok},
+    };
     EXPECT_EQ(MesajOrdine, "Datele trebuiesc introduse in ordine crescatoare");
-    expectFocus(e.focus, TintaFocus::Ramane);
-    EXPECT_EQ(b[2].limMin, "x");
-    b[1].limMax = "500"; // equal to the row below
-    EXPECT_EQ(enterInCaseta(b, Coloana::LimMax, 1).mesaj, MesajOrdine);
-    // The order counts only while the next row holds a value.
-    b[2].limMax = "0";
-    EXPECT_EQ(enterInCaseta(b, Coloana::LimMax, 1).mesaj, "");
-    // Row 0 has no row below it.
-    b = blocBun();
-    b[0].limMax = "950";
-    EXPECT_EQ(enterInCaseta(b, Coloana::LimMax, 0).mesaj, "");
-}
-
-TEST(TaxGridFields, EnterInAFixedTax) {
-    BlocAfisat b = blocBun();
-    RezultatEnter e = enterInCaseta(b, Coloana::ImpFix, 1);
-    EXPECT_EQ(e.mesaj, "");
-    expectFocus(e.focus, TintaFocus::Caseta, Coloana::Procent, 1);
-
-    b[1].impFix = "250"; // not below the next row's 200
-    EXPECT_EQ(enterInCaseta(b, Coloana::ImpFix, 1).mesaj, MesajOrdine);
-
-    // Not above the row's own upper limit (rows 1 to 8).
-    b = blocBun();
-    b[3].impFix = "5000";
-    b[4] = {"5001", "", "", ""};
-    e = enterInCaseta(b, Coloana::ImpFix, 3);
-    EXPECT_EQ(e.mesaj, "Impozit fix mai mare decat limita maxima");
-    expectFocus(e.focus, TintaFocus::Ramane);
-    b[3].impFix = "4999";
-    EXPECT_EQ(enterInCaseta(b, Coloana::ImpFix, 3).mesaj, "");
-    // Row 0 is not tested that way.
-    b[0].impFix = "600";
-    EXPECT_EQ(enterInCaseta(b, Coloana::ImpFix, 0).mesaj, "");
-
-    // The order test comes first.
-    b = blocBun();
-    b[2].impFix = "3000";
-    EXPECT_EQ(enterInCaseta(b, Coloana::ImpFix, 2).mesaj, MesajOrdine);
-
-    expectFocus(enterInCaseta(b, Coloana::ImpFix, 9).focus, TintaFocus::OkImp);
-}
-
-TEST(TaxGridFields, EnterInAPercent) {
-    BlocAfisat b = blocBun();
-    b[0].procent = "100";
-    RezultatEnter e = enterInCaseta(b, Coloana::Procent, 0);
-    EXPECT_EQ(e.mesaj, "Procent mai mare decat 100");
-    expectFocus(e.focus, TintaFocus::Ramane);
-    b[0].procent = "99";
-    e = enterInCaseta(b, Coloana::Procent, 0);
-    EXPECT_EQ(e.mesaj, "");
-    expectFocus(e.focus, TintaFocus::Caseta, Coloana::LimMax, 1);
-
-    // Both tests run in every row, the limit first.
-    b = blocBun();
-    b[2].procent = "150";
-    EXPECT_EQ(enterInCaseta(b, Coloana::Procent, 2).mesaj, MesajProcent);
-    b[2].procent = "20";
-    EXPECT_EQ(enterInCaseta(b, Coloana::Procent, 2).mesaj, MesajOrdine);
-    b[9].procent = "100";
-    EXPECT_EQ(enterInCaseta(b, Coloana::Procent, 9).mesaj, MesajProcent);
-    b[9].procent = "50";
-    expectFocus(enterInCaseta(b, Coloana::Procent, 9).focus, TintaFocus::OkImp);
+    for (auto row : rows) {
+        SCOPED_TRACE(row.name);
+        const RezultatEnter e = enterInCaseta(row.bloc, row.coloana, row.rand);
+        EXPECT_EQ(e.mesaj, row.mesaj);
+        EXPECT_TRUE(e.focus == row.focus);
+        if (row.randUrmator >= 0) {
+            EXPECT_EQ(row.bloc[static_cast<std::size_t>(row.randUrmator)].limMin, row.limMin);
+        }
+    }
 }
 
 TEST(TaxGridFields, LeavingABoxNormalisesItsNumber) {

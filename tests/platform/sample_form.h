@@ -1,14 +1,10 @@
 #pragma once
 
-// Helpers for the tests of the forms layer: a form driven through its real
-// widgets under the offscreen platform.
+// The form the tests of the forms layer drive (with support/drive.h): the
+// usual controls, every focus, key and click logged.
 
 #include "platform/controls.h"
 #include "support/drive.h"
-
-#include <QApplication>
-#include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +13,6 @@
 
 namespace olm::testing {
 
-// A form with the usual controls; every focus, key and click is logged.
 class SampleForm : public platform::SingleForm<SampleForm> {
     friend class platform::SingleForm<SampleForm>;
 

@@ -1,0 +1,128 @@
+#include "exchange/verification_dependants.h"
+
+#include "exchange/verification_amounts.h"
+#include "shared/check_digits.h"
+#include "shared/number_text.h"
+#include "shared/record_line.h"
+#include "shared/state.h"
+
+#include <array>
+#include <unordered_map>
+
+namespace olm {
+
+namespace {
+
+using Luni = std::array<double, 12>;
+
+std::string_view parte(std::string_view text, std::size_t inceput, std::size_t lungime) {
+    return inceput < text.size() ? text.substr(inceput, lungime) : std::string_view{};
+}
+
+// The year of birth in a personal numeric code: digits 2-3 in the 1900s for
+// a first digit 1 or 2, in the 2000s for any other.
+int anNastere(std::string_view cod) {
+    const bool secolul20 = !cod.empty() && (cod[0] == '1' || cod[0] == '2');
+    return (secolul20 ? 1900 : 2000) + static_cast<int>(ValoareText(parte(cod, 1, 2)));
+}
+
+// The months in which own + dependants differs from the total, in pieces
+// of 78 characters under which a rule of 78 "_" closes the employee.
+void comparaLuni(const CoeficientiAngajat& a, const Luni& suplimentari, RaportVerificare& raport) {
+    std::string text = a.cod + " " + a.nume + " " + a.prenume + " : ";
+    bool diferit = false;
+    for (std::size_t i = 0; i < 12; ++i) {
+        if (!SumeEgale(a.propriu[i] + suplimentari[i], a.total[i])) {
+            diferit = true;
+            text += "Luna " + std::to_string(i + 1) + ": " + VirgulaPunct(a.propriu[i]) + "+" +
+                    VirgulaPunct(suplimentari[i]) + "<>" + VirgulaPunct(a.total[i]) + " | ";
+        }
+    }
+    if (!diferit) {
+        return;
+    }
+    constexpr std::size_t Latime = 78;
+    for (std::size_t p = 0; p < text.size(); p += Latime) {
+        raport.eroare(text.substr(p, Latime));
+    }
+    raport.eroare(std::string(Latime, '_'));
+}
+
+} // namespace
+
+void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& raport) {
+    const CampuriVazute c = taieCampuriVazute(linie, structuraDeduceri());
+    const std::string angajat(c.campuri[0]);
+    const std::string persoana(c.campuri[1]);
+    const std::string cheie(linie.substr(0, linie.find(",#")));
+    const bool copil = esteMarcat(c.campuri[5]);
+    const bool inv1 = esteMarcat(c.campuri[7]);
+    const bool inv2 = esteMarcat(c.campuri[8]);
+    const int an = anNastere(persoana);
+    const int lunaNastere = static_cast<int>(ValoareText(parte(persoana, 3, 2)));
+
+    bool unu = false;
+    bool unuSiJumatate = false;
+    bool altaValoare = false;
+    bool inainteDeNastere = false;
+    for (int luna = 1; luna <= 12; ++luna) {
+        const double coef = ValNumar(c.campuri[9 + static_cast<std::size_t>(luna)]);
+        unu = unu || coef == 1;
+        unuSiJumatate = unuSiJumatate || coef == 1.5;
+        altaValoare = altaValoare || (coef != 0 && coef != 0.5 && coef != 1 && coef != 1.5);
+        inainteDeNastere = inainteDeNastere || (an == AnFiscal && coef != 0 && luna < lunaNastere);
+    }
+
+    std::string coduri;
+    if (!VerificaCNP(angajat)) {
+        coduri = "CNP angajat " + angajat + " eronat ; ";
+    }
+    if (!VerificaCNP(persoana)) {
+        coduri += "CNP pers.intretinuta " + persoana + " eronat (la CNP angajat " + angajat + ").";
+    }
+    if (!coduri.empty()) {
+        raport.eroare(coduri);
+    }
+    if (unuSiJumatate != inv1 || unu != inv2) {
+        raport.eroare(cheie + " coef.de deducere " + "necorelati cu marcajul pentru handicap.");
+    }
+    if (altaValoare) {
+        raport.eroare(cheie + " coef.de deducere " + "diferiti de 0, 0.5, 1, 1.5.");
+    }
+    if (inainteDeNastere) {
+        raport.eroare(cheie + " coef.de deducere " + "pentru copil de 1 an nenuli pe lunile pana la nastere.");
+    }
+    if (copil && AnFiscal - an > 18) {
+        raport.eroare(cheie + " Calitate - COPIL - pentru persoana intretinuta " + "in varsta de peste 18 ani.");
+    }
+}
+
+void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati,
+                                 const std::vector<std::string>& deduceri, RaportVerificare& raport) {
+    if (deduceri.empty()) {
+        for (const CoeficientiAngajat& a : angajati) {
+            if (a.propriu != a.total) {
+                raport.eroare(a.cod + " coeficienti totali incorecti (angajatul nu are ded.suplim.).");
+            }
+        }
+        return;
+    }
+
+    // The dependants' coefficients summed by employee, month by month.
+    std::unordered_map<std::string_view, Luni> suplimentari;
+    suplimentari.reserve(deduceri.size());
+    for (const std::string& linie : deduceri) {
+        const CampuriVazute c = taieCampuriVazute(linie, structuraDeduceri());
+        Luni& suma = suplimentari[c.campuri[0]];
+        for (std::size_t i = 0; i < 12; ++i) {
+            suma[i] += ValNumar(c.campuri[10 + i]);
+        }
+    }
+    const Luni niciuna{};
+    for (const CoeficientiAngajat& a : angajati) {
+        const auto gasit = suplimentari.find(a.cod);
+        comparaLuni(a, gasit == suplimentari.end() ? niciuna : gasit->second, raport);
+    }
+}
+
+} // namespace olm

@@ -1,0 +1,46 @@
+#include "exchange/verification_files.h"
+
+#include "platform/files.h"
+#include "shared/result.h"
+
+namespace olm {
+
+namespace files = platform::files;
+
+std::vector<std::string> CitesteFisierVerificat(const std::string& nume) {
+    try {
+        return files::readLines(nume);
+    } catch (const platform::FileError& e) {
+        throw EsecVerificare(mesajEroareCitire(e.number(), nume));
+    }
+}
+
+void CitesteFisierVerificat(const std::string& nume, const std::function<void(std::string&&)>& fiecare) {
+    try {
+        files::LineReader cititor(nume);
+        std::string linie;
+        while (cititor.next(linie)) {
+            fiecare(std::move(linie));
+        }
+    } catch (const platform::FileError& e) {
+        throw EsecVerificare(mesajEroareCitire(e.number(), nume));
+    }
+}
+
+void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii) {
+    try {
+        files::writeLines(nume, linii);
+    } catch (const platform::FileError& e) {
+        throw EsecVerificare(mesajEroareScriere(e.number(), nume));
+    }
+}
+
+void StergeFisierVerificat(const std::string& nume) {
+    try {
+        files::remove(nume);
+    } catch (const platform::FileError& e) {
+        throw EsecVerificare(mesajEroareScriere(e.number(), nume));
+    }
+}
+
+} // namespace olm

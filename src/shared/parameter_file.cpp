@@ -1,0 +1,50 @@
+#include "shared/parameter_file.h"
+
+#include "platform/files.h"
+
+#include <exception>
+
+namespace olm {
+
+namespace files = platform::files;
+
+Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>& linii) {
+    linii.clear();
+    try {
+        if (!files::exists(nume)) {
+            return Rezultat::esec("Fisierul " + nume + " nu exista.");
+        }
+        linii = files::readLines(nume);
+        return Rezultat::reusit();
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec(mesajEroareCitire(e.number(), nume));
+    } catch (const std::exception&) {
+        return Rezultat::esec("Fisierul " + nume + " nu poate fi citit.");
+    }
+}
+
+Rezultat ScrieLiniiParametri(const std::string& nume, const std::vector<std::string>& linii) {
+    try {
+        files::writeLines(nume, linii);
+        return Rezultat::reusit();
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec(mesajEroareScriere(e.number(), nume));
+    } catch (const std::exception&) {
+        return Rezultat::esec("Fisierul " + nume + " nu a putut fi scris.");
+    }
+}
+
+std::string_view FaraMarcaUtf8(std::string_view linie) {
+    constexpr std::string_view marca = "\xEF\xBB\xBF";
+    if (linie.starts_with(marca)) {
+        linie.remove_prefix(marca.size());
+    }
+    return linie;
+}
+
+std::string LinieEronata(const std::string& nume, std::size_t numar, const std::string& motiv) {
+    return "Fisierul " + nume + " are linia " + std::to_string(numar) + " eronata" +
+           (motiv.empty() ? "." : ": " + motiv + ".");
+}
+
+} // namespace olm
