@@ -125,6 +125,7 @@ void Transaction::copy(const std::string& from, const std::string& to) {
 }
 
 void Transaction::commit() {
+    unfinished_ = false;
     if (writers_.empty()) {
         return;
     }
@@ -144,6 +145,7 @@ void Transaction::commit() {
     }
     std::set<fs::path> directories;
     std::optional<FileError> error;
+    unfinished_ = true;
     for (auto& w : writers_) {
         w->keepScratch_ = true;
     }
@@ -166,6 +168,7 @@ void Transaction::commit() {
     }
     remove(CommitRecord);
     syncDirectory(".");
+    unfinished_ = false;
 }
 
 Recovery recoverInterruptedWrites() {

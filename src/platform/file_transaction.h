@@ -41,9 +41,13 @@ public:
     // as it was; a rename that fails after it leaves the record, which the
     // next commit or the next start completes.
     void commit();
+    // After a commit that threw: whether its record stays, so that the next
+    // commit or the next start completes the renames.
+    bool unfinished() const { return unfinished_; }
 
 private:
     std::vector<std::unique_ptr<AtomicWriter>> writers_;
+    bool unfinished_ = false;
 };
 
 struct Recovery {

@@ -1,6 +1,7 @@
 #include "shared/data_files.h"
 
 #include "platform/files.h"
+#include "shared/file_group.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -44,18 +45,13 @@ std::string copieAnuala(const SetFisiere& set) {
 }
 
 Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi) {
-    Rezultat rez;
+    RescriereGrup grup;
     for (const auto& set : seturi) {
-        const std::string copie = copieAnuala(set);
-        try {
-            platform::files::copy(set.lucru, copie);
-        } catch (const platform::FileError& e) {
-            if (rez) {
-                rez = Rezultat::esec(mesajEroareScriere(e.number(), copie));
-            }
+        if (platform::files::exists(set.lucru)) {
+            grup.copiaza(grup.adauga(copieAnuala(set)), set.lucru);
         }
     }
-    return rez;
+    return grup.finalizeaza();
 }
 
 } // namespace olm

@@ -1,7 +1,8 @@
 #include "shared/employer_record.h"
 
-#include "platform/file_transaction.h"
+#include "platform/files.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
@@ -71,14 +72,12 @@ std::string LinieRepfiscDeSalvat() {
     return linieRepfisc(r);
 }
 
-void SalveazaRepfisc() {
+Rezultat SalveazaRepfisc() {
     // The yearly copy in the same commit: a confirmed employer survives any
     // end of the program.
-    const std::string linie = LinieRepfiscDeSalvat();
-    files::Transaction t;
-    t.writeLines("RepFisc.txt", {linie});
-    t.writeLines(copieAnuala(SetRepfisc()), {linie});
-    t.commit();
+    RescriereGrup grup;
+    grup.scrie(grup.adauga("RepFisc.txt", copieAnuala(SetRepfisc())), LinieRepfiscDeSalvat());
+    return grup.finalizeaza();
 }
 
 void CurataFisaI() {

@@ -9,6 +9,8 @@
 // AdrP(1..10) to Strada, Numar, CodPostal, Bloc, Scara, Etaj, Apartament,
 // Sector, Telefon, EMail; and the kind label TipAng to `EtichetaTipAng`.
 
+#include "shared/result.h"
+
 #include <string>
 #include <string_view>
 
@@ -62,9 +64,8 @@ void CitesteRepfisc();
 // written empty.
 std::string LinieRepfiscDeSalvat();
 // Rewrites "Repfisc.txt" as that line, and the yearly copy of the working year
-// in the same commit. Throws platform::FileError when a file cannot be written
-// (both then stay as they were).
-void SalveazaRepfisc();
+// in the same commit. A failure names its file; both then stay as they were.
+Rezultat SalveazaRepfisc();
 
 // Empties the employer's form and the employer variables: every box, the kind
 // label, `TipAngajator`; `JudetAngajator` becomes " ", the blank first county.

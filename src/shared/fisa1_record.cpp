@@ -2,6 +2,7 @@
 
 #include "shared/dependants.h"
 #include "shared/employee_identity.h"
+#include "shared/file_group.h"
 #include "shared/form_data.h"
 #include "shared/number_text.h"
 #include "shared/sheet_files.h"
@@ -57,12 +58,12 @@ namespace {
 // commit: a crash never leaves a sheet with another version's dependants.
 Rezultat rescrieFisa1(const std::optional<std::string>& linie,
                       const std::vector<std::string>& persoane, int& pozitie) {
-    platform::files::Transaction t;
-    Rezultat r = PregatesteRescriere(t, FisierFf1(), CodAngajat, linie, {}, &pozitie);
+    RescriereGrup grup;
+    Rezultat r = PregatesteRescriere(grup, FisierFf1(), CodAngajat, linie, {}, &pozitie);
     if (r) {
-        r = PregatesteRescriere(t, FisierDeduceri(), CodAngajat, std::nullopt, persoane);
+        r = PregatesteRescriere(grup, FisierDeduceri(), CodAngajat, std::nullopt, persoane);
     }
-    return r ? ScrieTot(t) : r;
+    return r ? grup.finalizeaza() : r;
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 // from the same pass and replaced in the same commit, so both hold the same
 // lines afterwards, also after a crash.
 
-#include "platform/file_transaction.h"
 #include "platform/lines.h"
 #include "shared/record_line.h"
 #include "shared/result.h"
@@ -16,6 +15,8 @@
 #include <vector>
 
 namespace olm {
+
+class RescriereGrup;
 
 struct FisierDate {
     std::string nume;   // the working name: "FF1.txt"
@@ -58,13 +59,11 @@ Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
 
-// The same rewrite written into a transaction, to be committed with others
-// (ScrieTot): nothing is replaced yet.
-Rezultat PregatesteRescriere(platform::files::Transaction& t, const FisierDate& f,
-                             const std::string& cod, const std::optional<std::string>& inlocuire,
+// The same rewrite added to a group of files, to be replaced with the others
+// (RescriereGrup::finalizeaza): nothing is replaced yet. A failure is
+// returned as RescrieAngajat's; the group must then not be finalised.
+Rezultat PregatesteRescriere(RescriereGrup& grup, const FisierDate& f, const std::string& cod,
+                             const std::optional<std::string>& inlocuire,
                              const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
-
-// Commits a transaction; a failure names the file it concerns.
-Rezultat ScrieTot(platform::files::Transaction& t);
 
 } // namespace olm

@@ -94,8 +94,7 @@ int main(int argc, char** argv) {
             AngajatorFisaI = citesteLinieRepfisc(firm.repfisc);
             AngajatorFisaI.Denumire = testing::crash::employerName(version);
             TipAngajator = 1;
-            SalveazaRepfisc(); // a failure throws and ends the child without "D"
-            log("D");
+            log("D", SalveazaRepfisc().ok());
         } else if (pick < 85) {
             log("B S");
             log(SalvareDate() ? "D" : "N");
