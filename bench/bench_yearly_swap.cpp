@@ -97,7 +97,7 @@ void BM_SchimbaFisiereLaIesire(benchmark::State& state) {
         const auto unsaved = olm::SchimbaFisiereLaIesire();
 
         state.PauseTiming();
-        const bool saved = unsaved.empty() && files::length("FF1_2002.txt") == bytesOf(s.ff1) &&
+        const bool saved = unsaved.reusit && files::length("FF1_2002.txt") == bytesOf(s.ff1) &&
                            files::length("FF1.txt") == 0;
         dir.reset();
         if (!saved) {

@@ -3,6 +3,8 @@
 #include "exchange/install.h"
 #include "listings/install.h"
 #include "main_window/intro_form.h"
+#include "platform/dialogs.h"
+#include "platform/termination.h"
 #include "sheets/install.h"
 
 #include <QApplication>
@@ -15,8 +17,25 @@ int main(int argc, char** argv) {
     olm::instaleazaFormeFise();
     olm::instaleazaListari();
     olm::instaleazaSchimburi();
-    if (!olm::Main()) {
-        return 0;
+    // Asked to end from outside (log-out, shutdown): every event loop, a
+    // message box's included, is left, and the exit steps run below.
+    bool cerut = false;
+    olm::platform::onTerminationRequest([&cerut] {
+        if (!cerut) {
+            cerut = true;
+            olm::platform::setUnattended(true);
+            QCoreApplication::exit(0);
+        }
+    });
+    int cod = 0;
+    if (!olm::Main(&cod)) {
+        return cod;
     }
-    return app.exec();
+    if (!cerut) {
+        app.exec();
+    }
+    if (cerut) {
+        olm::TerminaLaCerere();
+    }
+    return 0;
 }

@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
 #include "shared/record_shape.h"
@@ -86,39 +87,31 @@ RezultatRegularizare RegularizeazaFisele() {
         return rez;
     }
 
-    bool citire = true;
+    // The yearly copy gets the same lines in the same commit.
+    RescriereGrup grup;
+    const std::size_t fisier = grup.adauga(ff1, copieAnuala(SetFf1()));
     try {
         files::LineReader cititor(ff1);
-        citire = false;
-        files::AtomicWriter scriitor(ff1);
         std::string linie;
-        for (;;) {
-            citire = true;
-            if (!cititor.next(linie)) {
-                break;
-            }
-            citire = false;
+        while (grup.ok() && cititor.next(linie)) {
             if (auto noua = RegularizeazaLinieFf1(linie)) {
-                scriitor.writeLine(*noua);
+                grup.scrie(fisier, *noua);
                 ++rez.regularizate;
             } else {
-                scriitor.writeLine(linie);
+                grup.scrie(fisier, linie);
                 ++rez.neschimbate;
             }
         }
-        citire = false;
-        scriitor.commit();
     } catch (const platform::FileError& e) {
-        platform::showMessage(citire ? mesajEroareCitire(e.number(), ff1)
-                                     : mesajEroareScriere(e.number(), ff1),
-                              "", Icon::Exclamation);
+        platform::showMessage(mesajEroareCitire(e.number(), ff1), "", Icon::Exclamation);
+        return {};
+    }
+    if (const Rezultat scris = grup.finalizeaza(); !scris) {
+        platform::showMessage(scris.eroare, "", Icon::Exclamation);
         return {};
     }
     rez.efectuata = true;
 
-    if (const Rezultat copie = ActualizeazaCopiileAnuale({SetFf1()}); !copie) {
-        platform::showMessage(copie.eroare, "", Icon::Exclamation);
-    }
     std::string mesaj = "Regularizarea a fost efectuata.";
     if (rez.neschimbate > 0) {
         mesaj += " Liniile care nu au structura fisei 1 au fost copiate nemodificate: " +

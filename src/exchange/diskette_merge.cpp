@@ -1,11 +1,11 @@
 #include "exchange/diskette_merge.h"
 
-#include "exchange/file_group.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/drive.h"
 #include "platform/file_error.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/state.h"
 
 #include <functional>
@@ -103,13 +103,13 @@ RezultatUnire UnesteDischete() {
     }
     rez.stare = RezultatUnire::Stare::Intrerupta;
 
-    // Indexes of seturiFisiere(): employer, Fisa 1, Fisa 2, dependants.
+    // Indexes of seturiFisiere(): employer, Fisa 1, Fisa 2, dependants. The
+    // yearly copies get the same in the same commit.
     const auto& seturi = seturiFisiere();
-    std::vector<std::string> nume;
+    RescriereGrup grup;
     for (const auto& set : seturi) {
-        nume.push_back(set.lucru);
+        grup.adauga(set.lucru, copieAnuala(set));
     }
-    RescriereGrup grup(nume);
     std::vector<std::string> angajator; // of the last diskette that has one
     int dischete = 0;
 
@@ -154,9 +154,6 @@ RezultatUnire UnesteDischete() {
     }
     NrDischete = dischete;
     rez.stare = RezultatUnire::Stare::Efectuata;
-    if (const Rezultat copii = ActualizeazaCopiileAnuale(seturi); !copii) {
-        platform::showMessage(copii.eroare, "", Icon::Exclamation);
-    }
     platform::showMessage("S-au restaurat " + std::to_string(rez.fise1) + " fise fiscale tip 1 si " +
                               std::to_string(rez.fise2) + " fise fiscale tip 2 de pe " +
                               std::to_string(NrDischete) + " dischete.",

@@ -1,6 +1,5 @@
 #include "exchange/verification_acquisition.h"
 
-#include "exchange/file_group.h"
 #include "exchange/verification_employer.h"
 #include "exchange/verification_files.h"
 #include "platform/clock.h"
@@ -11,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/form.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/state.h"
 #include "transfer/dbf_layout.h"
 #include "transfer/transfer.h"
@@ -68,18 +68,13 @@ bool peDischeta(const std::function<void()>& fa) {
     }
 }
 
-std::vector<std::string> numeLucru(const std::vector<SetFisiere>& seturi) {
-    std::vector<std::string> nume;
-    for (const auto& s : seturi) {
-        nume.push_back(s.lucru);
-    }
-    return nume;
-}
-
-// The working files replaced together by these contents (none: emptied).
+// The working files replaced together by these contents (none: emptied),
+// with their yearly copies, as every rewrite of the verification.
 bool scrieFisiereLucru(const std::vector<std::vector<std::string>>& continut = {}) {
-    const auto& seturi = seturiFisiere();
-    RescriereGrup grup(numeLucru(seturi));
+    RescriereGrup grup;
+    for (const auto& set : seturiFisiere()) {
+        AdaugaFisierVerificat(grup, set.lucru);
+    }
     for (std::size_t i = 0; i < continut.size(); ++i) {
         grup.scrie(i, continut[i]);
     }
@@ -221,6 +216,17 @@ bool RuleazaConvertorul() {
     switch (rulare.end) {
     case Sfarsit::Exited:
         if (rulare.exitCode == 0) {
+            // It wrote the working files alone: their yearly copies follow,
+            // as with every rewrite of the verification.
+            std::vector<SetFisiere> cuCopii;
+            for (const auto& set : seturiFisiere()) {
+                if (files::exists(copieAnuala(set))) {
+                    cuCopii.push_back(set);
+                }
+            }
+            if (const Rezultat copii = ActualizeazaCopiileAnuale(cuCopii); !copii) {
+                eroare(copii.eroare);
+            }
             return true;
         }
         // Its list of errors is what "Lista erori" shows instead of the report.

@@ -1,6 +1,8 @@
 #include "exchange/verification_files.h"
 
 #include "platform/files.h"
+#include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/result.h"
 
 namespace olm {
@@ -27,11 +29,20 @@ void CitesteFisierVerificat(const std::string& nume, const std::function<void(st
     }
 }
 
+std::size_t AdaugaFisierVerificat(RescriereGrup& grup, const std::string& nume) {
+    for (const SetFisiere& set : seturiFisiere()) {
+        if (set.lucru == nume && files::exists(copieAnuala(set))) {
+            return grup.adauga(nume, copieAnuala(set));
+        }
+    }
+    return grup.adauga(nume);
+}
+
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii) {
-    try {
-        files::writeLines(nume, linii);
-    } catch (const platform::FileError& e) {
-        throw EsecVerificare(mesajEroareScriere(e.number(), nume));
+    RescriereGrup grup;
+    grup.scrie(AdaugaFisierVerificat(grup, nume), linii);
+    if (const Rezultat scris = grup.finalizeaza(); !scris) {
+        throw EsecVerificare(scris.eroare);
     }
 }
 

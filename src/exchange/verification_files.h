@@ -3,12 +3,15 @@
 // The file work of the verification: every read and rewrite of a working file
 // names that file when it fails, and the failure ends the verification.
 
+#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace olm {
+
+class RescriereGrup;
 
 // A file of the verification could not be read or written; what() is the
 // message for the clerk ("Eroare 61 la scrierea fisierului FF1.txt.").
@@ -21,7 +24,10 @@ public:
 std::vector<std::string> CitesteFisierVerificat(const std::string& nume);
 // Each line of a file in turn, none kept.
 void CitesteFisierVerificat(const std::string& nume, const std::function<void(std::string&&)>& fiecare);
-// Replaces a file with these lines in one step.
+// Adds a file the verification rewrites to a group: a working data file whose
+// yearly copy exists gets the copy rewritten with it, in the same commit.
+std::size_t AdaugaFisierVerificat(RescriereGrup& grup, const std::string& nume);
+// Replaces a file with these lines in one step (with its yearly copy, as above).
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii);
 // Deletes a file when it is there.
 void StergeFisierVerificat(const std::string& nume);

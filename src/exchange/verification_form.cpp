@@ -7,8 +7,8 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/text_viewer.h"
-#include "shared/data_files.h"
 #include "shared/printing.h"
+#include "shared/result.h"
 #include "shared/state.h"
 #include "transfer/transfer.h"
 
@@ -153,9 +153,6 @@ void Verif_fis::Command3_Click() {
 }
 
 void Verif_fis::dupaRescriere() {
-    if (const Rezultat r = ActualizeazaCopiileAnuale(seturiFisiere()); !r) {
-        platform::showMessage(r.eroare, "", Icon::Exclamation);
-    }
     if (Intro::loaded() && Intro::instance().Check1->value() == 1) {
         ActualizeazaCopiiSortate(true);
     }

@@ -41,8 +41,8 @@ private:
     friend class platform::SingleForm<Verif_fis>;
     Verif_fis();
 
-    // The working files were rewritten: their yearly copies, and the
-    // alphabetical copies while the clerk keeps them, follow.
+    // The working files were rewritten (their yearly copies with them): the
+    // alphabetical copies, while the clerk keeps them, follow.
     void dupaRescriere();
 };
 

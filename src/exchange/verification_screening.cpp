@@ -1,10 +1,10 @@
 #include "exchange/verification_screening.h"
 
-#include "exchange/file_group.h"
 #include "exchange/verification_files.h"
 #include "platform/control_items.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/record_line.h"
 #include "shared/record_shape.h"
 #include "shared/state.h"
@@ -185,11 +185,9 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
     }
 
     // The files the screening rewrites, replaced together once all are written.
-    std::vector<std::string> nume;
-    std::vector<const std::vector<std::string>*> continut;
+    RescriereGrup grup;
     const auto rescrie = [&](const std::string& fisier, const std::vector<std::string>& linii) {
-        nume.push_back(fisier);
-        continut.push_back(&linii);
+        grup.scrie(AdaugaFisierVerificat(grup, fisier), linii);
     };
     const std::vector<std::string> niciuna;
     if (cuDate[1]) {
@@ -223,10 +221,6 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
                                    },
                                    raport);
         rescrie(ded.lucru, rez.deduceri);
-    }
-    RescriereGrup grup(nume);
-    for (std::size_t i = 0; i < continut.size(); ++i) {
-        grup.scrie(i, *continut[i]);
     }
     if (const Rezultat scris = grup.finalizeaza(); !scris.ok()) {
         throw EsecVerificare(scris.eroare);

@@ -1,11 +1,11 @@
 #include "exchange/year_takeover.h"
 
-#include "exchange/file_group.h"
 #include "platform/control_items.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
 #include "shared/employer_record.h"
+#include "shared/file_group.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
 #include "shared/record_shape.h"
@@ -306,22 +306,17 @@ RezultatPreluare PreiaAnulPrecedent() {
 
     // In the order of seturiFisiere(): employer, Fisa 1, Fisa 2, dependants.
     const std::vector<std::string>* noi[] = {&angajator, &fise1, &fise2, &dependenti};
-    std::vector<std::string> nume;
-    for (const auto& set : seturiFisiere()) {
-        nume.push_back(set.lucru);
-    }
-    RescriereGrup grup(nume);
-    for (std::size_t i = 0; i < nume.size(); ++i) {
-        grup.scrie(i, *noi[i]);
+    // The yearly copies of the year get the same in the same commit.
+    RescriereGrup grup;
+    for (std::size_t i = 0; i < seturiFisiere().size(); ++i) {
+        const SetFisiere& set = seturiFisiere()[i];
+        grup.scrie(grup.adauga(set.lucru, copieAnuala(set)), *noi[i]);
     }
     if (const Rezultat scris = grup.finalizeaza(); !scris) {
         platform::showMessage(scris.eroare, "", Icon::Exclamation);
         return {};
     }
     rez.efectuata = true;
-    if (const Rezultat copii = ActualizeazaCopiileAnuale(seturiFisiere()); !copii) {
-        platform::showMessage(copii.eroare, "", Icon::Exclamation);
-    }
     platform::showMessage("Preluarea fiselor din " + precedent + " a fost efectuata: " +
                               std::to_string(rez.ff1Scrise) + " fise '1' (din " +
                               std::to_string(rez.ff1Citite) + ") si " + std::to_string(rez.ff2Scrise) +

@@ -121,14 +121,8 @@ void Fisa_I::formLoad() {
 
 void Fisa_I::formUnload(bool& cancel) {
     (void)cancel;
-    if (files::exists("repfisc.txt")) {
-        const std::string copie = copieAnuala(SetRepfisc());
-        try {
-            files::copy("repfisc.txt", copie);
-        } catch (const platform::FileError& e) {
-            platform::showMessage(mesajEroareScriere(e.number(), copie), "",
-                                  platform::Icon::Exclamation);
-        }
+    if (const Rezultat copie = ActualizeazaCopiileAnuale({SetRepfisc()}); !copie) {
+        platform::showMessage(copie.eroare, "", platform::Icon::Exclamation);
     }
     if (Intro::loaded()) {
         Intro::instance().show();
@@ -259,11 +253,8 @@ void Fisa_I::Ok_Fisa_II_Click() {
         return;
     }
     aplicaTip(tip);
-    try {
-        SalveazaRepfisc();
-    } catch (const platform::FileError& e) {
-        platform::showMessage(mesajEroareScriere(e.number(), "Repfisc.txt"), "",
-                              platform::Icon::Exclamation);
+    if (const Rezultat scris = SalveazaRepfisc(); !scris) {
+        platform::showMessage(scris.eroare, "", platform::Icon::Exclamation);
         return;
     }
     FiseAngajat.clear();

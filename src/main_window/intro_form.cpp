@@ -168,15 +168,17 @@ void Intro::formUnload(bool& cancel) {
         return;
     }
     // Every other window runs its own closing steps (and questions) first, so
-    // that no edit is lost without the clerk's word.
+    // that no edit is lost without the clerk's word. When the program is ended
+    // from outside nobody answers: the exit steps run whatever a window says.
     for (platform::Form* f : platform::Form::loadedForms()) {
-        if (f != this && !f->unload()) {
+        if (f != this && !f->unload() && !platform::unattended()) {
             cancel = true;
             return;
         }
     }
     inchidere_ = true;
     std::string mesaj = TerminaLucrul();
+    lock_.release();
     if (!mesaj.empty()) {
         platform::showMessage(mesaj, "", platform::Icon::Exclamation);
     }
@@ -275,17 +277,24 @@ void Intro::Command9_Click() {
     Command1->setFocus();
 }
 
-bool Main() {
+bool Main(int* codIesire) {
     IncarcaJudete();
     NrRandImpozitar = 129;
     Intro& intro = Intro::instance();
+    if (codIesire) {
+        *codIesire = 0;
+    }
     switch (intro.pornire().stare) {
     case StarePornire::AltaInstanta:
         Intro::unload();
         return false;
     case StarePornire::FaraParametri:
+    case StarePornire::Oprit:
         platform::showMessage(intro.pornire().mesaj, "", platform::Icon::Exclamation);
         Intro::unload();
+        if (codIesire) {
+            *codIesire = 1;
+        }
         return false;
     case StarePornire::Pornit:
         break;
@@ -295,6 +304,13 @@ bool Main() {
         platform::showMessage(intro.pornire().mesaj, "", platform::Icon::Exclamation);
     }
     return true;
+}
+
+void TerminaLaCerere() {
+    platform::setUnattended(true);
+    if (Intro::loaded()) {
+        Intro::unload();
+    }
 }
 
 void ArataPesteFereastraPrincipala(platform::Form& fereastra) {

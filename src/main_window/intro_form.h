@@ -75,8 +75,15 @@ private:
 
 // The start of the program: fills the county table, sets the bound of the tax
 // grid, loads the main window (which swaps the files) and shows it. Returns
-// false when the program must end at once (another instance, no parameters).
-bool Main();
+// false when the program must end at once (another instance, no parameters,
+// files that cannot be worked on); `codIesire` then receives the process's
+// exit status (0 for another instance, 1 for a failure).
+bool Main(int* codIesire = nullptr);
+
+// The program is ended from outside (log-out, shutdown): every window closes
+// without a question (an unsaved window counts as answered No), the exit
+// steps run and the lock is given up.
+void TerminaLaCerere();
 
 // Shows a window over the main window, which takes no input until that
 // window closes (the listings, the other functions, the verification).

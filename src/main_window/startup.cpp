@@ -1,14 +1,77 @@
 #include "main_window/startup.h"
 
 #include "main_window/yearly_swap.h"
+#include "platform/dialogs.h"
+#include "platform/file_transaction.h"
 #include "shared/deduction_params.h"
 #include "shared/tax_grid.h"
 
+#include <optional>
+
 namespace olm {
 
+namespace {
+
+using Lock = platform::InstanceLock;
+
+std::string motiv(int eroare) {
+    switch (eroare) {
+    case platform::DiskFull:
+        return "discul este plin";
+    case platform::PermissionDenied:
+        return "nu exista drept de scriere in director";
+    case platform::PathFileAccessError:
+        return "directorul nu permite scrierea";
+    default:
+        return "eroare " + std::to_string(eroare);
+    }
+}
+
+// Takes the lock, or says why the program must end (nothing when another
+// instance of this computer holds it, or the clerk leaves the other
+// computer's lock alone).
+std::optional<RezultatPornire> blocheaza(Lock& lock) {
+    Lock::Outcome o = lock.tryAcquire();
+    if (o.state == Lock::State::HeldElsewhere &&
+        platform::askYesNo("Directorul de lucru " + Lock::directory() +
+                               " este folosit de programul pornit pe calculatorul " + o.host +
+                               " (procesul " + std::to_string(o.pid) +
+                               "). Daca programul nu mai ruleaza acolo, il puteti prelua. "
+                               "Preluati directorul ?",
+                           "", platform::Icon::Exclamation)) {
+        o = lock.takeOver();
+    }
+    switch (o.state) {
+    case Lock::State::Acquired:
+        return std::nullopt;
+    case Lock::State::HeldHere:
+    case Lock::State::HeldElsewhere:
+        return RezultatPornire{StarePornire::AltaInstanta, ""};
+    case Lock::State::Failed:
+        break;
+    }
+    return RezultatPornire{StarePornire::Oprit,
+                           "Programul nu poate porni: in directorul de lucru " + Lock::directory() +
+                               " nu se poate crea fisierul de blocare .olm.lock (" + motiv(o.error) + ")."};
+}
+
+} // namespace
+
 RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
-    if (!lock.acquire()) {
-        return {StarePornire::AltaInstanta, ""};
+    if (auto oprire = blocheaza(lock)) {
+        return *oprire;
+    }
+    RezultatPornire rezultat;
+    // Before any file is read: the renames of a commit that a crash cut
+    // short are completed, the scratch files of unfinished rewrites removed.
+    try {
+        const auto refacere = platform::files::recoverInterruptedWrites();
+        rezultat.renumiriReluate = refacere.completed;
+        rezultat.temporareSterse = refacere.removed;
+    } catch (const platform::FileError& e) {
+        return {StarePornire::Oprit,
+                "Programul nu poate porni: scrierea intrerupta a fisierului " + e.file() +
+                    " nu poate fi terminata (eroare " + std::to_string(e.number()) + ")."};
     }
     // Without the fiscal year the yearly copies cannot be named: touching the
     // data files then would scatter them under wrong names. A fault further
@@ -18,7 +81,6 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
         return {StarePornire::FaraParametri,
                 cuantum.eroare + " Programul nu poate porni fara parametrii din Cuantum.txt."};
     }
-    RezultatPornire rezultat;
     if (!cuantum.ok()) {
         rezultat.mesaj = cuantum.eroare + " Parametrii care nu au putut fi cititi au ramas neschimbati.";
     }
@@ -27,21 +89,16 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
         rezultat.mesaj += (rezultat.mesaj.empty() ? "" : "\r\n") + impozitar.eroare +
                           " Impozitele nu pot fi calculate corect.";
     }
-    SchimbaFisiereLaPornire();
+    RezultatSchimb schimb = SchimbaFisiereLaPornire();
+    if (!schimb.reusit) {
+        return {StarePornire::Oprit, schimb.mesaj + " Programul se opreste."};
+    }
+    if (!schimb.mesaj.empty()) {
+        rezultat.mesaj += (rezultat.mesaj.empty() ? "" : "\r\n") + schimb.mesaj;
+    }
     return rezultat;
 }
 
-std::string TerminaLucrul() {
-    auto nesalvate = SchimbaFisiereLaIesire();
-    if (nesalvate.empty()) {
-        return "";
-    }
-    std::string lista;
-    for (const auto& f : nesalvate) {
-        lista += (lista.empty() ? "" : ", ") + f;
-    }
-    return "Nu s-au putut scrie copiile anuale " + lista +
-           ". Datele anului au ramas in fisierele de lucru.";
-}
+std::string TerminaLucrul() { return SchimbaFisiereLaIesire().mesaj; }
 
 } // namespace olm

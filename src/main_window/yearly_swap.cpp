@@ -1,52 +1,65 @@
 #include "main_window/yearly_swap.h"
 
-#include "platform/files.h"
+#include "platform/file_transaction.h"
 #include "shared/record_shape.h"
 #include "shared/state.h"
 
-#include <functional>
+#include <filesystem>
 
 namespace olm {
 
 namespace files = platform::files;
+using files::EntryKind;
 
 namespace {
 
-// Every step of the swap is best-effort: a step that fails is skipped and the
-// next one runs. Returns whether the step succeeded.
-bool pas(const std::function<void()>& fa) {
+constexpr const char* PrefixMarcaj = "lucru=";
+
+std::string anText(int an) { return std::to_string(an); }
+
+// Whatever the error, a step of the swap is a failure of the whole swap.
+template <typename F>
+void pas(F fa) {
     try {
         fa();
-        return true;
     } catch (const platform::FileError&) {
-        return false;
-    } catch (const std::exception&) {
-        return false;
+        throw;
+    } catch (const std::exception& e) {
+        throw platform::FileError(platform::DeviceIoError, "", e.what());
+    }
+}
+
+// A name the swap cannot use as a data file (a directory, a device).
+void cereFisier(const std::string& nume) {
+    if (files::entryKind(nume) == EntryKind::Other) {
+        throw platform::FileError(platform::PathFileAccessError, nume, "not a file: " + nume);
     }
 }
 
 // The working files hold last year's data (0) or already this year's (1), as
-// told by the employer line of the working employer file.
+// told by the employer line of the working employer file. Used when the
+// marker is missing, as on the first start in a directory of an earlier
+// version of the program.
 int flagStructura() {
-    int flag = 0;
-    pas([&] {
-        if (files::exists("Repfisc.txt") && files::length("Repfisc.txt") != 0) {
+    try {
+        if (files::length("Repfisc.txt") != 0) {
             auto linie = files::readFirstLine("Repfisc.txt");
             if (!VerificaStructura(linie.value_or(""), SablonRepfisc2001)) {
-                flag = 1;
+                return 1;
             }
         }
-    });
-    return flag;
+    } catch (const platform::FileError&) {
+        return 1;
+    }
+    return 0;
 }
 
 // An employer line of the earlier layout of this year carries the kind between
 // "#" marks; it is rewritten in the current layout. Only the first line is
 // kept, as the employer file holds one line.
-void convertesteAngajatorVechi() {
-    const std::string copie = copieAnuala(SetRepfisc());
-    pas([&] {
-        if (!files::exists(copie) || files::length(copie) == 0) {
+void convertesteAngajatorVechi(const std::string& copie) {
+    try {
+        if (files::length(copie) == 0) {
             return;
         }
         auto linie = files::readFirstLine(copie).value_or("");
@@ -62,94 +75,273 @@ void convertesteAngajatorVechi() {
         const std::string tip = linie.substr(inceputTip + 2, sfarsitTip - inceputTip - 2);
         const std::string rest = linie.substr(sfarsitTip + 1);
         files::writeLines(copie, {cod + "," + tip + rest});
-    });
+    } catch (const platform::FileError&) {
+        // The copy stays in its layout; the swap reports what it cannot read.
+    }
 }
 
-void schimbaSet(const SetFisiere& set, int flag) {
-    const std::string anual = copieAnuala(set);
-    const std::string precedent = copieAnuala(set, anPrecedentText());
-
-    pas([&] {
-        if (!files::exists(set.lucru)) {
-            files::createEmpty(set.lucru);
-        }
-    });
-    if (flag == 0) {
-        // The working file holds last year's data: it becomes last year's copy.
-        pas([&] { files::copy(set.lucru, precedent); });
-    } else {
-        // The working file holds this year's data (a run that did not end
-        // normally): last year's copy, when there is one, is left alone.
-        pas([&] {
-            if (!files::exists(precedent)) {
-                files::createEmpty(precedent);
-            }
-        });
+void adauga(std::string& lista, const std::string& element, const char* separator = ", ") {
+    if (!lista.empty()) {
+        lista += separator;
     }
-    pas([&] {
-        if (files::exists(anual)) {
-            files::copy(anual, set.lucru);
-        } else if (flag == 0) {
-            files::createEmpty(set.lucru);
-        } else {
-            // This year's data exist only under the working name: keep them
-            // and give them their yearly copy.
-            files::copy(set.lucru, anual);
+    lista += element;
+}
+
+std::string faraPunct(std::string nume) {
+    if (nume.rfind("./", 0) == 0) {
+        nume.erase(0, 2);
+    }
+    return nume;
+}
+
+// One swap being prepared: the files it replaces, what the clerk will be
+// told, and the subdirectory that keeps what would otherwise be lost.
+class Schimb {
+public:
+    files::Transaction t;
+
+    void constata(const std::string& fraza) { adauga(constatari_, fraza, " "); }
+
+    // Copies a file into the keeping subdirectory (made on first use) before
+    // the swap overwrites it.
+    void pastreaza(const std::string& fisier) {
+        if (rezerva_.empty()) {
+            for (int n = 1; rezerva_.empty(); ++n) {
+                const std::string nume = "Rezerva_" + std::to_string(n);
+                if (files::entryKind(nume) == EntryKind::Missing && !files::directoryExists(nume)) {
+                    rezerva_ = nume;
+                }
+            }
+            files::makeDirectory(rezerva_);
         }
-    });
+        t.copy(fisier, rezerva_ + "/" + fisier);
+        adauga(pastrate_, fisier);
+    }
+
+    // Fills a working file from a yearly copy, or empties it when there is
+    // none.
+    void umple(const std::string& lucru, const std::string& copie) {
+        cereFisier(copie);
+        if (files::exists(copie)) {
+            if (!files::sameBytes(copie, lucru) || !files::exists(lucru)) {
+                t.copy(copie, lucru);
+            }
+        } else if (!files::exists(lucru) || !files::isEmpty(lucru)) {
+            t.createEmpty(lucru);
+        }
+    }
+
+    std::string mesaj() const {
+        std::string m = constatari_;
+        if (!pastrate_.empty()) {
+            adauga(m,
+                   "Au fost pastrate in subdirectorul " +
+                       (std::filesystem::current_path() / rezerva_).string() + "/ : " + pastrate_ + ".",
+                   " ");
+        }
+        return m;
+    }
+
+private:
+    std::string constatari_;
+    std::string rezerva_;
+    std::string pastrate_;
+};
+
+// The normal start: the working files hold last year's data and become last
+// year's copies; this year's copies take their place.
+void pornesteAnul(Schimb& s, const SetFisiere& set, int an) {
+    const std::string precedent = copieAnuala(set, anText(an - 1));
+    cereFisier(set.lucru);
+    cereFisier(precedent);
+    if (!files::sameBytes(set.lucru, precedent)) {
+        if (files::isEmpty(set.lucru)) {
+            s.constata("Fisierul " + set.lucru + " lipsea sau era gol: copia " + precedent +
+                       " a ramas neschimbata.");
+        } else {
+            if (!files::isEmpty(precedent)) {
+                s.constata("Copia " + precedent + " era alta decat fisierul " + set.lucru +
+                           ", care i-a luat locul.");
+                s.pastreaza(precedent);
+            }
+            s.t.copy(set.lucru, precedent);
+        }
+    } else if (!files::exists(precedent)) {
+        s.t.createEmpty(precedent);
+    }
+    s.umple(set.lucru, copieAnuala(set, anText(an)));
+}
+
+// The working files of an earlier version's run that did not end normally:
+// this year's copies refill them; a working file without its copy keeps its
+// data and gives them their copy. Last year's copies are made when missing.
+void reiaAnulFaraMarcaj(Schimb& s, const SetFisiere& set, int an) {
+    const std::string anual = copieAnuala(set, anText(an));
+    const std::string precedent = copieAnuala(set, anText(an - 1));
+    cereFisier(set.lucru);
+    cereFisier(precedent);
+    cereFisier(anual);
+    if (!files::exists(precedent)) {
+        s.t.createEmpty(precedent);
+    }
+    if (files::exists(anual)) {
+        if (!files::sameBytes(set.lucru, anual) && !files::isEmpty(set.lucru)) {
+            s.constata("Fisierul " + set.lucru + " era altul decat copia " + anual + ", care i-a luat locul.");
+            s.pastreaza(set.lucru);
+        }
+        s.umple(set.lucru, anual);
+    } else if (files::exists(set.lucru)) {
+        s.t.copy(set.lucru, anual);
+    } else {
+        s.t.createEmpty(set.lucru);
+    }
+}
+
+// The working files hold another year's data: they are kept where their
+// year's copies do not already hold them, and this year's copies refill them.
+// No yearly copy is touched.
+void pornesteDinAltAn(Schimb& s, const SetFisiere& set, int an, int anLucru) {
+    cereFisier(set.lucru);
+    if (!files::isEmpty(set.lucru) && !files::sameBytes(set.lucru, copieAnuala(set, anText(anLucru)))) {
+        s.pastreaza(set.lucru);
+    }
+    s.umple(set.lucru, copieAnuala(set, anText(an)));
+}
+
+// "Eroare 61 la fisierul FF1.txt."
+std::string mesajEsec(const platform::FileError& e) {
+    return "Eroare " + std::to_string(e.number()) + " la fisierul " +
+           (e.file().empty() ? std::string(e.what()) : faraPunct(e.file())) + ".";
 }
 
 } // namespace
 
-void SchimbaFisiereLaPornire() {
-    const int flag = flagStructura();
-    convertesteAngajatorVechi();
-    for (const auto& set : seturiFisiere()) {
-        schimbaSet(set, flag);
+std::optional<int> AnulDinMarcaj() {
+    try {
+        const std::string linie = files::readFirstLine(MarcajAn).value_or("");
+        const std::string prefix = PrefixMarcaj;
+        if (linie.rfind(prefix, 0) != 0 || linie.size() == prefix.size() || linie.size() > prefix.size() + 6) {
+            return std::nullopt;
+        }
+        int an = 0;
+        for (std::size_t i = prefix.size(); i < linie.size(); ++i) {
+            if (linie[i] < '0' || linie[i] > '9') {
+                return std::nullopt;
+            }
+            an = an * 10 + (linie[i] - '0');
+        }
+        return an;
+    } catch (const platform::FileError&) {
+        return std::nullopt;
     }
 }
 
-std::vector<std::string> SchimbaFisiereLaIesire() {
-    for (const char* sortat : {"ff1_sort1.txt", "ff2_sort1.txt"}) {
-        pas([&] { files::remove(sortat); });
-    }
+RezultatSchimb SchimbaFisiereLaPornire() {
+    const int an = AnFiscal;
+    convertesteAngajatorVechi(copieAnuala(SetRepfisc(), anText(an)));
+    const std::optional<int> marcaj = AnulDinMarcaj();
+    const int anLucru = marcaj ? *marcaj : (flagStructura() == 0 ? an - 1 : an);
 
-    const auto& ordine = seturiFisiereLaSalvare();
-
-    std::vector<std::string> nesalvate;
-    std::vector<bool> salvat(ordine.size(), false);
-    for (size_t i = 0; i < ordine.size(); ++i) {
-        const std::string anual = copieAnuala(ordine[i]);
-        salvat[i] = pas([&] {
-            if (files::exists(ordine[i].lucru)) {
-                files::copy(ordine[i].lucru, anual);
-            } else {
-                files::createEmpty(anual);
-            }
-        });
-        if (!salvat[i]) {
-            nesalvate.push_back(anual);
-        }
-    }
-    for (size_t i = 0; i < ordine.size(); ++i) {
-        if (!salvat[i]) {
-            // This year's data are only in the working file: never overwrite it.
-            continue;
-        }
-        const std::string precedent = copieAnuala(ordine[i], anPrecedentText());
+    Schimb s;
+    try {
         pas([&] {
-            if (files::exists(precedent)) {
-                files::copy(precedent, ordine[i].lucru);
-            } else {
-                files::createEmpty(ordine[i].lucru);
+            if (anLucru != an && anLucru != an - 1) {
+                s.constata("Fisierele de lucru contin datele anului " + anText(anLucru) +
+                           ", iar anul fiscal din Cuantum.txt este " + anText(an) + ".");
             }
+            for (const auto& set : seturiFisiere()) {
+                if (anLucru == an - 1) {
+                    pornesteAnul(s, set, an);
+                } else if (anLucru != an) {
+                    pornesteDinAltAn(s, set, an, anLucru);
+                } else if (!marcaj) {
+                    reiaAnulFaraMarcaj(s, set, an);
+                } else {
+                    // A run that did not end normally: the working files hold
+                    // this year's latest data.
+                    cereFisier(set.lucru);
+                    if (!files::exists(set.lucru)) {
+                        s.t.createEmpty(set.lucru);
+                    }
+                }
+            }
+            if (anLucru != an && anLucru != an - 1) {
+                s.constata("Copiile anilor " + anText(anLucru) + " si " + anText(an - 1) +
+                           " au ramas neschimbate; programul lucreaza cu copiile anului " + anText(an) +
+                           ".");
+            }
+            if (marcaj != an) {
+                s.t.writeLines(MarcajAn, {PrefixMarcaj + anText(an)});
+            }
+            s.t.commit();
         });
+    } catch (const platform::FileError& e) {
+        return {false,
+                "Fisierele anului " + anText(an) + " nu au putut fi aduse in lucru: " + mesajEsec(e) +
+                    " Nici un fisier nu a fost schimbat.",
+                {}};
+    }
+    AnDateLucru = an;
+    return {true, s.mesaj(), {}};
+}
+
+RezultatSchimb SchimbaFisiereLaIesire() {
+    for (const char* sortat : {"ff1_sort1.txt", "ff2_sort1.txt"}) {
+        try {
+            files::remove(sortat);
+        } catch (const platform::FileError&) {
+            // A scratch sort file that stays does no harm.
+        }
+    }
+
+    const int an = AnDateLucru != 0 ? AnDateLucru : AnFiscal;
+    RezultatSchimb r;
+    Schimb s;
+    std::string tinta;
+    try {
+        pas([&] {
+            for (const auto& set : seturiFisiereLaSalvare()) {
+                const std::string anual = copieAnuala(set, anText(an));
+                tinta = anual;
+                cereFisier(set.lucru);
+                cereFisier(anual);
+                if (!files::exists(set.lucru)) {
+                    // A missing working file holds no data: it never empties a copy.
+                    if (!files::exists(anual)) {
+                        s.t.createEmpty(anual);
+                    }
+                } else if (!files::sameBytes(set.lucru, anual) || !files::exists(anual)) {
+                    if (files::isEmpty(set.lucru) && !files::isEmpty(anual)) {
+                        s.constata("Fisierul " + set.lucru + " era gol: copia " + anual +
+                                   " a ramas neschimbata.");
+                    } else {
+                        s.t.copy(set.lucru, anual);
+                    }
+                }
+                tinta = set.lucru;
+                s.umple(set.lucru, copieAnuala(set, anText(an - 1)));
+            }
+            tinta = MarcajAn;
+            s.t.writeLines(MarcajAn, {PrefixMarcaj + anText(an - 1)});
+            tinta.clear();
+            s.t.commit();
+        });
+        r.mesaj = s.mesaj();
+    } catch (const platform::FileError& e) {
+        r.reusit = false;
+        r.nesalvate.push_back(faraPunct(e.file().empty() ? tinta : e.file()));
+        r.mesaj = "Nu s-au putut scrie copiile anuale: " + mesajEsec(e) + " Datele anului " + anText(an) +
+                  " au ramas in fisierele de lucru si sunt reluate la pornirea urmatoare.";
     }
 
     for (const char* sortat : {"ff1_sort.txt", "ff2_sort.txt", "Dedu_sort.txt", "rep_sort.txt"}) {
-        pas([&] { files::remove(sortat); });
+        try {
+            files::remove(sortat);
+        } catch (const platform::FileError&) {
+            // As above.
+        }
     }
-    return nesalvate;
+    return r;
 }
 
 } // namespace olm

@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace olm::platform {
 
 namespace {
@@ -102,14 +104,35 @@ public:
     }
 };
 
+// Nobody answers: the answer that changes nothing.
+class UnattendedDialogs : public Dialogs {
+public:
+    Answer message(const std::string& text, const std::string& title, Icon,
+                   Buttons buttons) override {
+        std::fprintf(stderr, "olm: %s%s%s\n", title.c_str(), title.empty() ? "" : ": ", text.c_str());
+        return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
 Dialogs* installed = nullptr;
+bool unattendedMode = false;
 
 } // namespace
 
 Dialogs& dialogs() {
     static RealDialogs* real = new RealDialogs; // never destroyed: used until the very end
+    static UnattendedDialogs none;
+    if (unattendedMode) {
+        return none;
+    }
     return installed != nullptr ? *installed : *real;
 }
+
+void setUnattended(bool on) { unattendedMode = on; }
+bool unattended() { return unattendedMode; }
 
 void setDialogs(Dialogs* replacement) { installed = replacement; }
 

@@ -28,6 +28,14 @@ Dialogs& dialogs();
 // Installs another implementation (nullptr restores the real one). Not owned.
 void setDialogs(Dialogs* replacement);
 
+// While the program is being ended from outside (the session logs out), no
+// window may wait for the clerk: every message is written to the standard
+// error output instead of shown, every question is answered No (Cancel for
+// Retry/Cancel), every input box is cancelled. This holds whatever dialogs
+// are installed.
+void setUnattended(bool on);
+bool unattended();
+
 // Shortcuts for the common shapes.
 void showMessage(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
 bool askYesNo(const std::string& text, const std::string& title = "", Icon icon = Icon::None);

@@ -19,7 +19,7 @@ namespace {
 // Scratch files of the atomic writes. The leading dot and the prefix keep them
 // apart from every name the program itself uses.
 constexpr const char* ScratchPrefix = ".olm-tmp-";
-constexpr const char* LockPrefix = ".olm.lock";
+constexpr const char* OwnPrefix = ".olm";
 constexpr std::size_t BufferSize = 1 << 16;
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -31,11 +31,6 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
-// The layer's own files, never shown to the program as data.
-bool isOwnFile(const std::string& name) {
-    return startsWith(name, ScratchPrefix) || startsWith(name, LockPrefix);
-}
 
 fs::path directoryOf(const fs::path& p) {
     fs::path parent = p.parent_path();
@@ -170,6 +165,8 @@ void forEachFile(const fs::path& dir, F f) {
     ::closedir(d);
 }
 
+} // namespace
+
 void syncDirectory(const fs::path& dir) {
     int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -178,7 +175,9 @@ void syncDirectory(const fs::path& dir) {
     }
 }
 
-} // namespace
+bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPrefix); }
+
+bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
 namespace {
 
@@ -230,6 +229,14 @@ bool exists(const std::string& name) {
     return statOf(resolve(name), st) && S_ISREG(st.st_mode);
 }
 
+EntryKind entryKind(const std::string& name) {
+    struct stat st;
+    if (!statOf(resolve(name), st)) {
+        return EntryKind::Missing;
+    }
+    return S_ISREG(st.st_mode) ? EntryKind::File : EntryKind::Other;
+}
+
 bool directoryExists(const std::string& name) {
     struct stat st;
     return statOf(resolve(name), st) && S_ISDIR(st.st_mode);
@@ -258,6 +265,31 @@ std::uintmax_t length(const std::string& name) {
 }
 
 bool isEmpty(const std::string& name) { return length(name) == 0; }
+
+bool sameBytes(const std::string& a, const std::string& b) {
+    const std::uintmax_t size = length(a);
+    if (size != length(b)) {
+        return false;
+    }
+    if (size == 0) {
+        return true;
+    }
+    std::ifstream ia(resolve(a), std::ios::binary);
+    std::ifstream ib(resolve(b), std::ios::binary);
+    std::string ca(BufferSize, '\0');
+    std::string cb(BufferSize, '\0');
+    for (;;) {
+        ia.read(ca.data(), static_cast<std::streamsize>(ca.size()));
+        ib.read(cb.data(), static_cast<std::streamsize>(cb.size()));
+        const auto n = ia.gcount();
+        if (n != ib.gcount() || std::memcmp(ca.data(), cb.data(), static_cast<std::size_t>(n)) != 0) {
+            return false;
+        }
+        if (static_cast<std::size_t>(n) < ca.size()) {
+            return !ia.bad() && !ib.bad();
+        }
+    }
+}
 
 std::vector<std::string> readLines(const std::string& name) {
     LineReader reader(name);
@@ -533,7 +565,7 @@ AtomicWriter::~AtomicWriter() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
-    if (!committed_ && !scratch_.empty()) {
+    if (!committed_ && !keepScratch_ && !scratch_.empty()) {
         ::unlink(scratch_.c_str());
     }
 }
@@ -558,7 +590,6 @@ void AtomicWriter::writeLine(const std::string& line) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
     }
-    prepared_ = false;
     buffer_ += line;
     buffer_ += "\r\n";
     if (buffer_.size() >= BufferSize) {
@@ -570,7 +601,6 @@ void AtomicWriter::write(const std::string& bytes) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
     }
-    prepared_ = false;
     buffer_ += bytes;
     if (buffer_.size() >= BufferSize) {
         flushBuffer();
@@ -585,19 +615,15 @@ void AtomicWriter::prepare() {
     if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
         fail(errno, "write");
     }
-    prepared_ = true;
-}
-
-void AtomicWriter::commit() {
-    if (committed_) {
-        return;
-    }
-    prepare();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0 && errno != EINTR) {
         fail(errno, "write");
     }
+    prepared_ = true;
+}
+
+void AtomicWriter::renameIntoPlace() {
     if (fault_ && fault_->atRename) {
         ++fault_->failures;
         fail(EIO, "replace");
@@ -606,6 +632,14 @@ void AtomicWriter::commit() {
         fail(errno, "replace");
     }
     committed_ = true;
+}
+
+void AtomicWriter::commit() {
+    if (committed_) {
+        return;
+    }
+    prepare();
+    renameIntoPlace();
     syncDirectory(directoryOf(target_));
 }
 

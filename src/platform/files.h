@@ -35,10 +35,16 @@ namespace olm::platform::files {
 std::filesystem::path resolve(const std::string& name);
 
 bool exists(const std::string& name);          // a regular file
+// What stands under a name: nothing, a regular file, or something else (a
+// directory, a device) that the program cannot use as a data file.
+enum class EntryKind { Missing, File, Other };
+EntryKind entryKind(const std::string& name);
 bool directoryExists(const std::string& name);
 bool directoryHasFiles(const std::string& name); // exists and holds at least one file
 std::uintmax_t length(const std::string& name); // 0 when missing
 bool isEmpty(const std::string& name);           // length 0 (a missing file too)
+// Whether two files hold the same bytes; a missing file holds none.
+bool sameBytes(const std::string& a, const std::string& b);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
@@ -65,9 +71,11 @@ bool remove(const std::string& name);
 // stand for the same file only the spelling changes ("a.txt" to "A.txt").
 void rename(const std::string& from, const std::string& to);
 void makeDirectory(const std::string& name); // a present directory is no error
+// Makes the names given to a directory's entries durable (best effort).
+void syncDirectory(const std::filesystem::path& dir);
 // Names of the regular files in a directory, in no particular order; the
-// layer's own scratch and lock files (".olm-tmp-...", ".olm.lock...") are left
-// out. A missing directory throws PathNotFound.
+// layer's own files (every name beginning ".olm": scratch files, the lock,
+// the commit record, the marker of the working year) are left out. A missing directory throws PathNotFound.
 std::vector<std::string> listFiles(const std::string& directory);
 
 // Reads a file line by line without holding it whole. A missing file reads as
@@ -88,6 +96,12 @@ private:
     std::ifstream in_;
 };
 
+// Whether a name is one of the layer's own files, never shown as data.
+bool isOwnFile(const std::string& fileName);
+// Whether a name is a scratch file of a rewrite.
+bool isScratchFile(const std::string& fileName);
+
+class Transaction;
 struct WriteFault;
 
 // Writes a file through a scratch file in the same directory; commit() flushes
@@ -102,22 +116,28 @@ public:
 
     void writeLine(const std::string& line) override; // CR LF added
     void write(const std::string& bytes);    // written as given
-    // Writes out what is buffered and syncs the scratch file, so that a
-    // commit() after it only renames: several files can be written whole
-    // before the first one replaces its target.
+    // Writes out what is buffered, syncs the scratch file and closes it, so
+    // that a commit() after it only renames: several files can be written
+    // whole before the first one replaces its target. Nothing more can be
+    // written afterwards.
     void prepare();
     void commit();
 
 private:
+    friend class Transaction;
+
     void flushBuffer();
     void fail(int err, const std::string& what);
+    // The scratch file takes the target's name (prepare() came first).
+    void renameIntoPlace();
 
     std::filesystem::path target_;
     std::filesystem::path scratch_;
     int fd_ = -1;
     std::string buffer_;
+    bool prepared_ = false;
     bool committed_ = false;
-    bool prepared_ = false; // nothing written since prepare()
+    bool keepScratch_ = false; // named in a commit record: a restart renames it
     WriteFault* fault_ = nullptr;
     std::uintmax_t written_ = 0;
 };

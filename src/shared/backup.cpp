@@ -4,13 +4,13 @@
 #include "platform/files.h"
 #include "shared/data_files.h"
 #include "shared/employer_record.h"
+#include "shared/file_group.h"
 #include "shared/program_title.h"
 #include "shared/record_line.h"
 #include "shared/sheet_files.h"
 #include "shared/state.h"
 
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 namespace olm {
@@ -111,18 +111,20 @@ bool SalvareDate() {
     bool golite = false;
     if (platform::askYesNo("Doriti sa stergeti fisierele text de date din directorul de lucru ?", "",
                            Icon::None)) {
-        std::string negolite;
-        for (const char* nume : {"repfisc.txt", "ff1.txt", "ff2.txt", "deduceri.txt"}) {
-            try {
-                files::createEmpty(nume);
-                golite = true;
-            } catch (const platform::FileError& e) {
-                adaugaLista(negolite, descriereEroare(nume, e.number()));
-            }
+        // The working files and their yearly copies are emptied in one commit:
+        // after any end of the program the next start finds them both empty,
+        // and never takes the empty working files for last year's data.
+        RescriereGrup grup;
+        for (const auto& p : seturiFisiereLaSalvare()) {
+            grup.adauga(p.lucru, copieAnuala(p));
         }
-        CurataFisaI();
-        if (!negolite.empty()) {
-            platform::showMessage("Nu au putut fi sterse : " + negolite + ".", "", Icon::Exclamation);
+        if (grup.finalizeaza()) {
+            golite = true;
+            CurataFisaI();
+        } else {
+            platform::showMessage("Fisierele de lucru nu au fost sterse : " +
+                                      descriereEroare(grup.esec()->fisier, grup.esec()->numar) + ".",
+                                  "", Icon::Exclamation);
         }
     }
     platform::showMessage("Salvarea a fost efectuata in subdirectorul " + cale, " ", Icon::None);
@@ -170,44 +172,28 @@ bool RestaurareDate() {
 
     // Every working file is replaced, by its saved copy or by an empty file
     // when none was saved, so that nothing of the employer worked on before
-    // stays beside the one restored. All four are written aside first and put
-    // in place only when each could be written: a failed copy changes nothing.
-    std::vector<std::unique_ptr<files::AtomicWriter>> noi;
-    std::string esecuri;
+    // stays beside the one restored. The yearly copies of the year get the
+    // same in the same commit: the exit then finds them equal, and no
+    // previous employer's data come back from them.
+    RescriereGrup grup;
     const auto& seturi = seturiFisiereLaSalvare();
     for (std::size_t i = 0; i < seturi.size(); ++i) {
-        try {
-            auto nou = std::make_unique<files::AtomicWriter>(seturi[i].lucru);
-            if (files::exists(surse[i])) {
-                files::copyInto(surse[i], *nou);
-            }
-            noi.push_back(std::move(nou));
-        } catch (const platform::FileError& e) {
-            adaugaLista(esecuri, descriereEroare(seturi[i].lucru, e.number()));
-        }
+        grup.copiaza(grup.adauga(seturi[i].lucru, copieAnuala(seturi[i])), surse[i]);
     }
-    if (!esecuri.empty()) {
-        platform::showMessage("Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. "
-                              "Nu au putut fi copiate : " + esecuri + ".",
-                              "", Icon::Exclamation);
-        return false;
-    }
-    bool restaurat = false;
-    for (std::size_t i = 0; i < noi.size(); ++i) {
-        try {
-            noi[i]->commit();
-            restaurat = true;
-        } catch (const platform::FileError& e) {
-            adaugaLista(esecuri, descriereEroare(seturi[i].lucru, e.number()));
-        }
-    }
-    if (!esecuri.empty()) {
-        platform::showMessage("Restaurarea nu a fost efectuata pentru : " + esecuri + ".", "",
-                              Icon::Exclamation);
-    } else {
+    if (grup.finalizeaza()) {
         platform::showMessage("Restaurarea a fost efectuata.", " ", Icon::None);
+        return true;
     }
-    return restaurat;
+    const EsecGrup& e = *grup.esec();
+    if (e.laInlocuire) {
+        platform::showMessage("Restaurarea nu a fost efectuata pentru : " + descriereEroare(e.fisier, e.numar) + ".",
+                              "", Icon::Exclamation);
+        return true;
+    }
+    platform::showMessage("Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. "
+                          "Nu au putut fi copiate : " + descriereEroare(e.fisier, e.numar) + ".",
+                          "", Icon::Exclamation);
+    return false;
 }
 
 } // namespace olm

@@ -19,19 +19,20 @@ std::string subdirectorSalvare(const std::string& cod);
 // the working files are kept and nothing is reported as done; so it is when
 // the employer's code is not digits (at most 13), which the restore could
 // never ask for. Otherwise the clerk is asked whether to empty the working
-// files (and the employer's form). A "Repfisc.txt" that cannot be read is
+// files (and the employer's form); they are emptied together with their
+// yearly copies, all or none. A "Repfisc.txt" that cannot be read is
 // reported and nothing is saved. Returns true when the working files were
 // emptied (a caller holding sorted copies of them must rebuild them).
 bool SalvareDate();
 
 // Asks for an employer's code (digits only, at most 13) and puts that
 // employer's saved files of the fiscal year in place of the four working
-// files; a working file whose saved file is absent is emptied, so no file of
-// another employer stays beside the one restored. The four are written aside
-// first and each replaced in one step only when all could be written: a
-// failed copy is reported and changes nothing. A subdirectory without files
-// of the fiscal year restores nothing. Returns true when the working files
-// were replaced.
+// files and of their yearly copies of the year; a file whose saved file is
+// absent is emptied, so no file of another employer stays beside the one
+// restored. All eight are replaced together or none: a failed copy is
+// reported (naming the first file that failed) and changes nothing. A
+// subdirectory without files of the fiscal year restores nothing. Returns
+// true when the working files were replaced.
 bool RestaurareDate();
 
 } // namespace olm

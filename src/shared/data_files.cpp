@@ -1,6 +1,7 @@
 #include "shared/data_files.h"
 
 #include "platform/files.h"
+#include "shared/file_group.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -39,21 +40,18 @@ std::string copieAnuala(const SetFisiere& set, const std::string& an) {
     return set.prefix + "_" + an + ".txt";
 }
 
-std::string copieAnuala(const SetFisiere& set) { return copieAnuala(set, anFiscalText()); }
+std::string copieAnuala(const SetFisiere& set) {
+    return copieAnuala(set, std::to_string(AnDateLucru != 0 ? AnDateLucru : AnFiscal));
+}
 
 Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi) {
-    Rezultat rez;
+    RescriereGrup grup;
     for (const auto& set : seturi) {
-        const std::string copie = copieAnuala(set);
-        try {
-            platform::files::copy(set.lucru, copie);
-        } catch (const platform::FileError& e) {
-            if (rez) {
-                rez = Rezultat::esec(mesajEroareScriere(e.number(), copie));
-            }
+        if (platform::files::exists(set.lucru)) {
+            grup.copiaza(grup.adauga(copieAnuala(set)), set.lucru);
         }
     }
-    return rez;
+    return grup.finalizeaza();
 }
 
 } // namespace olm

@@ -30,14 +30,14 @@ const std::vector<SetFisiere>& seturiFisiereLaSalvare();
 
 // "FF1_2002.txt": the copy of a set for a year.
 std::string copieAnuala(const SetFisiere& set, const std::string& an);
-// The copy of a set for the fiscal year.
+// The copy of a set for the year of the working files' data (AnDateLucru,
+// or AnFiscal before the start-up swap fixed it).
 std::string copieAnuala(const SetFisiere& set);
 
-// Writes the working file of each set over its copy of the fiscal year, so
-// that an abnormal end of the program loses none of the changes made so far.
-// Every copy is tried; a failure names the first copy that could not be
-// written ("Eroare 61 la scrierea fisierului FF1_2002.txt.") and leaves that
-// copy as it was.
+// Writes the working file of each set over its copy of the working year, all
+// in one commit; a missing working file holds no data and leaves its copy
+// alone. A failure names its file ("Eroare 61 la scrierea fisierului
+// FF1_2002.txt.") and every copy stays as it was.
 Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi);
 
 } // namespace olm

@@ -1,6 +1,8 @@
 #include "shared/employer_record.h"
 
 #include "platform/files.h"
+#include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
 #include "shared/state.h"
@@ -70,7 +72,13 @@ std::string LinieRepfiscDeSalvat() {
     return linieRepfisc(r);
 }
 
-void SalveazaRepfisc() { files::writeLines("RepFisc.txt", {LinieRepfiscDeSalvat()}); }
+Rezultat SalveazaRepfisc() {
+    // The yearly copy in the same commit: a confirmed employer survives any
+    // end of the program.
+    RescriereGrup grup;
+    grup.scrie(grup.adauga("RepFisc.txt", copieAnuala(SetRepfisc())), LinieRepfiscDeSalvat());
+    return grup.finalizeaza();
+}
 
 void CurataFisaI() {
     const std::string judet = AngajatorFisaI.Judet;

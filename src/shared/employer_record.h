@@ -9,6 +9,8 @@
 // AdrP(1..10) to Strada, Numar, CodPostal, Bloc, Scara, Etaj, Apartament,
 // Sector, Telefon, EMail; and the kind label TipAng to `EtichetaTipAng`.
 
+#include "shared/result.h"
+
 #include <string>
 #include <string_view>
 
@@ -61,9 +63,9 @@ void CitesteRepfisc();
 // surname/first-name layout with the digit 2. The boxes of the other kind are
 // written empty.
 std::string LinieRepfiscDeSalvat();
-// Rewrites "Repfisc.txt" as that line. Throws platform::FileError when the
-// file cannot be written (the old file then stays whole).
-void SalveazaRepfisc();
+// Rewrites "Repfisc.txt" as that line, and the yearly copy of the working year
+// in the same commit. A failure names its file; both then stay as they were.
+Rezultat SalveazaRepfisc();
 
 // Empties the employer's form and the employer variables: every box, the kind
 // label, `TipAngajator`; `JudetAngajator` becomes " ", the blank first county.

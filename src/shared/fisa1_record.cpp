@@ -2,6 +2,7 @@
 
 #include "shared/dependants.h"
 #include "shared/employee_identity.h"
+#include "shared/file_group.h"
 #include "shared/form_data.h"
 #include "shared/number_text.h"
 #include "shared/sheet_files.h"
@@ -51,30 +52,44 @@ RecordFf1 RecordFf1DinFormulare() {
     return r;
 }
 
+namespace {
+
+// The sheet and the dependants, working files and yearly copies, in one
+// commit: a crash never leaves a sheet with another version's dependants.
+Rezultat rescrieFisa1(const std::optional<std::string>& linie,
+                      const std::vector<std::string>& persoane, int& pozitie) {
+    RescriereGrup grup;
+    Rezultat r = PregatesteRescriere(grup, FisierFf1(), CodAngajat, linie, {}, &pozitie);
+    if (r) {
+        r = PregatesteRescriere(grup, FisierDeduceri(), CodAngajat, std::nullopt, persoane);
+    }
+    return r ? grup.finalizeaza() : r;
+}
+
+} // namespace
+
 Rezultat SalveazaFisa1() {
     if (CodAngajat.empty()) {
         return Rezultat::esec(std::string(MesajCodLipsa));
     }
     int pozitie = 0;
-    Rezultat r = RescrieAngajat(FisierFf1(), CodAngajat, linieFf1(RecordFf1DinFormulare()), {},
-                                &pozitie);
-    if (!r) {
-        return r;
+    Rezultat r = rescrieFisa1(linieFf1(RecordFf1DinFormulare()), LiniiPersoane(CodAngajat), pozitie);
+    if (r) {
+        PozitiiFisa[1] = pozitie;
     }
-    PozitiiFisa[1] = pozitie;
-    return RescrieAngajat(FisierDeduceri(), CodAngajat, std::nullopt, LiniiPersoane(CodAngajat));
+    return r;
 }
 
 Rezultat StergeFisa1() {
     if (CodAngajat.empty()) {
         return Rezultat::esec(std::string(MesajCodLipsa));
     }
-    Rezultat r = RescrieAngajat(FisierFf1(), CodAngajat, std::nullopt);
-    if (!r) {
-        return r;
+    int pozitie = 0;
+    Rezultat r = rescrieFisa1(std::nullopt, {}, pozitie);
+    if (r) {
+        PozitiiFisa[1] = 0;
     }
-    PozitiiFisa[1] = 0;
-    return RescrieAngajat(FisierDeduceri(), CodAngajat, std::nullopt);
+    return r;
 }
 
 void IncarcaFisa1(const RecordFf1& r) {

@@ -21,9 +21,12 @@ RecordFf1 RecordFf1DinFormulare();
 // his dependants' lines (rows 1 to NrPersoane of TabelPersoane) at the end of
 // "Deduceri.txt" in place of all his earlier ones. PozitiiFisa[1] becomes the
 // number of his line. An empty `CodAngajat` is refused and nothing is written.
+// The two files and their yearly copies are replaced together or not at all,
+// also across a crash.
 Rezultat SalveazaFisa1();
 
-// Removes every Fisa 1 line and every dependant's line of `CodAngajat`.
+// Removes every Fisa 1 line and every dependant's line of `CodAngajat`, the
+// same way all or nothing.
 Rezultat StergeFisa1();
 
 // Fills the Fisa 1 form's record from fields 23 to 86 of the line: the

@@ -14,7 +14,9 @@ RecordFf2 RecordFf2DinFormulare() {
     r.MarcaRectif = campText(MarcaRectif);
     for (std::size_t k = 0; k < 8; ++k) {
         // A greyed box (2) is not a ticked one.
-        r.TipAS[k] = f.TAS[k] == 1 ? "X" : "";
+        if (f.TAS[k] == 1) {
+            r.TipAS[k].assign(1, 'X');
+        }
     }
     for (std::size_t m = 0; m < 13; ++m) {
         r.VenitCS[m] = campNumeric(f.VenitCS[m]);

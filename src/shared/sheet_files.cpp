@@ -3,6 +3,7 @@
 #include "platform/file_error.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
+#include "shared/file_group.h"
 #include "shared/sheet_records.h"
 #include "shared/state.h"
 
@@ -70,68 +71,35 @@ int RescrieLinii(platform::LineSource& din, platform::LineSink& in, StructuraRec
     return locInlocuire;
 }
 
-namespace {
-
-// The working file read and written with its yearly copy, keeping in mind
-// what a failure concerns: reading the working file, or writing one of the two.
-struct RescriereCuCopie : platform::LineSource, platform::LineSink {
-    RescriereCuCopie(const std::string& nume, const std::string& copie) : nume(nume), copie(copie) {}
-
-    bool next(std::string& linie) override {
-        la(true, nume);
-        const bool citita = cititor->next(linie);
-        la(false, nume);
-        return citita;
+Rezultat PregatesteRescriere(RescriereGrup& grup, const FisierDate& f, const std::string& cod,
+                             const std::optional<std::string>& inlocuire,
+                             const std::vector<std::string>& laSfarsit, int* pozitie) {
+    try {
+        files::LineReader cititor(f.nume);
+        const std::size_t i = grup.adauga(f.nume, copieAnuala(f));
+        const int loc = RescrieLinii(cititor, grup.linii(i), f.structura, cod, inlocuire, laSfarsit);
+        if (pozitie) {
+            *pozitie = loc;
+        }
+    } catch (const platform::FileError& e) {
+        return Rezultat::esec(mesajEroareCitire(e.number(), f.nume));
     }
-    void writeLine(const std::string& linie) override {
-        la(false, nume);
-        lucru->writeLine(linie);
-        la(false, copie);
-        anual->writeLine(linie);
-    }
-    void la(bool c, const std::string& f) {
-        citire = c;
-        fisier = &f;
-    }
-    Rezultat eroare(const platform::FileError& e) const {
-        return Rezultat::esec(citire ? mesajEroareCitire(e.number(), *fisier) : mesajEroareScriere(e.number(), *fisier));
-    }
-
-    const std::string& nume;
-    const std::string& copie;
-    const std::string* fisier = &nume;
-    bool citire = false;
-    std::optional<files::LineReader> cititor;
-    std::optional<files::AtomicWriter> lucru;
-    std::optional<files::AtomicWriter> anual;
-};
-
-} // namespace
+    return grup.rezultat();
+}
 
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit, int* pozitie) {
-    const std::string copie = copieAnuala(f);
-    RescriereCuCopie r(f.nume, copie);
-    try {
-        r.la(true, f.nume);
-        r.cititor.emplace(f.nume);
-        r.la(false, f.nume);
-        r.lucru.emplace(f.nume);
-        r.la(false, copie);
-        r.anual.emplace(copie);
-        const int loc = RescrieLinii(r, r, f.structura, cod, inlocuire, laSfarsit);
-        r.la(false, f.nume);
-        r.lucru->commit();
-        r.la(false, copie);
-        r.anual->commit();
-        if (pozitie) {
-            *pozitie = loc;
-        }
-        return Rezultat::reusit();
-    } catch (const platform::FileError& e) {
-        return r.eroare(e);
+    RescriereGrup grup;
+    int loc = 0;
+    Rezultat r = PregatesteRescriere(grup, f, cod, inlocuire, laSfarsit, &loc);
+    if (r) {
+        r = grup.finalizeaza();
     }
+    if (r && pozitie) {
+        *pozitie = loc;
+    }
+    return r;
 }
 
 } // namespace olm

@@ -3,7 +3,8 @@
 // The files of the employees' records, "FF1.txt", "FF2.txt" and
 // "Deduceri.txt", read and rewritten in one pass each. A rewrite goes to a
 // scratch file renamed over the working file, and the yearly copy is written
-// from the same pass, so both hold the same lines afterwards.
+// from the same pass and replaced in the same commit, so both hold the same
+// lines afterwards, also after a crash.
 
 #include "platform/lines.h"
 #include "shared/record_line.h"
@@ -14,6 +15,8 @@
 #include <vector>
 
 namespace olm {
+
+class RescriereGrup;
 
 struct FisierDate {
     std::string nume;   // the working name: "FF1.txt"
@@ -55,5 +58,12 @@ int RescrieLinii(platform::LineSource& din, platform::LineSink& in, StructuraRec
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
+
+// The same rewrite added to a group of files, to be replaced with the others
+// (RescriereGrup::finalizeaza): nothing is replaced yet. A failure is
+// returned as RescrieAngajat's; the group must then not be finalised.
+Rezultat PregatesteRescriere(RescriereGrup& grup, const FisierDate& f, const std::string& cod,
+                             const std::optional<std::string>& inlocuire,
+                             const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);
 
 } // namespace olm

@@ -8,6 +8,7 @@ std::array<double, 13> DeducereBaza{};
 std::array<std::string, 12> CoefCopil, CoefSotie, CoefAlta;
 std::string CoefMax, CoefInv1, CoefInv2, CoefInv3, ProcChProf, CotaImpFinal;
 int AnFiscal = 0;
+int AnDateLucru = 0;
 std::string PrimaZi, UltimaZi;
 CasuteCuantum CuantumCasute;
 std::string TextAnFisc;
@@ -65,6 +66,7 @@ void resetState() {
     ProcChProf.clear();
     CotaImpFinal.clear();
     AnFiscal = 0;
+    AnDateLucru = 0;
     PrimaZi.clear();
     UltimaZi.clear();
     CuantumCasute = {};

@@ -33,6 +33,11 @@ extern std::array<double, 13> DeducereBaza;
 extern std::array<std::string, 12> CoefCopil, CoefSotie, CoefAlta; // number text
 extern std::string CoefMax, CoefInv1, CoefInv2, CoefInv3, ProcChProf, CotaImpFinal;
 extern int AnFiscal;       // 0 until "Cuantum.txt" was read
+// The year whose data stand under the working names, fixed by the start-up
+// swap: the yearly copies of the working files carry it, even when the
+// deduction editor changes AnFiscal during the run. 0 before the swap
+// (AnFiscal is used then).
+extern int AnDateLucru;
 extern std::string PrimaZi, UltimaZi; // two-digit day texts
 
 // The texts of the deduction-parameter editor's boxes. Reading "Cuantum.txt"

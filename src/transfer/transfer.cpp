@@ -1,12 +1,12 @@
 #include "transfer/transfer.h"
 
 #include "platform/files.h"
+#include "shared/file_group.h"
 #include "shared/result.h"
 #include "transfer/dbf_table.h"
 
 #include <cctype>
 #include <cstdio>
-#include <memory>
 
 namespace olm::transfer {
 
@@ -35,31 +35,20 @@ std::vector<std::string> TransferaTabele() {
     if (an == 0) {
         return {std::string("Fisierul ") + FisierAn + " nu contine anul fiscal (patru cifre)."};
     }
+    // Each table goes into the scratch file of its text file; all four
+    // replace their files in one commit, and only when nothing went wrong.
     std::vector<std::string> erori;
-    std::vector<std::unique_ptr<files::AtomicWriter>> scriitori;
-    std::string fisier;
-    try {
-        // Each table goes into the scratch file of its text file; none
-        // replaces its file before all four are whole.
-        for (const TabelDbf& t : TabeleDbf()) {
-            fisier = t.fisierText;
-            scriitori.push_back(std::make_unique<files::AtomicWriter>(t.fisierText));
-            const std::vector<std::string> e = CitesteTabelDbf(t, NumeTabelAnual(t, an), *scriitori.back());
-            erori.insert(erori.end(), e.begin(), e.end());
-        }
-        if (!erori.empty()) {
-            return erori;
-        }
-        for (std::size_t i = 0; i < scriitori.size(); ++i) {
-            fisier = TabeleDbf()[i].fisierText;
-            scriitori[i]->prepare();
-        }
-        for (std::size_t i = 0; i < scriitori.size(); ++i) {
-            fisier = TabeleDbf()[i].fisierText;
-            scriitori[i]->commit();
-        }
-    } catch (const platform::FileError& e) {
-        erori.push_back(mesajEroareScriere(e.number(), fisier));
+    RescriereGrup grup;
+    for (const TabelDbf& t : TabeleDbf()) {
+        const std::size_t i = grup.adauga(t.fisierText);
+        const std::vector<std::string> e = CitesteTabelDbf(t, NumeTabelAnual(t, an), grup.linii(i));
+        erori.insert(erori.end(), e.begin(), e.end());
+    }
+    if (!erori.empty()) {
+        return erori;
+    }
+    if (const Rezultat scris = grup.finalizeaza(); !scris) {
+        erori.push_back(scris.eroare);
     }
     return erori;
 }

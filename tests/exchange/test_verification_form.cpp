@@ -31,6 +31,9 @@ protected:
         AcquisitionTest::SetUp();
         writeBytes("Cuantum.txt", "2002,03,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,1600000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
         writeBytes("Impozitar.txt", "13,0,999999999,0,10\r\n 1,0,1800000,0,18\r\neof\r\n");
+        for (const char* copie : {"Rep_2002.txt", "FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt"}) {
+            writeBytes(copie, "");
+        }
         instaleazaSchimburi();
         ASSERT_TRUE(Main());
         ASSERT_TRUE(activate(Intro::instance()));
@@ -146,6 +149,7 @@ TEST_F(VerificationWindow, DbfTablesOfTheWorkingDirectoryGoThroughTheConverter) 
     EXPECT_FALSE(files::exists("ferr.txt"));
     EXPECT_EQ(readBytes("Repfisc.txt"), angajator + "\r\n");
     EXPECT_EQ(readBytes("FF2_2002.dbf"), readBytes("FF2.dbf"));
+    EXPECT_EQ(readBytes("Rep_2002.txt"), angajator + "\r\n") << "the yearly copy follows";
     ASSERT_TRUE(click(w.Command2));
     expectOneMessage("Verificarea a fost efectuata si nu sunt erori. Ff1_2002.txt e gol, Ff2_2002.txt e gol, "
                      "Ded_2002.txt e gol. ", "", Icon::None);

@@ -36,6 +36,8 @@ TEST_F(EmployerForm, OpensFilledFromTheFileAndConfirmsIntoTheEmployeesForm) {
     click(f.Ok_Fisa_II);
     expectMessages({});
     EXPECT_EQ(readBytes("Repfisc.txt"), kFirma + "\r\n");
+    // The yearly copy in the same step: no crash can bring the old employer back.
+    EXPECT_EQ(readBytes("Rep_2002.txt"), kFirma + "\r\n");
     EXPECT_FALSE(f.visible());
     ASSERT_TRUE(Fisa_II::loaded());
     Fisa_II& a = Fisa_II::instance();

@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -148,6 +149,59 @@ TEST_F(IntroForm, BackgroundRunsFromBlueToBlack) {
     EXPECT_NEAR(QColor(image.pixel(5, h / 2)).blue(), 128, 2);
     EXPECT_EQ(QColor(image.pixel(5, h / 2)).red(), 0);
     EXPECT_LE(QColor(image.pixel(5, h - 1)).blue(), 1);
+}
+
+// A window with unsaved edits that asks on closing and will not close.
+class Stubborn : public olm::platform::SingleForm<Stubborn> {
+    friend class olm::platform::SingleForm<Stubborn>;
+
+public:
+    static inline std::vector<bool> answers;
+    static inline bool refuse = true;
+
+protected:
+    void formUnload(bool& cancel) override {
+        answers.push_back(olm::platform::askYesNo("Salvati modificarile?", " "));
+        cancel = refuse;
+    }
+};
+
+TEST_F(IntroForm, EndedFromOutsideNoWindowAsksAndTheExitStepsRun) {
+    writeBytes("FF1.txt", "last year\r\n");
+    start();
+    Stubborn::instance().show();
+    Stubborn::answers.clear();
+    writeBytes("FF1.txt", "this year\r\n");
+
+    olm::TerminaLaCerere();
+    runDeferredDeletes();
+
+    EXPECT_FALSE(Intro::loaded());
+    // Asked, and nobody answered: No.
+    EXPECT_FALSE(Stubborn::answers.empty());
+    EXPECT_EQ(std::count(Stubborn::answers.begin(), Stubborn::answers.end(), true), 0);
+    EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
+    EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
+    EXPECT_FALSE(std::filesystem::exists(".olm.lock"));
+    EXPECT_TRUE(fakeDialogs().messages.empty());
+    Stubborn::refuse = false;
+    Stubborn::unload();
+    olm::platform::setUnattended(false);
+}
+
+TEST_F(IntroForm, FilesThatCannotBeSwappedAreReportedAndTheProgramEndsWithAFailure) {
+    writeBytes("FF1.txt", "last year\r\n");
+    std::filesystem::create_directory("FF2_2002.txt");
+    int cod = 0;
+    EXPECT_FALSE(olm::Main(&cod));
+    EXPECT_EQ(cod, 1);
+    ASSERT_EQ(fakeDialogs().messages.size(), 1u);
+    EXPECT_NE(fakeDialogs().messages[0].text.find("Eroare 75 la fisierul FF2_2002.txt. Nici un fisier nu a fost "
+                                                  "schimbat. Programul se opreste."),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("FF1_2001.txt"));
+    runDeferredDeletes();
+    EXPECT_FALSE(Intro::loaded());
 }
 
 } // namespace

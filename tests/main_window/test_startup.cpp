@@ -2,6 +2,7 @@
 
 #include "main_window/startup.h"
 #include "shared/state.h"
+#include "support/fakes.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,53 @@ TEST_F(Startup, ASecondInstanceOnTheSameDirectoryStopsBeforeAnyFile) {
     EXPECT_EQ(r.stare, olm::StarePornire::AltaInstanta);
     EXPECT_EQ(olm::AnFiscal, 0);
     EXPECT_FALSE(std::filesystem::exists("FF1.txt"));
+}
+
+} // namespace
+
+namespace {
+
+using olm::testing::fakeDialogs;
+
+TEST_F(Startup, AnotherComputersLockIsNamedAndTakenOverOnlyWhenTheClerkSaysSo) {
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    for (bool takeOver : {false, true}) {
+        SCOPED_TRACE(takeOver);
+        writeBytes(".olm.lock", "4242\nolm\nalt-calculator\n");
+        fakeDialogs().answer(takeOver ? olm::platform::Answer::Yes : olm::platform::Answer::No);
+        olm::platform::InstanceLock lock;
+
+        const auto r = olm::PornesteLucrul(lock);
+
+        EXPECT_EQ(r.stare, takeOver ? olm::StarePornire::Pornit : olm::StarePornire::AltaInstanta);
+        EXPECT_NE(fakeDialogs().texts().back().find("Directorul de lucru " + olm::testing::workDir() +
+                                                    " este folosit de programul pornit pe calculatorul "
+                                                    "alt-calculator (procesul 4242)"),
+                  std::string::npos);
+        EXPECT_EQ(std::filesystem::exists("FF1.txt"), takeOver);
+        EXPECT_EQ(readBytes(".olm.lock").find("alt-calculator") == std::string::npos, takeOver);
+    }
+}
+
+TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
+    writeBytes("Cuantum.txt", kCuantum);
+    writeBytes("Impozitar.txt", kImpozitar);
+    writeBytes(".olm-an", "lucru=2001\r\n");
+    writeBytes("FF1_2002.txt", "saved before the crash\r\n");
+    writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
+    writeBytes(".olm-jurnal", "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\n");
+    std::filesystem::create_directory("J19");
+    writeBytes("J19/.olm-tmp-abcdefghij", "half a backup copy");
+    olm::platform::InstanceLock lock;
+
+    const auto r = olm::PornesteLucrul(lock);
+
+    EXPECT_EQ(r.stare, olm::StarePornire::Pornit);
+    EXPECT_EQ(r.renumiriReluate, 1);
+    EXPECT_EQ(r.temporareSterse, 1);
+    EXPECT_EQ(readBytes("FF1.txt"), "saved by the crashed commit\r\n");
+    EXPECT_EQ(olm::testing::entries("J19"), std::vector<std::string>{});
 }
 
 } // namespace

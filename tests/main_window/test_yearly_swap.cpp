@@ -3,6 +3,7 @@
 #include "main_window/yearly_swap.h"
 #include "platform/files.h"
 #include "shared/state.h"
+#include "support/fakes.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +120,7 @@ TEST_F(YearlySwap, ExitSavesTheYearAndRestoresLastYear) {
     writeBytes("ff1_sort.txt", "sorted\r\n");
     std::filesystem::remove("FF2.txt");          // a working file missing at exit
     std::filesystem::remove("Ded_2001.txt");     // a previous year's copy missing at exit
-    EXPECT_TRUE(olm::SchimbaFisiereLaIesire().empty());
+    EXPECT_TRUE(olm::SchimbaFisiereLaIesire().nesalvate.empty());
 
     EXPECT_EQ(readBytes("FF1_2002.txt"), "fisa 1 changed\r\n");
     EXPECT_EQ(readBytes("FF2_2002.txt"), "");
@@ -143,11 +144,95 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
     // A directory in the way of the yearly copy makes its write fail.
     std::filesystem::create_directory("FF1_2002.txt");
 
-    auto nesalvate = olm::SchimbaFisiereLaIesire();
+    auto nesalvate = olm::SchimbaFisiereLaIesire().nesalvate;
 
     ASSERT_EQ(nesalvate.size(), 1u);
     EXPECT_EQ(nesalvate[0], "FF1_2002.txt");
     EXPECT_EQ(readBytes("FF1.txt"), "only copy of this year's sheets\r\n");
+}
+
+} // namespace
+
+// --- What the marker tells the start and the exit -----------------------------------
+
+namespace {
+
+// A file's content before or after; nullptr: absent; "<dir>": a directory in the way.
+using Fisiere = std::vector<std::pair<const char*, const char*>>;
+
+struct Caz {
+    const char* name;
+    int an, anLucru; // AnFiscal, and AnDateLucru at exit
+    Fisiere inainte, dupa;
+    std::vector<const char*> mesaj; // fragments; none: no message
+};
+
+// Each row in a fresh subdirectory; returns the message of the swap run there.
+template <typename Swap>
+void ruleaza(const Caz (&cazuri)[4], Swap schimba) {
+    int rand = 0;
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.name);
+        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++rand);
+        std::filesystem::create_directory(d);
+        std::filesystem::current_path(d);
+        olm::resetState();
+        olm::AnFiscal = c.an;
+        olm::AnDateLucru = c.anLucru;
+        for (const auto& [nume, continut] : c.inainte) {
+            std::string(continut) == "<dir>" ? (void)std::filesystem::create_directory(nume) : writeBytes(nume, continut);
+        }
+        const std::string mesaj = schimba().mesaj;
+        for (const auto& [nume, continut] : c.dupa) {
+            EXPECT_EQ(continut ? readBytes(nume) : "-", continut ? continut : present(nume) ? "+" : "-") << nume;
+        }
+        EXPECT_EQ(mesaj.empty(), c.mesaj.empty()) << mesaj;
+        for (const char* f : c.mesaj) {
+            EXPECT_NE(mesaj.find(f), std::string::npos) << f << " not in: " << mesaj;
+        }
+    }
+    std::filesystem::current_path(olm::testing::workDir());
+}
+
+TEST_F(YearlySwap, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
+    const Caz cazuri[] = {
+        {"year changed by hand while closed", 2003, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Rezerva_1", nullptr},
+          {".olm-an", "lucru=2003\r\n"}},
+         {"contin datele anului 2001, iar anul fiscal din Cuantum.txt este 2003", "2001 si 2002 au ramas neschimbate"}},
+        {"year changed, the working file edited", 2003, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "edited"}, {"FF1_2001.txt", "a01"}, {"FF1_2003.txt", "a03"}},
+         {{"FF1.txt", "a03"}, {"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1.txt", "edited"}},
+         {"anului 2001", "Rezerva_1/ : FF1.txt."}},
+        {"a run that did not end, or emptied by a backup, then a crash", 2002, 0,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}},
+         {{"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}, {"Repfisc.txt", ""}}, {}},
+        {"last year's copy emptied, or unlike the working file", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF2.txt", "b01 later"},
+          {"FF2_2001.txt", "b01"}},
+         {{"FF1_2001.txt", "a01"}, {"FF2_2001.txt", "b01 later"}, {"Rezerva_1/FF2_2001.txt", "b01"}},
+         {"FF1.txt lipsea sau era gol: copia FF1_2001.txt a ramas neschimbata.", "Copia FF2_2001.txt era alta decat fisierul FF2.txt", "Rezerva_1/ : FF2_2001.txt."}},
+    };
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaPornire(); });
+}
+
+TEST_F(YearlySwap, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
+    const Caz cazuri[] = {
+        {"a working file that is not a file", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "<dir>"}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"}},
+         {{"FF1_2002.txt", "a02"}, {"Repfisc.txt", "r02"}, {".olm-an", "lucru=2002\r\n"}},
+         {"Eroare 75 la fisierul FF1.txt.", "Datele anului 2002 au ramas in fisierele de lucru"}},
+        {"an empty working file", 2002, 2002,
+         {{"FF2.txt", ""}, {"FF2_2002.txt", "b02"}, {"FF2_2001.txt", "b01"}},
+         {{"FF2_2002.txt", "b02"}, {"FF2.txt", "b01"}, {".olm-an", "lucru=2001\r\n"}},
+         {"FF2.txt era gol: copia FF2_2002.txt a ramas neschimbata."}},
+        {"a missing working file", 2002, 2002, {{"FF2_2002.txt", "b02"}}, {{"FF2_2002.txt", "b02"}, {"FF2.txt", ""}}, {}},
+        {"the year changed in the editor during the run", 2003, 2002,
+         {{"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}}, {}},
+    };
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 #include "shared/backup.h"
+#include "shared/data_files.h"
 #include "shared/employer_record.h"
 #include "shared/state.h"
 #include "support/fakes.h"
@@ -50,6 +51,7 @@ protected:
 
 TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     setLucru(RepA, "A");
+    files::writeLines("FF1_2002.txt", {"ff1 A"});
     fakeDialogs().answer(Answer::Yes);
     AngajatorFisaI.CodAngajator = "19";
     TipAngajator = 1;
@@ -59,7 +61,8 @@ TEST_F(Backup, SaveThenRestoreAnotherEmployer) {
     EXPECT_EQ(files::readLines("J19/FF2_2002.txt"), (Linii{"ff2 A"}));
     EXPECT_EQ(files::readLines("J19/Ded_2002.txt"), (Linii{"ded A"}));
     EXPECT_EQ(files::readLines("J19/Rep_2002.txt"), (Linii{RepA}));
-    for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt"}) {
+    // Emptied with their yearly copies, in one step.
+    for (const char* f : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt", "Rep_2002.txt", "FF1_2002.txt"}) {
         EXPECT_TRUE(files::exists(f) && files::isEmpty(f)) << f;
     }
     EXPECT_EQ(AngajatorFisaI.CodAngajator, "");
@@ -176,6 +179,7 @@ TEST_F(Backup, RestoreFromAMissingOrEmptyDirectoryChangesNothing) {
 
 TEST_F(Backup, RestoreEmptiesTheWorkingFilesWhoseYearlyCopyWasNotSaved) {
     setLucru(RepB, "B");
+    files::writeLines("FF2_2002.txt", {"ff2 B"});
     fs::create_directories("J19");
     files::writeLines("J19/ff1_2002.TXT", {"ff1 salvat"});
     writeBytes("J19/Rep_2002.txt", RepA + "\nfara CR LF"); // copied byte for byte
@@ -187,6 +191,10 @@ TEST_F(Backup, RestoreEmptiesTheWorkingFilesWhoseYearlyCopyWasNotSaved) {
     // Nothing of the employer worked on before is left beside the one restored.
     EXPECT_TRUE(files::exists("FF2.txt") && files::isEmpty("FF2.txt"));
     EXPECT_TRUE(files::exists("Deduceri.txt") && files::isEmpty("Deduceri.txt"));
+    // The yearly copies of the year hold the same: none brings employer B back.
+    for (const auto& set : seturiFisiereLaSalvare()) {
+        EXPECT_TRUE(files::exists(copieAnuala(set)) && files::sameBytes(copieAnuala(set), set.lucru)) << set.lucru;
+    }
     EXPECT_EQ(mesaje().back().text, "Restaurarea a fost efectuata.");
 }
 

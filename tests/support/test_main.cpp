@@ -32,6 +32,7 @@ class FreshWorkDir : public ::testing::EmptyTestEventListener {
         current->previous = std::filesystem::current_path();
         std::filesystem::current_path(current->dir->path().toStdString());
         platform::setDialogs(&current->dialogs);
+        platform::setUnattended(false);
         platform::setPrinter(&current->printer);
         platform::setClock(&current->clock);
         platform::setTextViewer(&current->viewer);
@@ -43,6 +44,7 @@ class FreshWorkDir : public ::testing::EmptyTestEventListener {
         }
         std::filesystem::current_path(current->previous);
         platform::setDialogs(nullptr);
+        platform::setUnattended(false);
         platform::setPrinter(nullptr);
         platform::setClock(nullptr);
         platform::setTextViewer(nullptr);

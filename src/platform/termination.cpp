@@ -1,0 +1,62 @@
+#include "platform/termination.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace olm::platform {
+
+namespace {
+
+int wakeFds[2] = {-1, -1};
+std::function<void()> requested;
+std::unique_ptr<QSocketNotifier> notifier;
+
+extern "C" void onSignal(int signal) {
+    const int saved = errno;
+    const char c = static_cast<char>(signal);
+    [[maybe_unused]] ssize_t n = ::write(wakeFds[0], &c, 1);
+    errno = saved;
+}
+
+void setHandler(void (*handler)(int)) {
+    struct sigaction sa{};
+    sa.sa_handler = handler;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGHUP, &sa, nullptr);
+}
+
+void drain() {
+    char buffer[16];
+    while (::read(wakeFds[1], buffer, sizeof buffer) > 0) {
+    }
+}
+
+} // namespace
+
+void onTerminationRequest(std::function<void()> request) {
+    if (wakeFds[0] < 0) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0) {
+            return; // the signals then keep their default: the program ends at once
+        }
+        notifier = std::make_unique<QSocketNotifier>(wakeFds[1], QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [] {
+            drain();
+            if (requested) {
+                requested();
+            }
+        });
+    }
+    requested = std::move(request);
+    setHandler(onSignal);
+}
+
+} // namespace olm::platform

@@ -1,0 +1,63 @@
+// The program itself, ended as a log-out or a shutdown ends it: the exit
+// steps run, the yearly copies are written and the lock is released.
+
+#include "support/fakes.h"
+#include "support/file_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
+
+// Waits until the condition holds, 20 seconds at most.
+template <typename F>
+bool waitFor(F condition) {
+    for (int i = 0; i < 1000; ++i) {
+        if (condition()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+TEST(Signals, SigtermAndSighupRunTheExitStepsAndReleaseTheLock) {
+    for (int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const std::string dir = olm::testing::workDir() + "/lucru-" + std::to_string(signal);
+        std::filesystem::create_directory(dir);
+        std::filesystem::current_path(dir);
+        writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+        writeBytes("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
+        writeBytes("FF1.txt", "last year\r\n");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl(OLM_PROGRAM, OLM_PROGRAM, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ASSERT_TRUE(waitFor([] { return readBytes(".olm-an") == "lucru=2002\r\n"; })) << "not started";
+        writeBytes("FF1.txt", "this year\r\n");
+
+        ASSERT_EQ(::kill(child, signal), 0);
+        int status = -1;
+        ASSERT_TRUE(waitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }));
+
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        EXPECT_FALSE(std::filesystem::exists(".olm.lock"));
+        EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
+        EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
+        std::filesystem::current_path(olm::testing::workDir());
+    }
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+// Several files replaced together, all or nothing, also across a crash.
+
+#include "platform/file_transaction.h"
+#include "support/file_bytes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+namespace files = olm::platform::files;
+
+namespace {
+
+using olm::testing::crlf;
+using olm::testing::entries;
+using olm::testing::readBytes;
+using olm::testing::writeBytes;
+
+struct Row {
+    const char* name;
+    int state; // transaction: 0 committed, 1 dropped, 2 a target in the way; recovery: what a kill left
+    const char *first, *second;
+    int completed = 0, removed = 0;
+};
+
+// Two files, one in a subdirectory; the test leaves no scratch file, no record.
+void expectOnly(const char* first, const char* second) {
+    EXPECT_EQ(readBytes("FF1.txt"), first);
+    EXPECT_EQ(readBytes("J19/Ded_2002.txt"), second);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"FF1.txt", "J19"}));
+    EXPECT_EQ(entries("J19"), std::vector<std::string>{"Ded_2002.txt"});
+}
+
+void oldFiles() {
+    fs::remove_all("J19");
+    fs::create_directory("J19");
+    writeBytes("FF1.txt", "old 1");
+    writeBytes("J19/Ded_2002.txt", "old 2");
+}
+
+TEST(FileTransaction, EveryFileIsReplacedOrNone) {
+    for (const Row& row : {Row{"committed", 0, "new 1\r\n", "new 2\r\n"}, Row{"dropped", 1, "old 1", "old 2"},
+                           Row{"a target in the way", 2, "old 1", ""}}) {
+        SCOPED_TRACE(row.name);
+        oldFiles();
+        {
+            files::Transaction t;
+            t.writeLines("ff1.txt", {"new 1"});
+            if (row.state == 2) {
+                fs::remove("J19/Ded_2002.txt");
+                fs::create_directory("J19/Ded_2002.txt");
+                EXPECT_THROW(t.writeLines("J19/Ded_2002.txt", {"new 2"}), olm::platform::FileError);
+            } else {
+                t.writeLines("J19/Ded_2002.txt", {"new 2"});
+            }
+            if (row.state == 0) {
+                t.commit();
+            }
+        }
+        expectOnly(row.first, row.second);
+    }
+}
+
+TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
+    for (const Row& row : {Row{"killed after the record", 0, "new 1", "new 2", 2, 1},
+                           Row{"killed after the first rename", 1, "new 1", "new 2", 1, 1},
+                           Row{"killed before the record", 2, "old 1", "old 2", 0, 3}}) {
+        SCOPED_TRACE(row.name);
+        oldFiles();
+        writeBytes(row.state == 1 ? "FF1.txt" : ".olm-tmp-aaaaaaaaaa", "new 1");
+        writeBytes("J19/.olm-tmp-bbbbbbbbbb", "new 2");
+        writeBytes(".olm-tmp-cccccccccc", "a rewrite killed earlier");
+        if (row.state != 2) {
+            writeBytes(files::CommitRecord, crlf({"olm-jurnal", "./.olm-tmp-aaaaaaaaaa\tFF1.txt",
+                                                  "J19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt"}));
+        }
+        const files::Recovery r = files::recoverInterruptedWrites();
+        EXPECT_EQ(r.completed, row.completed);
+        EXPECT_EQ(r.removed, row.removed);
+        expectOnly(row.first, row.second);
+    }
+}
+
+TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
+    writeBytes(".olm-tmp-aaaaaaaaaa", "new");
+    fs::create_directories("FF1.txt/in-the-way");
+    writeBytes(files::CommitRecord, crlf({"olm-jurnal", ".olm-tmp-aaaaaaaaaa\tFF1.txt"}));
+    EXPECT_THROW(files::recoverInterruptedWrites(), olm::platform::FileError);
+    EXPECT_EQ(readBytes(".olm-tmp-aaaaaaaaaa"), "new");
+
+    fs::remove_all("FF1.txt");
+    EXPECT_EQ(files::recoverInterruptedWrites().completed, 1);
+    EXPECT_EQ(readBytes("FF1.txt"), "new");
+    EXPECT_FALSE(fs::exists(files::CommitRecord));
+}
+
+} // namespace
