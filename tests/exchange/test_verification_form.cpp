@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace olm::testing {
 namespace {
 
@@ -101,8 +103,11 @@ TEST_F(VerificationWindow, TheDisketteTextFilesGiveTheReportInTheViewerAndOnPape
     EXPECT_EQ(readBytes("FF1.txt"), readBytes(example("verification/in/FF1.txt")));
     EXPECT_EQ(readBytes("FF1_2002.txt"), readBytes("FF1.txt")) << "the yearly copy follows";
 
+    // The alphabetical copies, while kept, follow the files the checks rewrite.
+    intro.Check1->setValue(1);
     ASSERT_TRUE(click(w.Command2));
     expectMessages({});
+    EXPECT_TRUE(std::ranges::is_permutation(files::readLines("ff1_sort1.txt"), files::readLines("FF1.txt")));
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"erori.txt"});
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
     EXPECT_EQ(fakePrinter().jobs[0].pages[0][0], "1.Erori privind inregistrarile multiple, goale sau cu structura eronata.");
