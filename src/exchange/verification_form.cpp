@@ -39,8 +39,8 @@ Verif_fis::Verif_fis()
       Command1(*this, Geometry{16, 150, 140, 32}, "VERIFICARE"),
       Command2(*this, Geometry{166, 150, 140, 32}, "Lista erori"),
       Command3(*this, Geometry{316, 150, 138, 32}, "Atentie !"),
-      Label2(*this, Geometry{16, 104, 438, 40},
-             "Se preiau fisierele :                          Rep_aaaa, Ff1_aaaa, Ff2_aaaa, Ded_aaaa"),
+      Label2(*this, Geometry{16, 104, 300, 40},
+             "Se preiau fisierele :                                                Rep_aaaa, Ff1_aaaa, Ff2_aaaa, Ded_aaaa"),
       Label1(*this, Geometry{16, 192, 200, 20}, "  Asteptati !") {
     setCaption("Verificare fisiere din alte aplicatii");
     setSize(470, 220);
