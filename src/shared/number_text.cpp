@@ -1,5 +1,6 @@
 #include "shared/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -42,30 +43,35 @@ namespace {
 bool valoareSimpla(std::string_view text, double& valoare) {
     static constexpr double Puteri[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    const bool negativ = !text.empty() && text[0] == '-';
-    i += negativ;
-    long long cifre = 0;
-    int numar = 0;
-    int zecimale = -1;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            if (++numar > 15) {
-                return false;
-            }
-            cifre = cifre * 10 + (c - '0');
-            zecimale += zecimale >= 0;
-        } else if (c == '.' && zecimale < 0) {
-            zecimale = 0;
-        } else {
-            return false;
+    const char* p = text.data();
+    const char* const sfarsit = p + text.size();
+    const bool negativ = p != sfarsit && *p == '-';
+    p += negativ;
+    // The digits before and after the "." gathered into one whole number. A
+    // run longer than 15 digits may wrap round, but such a text is refused.
+    std::uint64_t cifre = 0;
+    const auto citesteCifre = [&] {
+        const char* const inceput = p;
+        for (; p != sfarsit && esteCifra(*p); ++p) {
+            cifre = cifre * 10 + static_cast<unsigned>(*p - '0');
         }
+        return static_cast<std::size_t>(p - inceput);
+    };
+    const std::size_t intregi = citesteCifre();
+    std::size_t zecimale = 0;
+    if (p != sfarsit && *p == '.') {
+        ++p;
+        zecimale = citesteCifre();
     }
-    if (numar == 0) {
+    const std::size_t numar = intregi + zecimale;
+    if (p != sfarsit || numar == 0 || numar > 15) {
         return false;
     }
-    valoare = static_cast<double>(cifre) / Puteri[zecimale > 0 ? zecimale : 0];
+    valoare = static_cast<double>(cifre);
+    if (zecimale > 0) {
+        // Whole numbers, most amounts, skip the division (its result would be the same).
+        valoare /= Puteri[zecimale];
+    }
     if (negativ) {
         valoare = -valoare;
     }
@@ -75,6 +81,9 @@ bool valoareSimpla(std::string_view text, double& valoare) {
 } // namespace
 
 double ValoareText(std::string_view text) {
+    if (text.empty()) {
+        return 0; // the empty field, the commonest of all
+    }
     if (double simpla = 0; valoareSimpla(text, simpla)) {
         return simpla;
     }
@@ -149,28 +158,68 @@ double ValoareText(std::string_view text) {
     return negativ ? -valoare : valoare;
 }
 
-void AdaugaTextNumar(std::string& text, double x) {
+namespace {
+
+// The decimal digits of a whole number written at p; returns their end.
+// Two digits at a time from a table of the hundred pairs: std::to_chars of
+// this library builds such a table afresh at every call, which made writing
+// the amounts of a long file slow.
+char* scrieCifre(char* p, unsigned long long v) {
+    static constexpr char Perechi[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                      "8081828384858687888990919293949596979899";
+    std::size_t cifre = 1;
+    for (unsigned long long rest = v; rest >= 10; rest /= 10) {
+        ++cifre;
+    }
+    char* const sfarsit = p + cifre;
+    char* q = sfarsit;
+    for (; v >= 100; v /= 100) {
+        const std::size_t doua = static_cast<std::size_t>(v % 100) * 2;
+        *--q = Perechi[doua + 1];
+        *--q = Perechi[doua];
+    }
+    if (v >= 10) {
+        *--q = Perechi[v * 2 + 1];
+        *--q = Perechi[v * 2];
+    } else {
+        *--q = static_cast<char>('0' + v);
+    }
+    return sfarsit;
+}
+
+} // namespace
+
+char* ScrieTextNumar(char* p, double x) {
     if (x == 0 || !std::isfinite(x)) {
-        text += '0';
-        return;
+        *p++ = '0';
+        return p;
     }
-    char buffer[64];
-    if (std::fabs(x) < 1e14 && 2 * x == std::trunc(2 * x)) {
+    if (std::fabs(x) < 1e14) {
         // Whole numbers and halves (the coefficients) are exact in binary:
-        // their digits are those of the general form.
-        const double intreg = std::trunc(x);
-        if (x < 0 && intreg == 0) {
-            text += '-';
+        // their digits are those of the general form. Below 1e14 the
+        // conversion to a whole number is in range and truncates toward zero
+        // as std::trunc does, without its call to the library.
+        const long long doi = static_cast<long long>(2 * x);
+        if (static_cast<double>(doi) == 2 * x) {
+            const long long intreg = doi / 2;
+            if (x < 0) {
+                *p++ = '-';
+            }
+            p = scrieCifre(p, static_cast<unsigned long long>(intreg < 0 ? -intreg : intreg));
+            if (doi % 2 != 0) {
+                *p++ = '.';
+                *p++ = '5';
+            }
+            return p;
         }
-        const auto rez = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(intreg));
-        text.append(buffer, rez.ptr);
-        if (x != intreg) {
-            text += ".5";
-        }
-        return;
     }
-    const auto rez = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
-    text.append(buffer, rez.ptr);
+    return std::to_chars(p, p + LungimeMaximaTextNumar, x, std::chars_format::general, 15).ptr;
+}
+
+void AdaugaTextNumar(std::string& text, double x) {
+    char buffer[LungimeMaximaTextNumar];
+    text.append(buffer, static_cast<std::size_t>(ScrieTextNumar(buffer, x) - buffer));
 }
 
 std::string TextNumar(double x) {
@@ -184,7 +233,8 @@ double RotunjireLei(double x) { return std::nearbyint(x); }
 std::string NormNumar(std::string_view x) { return TextNumar(ValNumar(x)); }
 
 double ValNumar(std::string_view x) {
-    return x.find(',') == std::string_view::npos ? ValoareText(x) : ValoareText(VirgulaPunct(x));
+    // A plain loop: a library search costs a call for a text of a few bytes.
+    return std::find(x.begin(), x.end(), ',') == x.end() ? ValoareText(x) : ValoareText(VirgulaPunct(x));
 }
 
 std::string TextNumar(std::string_view x) { return TextNumar(ValoareText(x)); }

@@ -5,6 +5,7 @@
 // these are the only routines that turn text into numbers and back. Nothing
 // here depends on the locale.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,11 @@ double ValoareText(std::string_view text);
 std::string TextNumar(double x);
 // The same text appended to a line being built.
 void AdaugaTextNumar(std::string& text, double x);
+// The most bytes that text takes ("-1.23456789012345e-308" and room to spare).
+inline constexpr std::size_t LungimeMaximaTextNumar = 32;
+// The same text written at p, which has room for LungimeMaximaTextNumar
+// bytes; returns its end.
+char* ScrieTextNumar(char* p, double x);
 
 // Rounds to whole lei, half to even: 12.5 gives 12, 13.5 gives 14.
 double RotunjireLei(double x);

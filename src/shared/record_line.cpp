@@ -1,5 +1,7 @@
 #include "shared/record_line.h"
 
+#include "shared/byte_scan.h"
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -61,7 +63,11 @@ StructuraRecord structuraFf1() { return Ff1; }
 StructuraRecord structuraFf2() { return Ff2; }
 StructuraRecord structuraDeduceri() { return Deduceri; }
 
-std::string_view separatorDupa(StructuraRecord structura, std::size_t index) {
+namespace {
+
+// What ends field `index`: see the table in the header. Inline here, as the
+// cut asks for it once a field.
+inline std::string_view separator(StructuraRecord structura, std::size_t index) {
     const bool text = structura[index] == TipCamp::Text;
     if (index + 1 >= structura.size()) {
         return text ? "#" : "";
@@ -73,29 +79,45 @@ std::string_view separatorDupa(StructuraRecord structura, std::size_t index) {
     return urmText ? ",#" : ",";
 }
 
-namespace {
-
-// The next place of a separator from p on. Fields are short: a plain walk
-// beats a library search started for every field.
+// The next place of a separator from p on: its first byte found, the others
+// (at most two) compared there.
 std::size_t gasesteSeparator(std::string_view linie, std::string_view sep, std::size_t p) {
-    const char* d = linie.data();
-    const std::size_t n = linie.size();
-    for (std::size_t q = p; q < n; ++q) {
-        if (d[q] != sep[0]) {
-            continue;
+    for (;;) {
+        const std::size_t q = detail::gasesteOctet(linie, p, sep[0]);
+        if (q == std::string_view::npos) {
+            return q;
         }
         std::size_t k = 1;
-        while (k < sep.size() && q + k < n && d[q + k] == sep[k]) {
+        while (k < sep.size() && q + k < linie.size() && linie[q + k] == sep[k]) {
             ++k;
         }
         if (k == sep.size()) {
             return q;
         }
+        p = q + 1;
     }
-    return std::string_view::npos;
+}
+
+// Cuts up to `cate` fields ended each by ",", from p on, into `campuri`:
+// every "," of the line ends the next field, and the commas are found eight
+// bytes at a time (the long runs of amounts are most of a line). Returns how
+// many were cut, fewer when the line ended first; p is then the start of the
+// field left open.
+std::size_t taieVirgule(std::string_view linie, std::size_t& p, std::string_view* campuri, std::size_t cate) {
+    std::size_t k = 0;
+    if (cate != 0) {
+        detail::pentruFiecareLoc(linie, p, ',', ',', [&](std::size_t q) {
+            campuri[k++] = linie.substr(p, q - p);
+            p = q + 1;
+            return k < cate;
+        });
+    }
+    return k;
 }
 
 } // namespace
+
+std::string_view separatorDupa(StructuraRecord structura, std::size_t index) { return separator(structura, index); }
 
 CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structura, std::size_t cate) {
     CampuriVazute rez;
@@ -103,34 +125,47 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
     if (n > CampuriVazute::Maxim) {
         throw std::invalid_argument("record line: " + std::to_string(n) + " fields cut at once");
     }
-    auto adauga = [&rez](std::string_view camp) { rez.campuri[rez.numar++] = camp; };
 
     std::size_t p = 0;
     // A record that begins with a text field opens the line with its "#".
     if (!structura.empty() && structura[0] == TipCamp::Text && linie.starts_with('#')) {
         p = 1;
     }
-    const std::string_view rest = linie.substr(linie.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!rez.complet) {
-            adauga(rest);
+    std::size_t i = 0;
+    while (i < n) {
+        if (i + 1 < structura.size() && structura[i] == TipCamp::Numeric && structura[i + 1] == TipCamp::Numeric) {
+            // A run of numeric fields, each ended by ",": up to the one
+            // before the next text field, or before the last field.
+            const auto text = std::find(structura.begin() + static_cast<std::ptrdiff_t>(i), structura.end(), TipCamp::Text);
+            const std::size_t sfarsit = std::min(n, static_cast<std::size_t>(text - structura.begin()) - 1);
+            i += taieVirgule(linie, p, &rez.campuri[i], sfarsit - i);
+            if (i < sfarsit) {
+                rez.campuri[i++] = linie.substr(p);
+                rez.complet = false;
+                break;
+            }
             continue;
         }
-        const std::string_view sep = separatorDupa(structura, i);
+        const std::string_view sep = separator(structura, i);
         if (sep.empty()) {
-            adauga(linie.substr(std::min(p, linie.size())));
+            rez.campuri[i++] = linie.substr(p);
             p = linie.size();
             continue;
         }
-        const std::size_t q = p <= linie.size() ? gasesteSeparator(linie, sep, p) : std::string_view::npos;
+        const std::size_t q = gasesteSeparator(linie, sep, p);
         if (q == std::string_view::npos) {
-            adauga(linie.substr(std::min(p, linie.size())));
+            // The field takes the rest of the line; the later ones are empty.
+            rez.campuri[i++] = linie.substr(p);
             rez.complet = false;
-            continue;
+            break;
         }
-        adauga(linie.substr(p, q - p));
+        rez.campuri[i++] = linie.substr(p, q - p);
         p = q + sep.size();
     }
+    for (; i < n; ++i) {
+        rez.campuri[i] = linie.substr(linie.size());
+    }
+    rez.numar = n;
     return rez;
 }
 

@@ -1,5 +1,7 @@
 #include "shared/record_shape.h"
 
+#include "shared/byte_scan.h"
+
 namespace olm {
 
 std::string ScheletInregistrare(std::string_view linie) {
@@ -22,20 +24,19 @@ bool VerificaStructura(std::string_view linie, std::string_view sablon) {
     // The skeleton built as above, compared with the template as it grows
     // (no copy of it is made, and a line of another shape stops early).
     std::size_t n = 0;
-    for (char c : linie) {
-        if (c != '#' && c != ',') {
-            continue;
-        }
+    const bool toate = detail::pentruFiecareLoc(linie, 0, '#', ',', [&](std::size_t loc) {
+        const char c = linie[loc];
         const bool campTextDeschis = n > 1 && sablon[n - 2] == ',' && sablon[n - 1] == '#';
         if (c == ',' && campTextDeschis) {
-            continue;
+            return true;
         }
         if (n == sablon.size() || sablon[n] != c) {
             return false;
         }
         ++n;
-    }
-    return n == sablon.size();
+        return true;
+    });
+    return toate && n == sablon.size();
 }
 
 } // namespace olm
