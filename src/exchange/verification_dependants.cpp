@@ -29,17 +29,20 @@ int anNastere(std::string_view cod) {
 // The months in which own + dependants differs from the total, in pieces
 // of 78 characters under which a rule of 78 "_" closes the employee.
 void comparaLuni(const CoeficientiAngajat& a, const Luni& suplimentari, RaportVerificare& raport) {
+    const auto diferita = [&](std::size_t i) { return !SumeEgale(a.propriu[i] + suplimentari[i], a.total[i]); };
+    std::size_t luna = 0;
+    while (luna < 12 && !diferita(luna)) {
+        ++luna;
+    }
+    if (luna == 12) {
+        return; // the common case: no text is made
+    }
     std::string text = a.cod + " " + a.nume + " " + a.prenume + " : ";
-    bool diferit = false;
-    for (std::size_t i = 0; i < 12; ++i) {
-        if (!SumeEgale(a.propriu[i] + suplimentari[i], a.total[i])) {
-            diferit = true;
+    for (std::size_t i = luna; i < 12; ++i) {
+        if (diferita(i)) {
             text += "Luna " + std::to_string(i + 1) + ": " + VirgulaPunct(a.propriu[i]) + "+" +
                     VirgulaPunct(suplimentari[i]) + "<>" + VirgulaPunct(a.total[i]) + " | ";
         }
-    }
-    if (!diferit) {
-        return;
     }
     constexpr std::size_t Latime = 78;
     for (std::size_t p = 0; p < text.size(); p += Latime) {
@@ -50,11 +53,35 @@ void comparaLuni(const CoeficientiAngajat& a, const Luni& suplimentari, RaportVe
 
 } // namespace
 
+namespace {
+
+// The employee's code and the monthly coefficients of a cut line.
+CoeficientiPersoana coeficientiPersoana(const CampuriVazute& c) {
+    CoeficientiPersoana p{c.campuri[0]};
+    for (std::size_t i = 0; i < 12; ++i) {
+        p.luni[i] = ValNumar(c.campuri[10 + i]);
+    }
+    return p;
+}
+
+} // namespace
+
+CoeficientiPersoana CoeficientiPersoanaDin(std::string_view linie) {
+    return coeficientiPersoana(taieCampuriVazute(linie, structuraDeduceri()));
+}
+
 void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& raport) {
+    CoeficientiPersoana neluati;
+    VerificaPersoanaIntretinuta(linie, raport, neluati);
+}
+
+void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& raport, CoeficientiPersoana& coeficienti) {
     const CampuriVazute c = taieCampuriVazute(linie, structuraDeduceri());
+    coeficienti = coeficientiPersoana(c);
     const std::string angajat(c.campuri[0]);
     const std::string persoana(c.campuri[1]);
-    const std::string cheie(linie.substr(0, linie.find(",#")));
+    // Made into text only for a report line: most lines have no fault.
+    const std::string_view cheie = linie.substr(0, linie.find(",#"));
     const bool copil = esteMarcat(c.campuri[5]);
     const bool inv1 = esteMarcat(c.campuri[7]);
     const bool inv2 = esteMarcat(c.campuri[8]);
@@ -66,7 +93,7 @@ void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& rapor
     bool altaValoare = false;
     bool inainteDeNastere = false;
     for (int luna = 1; luna <= 12; ++luna) {
-        const double coef = ValNumar(c.campuri[9 + static_cast<std::size_t>(luna)]);
+        const double coef = coeficienti.luni[static_cast<std::size_t>(luna - 1)];
         unu = unu || coef == 1;
         unuSiJumatate = unuSiJumatate || coef == 1.5;
         altaValoare = altaValoare || (coef != 0 && coef != 0.5 && coef != 1 && coef != 1.5);
@@ -84,22 +111,32 @@ void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& rapor
         raport.eroare(coduri);
     }
     if (unuSiJumatate != inv1 || unu != inv2) {
-        raport.eroare(cheie + " coef.de deducere " + "necorelati cu marcajul pentru handicap.");
+        raport.eroare(std::string(cheie) + " coef.de deducere " + "necorelati cu marcajul pentru handicap.");
     }
     if (altaValoare) {
-        raport.eroare(cheie + " coef.de deducere " + "diferiti de 0, 0.5, 1, 1.5.");
+        raport.eroare(std::string(cheie) + " coef.de deducere " + "diferiti de 0, 0.5, 1, 1.5.");
     }
     if (inainteDeNastere) {
-        raport.eroare(cheie + " coef.de deducere " + "pentru copil de 1 an nenuli pe lunile pana la nastere.");
+        raport.eroare(std::string(cheie) + " coef.de deducere " + "pentru copil de 1 an nenuli pe lunile pana la nastere.");
     }
     if (copil && AnFiscal - an > 18) {
-        raport.eroare(cheie + " Calitate - COPIL - pentru persoana intretinuta " + "in varsta de peste 18 ani.");
+        raport.eroare(std::string(cheie) + " Calitate - COPIL - pentru persoana intretinuta " + "in varsta de peste 18 ani.");
     }
 }
 
 void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati,
                                  const std::vector<std::string>& deduceri, RaportVerificare& raport) {
-    if (deduceri.empty()) {
+    std::vector<CoeficientiPersoana> persoane;
+    persoane.reserve(deduceri.size());
+    for (const std::string& linie : deduceri) {
+        persoane.push_back(CoeficientiPersoanaDin(linie));
+    }
+    VerificaCorelareCoeficienti(angajati, persoane, raport);
+}
+
+void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati,
+                                 const std::vector<CoeficientiPersoana>& persoane, RaportVerificare& raport) {
+    if (persoane.empty()) {
         for (const CoeficientiAngajat& a : angajati) {
             if (a.propriu != a.total) {
                 raport.eroare(a.cod + " coeficienti totali incorecti (angajatul nu are ded.suplim.).");
@@ -110,12 +147,11 @@ void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati
 
     // The dependants' coefficients summed by employee, month by month.
     std::unordered_map<std::string_view, Luni> suplimentari;
-    suplimentari.reserve(deduceri.size());
-    for (const std::string& linie : deduceri) {
-        const CampuriVazute c = taieCampuriVazute(linie, structuraDeduceri());
-        Luni& suma = suplimentari[c.campuri[0]];
+    suplimentari.reserve(persoane.size());
+    for (const CoeficientiPersoana& p : persoane) {
+        Luni& suma = suplimentari[p.angajat];
         for (std::size_t i = 0; i < 12; ++i) {
-            suma[i] += ValNumar(c.campuri[10 + i]);
+            suma[i] += p.luni[i];
         }
     }
     const Luni niciuna{};

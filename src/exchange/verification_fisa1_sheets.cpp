@@ -85,13 +85,16 @@ Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificar
     rez.linii.reserve(elemente.size());
     rez.coeficienti.reserve(elemente.size());
     const Data inainteDeAn{31, 12, AnFiscal - 1};
+    // Kept from one employee to the next, so that their storage is reused.
+    std::vector<FisaLuata> fise;
+    FisaCumulata cumulata;
     std::size_t i = 0;
     while (i < elemente.size()) {
         const std::size_t primul = i;
         const std::string_view cod = desparte(elemente[i]).cod;
         // The sheets of one employee: the date faults in the order of the
         // file, then the sheets in the order of their hiring dates.
-        std::vector<FisaLuata> fise;
+        fise.clear();
         for (; i < elemente.size(); ++i) {
             const Element e = desparte(elemente[i]);
             if (e.cod != cod) {
@@ -106,7 +109,7 @@ Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificar
         std::stable_sort(fise.begin(), fise.end(),
                          [](const FisaLuata& a, const FisaLuata& b) { return a.inceput < b.inceput; });
 
-        std::optional<FisaCumulata> cumulata;
+        bool incepute = false;
         CoeficientiAngajat angajat;
         Data ultimaIncetare = inainteDeAn;
         for (const FisaLuata& f : fise) {
@@ -119,19 +122,20 @@ Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificar
             VerificaInregistrareFf1(v, raport);
             const int m1 = f.inceput.luna - 1;
             const int m2 = f.sfarsit.luna - 1;
-            if (!cumulata) {
-                cumulata = IncepeFisaCumulata(v, m1, m2);
+            if (!incepute) {
+                IncepeFisaCumulata(cumulata, v, m1, m2);
                 angajat = {std::string(v.cod), std::string(v.nume), std::string(v.prenume)};
+                incepute = true;
             } else {
-                AdaugaFisa(*cumulata, v, m1, m2, ultimaIncetare.luna - 1, f.dataIncetarii);
+                AdaugaFisa(cumulata, v, m1, m2, ultimaIncetare.luna - 1, f.dataIncetarii);
             }
             ultimaIncetare = f.sfarsit;
         }
-        if (cumulata) {
-            LimiteazaLuniCheltuieli(*cumulata);
-            rez.linii.push_back(LinieFisaCumulata(*cumulata));
-            angajat.total = cumulata->coefTotal;
-            angajat.propriu = cumulata->coefPropriu;
+        if (incepute) {
+            LimiteazaLuniCheltuieli(cumulata);
+            rez.linii.push_back(LinieFisaCumulata(cumulata));
+            angajat.total = cumulata.coefTotal;
+            angajat.propriu = cumulata.coefPropriu;
             rez.coeficienti.push_back(std::move(angajat));
         }
         for (std::size_t k = primul; k < i; ++k) {

@@ -67,10 +67,15 @@ int LunaDatei(std::string_view data, int implicit) {
     return static_cast<int>(ValoareText(data.size() > 3 ? data.substr(3, 2) : std::string_view{})) - 1;
 }
 
-FisaCumulata IncepeFisaCumulata(const ValoriFf1& fisa, int m1, int m2) {
-    FisaCumulata b;
+void IncepeFisaCumulata(FisaCumulata& b, const ValoriFf1& fisa, int m1, int m2) {
+    // Assigned field by field: the texts keep the storage they had.
     b.panaLaIncetare = fisa.panaLaIncetare;
     b.dataIncetarii = fisa.campIncetare;
+    b.coefTotal = {};
+    b.coefPropriu = {};
+    b.venit = {};
+    b.impozit = {};
+    b.faraRegularizare = false;
     int luniCuDeducere = 0;
     pentruLuni(m1, m2, [&](std::size_t i) {
         b.coefTotal[i] = fisa.coefTotal[i];
@@ -85,7 +90,6 @@ FisaCumulata IncepeFisaCumulata(const ValoriFf1& fisa, int m1, int m2) {
     }
     b.sfarsit = fisa.sfarsit;
     b.sfarsit[LuniChelt] = std::min(b.sfarsit[LuniChelt], static_cast<double>(luniCuDeducere));
-    return b;
 }
 
 void AdaugaFisa(FisaCumulata& b, const ValoriFf1& fisa, int m1, int m2, int mp, std::string_view dataIncetarii) {
@@ -115,13 +119,14 @@ void LimiteazaLuniCheltuieli(FisaCumulata& b) {
 }
 
 std::string LinieFisaCumulata(const FisaCumulata& b) {
-    std::string l;
-    l.reserve(b.panaLaIncetare.size() + 400);
-    l += b.panaLaIncetare;
-    l += b.dataIncetarii;
-    const auto adauga = [&l](double x) {
-        l += ',';
-        AdaugaTextNumar(l, x);
+    // The 64 numbers (fields 23 to 86) go into one buffer first and join the
+    // line at once.
+    constexpr std::size_t Numere = 64;
+    std::array<char, Numere * (LungimeMaximaTextNumar + 1)> numere;
+    char* p = numere.data();
+    const auto adauga = [&p](double x) {
+        *p++ = ',';
+        p = ScrieTextNumar(p, x);
     };
     for (double c : b.coefTotal) {
         adauga(c);
@@ -135,11 +140,21 @@ std::string LinieFisaCumulata(const FisaCumulata& b) {
     }
     for (std::size_t i = 0; i < b.sfarsit.size(); ++i) {
         if (b.faraRegularizare && i >= VI3 && i <= VI10) {
-            l += ',';
+            *p++ = ',';
         } else {
             adauga(b.sfarsit[i]);
         }
     }
+    static_assert(std::tuple_size_v<decltype(b.coefTotal)> + std::tuple_size_v<decltype(b.coefPropriu)> +
+                      std::tuple_size_v<decltype(b.venit)> + std::tuple_size_v<decltype(b.impozit)> +
+                      std::tuple_size_v<decltype(b.sfarsit)> == Numere);
+
+    const std::size_t lungimeNumere = static_cast<std::size_t>(p - numere.data());
+    std::string l;
+    l.reserve(b.panaLaIncetare.size() + b.dataIncetarii.size() + lungimeNumere);
+    l += b.panaLaIncetare;
+    l += b.dataIncetarii;
+    l.append(numere.data(), lungimeNumere);
     return l;
 }
 

@@ -62,8 +62,9 @@ struct FisaCumulata {
 
 // The first sheet, of months m1 to m2 (0 to 11): the coefficients and the
 // amounts of the other months are 0, and the months of professional expenses
-// at most the months of the period with a positive total coefficient.
-FisaCumulata IncepeFisaCumulata(const ValoriFf1& fisa, int m1, int m2);
+// at most the months of the period with a positive total coefficient. The
+// record is filled anew, whatever it held.
+void IncepeFisaCumulata(FisaCumulata& cumulata, const ValoriFf1& fisa, int m1, int m2);
 
 // A further sheet of months m1 to m2, which leaves on `dataIncetarii`; mp is
 // the month in which the sheet added before left. In its months a coefficient

@@ -39,15 +39,17 @@ RezultatVerificare VerificaFisiereExterne() {
         }
 
         ScrieAntetSectiune(raport, 5);
-        for (const std::string& linie : fisiere.deduceri) {
-            VerificaPersoanaIntretinuta(linie, raport);
+        // What the correlation takes of each line, read by these checks.
+        std::vector<CoeficientiPersoana> persoane(fisiere.deduceri.size());
+        for (std::size_t i = 0; i < fisiere.deduceri.size(); ++i) {
+            VerificaPersoanaIntretinuta(fisiere.deduceri[i], raport, persoane[i]);
         }
 
         ScrieAntetSectiune(raport, 6);
         if (fise.eroareData) {
             ScrieNotaAbandon(raport);
         } else {
-            VerificaCorelareCoeficienti(fise.coeficienti, fisiere.deduceri, raport);
+            VerificaCorelareCoeficienti(fise.coeficienti, persoane, raport);
         }
         ScrieSfarsitRaport(raport);
 
