@@ -7,7 +7,8 @@
 #include "shared/state.h"
 
 #include <array>
-#include <unordered_map>
+#include <algorithm>
+#include <utility>
 
 namespace olm {
 
@@ -145,19 +146,38 @@ void VerificaCorelareCoeficienti(const std::vector<CoeficientiAngajat>& angajati
         return;
     }
 
-    // The dependants' coefficients summed by employee, month by month.
-    std::unordered_map<std::string_view, Luni> suplimentari;
-    suplimentari.reserve(persoane.size());
-    for (const CoeficientiPersoana& p : persoane) {
-        Luni& suma = suplimentari[p.angajat];
-        for (std::size_t i = 0; i < 12; ++i) {
-            suma[i] += p.luni[i];
+    // The dependants' coefficients summed by employee, month by month, in a
+    // table sorted by his code (an array searched by halves: a hash table
+    // spread over memory cost more on a long file). Each employee's
+    // dependants are added in the order of their lines.
+    struct Sume {
+        std::string cod; // a copy: the search does not reach into the lines
+        Luni luni{};
+    };
+    std::vector<std::pair<std::string, std::size_t>> ordine;
+    ordine.reserve(persoane.size());
+    for (std::size_t i = 0; i < persoane.size(); ++i) {
+        ordine.emplace_back(persoane[i].angajat, i);
+    }
+    // Stable: the lines of one employee keep their order.
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Sume> suplimentari;
+    for (const auto& [cod, i] : ordine) {
+        if (suplimentari.empty() || suplimentari.back().cod != cod) {
+            suplimentari.push_back({cod});
+        }
+        Luni& suma = suplimentari.back().luni;
+        for (std::size_t m = 0; m < 12; ++m) {
+            suma[m] += persoane[i].luni[m];
         }
     }
     const Luni niciuna{};
     for (const CoeficientiAngajat& a : angajati) {
-        const auto gasit = suplimentari.find(a.cod);
-        comparaLuni(a, gasit == suplimentari.end() ? niciuna : gasit->second, raport);
+        const auto gasit = std::lower_bound(suplimentari.begin(), suplimentari.end(), a.cod,
+                                            [](const Sume& s, const std::string& cod) { return s.cod < cod; });
+        const bool are = gasit != suplimentari.end() && gasit->cod == a.cod;
+        comparaLuni(a, are ? gasit->luni : niciuna, raport);
     }
 }
 

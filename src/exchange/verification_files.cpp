@@ -39,8 +39,16 @@ std::size_t AdaugaFisierVerificat(RescriereGrup& grup, const std::string& nume) 
 }
 
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii) {
+    ScrieFisierVerificat(nume, [&linii](platform::LineSink& fisier) {
+        for (const std::string& linie : linii) {
+            fisier.writeLine(linie);
+        }
+    });
+}
+
+void ScrieFisierVerificat(const std::string& nume, const std::function<void(platform::LineSink&)>& scrie) {
     RescriereGrup grup;
-    grup.scrie(AdaugaFisierVerificat(grup, nume), linii);
+    scrie(grup.linii(AdaugaFisierVerificat(grup, nume)));
     if (const Rezultat scris = grup.finalizeaza(); !scris) {
         throw EsecVerificare(scris.eroare);
     }

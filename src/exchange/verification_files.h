@@ -11,6 +11,9 @@
 
 namespace olm {
 
+namespace platform {
+class LineSink;
+}
 class RescriereGrup;
 
 // A file of the verification could not be read or written; what() is the
@@ -29,6 +32,8 @@ void CitesteFisierVerificat(const std::string& nume, const std::function<void(st
 std::size_t AdaugaFisierVerificat(RescriereGrup& grup, const std::string& nume);
 // Replaces a file with these lines in one step (with its yearly copy, as above).
 void ScrieFisierVerificat(const std::string& nume, const std::vector<std::string>& linii);
+// The same with the lines that `scrie` hands to the sink as it makes them.
+void ScrieFisierVerificat(const std::string& nume, const std::function<void(platform::LineSink&)>& scrie);
 // Deletes a file when it is there.
 void StergeFisierVerificat(const std::string& nume);
 

@@ -21,7 +21,9 @@ struct Element {
 
 std::string_view pana(std::string_view text, std::size_t& p) {
     const std::size_t inceput = std::min(p, text.size());
-    const std::size_t q = text.find(',', inceput);
+    // A plain walk: the parts are a few bytes long.
+    const auto virgula = std::find(text.begin() + static_cast<std::ptrdiff_t>(inceput), text.end(), ',');
+    const std::size_t q = virgula == text.end() ? std::string_view::npos : static_cast<std::size_t>(virgula - text.begin());
     p = q == std::string_view::npos ? text.size() : q + 1;
     return text.substr(inceput, (q == std::string_view::npos ? text.size() : q) - inceput);
 }
@@ -80,17 +82,25 @@ std::optional<FisaLuata> dateVerificate(const Element& e, RaportVerificare& rapo
 
 } // namespace
 
-Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificare& raport) {
+Fise1Verificate VerificaFise1(const std::vector<std::string>& elemente, RaportVerificare& raport) {
+    const std::vector<std::string_view> vederi(elemente.begin(), elemente.end());
+    platform::LinesOut linii;
+    Fise1Verificate rez = VerificaFise1(vederi, raport, linii);
+    rez.linii = std::move(linii.lines);
+    return rez;
+}
+
+Fise1Verificate VerificaFise1(const std::vector<std::string_view>& elemente, RaportVerificare& raport,
+                              platform::LineSink& ff1) {
     Fise1Verificate rez;
-    rez.linii.reserve(elemente.size());
     rez.coeficienti.reserve(elemente.size());
     const Data inainteDeAn{31, 12, AnFiscal - 1};
     // Kept from one employee to the next, so that their storage is reused.
     std::vector<FisaLuata> fise;
     FisaCumulata cumulata;
+    std::string linie;
     std::size_t i = 0;
     while (i < elemente.size()) {
-        const std::size_t primul = i;
         const std::string_view cod = desparte(elemente[i]).cod;
         // The sheets of one employee: the date faults in the order of the
         // file, then the sheets in the order of their hiring dates.
@@ -133,13 +143,11 @@ Fise1Verificate VerificaFise1(std::vector<std::string> elemente, RaportVerificar
         }
         if (incepute) {
             LimiteazaLuniCheltuieli(cumulata);
-            rez.linii.push_back(LinieFisaCumulata(cumulata));
+            LinieFisaCumulata(cumulata, linie);
+            ff1.writeLine(linie);
             angajat.total = cumulata.coefTotal;
             angajat.propriu = cumulata.coefPropriu;
             rez.coeficienti.push_back(std::move(angajat));
-        }
-        for (std::size_t k = primul; k < i; ++k) {
-            std::string().swap(elemente[k]);
         }
     }
     return rez;

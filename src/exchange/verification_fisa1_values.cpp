@@ -118,7 +118,7 @@ void LimiteazaLuniCheltuieli(FisaCumulata& b) {
     b.sfarsit[LuniChelt] = std::min(b.sfarsit[LuniChelt], static_cast<double>(LuniCuDeducere(b.coefTotal)));
 }
 
-std::string LinieFisaCumulata(const FisaCumulata& b) {
+void LinieFisaCumulata(const FisaCumulata& b, std::string& l) {
     // The 64 numbers (fields 23 to 86) go into one buffer first and join the
     // line at once.
     constexpr std::size_t Numere = 64;
@@ -149,13 +149,9 @@ std::string LinieFisaCumulata(const FisaCumulata& b) {
                       std::tuple_size_v<decltype(b.venit)> + std::tuple_size_v<decltype(b.impozit)> +
                       std::tuple_size_v<decltype(b.sfarsit)> == Numere);
 
-    const std::size_t lungimeNumere = static_cast<std::size_t>(p - numere.data());
-    std::string l;
-    l.reserve(b.panaLaIncetare.size() + b.dataIncetarii.size() + lungimeNumere);
-    l += b.panaLaIncetare;
+    l.assign(b.panaLaIncetare);
     l += b.dataIncetarii;
-    l.append(numere.data(), lungimeNumere);
-    return l;
+    l.append(numere.data(), static_cast<std::size_t>(p - numere.data()));
 }
 
 } // namespace olm

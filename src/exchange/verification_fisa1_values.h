@@ -79,7 +79,8 @@ void AdaugaFisa(FisaCumulata& cumulata, const ValoriFf1& fisa, int m1, int m2, i
 void LimiteazaLuniCheltuieli(FisaCumulata& cumulata);
 
 // The record as a line: fields 1 to 22 as they were, every later field from
-// its value ("0" for zero, "." as the decimal point).
-std::string LinieFisaCumulata(const FisaCumulata& cumulata);
+// its value ("0" for zero, "." as the decimal point). The line replaces what
+// `linie` held, in the storage it had.
+void LinieFisaCumulata(const FisaCumulata& cumulata, std::string& linie);
 
 } // namespace olm

@@ -29,8 +29,12 @@ RezultatVerificare VerificaFisiereExterne() {
         ScrieAntetSectiune(raport, 3);
         Fise1Verificate fise;
         if (!fisiere.ff1Sortat.empty()) {
-            fise = VerificaFise1(std::move(fisiere.ff1Sortat), raport);
-            ScrieFisierVerificat(SetFf1().lucru, fise.linii);
+            ScrieFisierVerificat(SetFf1().lucru, [&](platform::LineSink& ff1) {
+                fise = VerificaFise1(fisiere.ff1Sortat, raport, ff1);
+            });
+            // The sort items are no longer needed.
+            fisiere.ff1Sortat = {};
+            fisiere.ff1Text.reset();
         }
 
         ScrieAntetSectiune(raport, 4);

@@ -10,6 +10,7 @@
 #include "shared/state.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -36,12 +37,9 @@ bool areForma(const std::string& linie, const FisierEcranat& f) {
 }
 
 // The first pass over one file: its empty and ill-formed lines reported and
-// dropped, the others (as they are, or as what `element` makes of them)
-// sorted. An empty file gets its warning and no lines.
-std::vector<std::string> treceFisier(const FisierEcranat& f, RaportVerificare& raport,
-                                     const std::function<std::string(std::string&&)>& element) {
+// dropped, the others handed to `pastreaza` in their order.
+void treceFisier(const FisierEcranat& f, RaportVerificare& raport, const std::function<void(std::string&&)>& pastreaza) {
     const std::string an = anFiscalText();
-    std::vector<std::string> pastrate;
     CitesteFisierVerificat(f.lucru, [&](std::string&& linie) {
         if (fataBlancuri(linie).empty()) {
             raport.eroare(f.numeMesaj + an + ".txt - Inregistrare goala eliminata. ");
@@ -49,11 +47,50 @@ std::vector<std::string> treceFisier(const FisierEcranat& f, RaportVerificare& r
             raport.eroare(f.numeMesaj + an + ".txt - " + linie.substr(0, 13) +
                           " structura inregistrare eronata (inregistrare eliminata). ");
         } else {
-            pastrate.push_back(element(std::move(linie)));
+            pastreaza(std::move(linie));
         }
     });
+}
+
+// The lines of a file kept by the first pass, sorted.
+std::vector<std::string> liniiSortate(const FisierEcranat& f, RaportVerificare& raport) {
+    std::vector<std::string> pastrate;
+    treceFisier(f, raport, [&pastrate](std::string&& linie) { pastrate.push_back(std::move(linie)); });
     platform::sortItemTexts(pastrate);
     return pastrate;
+}
+
+// The sort items of the Fisa 1 lines kept by the first pass, made into one
+// block of text, and their views sorted.
+void elementeSortate(const FisierEcranat& f, RaportVerificare& raport, FisiereEcranate& rez) {
+    std::string& text = *rez.ff1Text;
+    // An item is its line and some twenty bytes more: room for all at once.
+    const std::uintmax_t lungime = platform::files::length(f.lucru);
+    text.reserve(static_cast<std::size_t>(lungime + lungime / 8));
+    std::vector<std::size_t> capete;
+    treceFisier(f, raport, [&](std::string&& linie) {
+        AdaugaElementSortareFf1(text, linie);
+        capete.push_back(text.size());
+    });
+    std::size_t inceput = 0;
+    for (const std::size_t capat : capete) {
+        rez.ff1Sortat.emplace_back(text.data() + inceput, capat - inceput);
+        inceput = capat;
+    }
+    platform::sortItemTexts(rez.ff1Sortat);
+
+    // The items laid out again in their sorted order: the passes that follow
+    // (the copy "ff1_sort.txt", the Fisa 1 checks) then read the block from
+    // its start to its end instead of jumping about it, which on a long file
+    // is most of the time they take.
+    auto sortat = std::make_unique<std::string>();
+    sortat->reserve(text.size());
+    for (std::string_view& element : rez.ff1Sortat) {
+        const std::size_t loc = sortat->size();
+        sortat->append(element);
+        element = std::string_view(sortat->data() + loc, element.size());
+    }
+    rez.ff1Text = std::move(sortat);
 }
 
 // Of the employer's lines the first alone stays; the others are reported by
@@ -142,6 +179,12 @@ std::string NormalizeazaDataExterna(std::string_view data) {
 }
 
 std::string ElementSortareFf1(std::string_view linie) {
+    std::string element;
+    AdaugaElementSortareFf1(element, linie);
+    return element;
+}
+
+void AdaugaElementSortareFf1(std::string& element, std::string_view linie) {
     const CampuriVazute c = taieCampuriVazute(linie, structuraFf1(), 22);
     const std::size_t inceputDate = static_cast<std::size_t>(c.campuri[20].data() - linie.data());
     const std::size_t sfarsitDate =
@@ -150,12 +193,9 @@ std::string ElementSortareFf1(std::string_view linie) {
     const std::string d1 = NormalizeazaDataExterna(c.campuri[20]);
     const std::string d2 = NormalizeazaDataExterna(c.campuri[21]);
 
-    std::string element;
-    element.reserve(linie.size() + 2 * (d1.size() + d2.size()) + 24);
     element.append(CodLinie(linie)).append(",").append(d1).append(",").append(d2).append(",");
     element.append(linie.substr(0, inceputDate)).append(d1).append(",").append(d2).append(",");
     element.append(coada);
-    return element;
 }
 
 FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
@@ -170,10 +210,10 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
 
     FisiereEcranate rez;
     std::array<bool, 4> cuDate{};
-    const auto acelasi = [](std::string&& l) { return std::move(l); };
-    const auto elementFf1 = [](std::string&& l) { return ElementSortareFf1(l); };
+    // Each file and where its sorted lines go; the Fisa 1 (none here) is kept
+    // as its sort items.
     const std::array<std::pair<const FisierEcranat*, std::vector<std::string>*>, 4> treceri{
-        {{&rep, &rez.repfisc}, {&ff1, &rez.ff1Sortat}, {&ff2, &rez.ff2}, {&ded, &rez.deduceri}}};
+        {{&rep, &rez.repfisc}, {&ff1, nullptr}, {&ff2, &rez.ff2}, {&ded, &rez.deduceri}}};
     for (std::size_t i = 0; i < treceri.size(); ++i) {
         const FisierEcranat& f = *treceri[i].first;
         cuDate[i] = !platform::files::isEmpty(f.lucru);
@@ -181,7 +221,11 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
             raport.scrie("Avertisment : Fisierul " + f.numeAvertisment + an + ".txt nu exista sau e gol.");
             continue;
         }
-        *treceri[i].second = &f == &ff1 ? treceFisier(f, raport, elementFf1) : treceFisier(f, raport, acelasi);
+        if (treceri[i].second != nullptr) {
+            *treceri[i].second = liniiSortate(f, raport);
+        } else {
+            elementeSortate(f, raport, rez);
+        }
     }
 
     // The files the screening rewrites, replaced together once all are written.
@@ -196,7 +240,7 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
         if (rez.ff1Sortat.empty()) {
             rescrie(ff1.lucru, niciuna);
         }
-        rescrie("ff1_sort.txt", rez.ff1Sortat);
+        grup.scrie(AdaugaFisierVerificat(grup, "ff1_sort.txt"), rez.ff1Sortat);
     }
     if (cuDate[0]) {
         if (!rez.repfisc.empty()) {

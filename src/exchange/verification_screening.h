@@ -11,6 +11,7 @@
 
 #include "exchange/verification_report.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,11 @@ namespace olm {
 // its sort items, in order (also written to "ff1_sort.txt").
 struct FisiereEcranate {
     std::vector<std::string> repfisc;
-    std::vector<std::string> ff1Sortat;
+    // The sort items are views into one block of text, not a string each (a
+    // long file has a hundred thousand of them); the block is held through a
+    // pointer, so that the views stay valid when this is moved.
+    std::unique_ptr<std::string> ff1Text = std::make_unique<std::string>();
+    std::vector<std::string_view> ff1Sortat;
     std::vector<std::string> ff2;
     std::vector<std::string> deduceri;
 };
@@ -36,6 +41,8 @@ std::string NormalizeazaDataExterna(std::string_view data);
 // The sort item of a Fisa 1 line: code, hiring date, leaving date, each
 // followed by ",", then the line with its two dates normalised.
 std::string ElementSortareFf1(std::string_view linie);
+// The same item added at the end of a text.
+void AdaugaElementSortareFf1(std::string& text, std::string_view linie);
 
 // The code of an employer's line or of a sheet: the text before the first ",".
 std::string_view CodLinie(std::string_view linie);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace olm::platform {
 
@@ -14,7 +15,9 @@ unsigned char folded(char c) {
 
 } // namespace
 
-bool itemTextLess(const std::string& a, const std::string& b) {
+namespace {
+
+bool textLess(std::string_view a, std::string_view b) {
     // Equal bytes are passed over without folding: long lists share long
     // beginnings (the codes of one employee's lines).
     const std::size_t n = std::min(a.size(), b.size());
@@ -30,7 +33,9 @@ bool itemTextLess(const std::string& a, const std::string& b) {
     return a.size() < b.size();
 }
 
-void sortItemTexts(std::vector<std::string>& texts) {
+// The sort of both kinds of list; `Text` is std::string or std::string_view.
+template <typename Text>
+void sortTexts(std::vector<Text>& texts) {
     // The first 16 folded bytes of each text, as two numbers that compare as
     // the bytes do, decide most comparisons without touching the texts;
     // equal heads fall back on the whole texts, then on the places.
@@ -40,13 +45,15 @@ void sortItemTexts(std::vector<std::string>& texts) {
     };
     std::vector<Key> keys(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::string& t = texts[i];
+        const std::string_view t = texts[i];
+        // A short text is padded with zero bytes.
+        unsigned char head[16] = {};
+        std::memcpy(head, t.data(), std::min(t.size(), sizeof head));
         Key& k = keys[i];
         for (std::size_t w = 0; w < 2; ++w) {
             std::uint64_t v = 0;
             for (std::size_t b = 0; b < 8; ++b) {
-                const std::size_t j = w * 8 + b;
-                v = (v << 8) | (j < t.size() ? folded(t[j]) : 0u);
+                v = (v << 8) | folded(static_cast<char>(head[w * 8 + b]));
             }
             k.head[w] = v;
         }
@@ -59,23 +66,31 @@ void sortItemTexts(std::vector<std::string>& texts) {
         if (a.head[1] != b.head[1]) {
             return a.head[1] < b.head[1];
         }
-        const std::string& x = texts[a.place];
-        const std::string& y = texts[b.place];
-        if (itemTextLess(x, y)) {
+        const std::string_view x = texts[a.place];
+        const std::string_view y = texts[b.place];
+        if (textLess(x, y)) {
             return true;
         }
-        if (itemTextLess(y, x)) {
+        if (textLess(y, x)) {
             return false;
         }
         return a.place < b.place;
     });
-    std::vector<std::string> sorted;
+    std::vector<Text> sorted;
     sorted.reserve(texts.size());
     for (const Key& k : keys) {
         sorted.push_back(std::move(texts[k.place]));
     }
     texts = std::move(sorted);
 }
+
+} // namespace
+
+bool itemTextLess(const std::string& a, const std::string& b) { return textLess(a, b); }
+
+void sortItemTexts(std::vector<std::string>& texts) { sortTexts(texts); }
+
+void sortItemTexts(std::vector<std::string_view>& texts) { sortTexts(texts); }
 
 ItemList::Placement ItemList::settle() {
     Placement p;

@@ -8,6 +8,7 @@
 // is next settled, so adding n items costs n log n, not n squared.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm::platform {
@@ -25,6 +26,8 @@ bool itemTextLess(const std::string& a, const std::string& b);
 // they stand: what adding them all to a sorted list and reading them back
 // gives, in n log n, fast on long lists of long lines.
 void sortItemTexts(std::vector<std::string>& texts);
+// The same order for views of texts held elsewhere.
+void sortItemTexts(std::vector<std::string_view>& texts);
 
 class ItemList {
 public:

@@ -503,6 +503,8 @@ LineReader::LineReader(const std::string& name) : name_(name) {
         throwNumber(PathFileAccessError, path, "not a file");
     }
     errno = 0;
+    buffer_ = std::make_unique<char[]>(BufferSize);
+    in_.rdbuf()->pubsetbuf(buffer_.get(), static_cast<std::streamsize>(BufferSize));
     in_.open(path, std::ios::binary);
     if (!in_.is_open()) {
         throwErrno(errno != 0 ? errno : EACCES, path, "open");

@@ -93,6 +93,9 @@ public:
 
 private:
     std::string name_;
+    // The stream's buffer: larger than its own, so that a long file is read
+    // in fewer calls to the system.
+    std::unique_ptr<char[]> buffer_;
     std::ifstream in_;
 };
 

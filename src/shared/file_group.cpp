@@ -65,6 +65,15 @@ void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string>& li
     }
 }
 
+void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string_view>& linii) {
+    // One text for all the lines: the writers take whole strings.
+    std::string linie;
+    for (const std::string_view l : linii) {
+        linie.assign(l);
+        scrie(fisier, linie);
+    }
+}
+
 void RescriereGrup::copiaza(std::size_t fisier, const std::string& sursa) {
     if (!ok() || !files::exists(sursa)) {
         return;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm {
@@ -43,6 +44,8 @@ public:
     // more is written.
     void scrie(std::size_t fisier, const std::string& linie);
     void scrie(std::size_t fisier, const std::vector<std::string>& linii);
+    // Lines held elsewhere and seen through views.
+    void scrie(std::size_t fisier, const std::vector<std::string_view>& linii);
     // The bytes of another file, as they are; a missing file adds nothing.
     void copiaza(std::size_t fisier, const std::string& sursa);
     // The file at this index as a sink of lines (for the rewrites on lines).

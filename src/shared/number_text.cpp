@@ -1,6 +1,7 @@
 #include "shared/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -78,15 +79,9 @@ bool valoareSimpla(std::string_view text, double& valoare) {
     return true;
 }
 
-} // namespace
-
-double ValoareText(std::string_view text) {
-    if (text.empty()) {
-        return 0; // the empty field, the commonest of all
-    }
-    if (double simpla = 0; valoareSimpla(text, simpla)) {
-        return simpla;
-    }
+// Any other text: blanks anywhere, a "+", an exponent, trailing characters.
+// Apart from the plain forms, so that reading those stays a short call.
+[[gnu::noinline]] double valoareGenerala(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     auto sari = [&] {
@@ -158,7 +153,49 @@ double ValoareText(std::string_view text) {
     return negativ ? -valoare : valoare;
 }
 
+} // namespace
+
+double ValoareText(std::string_view text) {
+    if (text.empty()) {
+        return 0; // the empty field, the commonest of all
+    }
+    if (double simpla = 0; valoareSimpla(text, simpla)) {
+        return simpla;
+    }
+    return valoareGenerala(text);
+}
+
 namespace {
+
+// How many decimal digits a whole number has. Its bits tell, as log10(2) is
+// about 1233/4096: the count is t or t + 1, by one comparison.
+std::size_t numarCifre(unsigned long long v) {
+    static constexpr unsigned long long PuteriZece[] = {1ULL,
+                                                        10ULL,
+                                                        100ULL,
+                                                        1000ULL,
+                                                        10000ULL,
+                                                        100000ULL,
+                                                        1000000ULL,
+                                                        10000000ULL,
+                                                        100000000ULL,
+                                                        1000000000ULL,
+                                                        10000000000ULL,
+                                                        100000000000ULL,
+                                                        1000000000000ULL,
+                                                        10000000000000ULL,
+                                                        100000000000000ULL,
+                                                        1000000000000000ULL,
+                                                        10000000000000000ULL,
+                                                        100000000000000000ULL,
+                                                        1000000000000000000ULL,
+                                                        10000000000000000000ULL};
+    if (v == 0) {
+        return 1;
+    }
+    const std::size_t t = (static_cast<std::size_t>(std::bit_width(v)) * 1233) >> 12;
+    return t + (v >= PuteriZece[t] ? 1 : 0);
+}
 
 // The decimal digits of a whole number written at p; returns their end.
 // Two digits at a time from a table of the hundred pairs: std::to_chars of
@@ -168,11 +205,7 @@ char* scrieCifre(char* p, unsigned long long v) {
     static constexpr char Perechi[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                       "8081828384858687888990919293949596979899";
-    std::size_t cifre = 1;
-    for (unsigned long long rest = v; rest >= 10; rest /= 10) {
-        ++cifre;
-    }
-    char* const sfarsit = p + cifre;
+    char* const sfarsit = p + numarCifre(v);
     char* q = sfarsit;
     for (; v >= 100; v /= 100) {
         const std::size_t doua = static_cast<std::size_t>(v % 100) * 2;
