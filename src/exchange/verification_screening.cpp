@@ -64,7 +64,8 @@ std::vector<std::string> liniiSortate(const FisierEcranat& f, RaportVerificare& 
 // block of text, and their views sorted.
 void elementeSortate(const FisierEcranat& f, RaportVerificare& raport, FisiereEcranate& rez) {
     std::string& text = *rez.ff1Text;
-    // An item is its line and some twenty bytes more: room for all at once.
+    // An item is its line with its code and its two dates in front: room for
+    // all at once, as a rule (the block grows when it must).
     const std::uintmax_t lungime = platform::files::length(f.lucru);
     text.reserve(static_cast<std::size_t>(lungime + lungime / 8));
     std::vector<std::size_t> capete;
@@ -78,19 +79,6 @@ void elementeSortate(const FisierEcranat& f, RaportVerificare& raport, FisiereEc
         inceput = capat;
     }
     platform::sortItemTexts(rez.ff1Sortat);
-
-    // The items laid out again in their sorted order: the passes that follow
-    // (the copy "ff1_sort.txt", the Fisa 1 checks) then read the block from
-    // its start to its end instead of jumping about it, which on a long file
-    // is most of the time they take.
-    auto sortat = std::make_unique<std::string>();
-    sortat->reserve(text.size());
-    for (std::string_view& element : rez.ff1Sortat) {
-        const std::size_t loc = sortat->size();
-        sortat->append(element);
-        element = std::string_view(sortat->data() + loc, element.size());
-    }
-    rez.ff1Text = std::move(sortat);
 }
 
 // Of the employer's lines the first alone stays; the others are reported by

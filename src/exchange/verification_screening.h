@@ -22,9 +22,10 @@ namespace olm {
 // its sort items, in order (also written to "ff1_sort.txt").
 struct FisiereEcranate {
     std::vector<std::string> repfisc;
-    // The sort items are views into one block of text, not a string each (a
-    // long file has a hundred thousand of them); the block is held through a
-    // pointer, so that the views stay valid when this is moved.
+    // The sort items are views into one block of text in the order of the
+    // file, not a string each (a long file has a hundred thousand of them);
+    // the block is held through a pointer, so that the views stay valid when
+    // this is moved.
     std::unique_ptr<std::string> ff1Text = std::make_unique<std::string>();
     std::vector<std::string_view> ff1Sortat;
     std::vector<std::string> ff2;

@@ -68,8 +68,15 @@ void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string>& li
 void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string_view>& linii) {
     // One text for all the lines: the writers take whole strings.
     std::string linie;
-    for (const std::string_view l : linii) {
-        linie.assign(l);
+    // Views are often in another order than their texts in memory (a sorted
+    // list): the texts a few lines ahead are asked for early, instead of
+    // waiting for each in turn.
+    constexpr std::size_t Inainte = 8;
+    for (std::size_t i = 0; i < linii.size(); ++i) {
+        if (i + Inainte < linii.size()) {
+            __builtin_prefetch(linii[i + Inainte].data());
+        }
+        linie.assign(linii[i]);
         scrie(fisier, linie);
     }
 }
