@@ -2,10 +2,11 @@
 // employees: the regularisation of every Fisa 1, the take-over of the
 // previous year's sheets, the merge of one diskette holding the whole firm,
 // and the verification of the firm's four files as another application
-// would hand them in (for a yardstick: it may take three times what `sort -f`
-// takes over the same four files). Each iteration runs in a fresh temporary directory whose files are
-// written outside the timed region; every question is answered so that the
-// function runs to its end, and the waits take no time.
+// would hand them in, beside its yardstick, `sort -f` over the same four
+// files (it may take three times as long). Each iteration runs in a fresh
+// temporary directory whose files are written outside the timed region;
+// every question is answered so that the function runs to its end, and the
+// waits take no time.
 
 #include "bench_support.h"
 #include "exchange/bulk_regularisation.h"
@@ -25,6 +26,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -100,6 +102,11 @@ std::uintmax_t octeti(const std::vector<std::string>& linii) {
         n += l.size() + 2;
     }
     return n;
+}
+
+// The four files of the firm.
+std::uintmax_t octetiFirma(const SampleSet& s) {
+    return octeti(s.ff1) + octeti(s.ff2) + octeti(s.deduceri) + s.repfisc.size() + 2;
 }
 
 // The firm as the previous year's copies would hold it.
@@ -199,7 +206,7 @@ void BM_UnesteDischete(benchmark::State& state) {
         },
         [] { return olm::UnesteDischete().stare == olm::RezultatUnire::Stare::Efectuata; },
         [&] { return files::readLines("FF1.txt").size() == s.ff1.size(); });
-    raporteaza(state, s, octeti(s.ff1) + octeti(s.ff2) + octeti(s.deduceri) + s.repfisc.size() + 2);
+    raporteaza(state, s, octetiFirma(s));
 }
 
 void BM_VerificaFisiereExterne(benchmark::State& state) {
@@ -215,12 +222,27 @@ void BM_VerificaFisiereExterne(benchmark::State& state) {
                    files::readLines("FF2.txt").size() == s.ff2.size() &&
                    files::readLines("Deduceri.txt").size() == s.deduceri.size();
         });
-    raporteaza(state, s, octeti(s.ff1) + octeti(s.ff2) + octeti(s.deduceri) + s.repfisc.size() + 2);
+    raporteaza(state, s, octetiFirma(s));
+}
+
+// The yardstick of the verification: `sort -f` over the same four files,
+// in the C locale and in the locale of the environment (where folding the
+// case follows the locale's rules and costs more).
+void BM_SortF(benchmark::State& state, const char* mediu) {
+    const SampleSet& s = sample(static_cast<std::size_t>(state.range(0)));
+    const std::string comanda =
+        std::string(mediu) + "sort -f Repfisc.txt FF1.txt FF2.txt Deduceri.txt -o sortat.txt";
+    ruleaza(
+        state, [&] { olm::testing::writeSample(s); }, [&] { return std::system(comanda.c_str()) == 0; },
+        [] { return !files::isEmpty("sortat.txt"); });
+    raporteaza(state, s, octetiFirma(s));
 }
 
 BENCHMARK(BM_RegularizeazaFisele)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_PreiaAnulPrecedent)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_UnesteDischete)->Apply(olm::bench::firmSizes);
 BENCHMARK(BM_VerificaFisiereExterne)->Apply(olm::bench::firmSizes);
+BENCHMARK_CAPTURE(BM_SortF, C, "LC_ALL=C ")->Apply(olm::bench::firmSizes);
+BENCHMARK_CAPTURE(BM_SortF, locale, "")->Apply(olm::bench::firmSizes);
 
 } // namespace

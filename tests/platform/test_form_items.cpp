@@ -104,8 +104,13 @@ TEST(ItemListControl, SortedTextsComeInTheOrderOfAStableSort) {
     }
     std::vector<std::string> asteptat = texte;
     std::stable_sort(asteptat.begin(), asteptat.end(), itemTextLess);
+    // The same order for views of the texts.
+    const std::vector<std::string> originale = texte;
+    std::vector<std::string_view> vederi(originale.begin(), originale.end());
     sortItemTexts(texte);
     EXPECT_EQ(texte, asteptat);
+    sortItemTexts(vederi);
+    EXPECT_TRUE(std::equal(vederi.begin(), vederi.end(), asteptat.begin(), asteptat.end()));
 }
 
 } // namespace

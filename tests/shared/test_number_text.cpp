@@ -59,6 +59,21 @@ TEST(TextNumar, WritesTheShortestFormOfAtMostFifteenDigits) {
     EXPECT_EQ(TextNumar(1234567890123456.0), "1.23456789012346e+15");
 }
 
+TEST(TextNumar, WholeNumbersKeepEveryDigitAtEveryLength) {
+    // The digits are counted from the bits of the number: 10^k and 10^k - 1
+    // are where a count could slip.
+    std::string nouari;
+    double putere = 1;
+    for (int k = 1; k <= 14; ++k) {
+        putere *= 10;
+        nouari += '9';
+        SCOPED_TRACE(k);
+        EXPECT_EQ(TextNumar(putere), "1" + std::string(static_cast<std::size_t>(k), '0'));
+        EXPECT_EQ(TextNumar(putere - 1), nouari);
+        EXPECT_EQ(TextNumar(-(putere - 0.5)), "-" + nouari + ".5");
+    }
+}
+
 TEST(TextNumar, OfATextTakesItsValueAsItStands) {
     EXPECT_EQ(TextNumar(std::string("1,5")), "1");
     EXPECT_EQ(TextNumar(std::string(" 2.50")), "2.5");

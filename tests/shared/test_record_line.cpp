@@ -34,6 +34,27 @@ TEST(RecordLine, EveryLayoutJoinsToItsTemplateAndCutsBack) {
     }
 }
 
+TEST(RecordLine, FieldsOfEveryLengthCutBack) {
+    // Separators are looked for eight bytes at a time: fields of 0 to 17
+    // bytes put them at every place of a word, and texts hold commas.
+    const std::string text = "A,B C,D,E F,G,H,I,";
+    for (std::size_t n = 0; n < 18; ++n) {
+        SCOPED_TRACE(n);
+        for (const auto& [s, sablon] : {std::pair{structuraFf1(), SablonFf1}, std::pair{structuraDeduceri(), SablonDeduceri}}) {
+            std::vector<std::string> v;
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                const std::size_t lungime = (n + i) % 18;
+                v.push_back(s[i] == TipCamp::Text ? text.substr(0, lungime) : std::string(lungime, '7'));
+            }
+            const std::string linie = unesteCampuri(v, s);
+            EXPECT_TRUE(VerificaStructura(linie, sablon)) << linie;
+            const auto t = taieCampuri(linie, s);
+            EXPECT_TRUE(t.complet);
+            EXPECT_EQ(t.campuri, v);
+        }
+    }
+}
+
 TEST(RecordLine, DamagedLinesNeverRunPastTheirEnd) {
     // Cut short inside a text field: the fields found so far, the rest empty.
     auto t = taieCampuri("19,1,#SC ALFA", structuraRepfisc());
