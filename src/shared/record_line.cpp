@@ -79,19 +79,17 @@ inline std::string_view separator(StructuraRecord structura, std::size_t index) 
     return urmText ? ",#" : ",";
 }
 
-// The next place of a separator from p on: its first byte found, the others
-// (at most two) compared there.
+// The next place of a separator from p on.
 std::size_t gasesteSeparator(std::string_view linie, std::string_view sep, std::size_t p) {
     for (;;) {
         const std::size_t q = detail::gasesteOctet(linie, p, sep[0]);
         if (q == std::string_view::npos) {
             return q;
         }
-        std::size_t k = 1;
-        while (k < sep.size() && q + k < linie.size() && linie[q + k] == sep[k]) {
-            ++k;
-        }
-        if (k == sep.size()) {
+        // A separator has one to three bytes: the others compared in place.
+        const bool intreg = q + sep.size() <= linie.size() && (sep.size() < 2 || linie[q + 1] == sep[1]) &&
+                            (sep.size() < 3 || linie[q + 2] == sep[2]);
+        if (intreg) {
             return q;
         }
         p = q + 1;
@@ -107,7 +105,7 @@ std::size_t taieVirgule(std::string_view linie, std::size_t& p, std::string_view
     std::size_t k = 0;
     if (cate != 0) {
         detail::pentruFiecareLoc(linie, p, ',', ',', [&](std::size_t q) {
-            campuri[k++] = linie.substr(p, q - p);
+            campuri[k++] = std::string_view(linie.data() + p, q - p); // p <= q, both in the line
             p = q + 1;
             return k < cate;
         });
@@ -159,7 +157,7 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
             rez.complet = false;
             break;
         }
-        rez.campuri[i++] = linie.substr(p, q - p);
+        rez.campuri[i++] = std::string_view(linie.data() + p, q - p); // p <= q, both in the line
         p = q + sep.size();
     }
     for (; i < n; ++i) {
