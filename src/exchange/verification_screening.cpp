@@ -52,33 +52,39 @@ void treceFisier(const FisierEcranat& f, RaportVerificare& raport, const std::fu
     });
 }
 
-// The lines of a file kept by the first pass, sorted.
-std::vector<std::string> liniiSortate(const FisierEcranat& f, RaportVerificare& raport) {
-    std::vector<std::string> pastrate;
-    treceFisier(f, raport, [&pastrate](std::string&& linie) { pastrate.push_back(std::move(linie)); });
-    platform::sortItemTexts(pastrate);
-    return pastrate;
-}
-
-// The sort items of the Fisa 1 lines kept by the first pass, made into one
-// block of text, and their views sorted.
-void elementeSortate(const FisierEcranat& f, RaportVerificare& raport, FisiereEcranate& rez) {
-    std::string& text = *rez.ff1Text;
-    // An item is its line with its code and its two dates in front: room for
-    // all at once, as a rule (the block grows when it must).
+// What `adauga` makes of each line kept by the first pass, one piece after
+// another in a block of text (no string each), and the views of the pieces
+// sorted.
+std::vector<std::string_view> sortateInBloc(const FisierEcranat& f, RaportVerificare& raport, std::string& bloc,
+                                            void (*adauga)(std::string&, std::string_view)) {
+    // A piece is its line, with some twenty to forty bytes more for a Fisa
+    // 1: room for all at once, as a rule (the block grows when it must).
     const std::uintmax_t lungime = platform::files::length(f.lucru);
-    text.reserve(static_cast<std::size_t>(lungime + lungime / 8));
+    bloc.reserve(static_cast<std::size_t>(lungime + lungime / 8));
     std::vector<std::size_t> capete;
     treceFisier(f, raport, [&](std::string&& linie) {
-        AdaugaElementSortareFf1(text, linie);
-        capete.push_back(text.size());
+        adauga(bloc, linie);
+        capete.push_back(bloc.size());
     });
+    std::vector<std::string_view> vederi;
+    vederi.reserve(capete.size());
     std::size_t inceput = 0;
     for (const std::size_t capat : capete) {
-        rez.ff1Sortat.emplace_back(text.data() + inceput, capat - inceput);
+        vederi.emplace_back(bloc.data() + inceput, capat - inceput);
         inceput = capat;
     }
-    platform::sortItemTexts(rez.ff1Sortat);
+    platform::sortItemTexts(vederi);
+    return vederi;
+}
+
+// The lines of a file kept by the first pass, sorted. Each line is made a
+// string only in its sorted place, so that the lines lie in memory in the
+// order they are read next.
+std::vector<std::string> liniiSortate(const FisierEcranat& f, RaportVerificare& raport) {
+    std::string bloc;
+    const std::vector<std::string_view> sortate =
+        sortateInBloc(f, raport, bloc, [](std::string& b, std::string_view linie) { b += linie; });
+    return {sortate.begin(), sortate.end()};
 }
 
 // Of the employer's lines the first alone stays; the others are reported by
@@ -212,7 +218,7 @@ FisiereEcranate EcraneazaFisiere(RaportVerificare& raport) {
         if (treceri[i].second != nullptr) {
             *treceri[i].second = liniiSortate(f, raport);
         } else {
-            elementeSortate(f, raport, rez);
+            rez.ff1Sortat = sortateInBloc(f, raport, *rez.ff1Text, AdaugaElementSortareFf1);
         }
     }
 

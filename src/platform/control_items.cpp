@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 namespace olm::platform {
 
@@ -86,22 +85,8 @@ void sortTexts(std::vector<Text>& texts) {
     });
     std::vector<Text> sorted;
     sorted.reserve(texts.size());
-    if constexpr (std::is_same_v<Text, std::string>) {
-        // Copied rather than moved: the texts then lie in memory in their
-        // new order, and whatever goes through the sorted list next reads
-        // it from start to end instead of jumping about (on a list of a
-        // hundred thousand lines that made the difference). Their
-        // beginnings are asked for ahead, as above.
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (i + Inainte < keys.size()) {
-                __builtin_prefetch(texts[keys[i + Inainte].place].data());
-            }
-            sorted.push_back(texts[keys[i].place]);
-        }
-    } else {
-        for (const Key& k : keys) {
-            sorted.push_back(texts[k.place]);
-        }
+    for (const Key& k : keys) {
+        sorted.push_back(std::move(texts[k.place]));
     }
     texts = std::move(sorted);
 }

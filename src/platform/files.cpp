@@ -561,6 +561,8 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
         ::fchmod(fd_, st.st_mode & 07777); // the rewritten file keeps its permissions
     }
     fault_ = faultFor(target_);
+    // The buffer takes its whole size at once rather than growing to it.
+    buffer_.reserve(2 * BufferSize);
 }
 
 AtomicWriter::~AtomicWriter() {
