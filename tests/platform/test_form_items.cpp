@@ -104,11 +104,19 @@ TEST(ItemListControl, SortedTextsComeInTheOrderOfAStableSort) {
     }
     std::vector<std::string> asteptat = texte;
     std::stable_sort(asteptat.begin(), asteptat.end(), itemTextLess);
-    // The same order for views of the texts.
-    const std::vector<std::string> originale = texte;
-    std::vector<std::string_view> vederi(originale.begin(), originale.end());
     sortItemTexts(texte);
     EXPECT_EQ(texte, asteptat);
+}
+
+TEST(ItemListControl, ViewsSortAsTheirTexts) {
+    // Heads alike beyond 16 bytes, texts equal but for case (they keep their
+    // order), a NUL byte, a prefix, signs between the letters.
+    const std::vector<std::string> texte = {"1800101221145,15/01/2002,b", "1800101221145,15/01/2002,A",
+                                            "1800101221145,15/01/2002,a", "abc", "ABC", "ab", std::string("ab\0c", 4),
+                                            "1800101221145,", "Z", "_", "abc"};
+    std::vector<std::string> asteptat = texte;
+    std::stable_sort(asteptat.begin(), asteptat.end(), itemTextLess);
+    std::vector<std::string_view> vederi(texte.begin(), texte.end());
     sortItemTexts(vederi);
     EXPECT_TRUE(std::equal(vederi.begin(), vederi.end(), asteptat.begin(), asteptat.end()));
 }
