@@ -6,8 +6,8 @@
 #include "shared/record_line.h"
 #include "shared/state.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace olm {
@@ -51,10 +51,6 @@ void comparaLuni(const CoeficientiAngajat& a, const Luni& suplimentari, RaportVe
     }
     raport.eroare(std::string(Latime, '_'));
 }
-
-} // namespace
-
-namespace {
 
 // The employee's code and the monthly coefficients of a cut line.
 CoeficientiPersoana coeficientiPersoana(const CampuriVazute& c) {
@@ -118,10 +114,12 @@ void VerificaPersoanaIntretinuta(std::string_view linie, RaportVerificare& rapor
         raport.eroare(std::string(cheie) + " coef.de deducere " + "diferiti de 0, 0.5, 1, 1.5.");
     }
     if (inainteDeNastere) {
-        raport.eroare(std::string(cheie) + " coef.de deducere " + "pentru copil de 1 an nenuli pe lunile pana la nastere.");
+        raport.eroare(std::string(cheie) + " coef.de deducere " +
+                      "pentru copil de 1 an nenuli pe lunile pana la nastere.");
     }
     if (copil && AnFiscal - an > 18) {
-        raport.eroare(std::string(cheie) + " Calitate - COPIL - pentru persoana intretinuta " + "in varsta de peste 18 ani.");
+        raport.eroare(std::string(cheie) + " Calitate - COPIL - pentru persoana intretinuta " +
+                      "in varsta de peste 18 ani.");
     }
 }
 

@@ -23,7 +23,8 @@ std::string_view pana(std::string_view text, std::size_t& p) {
     const std::size_t inceput = std::min(p, text.size());
     // A plain walk: the parts are a few bytes long.
     const auto virgula = std::find(text.begin() + static_cast<std::ptrdiff_t>(inceput), text.end(), ',');
-    const std::size_t q = virgula == text.end() ? std::string_view::npos : static_cast<std::size_t>(virgula - text.begin());
+    const std::size_t q =
+        virgula == text.end() ? std::string_view::npos : static_cast<std::size_t>(virgula - text.begin());
     p = q == std::string_view::npos ? text.size() : q + 1;
     return text.substr(inceput, (q == std::string_view::npos ? text.size() : q) - inceput);
 }

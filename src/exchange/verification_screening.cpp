@@ -38,7 +38,8 @@ bool areForma(const std::string& linie, const FisierEcranat& f) {
 
 // The first pass over one file: its empty and ill-formed lines reported and
 // dropped, the others handed to `pastreaza` in their order.
-void treceFisier(const FisierEcranat& f, RaportVerificare& raport, const std::function<void(std::string&&)>& pastreaza) {
+void treceFisier(const FisierEcranat& f, RaportVerificare& raport,
+                 const std::function<void(std::string&&)>& pastreaza) {
     const std::string an = anFiscalText();
     CitesteFisierVerificat(f.lucru, [&](std::string&& linie) {
         if (fataBlancuri(linie).empty()) {

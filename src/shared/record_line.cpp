@@ -134,7 +134,8 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
         if (i + 1 < structura.size() && structura[i] == TipCamp::Numeric && structura[i + 1] == TipCamp::Numeric) {
             // A run of numeric fields, each ended by ",": up to the one
             // before the next text field, or before the last field.
-            const auto text = std::find(structura.begin() + static_cast<std::ptrdiff_t>(i), structura.end(), TipCamp::Text);
+            const auto text =
+                std::find(structura.begin() + static_cast<std::ptrdiff_t>(i), structura.end(), TipCamp::Text);
             const std::size_t sfarsit = std::min(n, static_cast<std::size_t>(text - structura.begin()) - 1);
             i += taieVirgule(linie, p, &rez.campuri[i], sfarsit - i);
             if (i < sfarsit) {

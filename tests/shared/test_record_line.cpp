@@ -40,7 +40,8 @@ TEST(RecordLine, FieldsOfEveryLengthCutBack) {
     const std::string text = "A,B C,D,E F,G,H,I,";
     for (std::size_t n = 0; n < 18; ++n) {
         SCOPED_TRACE(n);
-        for (const auto& [s, sablon] : {std::pair{structuraFf1(), SablonFf1}, std::pair{structuraDeduceri(), SablonDeduceri}}) {
+        for (const auto& [s, sablon] :
+             {std::pair{structuraFf1(), SablonFf1}, std::pair{structuraDeduceri(), SablonDeduceri}}) {
             std::vector<std::string> v;
             for (std::size_t i = 0; i < s.size(); ++i) {
                 const std::size_t lungime = (n + i) % 18;
