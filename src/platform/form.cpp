@@ -227,11 +227,20 @@ void Form::place(const QWidget* owner) {
         screen = QGuiApplication::primaryScreen();
     }
     // The frame the window manager adds is known only once a window is
-    // shown: the owner's stands for it.
+    // shown: the owner's, or another shown window's, stands for it.
     QMargins frame;
-    if (owner && owner->isVisible()) {
-        const QRect outer = owner->frameGeometry();
-        const QRect inner = owner->geometry();
+    const QWidget* framed = owner && owner->isVisible() ? owner : nullptr;
+    for (const Form* f : loadedForms()) {
+        if (framed) {
+            break;
+        }
+        if (f != this && f->window_ && f->window_->isVisible()) {
+            framed = f->window_;
+        }
+    }
+    if (framed) {
+        const QRect outer = framed->frameGeometry();
+        const QRect inner = framed->geometry();
         frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                          outer.bottom() - inner.bottom());
     }

@@ -258,6 +258,11 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_FALSE(f.Combo1.visible());
     EXPECT_EQ(f.NumeS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
+
+    // "Fise incarcate" chosen with an arrow key: the focus goes to the picker, as after a click.
+    pressKey(f.Option1, Qt::Key_Down);
+    expectFocus(f.Combo1);
+    EXPECT_EQ(f.Combo1.listCount(), 2);
 }
 
 TEST_F(EmployeeForm, DeletingAPickedFisa2LeavesTheCodeBoxAlone) {
