@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Olm needs when any is missing.
 # Used by run.sh and test.sh; as root it runs apt-get, otherwise it names what is missing.
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation libshp-dev)
 
 missing=()
 for p in "${packages[@]}"; do

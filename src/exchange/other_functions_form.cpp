@@ -60,13 +60,8 @@ AlteFunctii::AlteFunctii()
 }
 
 void AlteFunctii::deschide() {
-    AlteFunctii& f = instance();
-    if (Intro::loaded()) {
-        f.showOver(Intro::instance());
-    } else {
-        f.show();
-    }
-    f.List1.setFocus();
+    ArataPesteFereastraPrincipala(instance());
+    instance().List1.setFocus();
 }
 
 void AlteFunctii::List1_Click(int index) {

@@ -1,6 +1,7 @@
 #include "listings/lis_bord.h"
 
 #include "listings/handin_list.h"
+#include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "shared/listing_header.h"
 #include "shared/printing.h"

@@ -1,6 +1,7 @@
 #include "listings/lis_fise1.h"
 
 #include "listings/fisa1_listing.h"
+#include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "shared/state.h"
 

@@ -1,6 +1,7 @@
 #include "listings/lis_fise2.h"
 
 #include "listings/fisa2_listing.h"
+#include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "shared/state.h"
 

@@ -2,6 +2,7 @@
 
 #include "listings/listing_controls.h"
 #include "listings/monthly_table.h"
+#include "main_window/intro_form.h"
 #include "platform/dialogs.h"
 #include "shared/listing_header.h"
 

@@ -1,6 +1,5 @@
 #include "listings/listing_controls.h"
 
-#include "main_window/intro_form.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -66,14 +65,6 @@ void PregatesteSemnatar(platform::TextBox& nume, platform::TextBox& functie,
         urmatorul().setFocus();
         return true;
     });
-}
-
-void ArataPesteFereastraPrincipala(platform::Form& fereastra) {
-    if (Intro::loaded()) {
-        fereastra.showOver(Intro::instance());
-    } else {
-        fereastra.show();
-    }
 }
 
 } // namespace olm

@@ -49,8 +49,4 @@ std::string TextFiseIncarcate(int numar, int fisa);
 void PregatesteSemnatar(platform::TextBox& nume, platform::TextBox& functie,
                         std::function<platform::Control&()> urmatorul);
 
-// Shows a listing window over the main window, which takes no input until
-// the listing window closes.
-void ArataPesteFereastraPrincipala(platform::Form& fereastra);
-
 } // namespace olm

@@ -313,4 +313,12 @@ void TerminaLaCerere() {
     }
 }
 
+void ArataPesteFereastraPrincipala(platform::Form& fereastra) {
+    if (Intro::loaded()) {
+        fereastra.showOver(Intro::instance());
+    } else {
+        fereastra.show();
+    }
+}
+
 } // namespace olm

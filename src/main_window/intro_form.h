@@ -85,4 +85,8 @@ bool Main(int* codIesire = nullptr);
 // steps run and the lock is given up.
 void TerminaLaCerere();
 
+// Shows a window over the main window, which takes no input until that
+// window closes (the listings, the other functions, the verification).
+void ArataPesteFereastraPrincipala(platform::Form& fereastra);
+
 } // namespace olm

@@ -78,6 +78,15 @@ void refuseProtected(const fs::path& p) {
     throw e;
 }
 
+// A file that must be on the diskette: 71 without a diskette, 53 without the file.
+std::string fileOnDrive(const std::string& nameOnDrive) {
+    const std::string file = (readyPath() / nameOnDrive).string();
+    if (!files::exists(file)) {
+        fail(FileNotFound, files::resolve(file), "file not found");
+    }
+    return file;
+}
+
 } // namespace
 
 std::string directory() {
@@ -114,17 +123,22 @@ void copyOnto(const std::string& file, const std::string& nameOnDrive) {
     }
 }
 
+void copyFrom(const std::string& nameOnDrive, const std::string& file) {
+    const std::string onDrive = fileOnDrive(nameOnDrive);
+    try {
+        files::copy(onDrive, file);
+    } catch (const FileError& e) {
+        rethrowOnDrive(e);
+    }
+}
+
 bool hasFile(const std::string& nameOnDrive) {
     const fs::path p = readyPath();
     return files::exists((p / nameOnDrive).string());
 }
 
 std::vector<std::string> readLines(const std::string& nameOnDrive) {
-    const fs::path p = readyPath();
-    const std::string file = (p / nameOnDrive).string();
-    if (!files::exists(file)) {
-        fail(FileNotFound, files::resolve(file), "file not found");
-    }
+    const std::string file = fileOnDrive(nameOnDrive);
     try {
         return files::readLines(file);
     } catch (const FileError& e) {

@@ -35,6 +35,11 @@ void emptyRoot();
 // target is written whole or not at all.
 void copyOnto(const std::string& file, const std::string& nameOnDrive);
 
+// Copies a file of the diskette into the working directory under a name. The
+// copy is written whole or not at all. Throws 71 when no diskette is in the
+// drive, 53 when the file is not on it.
+void copyFrom(const std::string& nameOnDrive, const std::string& file);
+
 // Whether the diskette holds a file of this name. Throws 71 when no diskette
 // is in the drive: a missing drive is never an empty diskette.
 bool hasFile(const std::string& nameOnDrive);

@@ -152,8 +152,8 @@ TEST_F(IntroForm, BackgroundRunsFromBlueToBlack) {
 }
 
 // A window with unsaved edits that asks on closing and will not close.
-class Stubborn : public olm::platform::SingleForm<Stubborn> {
-    friend class olm::platform::SingleForm<Stubborn>;
+class RefusingForm : public olm::platform::SingleForm<RefusingForm> {
+    friend class olm::platform::SingleForm<RefusingForm>;
 
 public:
     static inline std::vector<bool> answers;
@@ -169,8 +169,8 @@ protected:
 TEST_F(IntroForm, EndedFromOutsideNoWindowAsksAndTheExitStepsRun) {
     writeBytes("FF1.txt", "last year\r\n");
     start();
-    Stubborn::instance().show();
-    Stubborn::answers.clear();
+    RefusingForm::instance().show();
+    RefusingForm::answers.clear();
     writeBytes("FF1.txt", "this year\r\n");
 
     olm::TerminaLaCerere();
@@ -178,14 +178,14 @@ TEST_F(IntroForm, EndedFromOutsideNoWindowAsksAndTheExitStepsRun) {
 
     EXPECT_FALSE(Intro::loaded());
     // Asked, and nobody answered: No.
-    EXPECT_FALSE(Stubborn::answers.empty());
-    EXPECT_EQ(std::count(Stubborn::answers.begin(), Stubborn::answers.end(), true), 0);
+    EXPECT_FALSE(RefusingForm::answers.empty());
+    EXPECT_EQ(std::count(RefusingForm::answers.begin(), RefusingForm::answers.end(), true), 0);
     EXPECT_EQ(readBytes("FF1_2002.txt"), "this year\r\n");
     EXPECT_EQ(readBytes("FF1.txt"), "last year\r\n");
     EXPECT_FALSE(std::filesystem::exists(".olm.lock"));
     EXPECT_TRUE(fakeDialogs().messages.empty());
-    Stubborn::refuse = false;
-    Stubborn::unload();
+    RefusingForm::refuse = false;
+    RefusingForm::unload();
     olm::platform::setUnattended(false);
 }
 

@@ -1,0 +1,35 @@
+// libFuzzer target: one of the four DBF tables replaced by the input (its
+// first byte chooses which), the others valid and empty, then the converter.
+
+#include "platform/files.h"
+#include "transfer/dbf_table.h"
+#include "transfer/transfer.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    char dir[] = "/tmp/olm-fuzz-transfer-XXXXXX";
+    std::filesystem::current_path(::mkdtemp(dir));
+    olm::platform::files::writeLines(olm::transfer::FisierAn, {"2002"});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto tabele = olm::transfer::TabeleDbf();
+    const std::size_t ales = size == 0 ? 0 : data[0] % tabele.size();
+    for (std::size_t i = 0; i < tabele.size(); ++i) {
+        const std::string nume = olm::transfer::NumeTabelAnual(tabele[i], 2002);
+        if (i == ales && size > 0) {
+            std::ofstream(nume, std::ios::binary).write(reinterpret_cast<const char*>(data + 1),
+                                                        static_cast<std::streamsize>(size - 1));
+        } else {
+            olm::transfer::ScrieSablonDbf(tabele[i], nume);
+        }
+    }
+    olm::transfer::TransferaTabele();
+    return 0;
+}

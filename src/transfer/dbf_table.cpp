@@ -1,0 +1,240 @@
+#include "transfer/dbf_table.h"
+
+#include "platform/files.h"
+#include "shared/number_text.h"
+#include "shared/record_line.h"
+
+#include <shapefil.h>
+
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace olm::transfer {
+
+namespace {
+
+// shapelib adds ".dbf" or ".DBF" to the name it is given; every name goes
+// through the program's resolver instead, so "ff1_2002.Dbf" is found too.
+SAFile deschide(const char* nume, const char* mod) {
+    return reinterpret_cast<SAFile>(std::fopen(platform::files::resolve(nume).c_str(), mod));
+}
+
+// Its own messages go nowhere: ours name the file and the column.
+void faraMesaj(const char*) {}
+
+SAHooks legaturi() {
+    SAHooks h;
+    SASetupDefaultHooks(&h);
+    h.FOpen = deschide;
+    h.Error = faraMesaj;
+    return h;
+}
+
+struct InchideDbf {
+    void operator()(DBFInfo* h) const { DBFClose(h); }
+};
+using Tabel = std::unique_ptr<DBFInfo, InchideDbf>;
+
+bool cifre(const std::string& s, std::size_t de, std::size_t cate) {
+    for (std::size_t i = de; i < de + cate; ++i) {
+        if (i >= s.size() || !std::isdigit(static_cast<unsigned char>(s[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A number as a DBF numeric field holds it: sign, digits with at most one
+// ".", an exponent.
+bool esteNumar(const std::string& s) {
+    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    bool cifra = false;
+    bool punct = false;
+    for (; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (std::isdigit(c)) {
+            cifra = true;
+        } else if (c == '.' && !punct) {
+            punct = true;
+        } else {
+            break;
+        }
+    }
+    if (cifra && i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            ++j;
+        }
+        if (cifre(s, j, 1)) {
+            i = j;
+            while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+                ++i;
+            }
+        }
+    }
+    return cifra && i == s.size();
+}
+
+std::string faraSeparatori(const std::string& s) {
+    std::string r;
+    r.reserve(s.size());
+    for (char c : s) {
+        if (c != '#' && c != '\r' && c != '\n') {
+            r += c;
+        }
+    }
+    return r;
+}
+
+std::string numeTip(char tip) {
+    if (std::isprint(static_cast<unsigned char>(tip))) {
+        return std::string(1, tip);
+    }
+    return "cod " + std::to_string(static_cast<unsigned char>(tip));
+}
+
+bool acelasiNume(const char* a, const std::string& b) {
+    std::size_t i = 0;
+    for (; a[i] != '\0'; ++i) {
+        if (i >= b.size() || std::toupper(static_cast<unsigned char>(a[i])) != b[i]) {
+            return false;
+        }
+    }
+    return i == b.size();
+}
+
+} // namespace
+
+ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, bool nul) {
+    if (tip == 'N' || tip == 'F') {
+        if (!brut.empty() && brut[0] == '*') {
+            if (fel == FelColoana::Numar) {
+                return {"", "valoare prea mare pentru latimea coloanei (\"" + brut + "\")"};
+            }
+            return {};
+        }
+        if (nul || brut.empty()) {
+            return {};
+        }
+        if (!esteNumar(brut)) {
+            return {"", "valoare nenumerica \"" + faraSeparatori(brut) + "\""};
+        }
+        return {TextNumar(ValoareText(brut)), ""};
+    }
+    if (tip == 'D') {
+        if (nul || brut.empty() || brut == "00000000") {
+            return {};
+        }
+        if (brut.size() != 8 || !cifre(brut, 0, 8)) {
+            return {"", "data gresita \"" + faraSeparatori(brut) + "\""};
+        }
+        return {brut.substr(6, 2) + "/" + brut.substr(4, 2) + "/" + brut.substr(0, 4), ""};
+    }
+    return {nul ? std::string() : faraSeparatori(brut), ""};
+}
+
+std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& fisier,
+                                         platform::LineSink& iesire) {
+    std::vector<std::string> erori;
+    const std::string numeFisier = "Fisierul " + fisier;
+    if (!platform::files::exists(fisier)) {
+        erori.push_back(numeFisier + " lipseste.");
+        return erori;
+    }
+    SAHooks h = legaturi();
+    Tabel tabel(DBFOpenLL(fisier.c_str(), "rb", &h));
+    if (!tabel) {
+        erori.push_back(numeFisier + " nu este un tabel DBF sau este deteriorat.");
+        return erori;
+    }
+    DBFHandle dbf = tabel.get();
+
+    // The column of each field, -1 for a field without one.
+    std::vector<int> index(t.coloane.size(), -1);
+    std::vector<char> tipuri(t.coloane.size(), 'C');
+    const int nrColoane = DBFGetFieldCount(dbf);
+    for (std::size_t c = 0; c < t.coloane.size(); ++c) {
+        const Coloana& col = t.coloane[c];
+        if (col.nume.empty()) {
+            continue;
+        }
+        for (int i = 0; i < nrColoane && index[c] < 0; ++i) {
+            char nume[XBASE_FLDNAME_LEN_READ + 1] = {};
+            DBFGetFieldInfo(dbf, i, nume, nullptr, nullptr);
+            if (acelasiNume(nume, col.nume)) {
+                index[c] = i;
+                tipuri[c] = DBFGetNativeFieldType(dbf, i);
+            }
+        }
+        if (index[c] < 0) {
+            erori.push_back(numeFisier + ": lipseste coloana " + col.nume + ".");
+        } else if (!TipAcceptat(col.fel, tipuri[c])) {
+            erori.push_back(numeFisier + ": coloana " + col.nume + " are tipul " + numeTip(tipuri[c]) +
+                            "; se accepta " + std::string(TipuriAcceptate(col.fel)) + ".");
+        }
+    }
+    if (!erori.empty()) {
+        return erori;
+    }
+
+    std::vector<std::string> campuri(t.coloane.size());
+    const int nrInregistrari = DBFGetRecordCount(dbf);
+    for (int r = 0; r < nrInregistrari; ++r) {
+        const std::string inregistrarea = numeFisier + ", inregistrarea " + std::to_string(r + 1);
+        // A record that cannot be read gives no value: the file ends before
+        // its header says.
+        if (DBFReadStringAttribute(dbf, r, 0) == nullptr) {
+            erori.push_back(numeFisier + ": inregistrarea " + std::to_string(r + 1) +
+                            " nu poate fi citita (fisier trunchiat).");
+            break;
+        }
+        if (DBFIsRecordDeleted(dbf, r)) {
+            continue;
+        }
+        bool bun = true;
+        for (std::size_t c = 0; c < t.coloane.size(); ++c) {
+            campuri[c].clear();
+            if (index[c] < 0) {
+                continue;
+            }
+            const char* brut = DBFReadStringAttribute(dbf, r, index[c]);
+            if (brut == nullptr) {
+                erori.push_back(numeFisier + ": inregistrarea " + std::to_string(r + 1) +
+                                " nu poate fi citita (fisier trunchiat).");
+                return erori;
+            }
+            const std::string valoare = brut;
+            const bool nul = DBFIsAttributeNULL(dbf, r, index[c]) != 0;
+            ValoareCamp v = ValoareDinDbf(t.coloane[c].fel, tipuri[c], valoare, nul);
+            if (!v.eroare.empty()) {
+                erori.push_back(inregistrarea + ", coloana " + t.coloane[c].nume + ": " + v.eroare + ".");
+                bun = false;
+            }
+            campuri[c] = std::move(v.text);
+        }
+        if (bun && erori.empty()) {
+            iesire.writeLine(unesteCampuri(campuri, t.structura));
+        }
+    }
+    return erori;
+}
+
+void ScrieSablonDbf(const TabelDbf& t, const std::string& fisier) {
+    Tabel tabel(DBFCreate(fisier.c_str()));
+    if (!tabel) {
+        throw std::runtime_error("cannot create " + fisier);
+    }
+    for (const Coloana& col : t.coloane) {
+        if (col.nume.empty()) {
+            continue;
+        }
+        const char tip = TipSablon(col.fel);
+        if (DBFAddNativeFieldType(tabel.get(), col.nume.c_str(), tip, col.latime, col.zecimale) < 0) {
+            throw std::runtime_error("cannot add the column " + col.nume + " to " + fisier);
+        }
+    }
+}
+
+} // namespace olm::transfer

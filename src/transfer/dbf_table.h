@@ -1,0 +1,41 @@
+#pragma once
+
+// Reading one DBF table of our layout (dbf_layout.h) into record lines, and
+// writing the empty templates. The tables are read with shapelib; every read
+// is checked, so a truncated or damaged file is reported, never read past.
+
+#include "platform/lines.h"
+#include "transfer/dbf_layout.h"
+
+#include <string>
+#include <vector>
+
+namespace olm::transfer {
+
+// The text of one field from its DBF value: `tip` is the column's DBF type,
+// `brut` the value as shapelib gives it (blanks trimmed), `nul` whether
+// shapelib reads it as NULL. Texts lose "#", CR and LF (a record line has no
+// escapes); numbers are written as their plain value ("1.50" gives "1.5");
+// D dates as dd/mm/yyyy. NULL, blank, "*" overflow and "00000000" are empty,
+// except an overflow in a number, which is an error.
+struct ValoareCamp {
+    std::string text;
+    std::string eroare; // not empty: why the value cannot be taken
+};
+ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, bool nul);
+
+// Reads the table `fisier` (found without regard to case) as table `t`,
+// writing one record line per record that is not deleted into `iesire`.
+// Returns the lines for "ferr.txt": a missing file, a file that is not a
+// DBF table, a missing column or one of a type not accepted, a record that
+// cannot be read, a value that cannot be taken. When there are any, what
+// was written into `iesire` is not to be used.
+std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& fisier,
+                                         platform::LineSink& iesire);
+
+// Writes the empty template of table `t` (no records, the columns of the
+// layout with the types and widths of TipSablon and Coloana). Throws
+// std::runtime_error when the file cannot be made.
+void ScrieSablonDbf(const TabelDbf& t, const std::string& fisier);
+
+} // namespace olm::transfer

@@ -1,0 +1,107 @@
+// The acquisitions without the window: why each stops, with what it leaves
+// in the working files, and the ends of the converter.
+
+#include "acquisition_test_support.h"
+#include "exchange/verification_acquisition.h"
+#include "support/failing_writer.h"
+#include "support/fakes.h"
+#include "support/file_bytes.h"
+#include "transfer/dbf_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace olm::testing {
+namespace {
+
+using platform::Icon;
+using Acquisition = AcquisitionTest;
+
+const std::vector<std::string> Lucru{"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt"};
+
+TEST_F(Acquisition, EachReasonToStopAndWhatItLeaves) {
+    const auto golite = std::vector<std::string>(4, "");
+    struct Caz {
+        const char* nume;
+        std::function<void()> pregateste;
+        std::function<bool()> preia;
+        ExpectedMessage mesaj;
+        std::vector<std::string> lucru; // empty: untouched
+    } cazuri[] = {
+        {"no diskette, given up", [] { std::filesystem::remove("discheta"); fakeDialogs().answer(platform::Answer::Cancel); },
+         PreiaTextDePeDischeta, {"Eroare 71. Nu ati introdus discheta in unitate .", "  ", Icon::Exclamation,
+                                 platform::Buttons::RetryCancel}, {}},
+        {"no employer text file", [] { writeBytes("discheta/FF1_2002.txt", "x\r\n"); }, PreiaTextDePeDischeta,
+         {"   Nu exista fisierul Rep_2002.txt pe discheta.\r\nAlte verificari sunt abandonate.", "", Icon::Exclamation},
+         golite},
+        {"no employer table", [] { writeBytes("discheta/FF1_2002.dbf", "x"); }, PreiaDbfDePeDischeta,
+         {"   Nu exista fisierul Rep_2002.dbf pe discheta.\r\nAlte verificari si conversia dbf->txt sunt abandonate."},
+         golite},
+        {"no employer table here", [] {}, PreiaDbfDinDirector,
+         {"   Nu exista fisierul Rep_2002.dbf in directorul\r\naplicatiei.\r\n"
+          "   Alte verificari si conversia dbf->txt sunt abandonate."}, golite},
+        {"no template", [] { writeBytes("Rep_2002.dbf", "x"); std::filesystem::remove("FF2.dbf"); }, PreiaDbfDinDirector,
+         {"   Nu exista fisierul FF2.dbf in directorul aplicatiei.\r\n"
+          "   Alte verificari si conversia dbf->txt sunt abandonate."}, golite},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        std::filesystem::create_directory("discheta");
+        for (const auto& f : Lucru) {
+            writeBytes(f, f);
+        }
+        c.pregateste();
+        EXPECT_FALSE(c.preia());
+        expectMessages({c.mesaj});
+        for (std::size_t i = 0; i < Lucru.size(); ++i) {
+            EXPECT_EQ(readBytes(Lucru[i]), c.lucru.empty() ? Lucru[i] : c.lucru[i]);
+        }
+    }
+
+    // A working file that cannot be written: the diskette's files are all
+    // read first, and nothing is half taken.
+    writeBytes("discheta/Rep_2002.txt", "10203045,1\r\n");
+    const FailingWriter plin = FailingWriter::afterBytes("Repfisc.txt", 5);
+    EXPECT_FALSE(PreiaTextDePeDischeta());
+    expectMessages({"Eroare 61 la scrierea fisierului Repfisc.txt."});
+    EXPECT_EQ(readBytes("Repfisc.txt"), "");
+}
+
+TEST_F(Acquisition, TheDisketteTablesOrTheirTemplatesGoToTheConverter) {
+    scrieTabel("discheta/REP_2002.DBF", coloaneStrat(transfer::TabeleDbf()[0]), {});
+    EXPECT_TRUE(PreiaDbfDePeDischeta());
+    expectMessages({});
+    EXPECT_EQ(readBytes("Rep_2002.dbf"), readBytes("discheta/Rep_2002.dbf"));
+    EXPECT_EQ(readBytes("Ded_2002.dbf"), readBytes("Ded.dbf"));
+    EXPECT_EQ(readBytes("tr12.txt"), "2002\r\n");
+}
+
+TEST_F(Acquisition, EachEndOfTheConverter) {
+    const std::string Abandon = "\r\nAlte verificari sunt abandonate.";
+    struct Caz {
+        const char* script; // nullptr: a program that is not there
+        bool continua;
+        std::string mesaj;
+    } cazuri[] = {
+        {"exit 0", true, ""},
+        {"echo 'Fisierul FF1_2002.dbf lipseste.' > ferr.txt; exit 1", true, ""},
+        {"exit 1", false, "Conversia dbf->txt nu a reusit (cod de iesire 1)." + Abandon},
+        {"kill -SEGV $$", false, "Conversia dbf->txt s-a oprit din eroare." + Abandon},
+        {"sleep 20", false, "Conversia dbf->txt nu s-a terminat in 1 secunde si a fost oprita." + Abandon},
+        {nullptr, false, "Conversia dbf->txt nu poate fi pornita: programul /nu/exista lipseste sau nu poate fi rulat." +
+                             Abandon},
+    };
+    platform::setConverterTimeLimit(1);
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.script ? c.script : "missing");
+        std::filesystem::remove("ferr.txt");
+        c.script ? convertor(c.script) : platform::setConverterProgram("/nu/exista");
+        EXPECT_EQ(RuleazaConvertorul(), c.continua);
+        expectMessages(c.mesaj.empty() ? std::vector<ExpectedMessage>{}
+                                       : std::vector<ExpectedMessage>{{c.mesaj, "  ", Icon::Exclamation}});
+    }
+}
+
+} // namespace
+} // namespace olm::testing
