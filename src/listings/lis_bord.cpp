@@ -31,6 +31,7 @@ LisBord::LisBord()
     Label4.add(Frame1, platform::Geometry{15, 156, 150, 20}, "Functie :");
     Label3.setWordWrap(true);
     Label6.setWordWrap(true);
+    Combo2.setHighlightOnFocus(true);
     for (const char* item : {"- toate fisele 1 si 2", "   - numai fisele 1", "       - numai fisele 1 neregularizate",
                              "       - numai fisele 1 regularizate", "   - numai fisele 2"}) {
         Combo2.addItem(item);

@@ -17,7 +17,7 @@ public:
 
     platform::Frame Frame1;
     platform::Label Label1, Label2;
-    ListaEvidentiata Combo2;
+    platform::ComboBox Combo2;
     platform::Label Label3, Label5;
     platform::ControlArray<platform::Label> Label4; // of DpersC, Dtel, Dfunc
     platform::TextBox Dnupren, Dfunc, Dtel, DpersC;

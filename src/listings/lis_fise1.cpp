@@ -32,6 +32,8 @@ LisFise1::LisFise1()
     setCaption("Conditii pentru listare fise 1");
     setSize(520, 318);
     Label4.setWordWrap(true);
+    Combo1.setHighlightOnFocus(true);
+    Combo2.setHighlightOnFocus(true);
     for (const char* item : ItemiExemplar) {
         Combo1.addItem(item);
     }

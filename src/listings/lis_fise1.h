@@ -18,7 +18,7 @@ public:
 
     platform::Frame Frame1;
     platform::Label Label1, Label2, Label3;
-    ListaEvidentiata Combo1, Combo2;
+    platform::ComboBox Combo1, Combo2;
     PickerFise Combo3;
     platform::Label Label20, Label4, Label5, Label6;
     platform::TextBox Dnupren, Dfunc;

@@ -24,6 +24,7 @@ LisFise2::LisFise2()
     setCaption("Conditii pentru listare fise 2");
     setSize(520, 338);
     Label2.setWordWrap(true);
+    Combo1.setHighlightOnFocus(true);
     Option1.add(Frame2, platform::Geometry{10, 16, 150, 22}, "- toate");
     Option1.add(Frame2, platform::Geometry{10, 42, 150, 22}, "- una");
     for (const char* item : ItemiExemplar) {

@@ -17,7 +17,7 @@ public:
 
     platform::Frame Frame1;
     platform::Label Label1;
-    ListaEvidentiata Combo1;
+    platform::ComboBox Combo1;
     platform::Frame Frame2;
     platform::ControlArray<platform::OptionButton> Option1; // "- toate", "- una"
     PickerFise Combo3;

@@ -13,15 +13,6 @@
 
 namespace olm {
 
-// A drop-down list shown in the highlight colours while it has the focus.
-class ListaEvidentiata : public platform::ComboBox {
-public:
-    using ComboBox::ComboBox;
-
-protected:
-    bool highlightable() const override { return true; }
-};
-
 // The copy kinds, in the order of the list: the employee's copy, the
 // employer's original, the tax office's copy.
 inline constexpr std::array<const char*, 3> ItemiExemplar = {

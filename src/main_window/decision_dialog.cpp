@@ -42,9 +42,21 @@ void frmGasit::arata() {
 
 void frmGasit::formUnload(bool& cancel) {
     (void)cancel;
-    if (!decizie_) {
-        // No sheet was loaded: the sheet buttons must not act on nothing.
+    if (decizie_) {
+        return;
+    }
+    const auto* buton = dynamic_cast<const platform::Button*>(activeControl());
+    if (!buton || but.indexOf(*buton) < 0) {
         CurataFisaII();
+        return;
+    }
+    // Closed by its close box: no decision, and the employee's form stays as
+    // typed. No sheet was loaded, so its sheet buttons must not open one over
+    // the stored sheets; going back to the code looks the employee up again.
+    if (Fisa_II::loaded()) {
+        AngajatFisaII.Ok_Fisa1 = false;
+        AngajatFisaII.Ok_Fisa2 = false;
+        Fisa_II::instance().aplicaStari();
     }
 }
 

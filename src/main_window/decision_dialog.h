@@ -4,8 +4,8 @@
 // typed already has sheets, it offers to modify a sheet, create the missing
 // one or delete one (the captions by the sheets he has, FiseAngajat). It opens
 // over the employee's form, modal to it: that form waits for the decision.
-// Closing it by its close box takes no decision and empties the employee's
-// form for another code.
+// Closing it by its close box takes no decision and leaves the employee's
+// form as typed, its sheet buttons disabled until the code is entered again.
 
 #include "platform/controls.h"
 

@@ -134,8 +134,11 @@ void Control::applyPalette() {
         }
     }
     if (highlighted_) {
+        // Base and Text for a text box, Button for a drop-down list.
         p.setColor(QPalette::Base, system.color(QPalette::Highlight));
+        p.setColor(QPalette::Button, system.color(QPalette::Highlight));
         p.setColor(QPalette::Text, system.color(QPalette::HighlightedText));
+        p.setColor(QPalette::ButtonText, system.color(QPalette::HighlightedText));
         p.setColor(QPalette::Highlight, back);
         p.setColor(QPalette::HighlightedText, text);
     }

@@ -150,7 +150,8 @@ protected:
     // focus, done before the program's callback.
     virtual void entering() {}
     virtual void leaving() {}
-    // Text boxes show the focus with the system's highlight colours.
+    // Text boxes, and the drop-down lists a form asks it of, show the focus
+    // with the system's highlight colours.
     virtual bool highlightable() const { return false; }
     // What Enter does when no one used it: a button clicks itself.
     virtual bool enterClicks() { return false; }

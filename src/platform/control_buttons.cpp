@@ -4,10 +4,14 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
+
+#include <utility>
+#include <vector>
 
 namespace olm::platform {
 
@@ -24,7 +28,42 @@ protected:
     }
 };
 
+// The option buttons whose choice waits for an arrow key's move to end.
+int arrowMoves = 0;
+std::vector<QPointer<OptionButton>> chosenByArrow;
+
 } // namespace
+
+// An arrow key chooses the next option of the group and then gives it the
+// focus; its click is reported once the focus stands on it, as a mouse click
+// is, so that a handler moving the focus elsewhere is not undone.
+class OptionWidget : public Hooked<QRadioButton> {
+public:
+    using Hooked<QRadioButton>::Hooked;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const int k = e->key();
+        if (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Left && k != Qt::Key_Right) {
+            Hooked<QRadioButton>::keyPressEvent(e);
+            return;
+        }
+        if (hooks_ && hooks_->widgetKeyPress(e)) {
+            e->accept();
+            return;
+        }
+        ++arrowMoves;
+        QRadioButton::keyPressEvent(e);
+        if (--arrowMoves > 0) {
+            return;
+        }
+        for (const QPointer<OptionButton>& chosen : std::exchange(chosenByArrow, {})) {
+            if (chosen) {
+                chosen->reportClick();
+            }
+        }
+    }
+};
 
 Button::Button(Parent parent, const Geometry& g, const std::string& caption, const std::optional<Font>& font)
     : Control(parent, new Hooked<QPushButton>(parent.widget())), caption_(caption) {
@@ -145,15 +184,27 @@ void CheckBox::setCaption(const std::string& text) { checkBox()->setText(qtext(t
 
 OptionButton::OptionButton(Parent parent, const Geometry& g, const std::string& caption,
                            const std::optional<Font>& font)
-    : Control(parent, new Hooked<QRadioButton>(qtext(caption), parent.widget())) {
+    : Control(parent, new OptionWidget(qtext(caption), parent.widget())) {
     // Qt keeps the group exclusive among the radio buttons of one parent.
     radioButton()->setAutoExclusive(true);
     QObject::connect(radioButton(), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            fire(click_);
+        if (!on) {
+            return;
+        }
+        if (arrowMoves > 0) {
+            chosenByArrow.emplace_back(this);
+        } else {
+            reportClick();
         }
     });
     ready(g, font);
+}
+
+void OptionButton::reportClick() {
+    // Chosen and cleared again before the key's move ended: nothing to tell.
+    if (value()) {
+        fire(click_);
+    }
 }
 
 QRadioButton* OptionButton::radioButton() const { return static_cast<QRadioButton*>(widget()); }

@@ -69,7 +69,8 @@ private:
 // group in which at most one is chosen. Choosing one, by the clerk or by the
 // program, clears the others and runs its click handler; choosing the one
 // already chosen runs nothing. The program may also clear every button of a
-// group, which runs nothing.
+// group, which runs nothing. An arrow key choosing the next button of the
+// group runs its handler once the focus stands on it, as a mouse click does.
 class OptionButton : public Control {
 public:
     OptionButton(Parent parent, const Geometry& g, const std::string& caption = {},
@@ -82,6 +83,8 @@ public:
     QRadioButton* radioButton() const;
 
 private:
+    friend class OptionWidget;
+    void reportClick();
     std::function<void()> click_;
 };
 

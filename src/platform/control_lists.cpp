@@ -2,7 +2,9 @@
 
 #include "platform/control_widgets.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -72,10 +74,18 @@ void ItemControl::setItemData(int i, int data) {
     }
 }
 
-// The list is brought up to date before it is shown.
+// The list is brought up to date before it is shown. The entry its list
+// stands on shows selected, not only framed, also the one it opens on.
 class ComboWidget : public Hooked<QComboBox> {
 public:
-    ComboWidget(ComboBox* owner, QWidget* parent) : Hooked<QComboBox>(parent), owner_(owner) {}
+    ComboWidget(ComboBox* owner, QWidget* parent) : Hooked<QComboBox>(parent), owner_(owner) {
+        QItemSelectionModel* chosen = view()->selectionModel();
+        QObject::connect(chosen, &QItemSelectionModel::currentChanged, this, [chosen](const QModelIndex& now) {
+            if (now.isValid() && !chosen->isSelected(now)) {
+                chosen->select(now, QItemSelectionModel::ClearAndSelect);
+            }
+        });
+    }
     void showPopup() override {
         owner_->sync();
         Hooked<QComboBox>::showPopup();

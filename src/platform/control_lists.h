@@ -76,14 +76,20 @@ public:
     // nothing changes, when no item has it.
     bool setText(const std::string& text);
 
+    // Shown in the text boxes' highlight colours while it has the focus; off
+    // unless the form asks for it.
+    void setHighlightOnFocus(bool on) { highlightOnFocus_ = on; }
+
     QComboBox* comboBox() const;
 
 protected:
     void showItems(const ItemList::Placement& p) const override;
+    bool highlightable() const override { return highlightOnFocus_; }
 
 private:
     friend class ComboWidget;
     ComboStyle style_;
+    bool highlightOnFocus_ = false;
 };
 
 // The click handler runs on a click on an item (the current one too), a move

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,6 +36,13 @@ protected:
             form_->activationChanged(e->type() == QEvent::WindowActivate);
         }
         return QWidget::event(e);
+    }
+    // Where it stood, so that it comes back there when shown again.
+    void hideEvent(QHideEvent* e) override {
+        if (form_ && !e->spontaneous()) {
+            form_->lastPlace_ = pos();
+        }
+        QWidget::hideEvent(e);
     }
 
 private:
@@ -73,11 +81,16 @@ QWidget* Form::widget() const { return window_.data(); }
 
 void Form::runLoad() { formLoad(); }
 
-void Form::show() {
+void Form::show() { showNear(nullptr); }
+
+void Form::showNear(const QWidget* owner) {
     if (unloaded_) {
         return;
     }
     const bool wasVisible = window_->isVisible();
+    if (!wasVisible) {
+        place(owner);
+    }
     window_->show();
     if (wasVisible) {
         window_->raise(); // a window just shown is on top already
@@ -192,27 +205,55 @@ void Form::showOver(Form& owner) {
         return;
     }
     if (window_->parentWidget() != owner.window_) {
-        const bool wasVisible = window_->isVisible();
-        window_->setParent(owner.window_, Qt::Window);
+        // A dialog, not a plain window: only a dialog is marked for the window
+        // manager as standing over its owner, and kept in front of it. (The
+        // reparenting hides a shown window; it comes back where it stood.)
+        window_->setParent(owner.window_, Qt::Dialog);
         window_->setWindowModality(Qt::WindowModal);
-        if (wasVisible) {
-            window_->show();
-        }
     }
-    if (!window_->isVisible()) {
-        placeOver(*owner.window_);
-    }
-    show();
+    showNear(owner.window_);
 }
 
-// Centred over the owner's window, kept on the owner's screen.
-void Form::placeOver(const QWidget& owner) {
-    QRect r(QPoint(0, 0), window_->frameGeometry().size());
-    r.moveCenter(owner.frameGeometry().center());
-    if (const QScreen* screen = owner.screen()) {
+// Shown again, the window comes back where it stood; shown for the first
+// time, it stands centred over its owner or on the screen, wholly within the
+// room the screen leaves for windows (as far as it fits).
+void Form::place(const QWidget* owner) {
+    if (lastPlace_) {
+        window_->move(*lastPlace_);
+        return;
+    }
+    const QScreen* screen = owner ? owner->screen() : window_->screen();
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    // The frame the window manager adds is known only once a window is
+    // shown: the owner's, or another shown window's, stands for it.
+    QMargins frame;
+    const QWidget* framed = owner && owner->isVisible() ? owner : nullptr;
+    for (const Form* f : loadedForms()) {
+        if (framed) {
+            break;
+        }
+        if (f != this && f->window_ && f->window_->isVisible()) {
+            framed = f->window_;
+        }
+    }
+    if (framed) {
+        const QRect outer = framed->frameGeometry();
+        const QRect inner = framed->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    }
+    QRect r(QPoint(0, 0), window_->size().grownBy(frame));
+    if (owner) {
+        r.moveCenter(owner->frameGeometry().center());
+    } else if (screen) {
+        r.moveCenter(screen->availableGeometry().center());
+    }
+    if (screen) {
         const QRect room = screen->availableGeometry();
-        r.moveLeft(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() - r.width())));
-        r.moveTop(std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() - r.height())));
+        r.moveLeft(std::clamp(r.left(), room.left(), std::max(room.left(), room.right() + 1 - r.width())));
+        r.moveTop(std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height())));
     }
     window_->move(r.topLeft());
 }
@@ -222,6 +263,16 @@ void Form::activationChanged(bool active) {
         return;
     }
     if (active) {
+        // The clerk clicked a window that waits for one shown over it: that
+        // one takes the activation, so that keys reach a window that takes them.
+        for (Form* over : loadedForms()) {
+            if (over != this && over->window_ && over->window_->parentWidget() == window_ &&
+                over->window_->isVisible() && over->window_->isModal()) {
+                over->window_->raise();
+                over->window_->activateWindow();
+                return;
+            }
+        }
         formActivate();
     } else {
         formDeactivate();

@@ -10,8 +10,10 @@
 // text box that has the focus.
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,9 @@ public:
     // The window, for tests and for placing dialogs over it.
     QWidget* widget() const;
 
-    // Shows the window, raises and activates it. Loading does not show.
+    // Shows the window, raises and activates it. Loading does not show. Shown
+    // for the first time it stands centred on the screen, wholly on it (as far
+    // as it fits); shown again after hiding, where it stood.
     void show();
     void hide();
     bool visible() const;
@@ -74,8 +78,10 @@ public:
 
     // Shows the window over the owner's, modal to it: the owner takes no input
     // while this window is open, other windows (text viewer, print dialog)
-    // stay usable, and this one stays in front of its owner. A window not
-    // shown yet opens centred over its owner.
+    // stay usable, and this one stays in front of its owner (the window
+    // manager is told it is the owner's); activating the owner activates this
+    // one. Shown for the first time it opens centred over its owner, kept on
+    // the owner's screen.
     void showOver(Form& owner);
 
 protected:
@@ -115,7 +121,8 @@ private:
     bool enterPressed(Control& c);
 
     void closeRequested(bool& accepted);
-    void placeOver(const QWidget& owner);
+    void showNear(const QWidget* owner);
+    void place(const QWidget* owner);
     void activationChanged(bool active);
 
     QPointer<FormWindow> window_;
@@ -129,6 +136,7 @@ private:
     bool inUnload_ = false;
     bool unloaded_ = false;
     bool leaveFocusOnClose_ = false;
+    std::optional<QPoint> lastPlace_; // where the window stood when last hidden
 };
 
 // The one global instance of a form class T (class T : public SingleForm<T>).

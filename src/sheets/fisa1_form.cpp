@@ -183,7 +183,8 @@ Fisa1_F::Fisa1_F()
         Reg.add(Fisa1_V, rand(450, 130, 30, r)).setMaxLength(12);
         Reg[r].setEnabled(r >= 10);
     }
-    for (platform::Label* l : {&TitluIVA, &TitluIVB, &NotaIII, &TitluPropus, &EtichetaLuni, &Atentie}) {
+    for (platform::Label* l :
+         {&TitluIVA, &TitluIVB, &NotaIII, &TitluPropus, &TitluRetinut, &EtichetaLuni, &Atentie}) {
         l->setWordWrap(true);
     }
     CodI.setMaxLength(13);

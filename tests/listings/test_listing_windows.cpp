@@ -15,6 +15,8 @@
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QWidget>
 
 #include <filesystem>
@@ -46,6 +48,12 @@ protected:
         Intro::deschideListabIV = nullptr;
     }
     static Intro& intro() { return Intro::instance(); }
+    // The list has the focus, shown in the highlight colours as a text box's.
+    static void expectHighlightedFocus(const platform::ComboBox& lista) {
+        expectFocus(lista);
+        EXPECT_EQ(lista.widget()->palette().color(QPalette::Button),
+                  QApplication::palette().color(QPalette::Highlight));
+    }
 };
 
 TEST_F(ListingWindows, Fisa1OneSheetThenAllFromTheMainWindow) {
@@ -53,6 +61,7 @@ TEST_F(ListingWindows, Fisa1OneSheetThenAllFromTheMainWindow) {
     ASSERT_TRUE(LisFise1::loaded());
     LisFise1& w = LisFise1::instance();
     ASSERT_TRUE(activate(w));
+    expectHighlightedFocus(w.Combo1); // its first control
     EXPECT_EQ(w.caption(), "Conditii pentru listare fise 1");
     EXPECT_EQ(w.widget()->parentWidget(), intro().widget()) << "stays in front of the main window";
     EXPECT_EQ(w.widget()->windowModality(), Qt::WindowModal);
@@ -107,6 +116,7 @@ TEST_F(ListingWindows, Fisa2OneSheetThenAllFromTheMainWindow) {
     ASSERT_TRUE(LisFise2::loaded());
     LisFise2& w = LisFise2::instance();
     ASSERT_TRUE(activate(w));
+    expectHighlightedFocus(w.Combo1);
     EXPECT_EQ(w.caption(), "Conditii pentru listare fise 2");
     EXPECT_EQ(TipLista, "T");
     EXPECT_TRUE(w.Option1[0].value());
@@ -145,6 +155,7 @@ TEST_F(ListingWindows, HandInListFromTheMainWindow) {
     ASSERT_TRUE(LisBord::loaded());
     LisBord& w = LisBord::instance();
     ASSERT_TRUE(activate(w));
+    expectHighlightedFocus(w.Combo2);
     EXPECT_EQ(w.caption(), "Conditii pentru listare Borderou");
     EXPECT_EQ(w.widget()->parentWidget(), intro().widget()) << "stays in front of the main window";
     EXPECT_EQ(w.widget()->windowModality(), Qt::WindowModal);

@@ -182,16 +182,24 @@ TEST_F(EmployeeForm, TheDialogDeletesTheChosenSheetOnly) {
     EXPECT_FALSE(AngajatFisaII.Ok_Fisa1);
 }
 
-TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndEmptiesTheForm) {
+TEST_F(EmployeeForm, ClosingTheDialogTakesNoDecisionAndKeepsTheForm) {
+    Fisa_II::deschideFormaFisa1 = [] {};
+    Fisa_II::deschideFormaFisa2 = [] {};
     Fisa_II& f = deschide();
     f.AdrS[0].setText("SIBIU");
     cod(f, kX);
+    EXPECT_TRUE(f.Ok_Fisa1.enabled() && f.Ok_Fisa2.enabled());
+    activate(dialog());
+    expectFocus(dialog().but[0]);
     closeByCloseBox(dialog());
     runDeferredDeletes();
     EXPECT_FALSE(frmGasit::loaded());
-    EXPECT_EQ(f.CodS.text(), "");
+    EXPECT_EQ(f.CodS.text(), kX);
     EXPECT_EQ(f.AdrS[0].text(), "SIBIU");
     EXPECT_EQ(ModIncarcare, 0);
+    // Nothing was loaded: no sheet opens until the code is looked up again.
+    EXPECT_FALSE(f.Ok_Fisa1.enabled());
+    EXPECT_FALSE(f.Ok_Fisa2.enabled());
     EXPECT_EQ(platform::files::readLines("FF1.txt").size(), 2u);
     EXPECT_EQ(platform::files::readLines("FF2.txt").size(), 1u);
 }
@@ -250,6 +258,11 @@ TEST_F(EmployeeForm, ThePickerLoadsAStoredSheetAtOnce) {
     EXPECT_FALSE(f.Combo1.visible());
     EXPECT_EQ(f.NumeS.text(), "");
     EXPECT_EQ(f.AdrS[0].text(), "ALBA IULIA");
+
+    // "Fise incarcate" chosen with an arrow key: the focus goes to the picker, as after a click.
+    pressKey(f.Option1, Qt::Key_Down);
+    expectFocus(f.Combo1);
+    EXPECT_EQ(f.Combo1.listCount(), 2);
 }
 
 TEST_F(EmployeeForm, DeletingAPickedFisa2LeavesTheCodeBoxAlone) {

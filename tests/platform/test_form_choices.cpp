@@ -91,6 +91,21 @@ TEST_F(ChoiceControl, OptionButtonsOfAGroupExcludeEachOther) {
     EXPECT_EQ(4u, clicks.size());
 }
 
+TEST_F(ChoiceControl, AnArrowKeyChoosesTheNextOptionAndItsHandlerCanMoveTheFocus) {
+    SampleForm& f = form();
+    f.one.setValue(true);
+    int clicks = 0;
+    f.two.onClick([&] {
+        ++clicks;
+        f.boxC.setFocus();
+    });
+    ASSERT_TRUE(f.one.setFocus());
+    pressKey(f.one, Qt::Key_Down);
+    EXPECT_TRUE(f.two.value());
+    EXPECT_EQ(1, clicks);
+    expectFocus(f.boxC);
+}
+
 TEST_F(ChoiceControl, ASortedComboIgnoresCaseAndKeepsEqualItemsInOrder) {
     platform::ComboBox combo(form(), {0, 0, 100, 24});
     combo.setSorted(true);
@@ -217,6 +232,18 @@ TEST_F(ChoiceControl, AComboWithATextTakesWhatIsTyped) {
     pressEnter(combo);
     EXPECT_EQ(2, combo.listCount()) << "Enter does not add the typed text";
     EXPECT_EQ(1, clicks);
+}
+
+TEST_F(ChoiceControl, AnOpenListShowsTheEntryItStandsOnSelected) {
+    platform::ComboBox combo(form(), {0, 0, 150, 24}, platform::ComboStyle::DropDownCombo);
+    combo.addItem("ALBU ANA--5678--FF2");
+    combo.addItem("POPESCU ION--1234--FF1");
+    combo.setFocus();
+    combo.comboBox()->showPopup(); // nothing chosen: the list stands on its first entry
+    QAbstractItemView* list = combo.comboBox()->view();
+    ASSERT_TRUE(list->currentIndex().isValid());
+    EXPECT_TRUE(list->selectionModel()->isSelected(list->currentIndex()));
+    combo.comboBox()->hidePopup();
 }
 
 TEST_F(ChoiceControl, AListBoxReportsChoicesOfTheClerkAndOfTheProgram) {

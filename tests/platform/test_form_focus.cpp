@@ -234,6 +234,21 @@ TEST_F(FormFocus, AFocusedBoxIsHighlightedUntilItIsLeft) {
     EXPECT_EQ(QColor(255, 255, 0), base(f.boxA));
 }
 
+TEST_F(FormFocus, ADropDownListIsHighlightedOnlyWhenTheFormAsksForIt) {
+    SampleForm& f = form();
+    platform::ComboBox asked(f, {150, 130, 150, 24});
+    asked.setHighlightOnFocus(true);
+    const QPalette system = QApplication::palette(asked.widget());
+    auto back = [](platform::Control& c) { return c.widget()->palette().color(QPalette::Button); };
+    f.pick.setFocus();
+    EXPECT_EQ(system.color(QPalette::Button), back(f.pick));
+    asked.setFocus();
+    EXPECT_EQ(system.color(QPalette::Highlight), back(asked));
+    EXPECT_EQ(system.color(QPalette::HighlightedText), asked.widget()->palette().color(QPalette::Text));
+    f.boxA.setFocus();
+    EXPECT_EQ(system.color(QPalette::Button), back(asked));
+}
+
 TEST_F(FormFocus, TakingTheFocusSelectsTheWholeTextUnlessSwitchedOff) {
     SampleForm& f = form();
     f.boxB.setText("POPESCU");

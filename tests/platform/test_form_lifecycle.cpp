@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -240,15 +243,44 @@ TEST_F(FormLifecycle, AWindowShownOverAnotherIsModalToIt) {
     EXPECT_EQ(over.widget()->parentWidget(), owner.widget());
     EXPECT_EQ(over.widget()->windowModality(), Qt::WindowModal);
     EXPECT_TRUE(over.widget()->isWindow());
+    // The window manager keeps it in front of its owner: a dialog (a plain
+    // window is not marked as the owner's), the owner its transient parent.
+    EXPECT_EQ(over.widget()->windowType(), Qt::Dialog);
+    EXPECT_EQ(over.widget()->windowHandle()->transientParent(), owner.widget()->windowHandle());
+    // Activating the owner activates the window over it.
+    activate(owner.widget());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == over.widget(); }));
     EXPECT_TRUE(OtherForm::unload());
     runDeferredDeletes();
     EXPECT_TRUE(owner.visible()) << "the owner stays";
+
+    // A window made and shown once on its own is put over the owner all the same.
+    OtherForm::instance().show();
+    OtherForm::instance().hide();
+    OtherForm::instance().showOver(owner);
+    EXPECT_EQ(OtherForm::instance().widget()->windowHandle()->transientParent(), owner.widget()->windowHandle());
+    OtherForm::unload();
+    runDeferredDeletes();
 
     // The owner going takes the window over it first.
     OtherForm::instance().showOver(owner);
     EXPECT_TRUE(SampleForm::unload());
     EXPECT_FALSE(OtherForm::loaded());
     runDeferredDeletes();
+}
+
+TEST_F(FormLifecycle, AWindowOpensOnTheScreenAndComesBackWhereItStood) {
+    SampleForm& f = SampleForm::instance();
+    const QRect room = f.widget()->screen()->availableGeometry();
+    f.setSize(room.width() - 100, room.height() - 60);
+    f.show();
+    EXPECT_LE((f.widget()->frameGeometry().center() - room.center()).manhattanLength(), 8);
+
+    // Moved by the clerk, hidden, shown again: where it stood.
+    f.widget()->move(room.topLeft() + QPoint(10, 20));
+    f.hide();
+    f.show();
+    EXPECT_EQ(f.widget()->pos(), room.topLeft() + QPoint(10, 20));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "sheets/fisa1_form.h"
 #include "sheets/install.h"
 #include "support/drive.h"
+#include "support/label_fit.h"
 
 #include <filesystem>
 
@@ -57,6 +58,7 @@ protected:
 TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
     Fisa1_F& f = deschideFisaNoua("15.03.2002");
     EXPECT_EQ(f.caption(), "Fisa fiscala I - POPESCU ION, cod numeric 1800101221144");
+    EXPECT_EQ(labelsCutShort(f), std::vector<std::string>{});
     EXPECT_TRUE(f.Fisa1_III.visible());
     expectFocus(f.Command9);
     EXPECT_FALSE(f.CoefProp[1].visible());

@@ -8,6 +8,7 @@
 #include "sheets/install.h"
 #include "support/drive.h"
 #include "support/fakes.h"
+#include "support/label_fit.h"
 #include "support/file_bytes.h"
 #include "tax_parameters/impozit_frm.h"
 
@@ -52,6 +53,7 @@ TEST_F(Fisa2Form, ANewEmployeesSheetClosedByTheCloseBoxIsSaved) {
     Fisa2& f = Fisa2::instance();
     EXPECT_FALSE(angajat.visible());
     EXPECT_EQ(f.caption(), "Fisa fiscala II - POPESCU ION, cod numeric 1800101221144");
+    EXPECT_EQ(labelsCutShort(f), std::vector<std::string>{});
     activate(f);
     expectFocus(f.TAS[0]);
     click(f.TAS[0]);
