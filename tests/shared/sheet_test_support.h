@@ -16,6 +16,9 @@
 
 namespace olm::testing {
 
+// The employee whose sheets the tests of the sheet files build.
+inline const std::string kX = "2800618056490";
+
 // Dependant number n of an employee: a child with the coefficient 0.5 in January.
 inline std::string dependant(const std::string& angajat, int n) {
     return angajat + "," + std::to_string(1000000000000 + n) + ",#NUME" + std::to_string(n) +

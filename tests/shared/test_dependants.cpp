@@ -14,7 +14,7 @@ using testing::expectMessages;
 using testing::expectOneMessage;
 using testing::writeBytes;
 
-const std::string kX = "2800618056490";
+using testing::kX;
 
 class Dependants : public testing::SheetTest {};
 

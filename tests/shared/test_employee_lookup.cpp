@@ -17,7 +17,7 @@ using testing::expectMessages;
 using testing::expectOneMessage;
 using testing::writeBytes;
 
-const std::string kX = "2800618056490";
+using testing::kX;
 const std::string kAltul = "1800604069575";
 
 RecordFf1 fisa1(const std::string& cod, const std::string& judet) {
