@@ -10,6 +10,9 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // First of all: a log-out in the program's first moments must not end it
+    // halfway through its start, but run its exit steps once it has started.
+    olm::platform::catchTerminationSignals();
     QApplication app(argc, argv);
     app.setApplicationName("Olm");
     // The main window ends the program; the text viewers do not keep it alive.

@@ -87,6 +87,10 @@ RezultatRegularizare RegularizeazaFisele() {
         return rez;
     }
 
+    if (const Rezultat verificat = VerificaFisiereLucru({SetFf1()}); !verificat) {
+        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
+        return rez;
+    }
     // The yearly copy gets the same lines in the same commit.
     RescriereGrup grup;
     const std::size_t fisier = grup.adauga(ff1, copieAnuala(SetFf1()));

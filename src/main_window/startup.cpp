@@ -33,7 +33,9 @@ std::string motiv(int eroare) {
 std::optional<RezultatPornire> blocheaza(Lock& lock) {
     Lock::Outcome o = lock.tryAcquire();
     if (o.state == Lock::State::HeldElsewhere &&
-        platform::askYesNo("Directorul de lucru " + Lock::directory() +
+        // Enter leaves the other computer's lock alone: its program may be
+        // running still, and two programs writing the same files lose data.
+        platform::askYesNoDefaultNo("Directorul de lucru " + Lock::directory() +
                                " este folosit de programul pornit pe calculatorul " + o.host +
                                " (procesul " + std::to_string(o.pid) +
                                "). Daca programul nu mai ruleaza acolo, il puteti prelua. "

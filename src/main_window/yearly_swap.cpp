@@ -1,7 +1,9 @@
 #include "main_window/yearly_swap.h"
 
 #include "platform/file_transaction.h"
+#include "shared/file_messages.h"
 #include "shared/record_shape.h"
+#include "shared/reserve_folder.h"
 #include "shared/state.h"
 
 #include <filesystem>
@@ -31,7 +33,7 @@ void pas(F fa) {
 
 // A name the swap cannot use as a data file (a directory, a device).
 void cereFisier(const std::string& nume) {
-    if (files::entryKind(nume) == EntryKind::Other) {
+    if (const EntryKind k = files::entryKind(nume); k != EntryKind::Missing && k != EntryKind::File) {
         throw platform::FileError(platform::PathFileAccessError, nume, "not a file: " + nume);
     }
 }
@@ -81,6 +83,9 @@ void convertesteAngajatorVechi(const std::string& copie) {
 }
 
 void adauga(std::string& lista, const std::string& element, const char* separator = ", ") {
+    if (element.empty()) {
+        return;
+    }
     if (!lista.empty()) {
         lista += separator;
     }
@@ -100,23 +105,20 @@ class Schimb {
 public:
     files::Transaction t;
 
+    // Every name of a set the swap reads, compares or writes: none may be a
+    // link or another name of one of them, or the swap would write a year's
+    // data through one name into another.
+    void folosesteSetul(const SetFisiere& set, std::initializer_list<int> ani) {
+        t.uses(set.lucru);
+        for (int an : ani) {
+            t.uses(copieAnuala(set, anText(an)));
+        }
+    }
+
     void constata(const std::string& fraza) { adauga(constatari_, fraza, " "); }
 
-    // Copies a file into the keeping subdirectory (made on first use) before
-    // the swap overwrites it.
-    void pastreaza(const std::string& fisier) {
-        if (rezerva_.empty()) {
-            for (int n = 1; rezerva_.empty(); ++n) {
-                const std::string nume = "Rezerva_" + std::to_string(n);
-                if (files::entryKind(nume) == EntryKind::Missing && !files::directoryExists(nume)) {
-                    rezerva_ = nume;
-                }
-            }
-            files::makeDirectory(rezerva_);
-        }
-        t.copy(fisier, rezerva_ + "/" + fisier);
-        adauga(pastrate_, fisier);
-    }
+    // Copies a file into the keeping subdirectory before the swap overwrites it.
+    void pastreaza(const std::string& fisier) { rezerva_.pastreaza(fisier); }
 
     // Fills a working file from a yearly copy, or empties it when there is
     // none.
@@ -133,19 +135,13 @@ public:
 
     std::string mesaj() const {
         std::string m = constatari_;
-        if (!pastrate_.empty()) {
-            adauga(m,
-                   "Au fost pastrate in subdirectorul " +
-                       (std::filesystem::current_path() / rezerva_).string() + "/ : " + pastrate_ + ".",
-                   " ");
-        }
+        adauga(m, rezerva_.mesaj(), " ");
         return m;
     }
 
 private:
     std::string constatari_;
-    std::string rezerva_;
-    std::string pastrate_;
+    Rezerva rezerva_{t};
 };
 
 // The normal start: the working files hold last year's data and become last
@@ -208,8 +204,11 @@ void pornesteDinAltAn(Schimb& s, const SetFisiere& set, int an, int anLucru) {
     s.umple(set.lucru, copieAnuala(set, anText(an)));
 }
 
-// "Eroare 61 la fisierul FF1.txt."
+// "Eroare 61 la fisierul FF1.txt.", or the names that stand for one file.
 std::string mesajEsec(const platform::FileError& e) {
+    if (const auto* legate = dynamic_cast<const platform::LinkedNamesError*>(&e)) {
+        return mesajNumeLegate(*legate);
+    }
     return "Eroare " + std::to_string(e.number()) + " la fisierul " +
            (e.file().empty() ? std::string(e.what()) : faraPunct(e.file())) + ".";
 }
@@ -248,6 +247,9 @@ RezultatSchimb SchimbaFisiereLaPornire() {
             if (anLucru != an && anLucru != an - 1) {
                 s.constata("Fisierele de lucru contin datele anului " + anText(anLucru) +
                            ", iar anul fiscal din Cuantum.txt este " + anText(an) + ".");
+            }
+            for (const auto& set : seturiFisiere()) {
+                s.folosesteSetul(set, {an, an - 1, anLucru});
             }
             for (const auto& set : seturiFisiere()) {
                 if (anLucru == an - 1) {
@@ -301,6 +303,9 @@ RezultatSchimb SchimbaFisiereLaIesire() {
     try {
         pas([&] {
             for (const auto& set : seturiFisiereLaSalvare()) {
+                s.folosesteSetul(set, {an, an - 1});
+            }
+            for (const auto& set : seturiFisiereLaSalvare()) {
                 const std::string anual = copieAnuala(set, anText(an));
                 tinta = anual;
                 cereFisier(set.lucru);
@@ -311,9 +316,14 @@ RezultatSchimb SchimbaFisiereLaIesire() {
                         s.t.createEmpty(anual);
                     }
                 } else if (!files::sameBytes(set.lucru, anual) || !files::exists(anual)) {
-                    if (files::isEmpty(set.lucru) && !files::isEmpty(anual)) {
-                        s.constata("Fisierul " + set.lucru + " era gol: copia " + anual +
+                    // A working file damaged from outside keeps its place
+                    // to the copy, and is kept aside itself.
+                    if (const std::string defect = DefectFisierLucru(set.lucru, anual); !defect.empty()) {
+                        s.constata("Fisierul " + set.lucru + " " + defect + ": copia " + anual +
                                    " a ramas neschimbata.");
+                        if (!files::isEmpty(set.lucru)) {
+                            s.pastreaza(set.lucru);
+                        }
                     } else {
                         s.t.copy(set.lucru, anual);
                     }

@@ -42,6 +42,19 @@ QMessageBox::Icon qtIcon(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
+Answer answerThatChangesNothing(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
+        return Answer::No;
+    case Buttons::RetryCancel:
+        break;
+    }
+    return Answer::Cancel;
+}
+
 class RealDialogs : public Dialogs {
 public:
     Answer message(const std::string& text, const std::string& title, Icon icon,
@@ -60,8 +73,9 @@ public:
             box.setDefaultButton(QMessageBox::Ok);
             break;
         case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
+            box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
             break;
         case Buttons::RetryCancel:
             box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
@@ -83,9 +97,7 @@ public:
             return Answer::Ok;
         default:
             // Closed by the window manager: the answer that changes nothing.
-            return buttons == Buttons::Ok       ? Answer::Ok
-                   : buttons == Buttons::YesNo ? Answer::No
-                                               : Answer::Cancel;
+            return answerThatChangesNothing(buttons);
         }
     }
 
@@ -110,7 +122,7 @@ public:
     Answer message(const std::string& text, const std::string& title, Icon,
                    Buttons buttons) override {
         std::fprintf(stderr, "olm: %s%s%s\n", title.c_str(), title.empty() ? "" : ": ", text.c_str());
-        return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return answerThatChangesNothing(buttons);
     }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
@@ -142,6 +154,10 @@ void showMessage(const std::string& text, const std::string& title, Icon icon) {
 
 bool askYesNo(const std::string& text, const std::string& title, Icon icon) {
     return dialogs().message(text, title, icon, Buttons::YesNo) == Answer::Yes;
+}
+
+bool askYesNoDefaultNo(const std::string& text, const std::string& title, Icon icon) {
+    return dialogs().message(text, title, icon, Buttons::YesNoDefaultNo) == Answer::Yes;
 }
 
 } // namespace olm::platform

@@ -9,7 +9,8 @@
 namespace olm::platform {
 
 enum class Icon { None, Exclamation, Information };
-enum class Buttons { Ok, YesNo, RetryCancel };
+// YesNoDefaultNo: Enter answers No, for a question whose Yes may do harm.
+enum class Buttons { Ok, YesNo, RetryCancel, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No, Retry, Cancel };
 
 class Dialogs {
@@ -39,5 +40,6 @@ bool unattended();
 // Shortcuts for the common shapes.
 void showMessage(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
 bool askYesNo(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
+bool askYesNoDefaultNo(const std::string& text, const std::string& title = "", Icon icon = Icon::None);
 
 } // namespace olm::platform

@@ -1,6 +1,7 @@
 #include "platform/drive.h"
 
 #include "platform/file_error.h"
+#include "platform/file_transaction.h"
 #include "platform/files.h"
 
 #include <cerrno>
@@ -78,13 +79,19 @@ void refuseProtected(const fs::path& p) {
     throw e;
 }
 
-// A file that must be on the diskette: 71 without a diskette, 53 without the file.
+// A file that must be on the diskette: 71 without a diskette, 53 without the
+// file, 75 when what has its name is no file that can be read (a directory, a
+// link to nothing).
 std::string fileOnDrive(const std::string& nameOnDrive) {
     const std::string file = (readyPath() / nameOnDrive).string();
-    if (!files::exists(file)) {
+    switch (files::entryKind(file)) {
+    case files::EntryKind::File:
+        return file;
+    case files::EntryKind::Missing:
         fail(FileNotFound, files::resolve(file), "file not found");
+    default:
+        fail(PathFileAccessError, files::resolve(file), "not a file");
     }
-    return file;
 }
 
 } // namespace
@@ -106,6 +113,8 @@ void emptyRoot() {
         for (const auto& name : files::listFiles(p.string())) {
             files::remove((p / name).string());
         }
+        // What a copy onto it cut short left there is this program's own.
+        files::removeScratchEntries(p);
     } catch (const FileError& e) {
         rethrowOnDrive(e);
     }
@@ -134,7 +143,7 @@ void copyFrom(const std::string& nameOnDrive, const std::string& file) {
 
 bool hasFile(const std::string& nameOnDrive) {
     const fs::path p = readyPath();
-    return files::exists((p / nameOnDrive).string());
+    return files::entryKind((p / nameOnDrive).string()) != files::EntryKind::Missing;
 }
 
 std::vector<std::string> readLines(const std::string& nameOnDrive) {

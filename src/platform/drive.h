@@ -27,8 +27,9 @@ std::string directory();
 // a directory.
 void checkReady();
 
-// Deletes every file in the drive's root (not the subdirectories). Refuses,
-// with 52, a drive that is the working directory, the home directory or "/".
+// Deletes every file in the drive's root (not the subdirectories), and the
+// scratch files that a copy cut short left there. Refuses, with 52, a drive
+// that is the working directory, the home directory or "/".
 void emptyRoot();
 
 // Copies a file of the working directory onto the drive under a name. The
@@ -40,12 +41,13 @@ void copyOnto(const std::string& file, const std::string& nameOnDrive);
 // drive, 53 when the file is not on it.
 void copyFrom(const std::string& nameOnDrive, const std::string& file);
 
-// Whether the diskette holds a file of this name. Throws 71 when no diskette
-// is in the drive: a missing drive is never an empty diskette.
+// Whether the diskette holds something of this name (a file, or what cannot
+// be read as one: reading it then throws 75). Throws 71 when no diskette is
+// in the drive: a missing drive is never an empty diskette.
 bool hasFile(const std::string& nameOnDrive);
 
 // The lines of a file on the diskette, read whole. Throws 71 when no diskette
-// is in the drive, 53 when the file is not on it.
+// is in the drive, 53 when the file is not on it, 75 when it is no file.
 std::vector<std::string> readLines(const std::string& nameOnDrive);
 
 // The path of a file on the drive, for reading it (name resolved without

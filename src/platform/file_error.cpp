@@ -7,6 +7,11 @@ namespace olm::platform {
 FileError::FileError(int number, const std::string& file, const std::string& what)
     : std::runtime_error(what), number_(number), file_(file) {}
 
+LinkedNamesError::LinkedNamesError(const std::string& file, const std::string& other, bool link)
+    : FileError(PathFileAccessError, file,
+                link ? file + " is a link to " + other : file + " and " + other + " are one file"),
+      other_(other), link_(link) {}
+
 int errorNumberFromErrno(int err) {
     switch (err) {
     case ENOENT:

@@ -32,6 +32,22 @@ private:
     std::string file_;
 };
 
+// Names given to one group of files that stand for one file: a symbolic
+// link, or two names of the same file. Writing through one name would change
+// the other behind the program's back (a yearly copy linked to its working
+// file takes last year's data with it at exit). `other` is the second name,
+// or for a link what it points to.
+class LinkedNamesError : public FileError {
+public:
+    LinkedNamesError(const std::string& file, const std::string& other, bool link);
+    const std::string& other() const { return other_; }
+    bool link() const { return link_; }
+
+private:
+    std::string other_;
+    bool link_;
+};
+
 // Maps an errno value to the program's error number.
 int errorNumberFromErrno(int err);
 

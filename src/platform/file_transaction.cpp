@@ -77,25 +77,100 @@ int completeRecord() {
     return done;
 }
 
-int removeScratchFiles(const fs::path& dir) {
+} // namespace
+
+int removeScratchEntries(const fs::path& dir) {
     int removed = 0;
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (isScratchFile(name) && it->is_regular_file(ec) && ::unlink(it->path().c_str()) == 0) {
+        if (!isScratchFile(it->path().filename().string()) || it->is_symlink(ec)) {
+            continue;
+        }
+        std::error_code gone;
+        if (it->is_directory(ec) ? fs::remove_all(it->path(), gone) > 0 && !gone
+                                 : it->is_regular_file(ec) && ::unlink(it->path().c_str()) == 0) {
             ++removed;
         }
     }
     return removed;
 }
 
-} // namespace
-
 Transaction::Transaction() = default;
-Transaction::~Transaction() = default;
+
+Transaction::~Transaction() { drop(); }
+
+void Transaction::drop() {
+    writers_.clear(); // their scratch files go, unless a commit record names them
+    if (!unfinished_) {
+        for (const auto& d : directories_) {
+            std::error_code ec;
+            fs::remove_all(d.scratch, ec);
+        }
+    }
+    directories_.clear();
+}
+
+void Transaction::uses(const std::string& name) {
+    const fs::path path = resolve(name).lexically_normal();
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) {
+        return; // nothing there, nothing shared
+    }
+    if (S_ISLNK(st.st_mode)) {
+        throw LinkedNamesError(path.string(), linkTarget(path.string()), true);
+    }
+    for (const Name& n : names_) {
+        if (n.path == path) {
+            return;
+        }
+        if (n.device == st.st_dev && n.inode == st.st_ino) {
+            throw LinkedNamesError(n.path.string(), path.string(), false);
+        }
+    }
+    names_.push_back({path, st.st_dev, st.st_ino});
+}
+
+void Transaction::makeDirectory(const std::string& name) {
+    const fs::path target = resolve(name).lexically_normal();
+    if (directoryExists(target.string())) {
+        return;
+    }
+    if (entryKind(target.string()) != EntryKind::Missing) {
+        throw FileError(PathFileAccessError, target.string(), "not a directory: " + target.string());
+    }
+    for (const auto& d : directories_) {
+        if (d.target == target) {
+            return;
+        }
+    }
+    for (int attempt = 0;; ++attempt) {
+        const fs::path scratch = newScratchPath(directoryOf(target));
+        if (::mkdir(scratch.c_str(), 0777) == 0) {
+            directories_.push_back({scratch, target});
+            return;
+        }
+        const int err = errno;
+        if (err != EEXIST || attempt >= 100) {
+            throw FileError(errorNumberFromErrno(err), target.string(),
+                            "create " + target.string() + ": " + std::strerror(err));
+        }
+    }
+}
+
+fs::path Transaction::placed(const std::string& name) const {
+    const fs::path path = resolve(name).lexically_normal();
+    for (const auto& d : directories_) {
+        if (path.parent_path() == d.target) {
+            return d.scratch / path.filename();
+        }
+    }
+    return path;
+}
 
 AtomicWriter& Transaction::write(const std::string& name) {
-    auto writer = std::make_unique<AtomicWriter>(name);
+    const fs::path target = placed(name);
+    uses(target.string());
+    auto writer = std::make_unique<AtomicWriter>(target.string());
     for (const auto& w : writers_) {
         if (w->target_ == writer->target_) {
             throw std::logic_error("a file given twice to one transaction: " + name);
@@ -115,10 +190,9 @@ void Transaction::writeLines(const std::string& name, const std::vector<std::str
 void Transaction::createEmpty(const std::string& name) { write(name); }
 
 void Transaction::copy(const std::string& from, const std::string& to) {
-    struct stat a;
-    struct stat b;
-    if (::stat(resolve(from).c_str(), &a) == 0 && ::stat(resolve(to).c_str(), &b) == 0 &&
-        a.st_dev == b.st_dev && a.st_ino == b.st_ino) {
+    uses(from);
+    uses(placed(to).string()); // two names of one file are refused here
+    if (resolve(from).lexically_normal() == placed(to)) {
         return;
     }
     copyInto(from, write(to));
@@ -126,7 +200,7 @@ void Transaction::copy(const std::string& from, const std::string& to) {
 
 void Transaction::commit() {
     unfinished_ = false;
-    if (writers_.empty()) {
+    if (writers_.empty() && directories_.empty()) {
         return;
     }
     // A record left by a commit of this run whose rename failed goes first:
@@ -141,9 +215,13 @@ void Transaction::commit() {
         for (const auto& w : writers_) {
             record.writeLine(w->scratch_.string() + "\t" + w->target_.string());
         }
+        // The new directories after the files written in them.
+        for (const auto& d : directories_) {
+            record.writeLine(d.scratch.string() + "\t" + d.target.string());
+        }
         record.commit();
     }
-    std::set<fs::path> directories;
+    std::set<fs::path> synced;
     std::optional<FileError> error;
     unfinished_ = true;
     for (auto& w : writers_) {
@@ -152,17 +230,29 @@ void Transaction::commit() {
     for (auto& w : writers_) {
         try {
             w->renameIntoPlace();
-            directories.insert(directoryOf(w->target_));
+            synced.insert(directoryOf(w->target_));
         } catch (const FileError& e) {
             if (!error) {
                 error = e;
             }
         }
     }
-    for (const auto& d : directories) {
+    for (const auto& d : synced) {
         syncDirectory(d);
     }
+    for (const auto& d : directories_) {
+        if (::rename(d.scratch.c_str(), d.target.c_str()) != 0) {
+            const int err = errno;
+            if (!error) {
+                error.emplace(errorNumberFromErrno(err), d.target.string(),
+                              "create " + d.target.string() + ": " + std::strerror(err));
+            }
+            continue;
+        }
+        syncDirectory(directoryOf(d.target));
+    }
     writers_.clear();
+    directories_.clear();
     if (error) {
         throw *error;
     }
@@ -174,11 +264,11 @@ void Transaction::commit() {
 Recovery recoverInterruptedWrites() {
     Recovery r;
     r.completed = completeRecord();
-    r.removed = removeScratchFiles(".");
+    r.removed = removeScratchEntries(".");
     std::error_code ec;
     for (fs::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
         if (it->is_directory(ec) && !it->is_symlink(ec)) {
-            r.removed += removeScratchFiles(it->path());
+            r.removed += removeScratchEntries(it->path());
         }
     }
     return r;

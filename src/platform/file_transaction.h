@@ -34,6 +34,16 @@ public:
     void createEmpty(const std::string& name);
     // A copy of a file onto itself is nothing to do.
     void copy(const std::string& from, const std::string& to);
+    // A file the commit depends on without writing it (read, compared).
+    // Every name given to the transaction, these, the files written and the
+    // sources of copies, must be neither a symbolic link nor a second name of
+    // a file given before: writing through one would change the other behind
+    // the program's back. Throws LinkedNamesError, and nothing is written.
+    void uses(const std::string& name);
+    // A directory that the commit makes, with the files then written in it:
+    // until the commit it is a scratch directory, so that a crash never
+    // leaves it empty or half filled. A present directory is used as it is.
+    void makeDirectory(const std::string& name);
 
     bool empty() const { return writers_.empty(); }
 
@@ -46,9 +56,27 @@ public:
     bool unfinished() const { return unfinished_; }
 
 private:
+    struct Name {
+        std::filesystem::path path;
+        std::uintmax_t device = 0, inode = 0;
+    };
+    struct NewDirectory {
+        std::filesystem::path scratch, target;
+    };
+    // The name a file is written under: inside the scratch directory of a
+    // directory the commit makes.
+    std::filesystem::path placed(const std::string& name) const;
+    void drop();
+
     std::vector<std::unique_ptr<AtomicWriter>> writers_;
+    std::vector<Name> names_;
+    std::vector<NewDirectory> directories_;
     bool unfinished_ = false;
 };
+
+// Removes the scratch files and directories of unfinished rewrites in a
+// directory (not below it); returns how many.
+int removeScratchEntries(const std::filesystem::path& dir);
 
 struct Recovery {
     int completed = 0; // renames of an interrupted commit done now

@@ -179,6 +179,8 @@ bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPre
 
 bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
+fs::path newScratchPath(const fs::path& dir) { return dir / (ScratchPrefix + randomSuffix()); }
+
 namespace {
 
 WriteFault* writeFault = nullptr;
@@ -230,11 +232,18 @@ bool exists(const std::string& name) {
 }
 
 EntryKind entryKind(const std::string& name) {
+    const fs::path path = resolve(name);
     struct stat st;
-    if (!statOf(resolve(name), st)) {
-        return EntryKind::Missing;
+    if (!statOf(path, st)) {
+        return entryExists(path) ? EntryKind::BrokenLink : EntryKind::Missing;
     }
-    return S_ISREG(st.st_mode) ? EntryKind::File : EntryKind::Other;
+    return S_ISREG(st.st_mode) ? EntryKind::File : S_ISDIR(st.st_mode) ? EntryKind::Directory : EntryKind::Other;
+}
+
+std::string linkTarget(const std::string& name) {
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(resolve(name), ec);
+    return ec ? std::string() : target.string();
 }
 
 bool directoryExists(const std::string& name) {
@@ -287,6 +296,33 @@ bool sameBytes(const std::string& a, const std::string& b) {
         }
         if (static_cast<std::size_t>(n) < ca.size()) {
             return !ia.bad() && !ib.bad();
+        }
+    }
+}
+
+bool holdsNulByte(const std::string& name) {
+    const fs::path path = resolve(name);
+    Fd in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (in.fd < 0) {
+        if (errno == ENOENT) {
+            return false;
+        }
+        throwErrno(errno, path, "open");
+    }
+    std::string chunk(BufferSize, '\0');
+    for (;;) {
+        const ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            throwErrno(errno, path, "read");
+        }
+        if (n == 0) {
+            return false;
+        }
+        if (std::memchr(chunk.data(), '\0', static_cast<std::size_t>(n)) != nullptr) {
+            return true;
         }
     }
 }
@@ -544,7 +580,7 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
     }
     const fs::path dir = directoryOf(target_);
     for (int attempt = 0;; ++attempt) {
-        scratch_ = dir / (ScratchPrefix + randomSuffix());
+        scratch_ = newScratchPath(dir);
         // 0666 under the umask, as any new file; mkstemp would make it 0600.
         fd_ = ::open(scratch_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) {

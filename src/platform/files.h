@@ -35,16 +35,22 @@ namespace olm::platform::files {
 std::filesystem::path resolve(const std::string& name);
 
 bool exists(const std::string& name);          // a regular file
-// What stands under a name: nothing, a regular file, or something else (a
-// directory, a device) that the program cannot use as a data file.
-enum class EntryKind { Missing, File, Other };
+// What stands under a name: nothing, a regular file (also through a link),
+// or what the program cannot use as a data file: a directory, a link to
+// nothing, something else (a device).
+enum class EntryKind { Missing, File, Directory, BrokenLink, Other };
 EntryKind entryKind(const std::string& name);
+// What a symbolic link points to, as written in it; empty for any other entry.
+std::string linkTarget(const std::string& name);
 bool directoryExists(const std::string& name);
 bool directoryHasFiles(const std::string& name); // exists and holds at least one file
 std::uintmax_t length(const std::string& name); // 0 when missing
 bool isEmpty(const std::string& name);           // length 0 (a missing file too)
 // Whether two files hold the same bytes; a missing file holds none.
 bool sameBytes(const std::string& a, const std::string& b);
+// Whether a file holds a NUL byte, which no line of text has; a missing file
+// holds none.
+bool holdsNulByte(const std::string& name);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
@@ -103,6 +109,8 @@ private:
 bool isOwnFile(const std::string& fileName);
 // Whether a name is a scratch file of a rewrite.
 bool isScratchFile(const std::string& fileName);
+// A new name for a scratch entry in a directory, not yet made.
+std::filesystem::path newScratchPath(const std::filesystem::path& dir);
 
 class Transaction;
 struct WriteFault;

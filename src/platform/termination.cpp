@@ -42,21 +42,31 @@ void drain() {
 
 } // namespace
 
-void onTerminationRequest(std::function<void()> request) {
-    if (wakeFds[0] < 0) {
-        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0) {
-            return; // the signals then keep their default: the program ends at once
-        }
-        notifier = std::make_unique<QSocketNotifier>(wakeFds[1], QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [] {
-            drain();
-            if (requested) {
-                requested();
-            }
-        });
+void catchTerminationSignals() {
+    if (wakeFds[0] >= 0) {
+        return;
     }
-    requested = std::move(request);
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0) {
+        return; // the signals then keep their default: the program ends at once
+    }
     setHandler(onSignal);
+}
+
+void onTerminationRequest(std::function<void()> request) {
+    catchTerminationSignals();
+    requested = std::move(request);
+    if (wakeFds[1] < 0 || notifier) {
+        return;
+    }
+    // A signal caught before this point has left its byte: the notifier
+    // reports it once the event loop runs.
+    notifier = std::make_unique<QSocketNotifier>(wakeFds[1], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, [] {
+        drain();
+        if (requested) {
+            requested();
+        }
+    });
 }
 
 } // namespace olm::platform

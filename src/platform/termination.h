@@ -9,8 +9,14 @@
 
 namespace olm::platform {
 
-// Installs the function run when the process is asked to end. Needs the
-// application object.
+// Catches the two signals from now on, before anything else is set up: one
+// that comes before the request function is installed waits for it, instead
+// of ending the program in its first moments. Needs no application object.
+void catchTerminationSignals();
+
+// Installs the function run when the process is asked to end (the signals
+// are caught from now on, if they were not yet). Needs the application
+// object.
 void onTerminationRequest(std::function<void()> request);
 
 } // namespace olm::platform

@@ -30,11 +30,10 @@ std::string descriereEroare(const std::string& fisier, int numar) {
     return fisier + " (eroare " + std::to_string(numar) + ")";
 }
 
-void adaugaLista(std::string& lista, const std::string& element) {
-    if (!lista.empty()) {
-        lista += ", ";
-    }
-    lista += element;
+// Why a group of files was not written: "Nu au putut fi copiate :
+// FF1.txt (eroare 61).", or what was found in place of a file.
+std::string cauzaEsec(const EsecGrup& e) {
+    return e.motiv.empty() ? "Nu au putut fi copiate : " + descriereEroare(e.fisier, e.numar) + "." : e.motiv;
 }
 
 bool codCifre(const std::string& cod) {
@@ -71,41 +70,32 @@ bool SalvareDate() {
     const std::string sub = subdirectorSalvare(cod);
     const std::string cale = caleAfisata(sub);
 
-    // Each file is copied whole over its old copy, so a failed copy leaves
-    // the previous backup of that file as it was.
-    std::string esecuri;
-    int eroareDirector = 0;
-    if (!codCifre(cod)) {
-        // Only a code of digits can be asked back by the restore.
-        eroareDirector = platform::BadFileName;
-    } else {
-        try {
-            files::makeDirectory(sub);
-        } catch (const platform::FileError& e) {
-            eroareDirector = e.number();
-        }
+    // A damaged working file is not saved over a good backup, nor emptied
+    // with its good yearly copy.
+    if (const Rezultat verificat = VerificaFisiereLucru(seturiFisiereLaSalvare()); !verificat) {
+        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
+        return false;
     }
-    for (const auto& p : seturiFisiereLaSalvare()) {
-        if (eroareDirector != 0) {
-            adaugaLista(esecuri, descriereEroare(p.lucru, eroareDirector));
-            continue;
-        }
-        const std::string tinta = sub + "/" + copieAnuala(p);
-        try {
-            if (files::exists(p.lucru)) {
-                files::copy(p.lucru, tinta);
-            } else {
-                files::createEmpty(tinta); // a missing working file holds no data
-            }
-        } catch (const platform::FileError& e) {
-            adaugaLista(esecuri, descriereEroare(p.lucru, e.number()));
-        }
-    }
-    if (!esecuri.empty()) {
-        platform::showMessage("Salvarea nu a fost efectuata. Nu au putut fi copiate in subdirectorul " +
-                                  cale + " : " + esecuri + ".",
+    const auto refuz = [&](const std::string& cauza) {
+        platform::showMessage("Salvarea nu a fost efectuata, subdirectorul " + cale + " a ramas neschimbat. " + cauza,
                               "", Icon::Exclamation);
         return false;
+    };
+    if (!codCifre(cod)) {
+        // Only a code of digits can be asked back by the restore.
+        return refuz("Codul angajatorului din Repfisc.txt nu este format numai din cifre.");
+    }
+    // The four files replace the previous backup in one commit, which also
+    // makes the subdirectory: after a failure or a crash it holds wholly the
+    // old backup or wholly the new one.
+    RescriereGrup salvare;
+    salvare.director(sub);
+    for (const auto& p : seturiFisiereLaSalvare()) {
+        // A missing working file holds no data: it is saved empty.
+        salvare.copiaza(salvare.adauga(sub + "/" + copieAnuala(p)), p.lucru);
+    }
+    if (!salvare.finalizeaza()) {
+        return refuz(cauzaEsec(*salvare.esec()));
     }
 
     bool golite = false;
@@ -122,8 +112,9 @@ bool SalvareDate() {
             golite = true;
             CurataFisaI();
         } else {
+            const EsecGrup& e = *grup.esec();
             platform::showMessage("Fisierele de lucru nu au fost sterse : " +
-                                      descriereEroare(grup.esec()->fisier, grup.esec()->numar) + ".",
+                                      (e.motiv.empty() ? descriereEroare(e.fisier, e.numar) + "." : e.motiv),
                                   "", Icon::Exclamation);
         }
     }
@@ -161,7 +152,7 @@ bool RestaurareDate() {
     bool areAnul = false;
     for (const auto& p : seturiFisiereLaSalvare()) {
         surse.push_back(sub + "/" + copieAnuala(p));
-        areAnul = areAnul || files::exists(surse.back());
+        areAnul = areAnul || files::entryKind(surse.back()) != files::EntryKind::Missing;
     }
     if (!areAnul) {
         // The subdirectory holds files of other years only: emptying the
@@ -190,9 +181,8 @@ bool RestaurareDate() {
                               "", Icon::Exclamation);
         return true;
     }
-    platform::showMessage("Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. "
-                          "Nu au putut fi copiate : " + descriereEroare(e.fisier, e.numar) + ".",
-                          "", Icon::Exclamation);
+    platform::showMessage("Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. " + cauzaEsec(e), "",
+                          Icon::Exclamation);
     return false;
 }
 

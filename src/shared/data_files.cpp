@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 #include "shared/file_group.h"
+#include "shared/file_messages.h"
+#include "shared/reserve_folder.h"
 #include "shared/state.h"
 
 namespace olm {
@@ -44,7 +46,70 @@ std::string copieAnuala(const SetFisiere& set) {
     return copieAnuala(set, std::to_string(AnDateLucru != 0 ? AnDateLucru : AnFiscal));
 }
 
+std::string DefectFisierLucru(const std::string& lucru, const std::string& copie) {
+    namespace files = platform::files;
+    if (!files::exists(lucru)) {
+        return "";
+    }
+    if (files::isEmpty(lucru)) {
+        return files::isEmpty(copie) ? "" : "era gol";
+    }
+    if (files::holdsNulByte(lucru) && !files::sameBytes(lucru, copie)) {
+        return "era deteriorat (contine caractere nule)";
+    }
+    return "";
+}
+
+Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi) {
+    namespace files = platform::files;
+    files::Transaction t;
+    Rezerva rezerva(t);
+    // "Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata",
+    // completed once the commit tells whether the copy took its place.
+    std::vector<std::string> gasite;
+    const auto mesaj = [&](const std::string& incheiere, const std::string& dupa) {
+        std::string m;
+        for (const auto& g : gasite) {
+            m += g + incheiere + ". ";
+        }
+        return Rezultat::esec(m + dupa + "Salvarea nu a fost efectuata.");
+    };
+    for (const auto& set : seturi) {
+        const std::string copie = copieAnuala(set);
+        try {
+            const std::string defect = DefectFisierLucru(set.lucru, copie);
+            if (defect.empty()) {
+                continue;
+            }
+            gasite.push_back("Fisierul " + set.lucru + " " + defect + ": copia " + copie + " a ramas neschimbata");
+            if (!files::isEmpty(set.lucru)) {
+                rezerva.pastreaza(set.lucru);
+            }
+            if (files::exists(copie)) {
+                t.copy(copie, set.lucru);
+            } else {
+                t.createEmpty(set.lucru);
+            }
+        } catch (const platform::FileError& e) {
+            return mesaj("", mesajEsecScriere(e, set.lucru) + " ");
+        }
+    }
+    if (gasite.empty()) {
+        return Rezultat::reusit();
+    }
+    try {
+        t.commit();
+    } catch (const platform::FileError& e) {
+        return mesaj("", mesajEsecScriere(e, e.file()) + " ");
+    }
+    const std::string pastrate = rezerva.mesaj();
+    return mesaj(" si i-a luat locul", pastrate.empty() ? "" : pastrate + " ");
+}
+
 Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi) {
+    if (Rezultat r = VerificaFisiereLucru(seturi); !r) {
+        return r;
+    }
     RescriereGrup grup;
     for (const auto& set : seturi) {
         if (platform::files::exists(set.lucru)) {

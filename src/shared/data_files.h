@@ -34,10 +34,26 @@ std::string copieAnuala(const SetFisiere& set, const std::string& an);
 // or AnFiscal before the start-up swap fixed it).
 std::string copieAnuala(const SetFisiere& set);
 
+// Why a working file must not replace its yearly copy, as the messages say
+// it ("era gol", "era deteriorat (contine caractere nule)"); empty when it
+// may. No record line comes from a file with a NUL byte that its copy does
+// not have, nor from an empty file whose copy has lines: every step of the
+// program that empties a working file empties its copy in the same commit,
+// so such a file was damaged from outside. A missing working file holds no
+// data and is left to the caller. Throws platform::FileError.
+std::string DefectFisierLucru(const std::string& lucru, const std::string& copie);
+
+// Run before each save that rewrites working files with their yearly copies
+// (or backs them up): a damaged working file is put in "Rezerva_N" and
+// refilled from its copy, which stays as it is, in one commit; the save is
+// then refused with one message that says what was found and done.
+Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi);
+
 // Writes the working file of each set over its copy of the working year, all
 // in one commit; a missing working file holds no data and leaves its copy
-// alone. A failure names its file ("Eroare 61 la scrierea fisierului
-// FF1_2002.txt.") and every copy stays as it was.
+// alone; nor does a damaged one (VerificaFisiereLucru). A failure names its
+// file ("Eroare 61 la scrierea fisierului FF1_2002.txt.") and every copy
+// stays as it was.
 Rezultat ActualizeazaCopiileAnuale(const std::vector<SetFisiere>& seturi);
 
 } // namespace olm

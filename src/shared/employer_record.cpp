@@ -76,7 +76,7 @@ Rezultat SalveazaRepfisc() {
     // The yearly copy in the same commit: a confirmed employer survives any
     // end of the program.
     RescriereGrup grup;
-    grup.scrie(grup.adauga("RepFisc.txt", copieAnuala(SetRepfisc())), LinieRepfiscDeSalvat());
+    grup.scrie(grup.adauga(SetRepfisc().lucru, copieAnuala(SetRepfisc())), LinieRepfiscDeSalvat());
     return grup.finalizeaza();
 }
 

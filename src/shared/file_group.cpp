@@ -1,6 +1,7 @@
 #include "shared/file_group.h"
 
 #include "platform/files.h"
+#include "shared/file_messages.h"
 
 namespace olm {
 
@@ -57,6 +58,16 @@ std::size_t RescriereGrup::adauga(const std::string& nume, const std::string& co
     return i;
 }
 
+void RescriereGrup::director(const std::string& nume) {
+    if (ok()) {
+        try {
+            tranzactie_->makeDirectory(nume);
+        } catch (const platform::FileError& e) {
+            esueaza(nume, e);
+        }
+    }
+}
+
 void RescriereGrup::scrie(std::size_t fisier, const std::string& linie) { linii(fisier).writeLine(linie); }
 
 void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string>& linii) {
@@ -82,7 +93,18 @@ void RescriereGrup::scrie(std::size_t fisier, const std::vector<std::string_view
 }
 
 void RescriereGrup::copiaza(std::size_t fisier, const std::string& sursa) {
-    if (!ok() || !files::exists(sursa)) {
+    if (!ok() || files::entryKind(sursa) == files::EntryKind::Missing) {
+        return;
+    }
+    if (const std::string motiv = mesajNuEsteFisier(sursa); !motiv.empty()) {
+        esueaza(sursa, platform::FileError(platform::PathFileAccessError, sursa, motiv), true);
+        esec_->motiv = motiv;
+        return;
+    }
+    try {
+        tranzactie_->uses(sursa);
+    } catch (const platform::FileError& e) {
+        esueaza(sursa, e, true);
         return;
     }
     const std::string citita = files::resolve(sursa).string();
@@ -123,13 +145,19 @@ Rezultat RescriereGrup::rezultat() const {
     if (!esec_) {
         return Rezultat::reusit();
     }
+    if (!esec_->motiv.empty()) {
+        return Rezultat::esec(esec_->motiv);
+    }
     return Rezultat::esec(esec_->citire ? mesajEroareCitire(esec_->numar, esec_->fisier)
                                         : mesajEroareScriere(esec_->numar, esec_->fisier));
 }
 
 void RescriereGrup::esueaza(const std::string& fisier, const platform::FileError& e, bool citire) {
     if (!esec_) {
-        esec_ = EsecGrup{fisier, e.number(), citire, false};
+        esec_ = EsecGrup{fisier, e.number(), citire, false, ""};
+        if (const auto* legate = dynamic_cast<const platform::LinkedNamesError*>(&e)) {
+            esec_->motiv = mesajNumeLegate(*legate);
+        }
     }
     tranzactie_ = std::make_unique<files::Transaction>(); // the scratch files go
     for (auto& f : fisiere_) {

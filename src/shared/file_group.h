@@ -26,6 +26,9 @@ struct EsecGrup {
     bool citire = false; // reading a source given to copiaza()
     // While the files were being replaced: the next start completes them.
     bool laInlocuire = false;
+    // A refusal that no error number tells (names of one file, a source that
+    // is not a file), in the clerk's words; nothing was written.
+    std::string motiv;
 };
 
 class RescriereGrup {
@@ -39,6 +42,8 @@ public:
     std::size_t adauga(const std::string& nume);
     // Adds a working file with its yearly copy, which gets the same content.
     std::size_t adauga(const std::string& nume, const std::string& copie);
+    // A directory made by the commit, for files added after it.
+    void director(const std::string& nume);
 
     // Adds to the content of the file at this index. After a failure nothing
     // more is written.
@@ -46,7 +51,8 @@ public:
     void scrie(std::size_t fisier, const std::vector<std::string>& linii);
     // Lines held elsewhere and seen through views.
     void scrie(std::size_t fisier, const std::vector<std::string_view>& linii);
-    // The bytes of another file, as they are; a missing file adds nothing.
+    // The bytes of another file, as they are; a missing file adds nothing,
+    // a directory or a link to nothing is a failure.
     void copiaza(std::size_t fisier, const std::string& sursa);
     // The file at this index as a sink of lines (for the rewrites on lines).
     platform::LineSink& linii(std::size_t fisier);
@@ -54,7 +60,8 @@ public:
     bool ok() const { return !esec_; }
     const std::optional<EsecGrup>& esec() const { return esec_; }
     // The first failure as told to the clerk: "Eroare 61 la scrierea
-    // fisierului FF1.txt." (or "la citirea" for a source); success without one.
+    // fisierului FF1.txt." (or "la citirea" for a source), or its motiv;
+    // success without one.
     Rezultat rezultat() const;
 
     // Replaces the files unless a failure came first (the scratch files are

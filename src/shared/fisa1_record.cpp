@@ -1,5 +1,6 @@
 #include "shared/fisa1_record.h"
 
+#include "shared/data_files.h"
 #include "shared/dependants.h"
 #include "shared/employee_identity.h"
 #include "shared/file_group.h"
@@ -58,6 +59,9 @@ namespace {
 // commit: a crash never leaves a sheet with another version's dependants.
 Rezultat rescrieFisa1(const std::optional<std::string>& linie,
                       const std::vector<std::string>& persoane, int& pozitie) {
+    if (Rezultat v = VerificaFisiereLucru({SetFf1(), SetDeduceri()}); !v) {
+        return v;
+    }
     RescriereGrup grup;
     Rezultat r = PregatesteRescriere(grup, FisierFf1(), CodAngajat, linie, {}, &pozitie);
     if (r) {

@@ -1,6 +1,7 @@
 #include "shared/parameter_file.h"
 
 #include "platform/files.h"
+#include "shared/file_messages.h"
 
 #include <exception>
 
@@ -11,6 +12,9 @@ namespace files = platform::files;
 Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>& linii) {
     linii.clear();
     try {
+        if (const std::string altceva = mesajNuEsteFisier(nume); !altceva.empty()) {
+            return Rezultat::esec(altceva);
+        }
         if (!files::exists(nume)) {
             return Rezultat::esec("Fisierul " + nume + " nu exista.");
         }

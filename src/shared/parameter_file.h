@@ -13,8 +13,8 @@
 
 namespace olm {
 
-// The lines of a parameter file. A missing or unreadable file gives the
-// message instead, and no lines.
+// The lines of a parameter file. A missing or unreadable file, or a
+// directory in its place, gives the message instead, and no lines.
 Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>& linii);
 
 // Replaces a parameter file with these lines in one step; a failure leaves the

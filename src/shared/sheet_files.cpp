@@ -90,6 +90,9 @@ Rezultat PregatesteRescriere(RescriereGrup& grup, const FisierDate& f, const std
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit, int* pozitie) {
+    if (Rezultat v = VerificaFisiereLucru({SetFisiere{f.nume, f.prefix}}); !v) {
+        return v;
+    }
     RescriereGrup grup;
     int loc = 0;
     Rezultat r = PregatesteRescriere(grup, f, cod, inlocuire, laSfarsit, &loc);

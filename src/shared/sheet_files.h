@@ -51,10 +51,11 @@ int RescrieLinii(platform::LineSource& din, platform::LineSink& in, StructuraRec
                  const std::string& cod, const std::optional<std::string>& inlocuire,
                  const std::vector<std::string>& laSfarsit);
 
-// Rewrites the file so, and its yearly copy with the same lines. `pozitie`
-// receives the number RescrieLinii returns. A failure names its file
-// ("Eroare 61 la scrierea fisierului FF1.txt."); a working file that cannot
-// be written stays as it was.
+// Rewrites the file so, and its yearly copy with the same lines, unless the
+// working file was damaged (VerificaFisiereLucru). `pozitie` receives the
+// number RescrieLinii returns. A failure names its file ("Eroare 61 la
+// scrierea fisierului FF1.txt."); a working file that cannot be written
+// stays as it was.
 Rezultat RescrieAngajat(const FisierDate& f, const std::string& cod,
                         const std::optional<std::string>& inlocuire,
                         const std::vector<std::string>& laSfarsit = {}, int* pozitie = nullptr);

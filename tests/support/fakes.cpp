@@ -16,7 +16,7 @@ Answer FakeDialogs::message(const std::string& text, const std::string& title, p
     }
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: \"" << text << "\"";
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return buttons == Buttons::RetryCancel ? Answer::Cancel : Answer::No;
     }
     Answer a = answers_.front();
     answers_.pop_front();
@@ -87,7 +87,10 @@ std::string iconName(platform::Icon i) {
 }
 
 std::string buttonsName(platform::Buttons b) {
-    return b == platform::Buttons::YesNo ? "Yes/No" : b == platform::Buttons::RetryCancel ? "Retry/Cancel" : "OK";
+    return b == platform::Buttons::YesNo            ? "Yes/No"
+           : b == platform::Buttons::YesNoDefaultNo ? "Yes/No, No by default"
+           : b == platform::Buttons::RetryCancel    ? "Retry/Cancel"
+                                                    : "OK";
 }
 
 // A message as the failure shows it; what the expectation leaves open is left out.
