@@ -132,8 +132,11 @@ TEST_F(Unire, ErrorsEndTheMergeAndChangeNothing) {
          "Eroare 52. Discheta defecta. Refaceti discheta si reluati faza de unire. "},
         {"a full disk", "d1", {Answer::Yes, Answer::Yes, Answer::No, Answer::No},
          "Eroare 61 la scrierea fisierului FF1.txt."},
+        {"a diskette file that is a directory", "d2", {Answer::Yes, Answer::Yes},
+         "Eroare 75. Fisier defect. Refaceti discheta si reluati faza de unire. "},
     };
     files::writeLines("d1/FF1_2002.txt", Linii(100, std::string(80, '1')));
+    std::filesystem::create_directories("d2/FF2_2002.txt");
     for (const auto& r : randuri) {
         SCOPED_TRACE(r.nume);
         ::setenv("OLM_DRIVE_A", r.drive.c_str(), 1);

@@ -82,6 +82,7 @@ TEST_F(Handin, EmptiesTheDisketteAndCopiesTheWorkingFiles) {
     fs::create_directories("discheta/pastrat");
     files::writeLines("discheta/VECHI.TXT", {"altceva"});
     files::writeLines("discheta/FF1_2002.txt", {"vechi"});
+    testing::writeBytes("discheta/.olm-tmp-abcdefghij", "a copy cut short by a kill");
     fakeDialogs().answer(Answer::Yes);
 
     EXPECT_EQ(PredareDischeta(), RezultatPredare::Efectuata);

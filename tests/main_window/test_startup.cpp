@@ -150,6 +150,8 @@ TEST_F(Startup, AnotherComputersLockIsNamedAndTakenOverOnlyWhenTheClerkSaysSo) {
                                                     " este folosit de programul pornit pe calculatorul "
                                                     "alt-calculator (procesul 4242)"),
                   std::string::npos);
+        // Enter answers No: the other computer's program may be running still.
+        EXPECT_EQ(fakeDialogs().messages.back().buttons, olm::platform::Buttons::YesNoDefaultNo);
         EXPECT_EQ(std::filesystem::exists("FF1.txt"), takeOver);
         EXPECT_EQ(readBytes(".olm.lock").find("alt-calculator") == std::string::npos, takeOver);
     }

@@ -2,6 +2,7 @@
 
 #include "main_window/yearly_swap.h"
 #include "platform/files.h"
+#include "shared/fisa1_record.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -157,8 +158,26 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
 
 namespace {
 
-// A file's content before or after; nullptr: absent; "<dir>": a directory in the way.
+// A file's content before or after; nullptr: absent; "<dir>": a directory in
+// the way; "<nul>": bytes damaged to NULs; "<link>" and "<hard>" before:
+// a symbolic link and a second name of the file named after them.
 using Fisiere = std::vector<std::pair<const char*, const char*>>;
+
+std::string octeti(const std::string& continut) {
+    return continut == "<nul>" ? std::string(4, '\0') : continut;
+}
+
+void pune(const std::string& nume, const std::string& continut) {
+    if (continut == "<dir>") {
+        std::filesystem::create_directory(nume);
+    } else if (continut.starts_with("<link>")) {
+        std::filesystem::create_symlink(continut.substr(6), nume);
+    } else if (continut.starts_with("<hard>")) {
+        std::filesystem::create_hard_link(continut.substr(6), nume);
+    } else {
+        writeBytes(nume, octeti(continut));
+    }
+}
 
 struct Caz {
     const char* name;
@@ -167,24 +186,25 @@ struct Caz {
     std::vector<const char*> mesaj; // fragments; none: no message
 };
 
+int numarCaz = 0; // a fresh directory for every row
+
 // Each row in a fresh subdirectory; returns the message of the swap run there.
-template <typename Swap>
-void ruleaza(const Caz (&cazuri)[4], Swap schimba) {
-    int rand = 0;
+template <std::size_t N, typename Swap>
+void ruleaza(const Caz (&cazuri)[N], Swap schimba) {
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.name);
-        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++rand);
+        const std::string d = olm::testing::workDir() + "/caz-" + std::to_string(++numarCaz);
         std::filesystem::create_directory(d);
         std::filesystem::current_path(d);
         olm::resetState();
         olm::AnFiscal = c.an;
         olm::AnDateLucru = c.anLucru;
         for (const auto& [nume, continut] : c.inainte) {
-            std::string(continut) == "<dir>" ? (void)std::filesystem::create_directory(nume) : writeBytes(nume, continut);
+            pune(nume, continut);
         }
         const std::string mesaj = schimba().mesaj;
         for (const auto& [nume, continut] : c.dupa) {
-            EXPECT_EQ(continut ? readBytes(nume) : "-", continut ? continut : present(nume) ? "+" : "-") << nume;
+            EXPECT_EQ(continut ? readBytes(nume) : "-", continut ? octeti(continut) : present(nume) ? "+" : "-") << nume;
         }
         EXPECT_EQ(mesaj.empty(), c.mesaj.empty()) << mesaj;
         for (const char* f : c.mesaj) {
@@ -228,11 +248,69 @@ TEST_F(YearlySwap, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
          {{"FF2_2002.txt", "b02"}, {"FF2.txt", "b01"}, {".olm-an", "lucru=2001\r\n"}},
          {"FF2.txt era gol: copia FF2_2002.txt a ramas neschimbata."}},
         {"a missing working file", 2002, 2002, {{"FF2_2002.txt", "b02"}}, {{"FF2_2002.txt", "b02"}, {"FF2.txt", ""}}, {}},
+        {"a damaged file to keep aside, then a failure", 2002, 2002,
+         {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {".olm-an", "<dir>"}},
+         {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {"Rezerva_1", nullptr}},
+         {"Eroare 75 la fisierul .olm-an."}},
         {"the year changed in the editor during the run", 2003, 2002,
          {{"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
          {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}}, {}},
     };
     ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
+}
+
+// A Fisa 1 saved while the files are as the row left them.
+olm::RezultatSchimb salveazaFisa1() {
+    olm::CodAngajat = "1900101000011";
+    return {false, olm::SalveazaFisa1().eroare, {}};
+}
+
+TEST_F(YearlySwap, AWorkingFileDamagedFromOutsideNeverReplacesItsYearlyCopy) {
+    const Caz laIesire[] = {
+        {"overwritten with NUL bytes", 2002, 2002,
+         {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2002.txt", "a02"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a01"}},
+         {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2002.txt a ramas neschimbata. "
+          "Au fost pastrate in subdirectorul " , "/Rezerva_1/ : FF1.txt."}},
+    };
+    ruleaza(laIesire, [] { return olm::SchimbaFisiereLaIesire(); });
+    const Caz laSalvare[] = {
+        {"emptied", 2002, 2002,
+         {{"FF1.txt", ""}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "d02"}},
+         {{"FF1_2002.txt", "a02"}, {"FF1.txt", "a02"}, {"Ded_2002.txt", "d02"}, {"Rezerva_1", nullptr}},
+         {"Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata si i-a luat locul. Salvarea nu a fost "
+          "efectuata."}},
+        {"overwritten with NUL bytes", 2002, 2002,
+         {{"Deduceri.txt", "<nul>"}, {"Ded_2002.txt", "d02"}},
+         {{"Ded_2002.txt", "d02"}, {"Deduceri.txt", "d02"}, {"Rezerva_1/Deduceri.txt", "<nul>"}, {"FF1_2002.txt", nullptr}},
+         {"Fisierul Deduceri.txt era deteriorat (contine caractere nule): copia Ded_2002.txt a ramas neschimbata si i-a "
+          "luat locul. Au fost pastrate in subdirectorul ", "/Rezerva_1/ : Deduceri.txt. Salvarea nu a fost efectuata."}},
+    };
+    ruleaza(laSalvare, salveazaFisa1);
+}
+
+TEST_F(YearlySwap, NamesThatAreLinksOrOneFileAreRefusedAndNothingChanges) {
+    const Caz laIesire[] = {
+        {"the yearly copy a link to its working file", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02"}, {"FF1_2002.txt", "<link>FF1.txt"}, {"FF1_2001.txt", "a01"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {"Nu s-au putut scrie copiile anuale: Fisierul FF1_2002.txt este o legatura catre FF1.txt. Datele anului 2002"}},
+    };
+    ruleaza(laIesire, [] { return olm::SchimbaFisiereLaIesire(); });
+    const Caz laPornire[] = {
+        {"last year's copy a second name of the working file", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "<hard>FF1.txt"}, {"FF1_2002.txt", "a02"}},
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", nullptr}},
+         {"Fisierele FF1.txt si FF1_2001.txt sunt unul si acelasi fisier. Nici un fisier nu a fost schimbat."}},
+    };
+    ruleaza(laPornire, [] { return olm::SchimbaFisiereLaPornire(); });
+    const Caz laSalvare[] = {
+        {"a yearly copy linked at a save", 2002, 2002,
+         {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "<link>Deduceri.txt"}},
+         {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}},
+         {"Fisierul Ded_2002.txt este o legatura catre Deduceri.txt."}},
+    };
+    ruleaza(laSalvare, salveazaFisa1);
 }
 
 } // namespace

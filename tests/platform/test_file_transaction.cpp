@@ -63,14 +63,16 @@ TEST(FileTransaction, EveryFileIsReplacedOrNone) {
 }
 
 TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
-    for (const Row& row : {Row{"killed after the record", 0, "new 1", "new 2", 2, 1},
-                           Row{"killed after the first rename", 1, "new 1", "new 2", 1, 1},
-                           Row{"killed before the record", 2, "old 1", "old 2", 0, 3}}) {
+    for (const Row& row : {Row{"killed after the record", 0, "new 1", "new 2", 2, 2},
+                           Row{"killed after the first rename", 1, "new 1", "new 2", 1, 2},
+                           Row{"killed before the record", 2, "old 1", "old 2", 0, 4}}) {
         SCOPED_TRACE(row.name);
         oldFiles();
         writeBytes(row.state == 1 ? "FF1.txt" : ".olm-tmp-aaaaaaaaaa", "new 1");
         writeBytes("J19/.olm-tmp-bbbbbbbbbb", "new 2");
         writeBytes(".olm-tmp-cccccccccc", "a rewrite killed earlier");
+        fs::create_directory(".olm-tmp-dddddddddd");
+        writeBytes(".olm-tmp-dddddddddd/FF1.txt", "in a directory not yet made");
         if (row.state != 2) {
             writeBytes(files::CommitRecord, crlf({"olm-jurnal", "./.olm-tmp-aaaaaaaaaa\tFF1.txt",
                                                   "J19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt"}));

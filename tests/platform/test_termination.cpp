@@ -1,9 +1,15 @@
-// While the program is ended from outside no window waits for an answer.
+// While the program is ended from outside no window waits for an answer; a
+// request that comes before the program is ready waits for it.
 
 #include "platform/dialogs.h"
+#include "platform/termination.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <csignal>
 
 namespace {
 
@@ -21,6 +27,18 @@ TEST(Unattended, NoWindowWaitsAndEveryQuestionIsAnsweredNo) {
     EXPECT_TRUE(fakeDialogs().messages.empty() && fakeDialogs().prompts.empty());
     setUnattended(false);
     EXPECT_EQ(&dialogs(), static_cast<Dialogs*>(&fakeDialogs()));
+}
+
+TEST(Termination, ASignalBeforeTheRequestIsInstalledWaitsForIt) {
+    catchTerminationSignals();
+    ASSERT_EQ(std::raise(SIGTERM), 0); // the test would end here were it not caught
+    int requests = 0;
+    onTerminationRequest([&requests] { ++requests; });
+    for (int i = 0; i < 100 && requests == 0; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_EQ(requests, 1);
+    onTerminationRequest({});
 }
 
 } // namespace

@@ -228,5 +228,33 @@ TEST_F(Backup, AFailedRestoreCopyIsReportedAndChangesNothing) {
     EXPECT_EQ(testing::entries(), inainte); // no scratch file left behind
 }
 
+TEST_F(Backup, ASavedFileThatCannotBeReadRefusesTheRestore) {
+    const struct {
+        const char* nume;
+        void (*pune)();
+        std::string mesaj;
+    } randuri[] = {
+        {"a directory", [] { fs::create_directories("J19/FF1_2002.txt"); }, "J19/FF1_2002.txt este un director, nu un fisier."},
+        {"a link to nothing", [] { fs::create_symlink("lipsa.txt", "J19/FF1_2002.txt"); },
+         "J19/FF1_2002.txt este o legatura catre lipsa.txt, care nu exista."},
+    };
+    for (const auto& r : randuri) {
+        SCOPED_TRACE(r.nume);
+        setLucru(RepB, "B");
+        fs::remove_all("J19");
+        fs::create_directories("J19");
+        files::writeLines("J19/Rep_2002.txt", {RepA});
+        r.pune();
+        const Linii inainte = testing::entries();
+        fakeDialogs().answerInput("19");
+        EXPECT_FALSE(RestaurareDate());
+        EXPECT_EQ(mesaje().back().text,
+                  "Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. " + r.mesaj);
+        EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 B", "ff1 doi B"}));
+        EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepB}));
+        EXPECT_EQ(testing::entries(), inainte);
+    }
+}
+
 } // namespace
 } // namespace olm

@@ -2,6 +2,7 @@
 #include "shared/employer_record.h"
 #include "shared/record_shape.h"
 #include "shared/state.h"
+#include "support/failing_writer.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,10 @@ TEST_F(EmployerRecord, FirmWrittenAndReadBackByteForByte) {
     // Written again from what was read: the same bytes.
     SalveazaRepfisc();
     EXPECT_EQ(readBytes("Repfisc.txt"), linie + "\r\n");
+
+    // A failure names the file as every other message does.
+    const auto plin = testing::FailingWriter::afterBytes("Repfisc.txt", 0);
+    EXPECT_EQ(SalveazaRepfisc().eroare, "Eroare 61 la scrierea fisierului Repfisc.txt.");
 }
 
 TEST_F(EmployerRecord, PersonWrittenAndReadBack) {

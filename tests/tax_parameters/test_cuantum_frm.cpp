@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace olm::testing {
 namespace {
 
@@ -190,6 +192,14 @@ TEST_F(CuantumFrmTest, ParametersThatCannotBeReadAreNeverWrittenOver) {
     EXPECT_FALSE(f.Command1.visible());
     unloadForm<CuantumFrm>();
     EXPECT_FALSE(platform::files::exists("Cuantum.txt"));
+
+    // A directory in its place is named for what it is.
+    std::filesystem::create_directory("Cuantum.txt");
+    deschide();
+    expectOneMessage("Cuantum.txt este un director, nu un fisier." + numaiVizualizare, "", platform::Icon::Exclamation);
+    unloadForm<CuantumFrm>();
+    EXPECT_TRUE(std::filesystem::is_directory("Cuantum.txt"));
+    std::filesystem::remove("Cuantum.txt");
 
     // A file cut short keeps its bytes.
     std::vector<std::string> scurt = liniiCuantum();
