@@ -1,12 +1,15 @@
 // The yearly files across crashes: a child process saves sheets, confirms the
-// employer, empties the files after a backup, exits and starts again, and is
-// killed (SIGKILL) at random moments. After each kill a restart must find every
-// confirmed change (and the one cut short, whole or not at all), every line in
-// its record's shape, no sheet with another version's dependants, the yearly
-// copies equal to the working files and last year's copies untouched.
+// employer, backs the files up and empties them, exits and starts again, and
+// is killed (SIGKILL) at random moments. After each kill a restart must find
+// every confirmed change (and the one cut short, whole or not at all), every
+// line in its record's shape, no sheet with another version's dependants, the
+// yearly copies equal to the working files and last year's copies untouched;
+// and a restore from the backup folder must give the last backup, or the one
+// cut short, never a mix of the two.
 
 #include "main_window/startup.h"
 #include "platform/files.h"
+#include "shared/backup.h"
 #include "shared/employer_record.h"
 #include "shared/record_shape.h"
 #include "shared/sheet_records.h"
@@ -177,6 +180,9 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
     }
 
     Model model = firm.model;
+    std::optional<Model> backup; // what the last backup holds
+    const std::string code = olm::citesteLinieRepfisc(firm.sample.repfisc).CodAngajator;
+    int restores = 0, newer = 0;
     std::mt19937_64 random(42);
     const auto begin = std::chrono::steady_clock::now();
     int kills = 0, confirmed = 0, whole = 0, cut = 0, renames = 0, removed = 0, early = 0;
@@ -186,6 +192,11 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
         const char* argv[] = {OLM_CRASH_WORKER, dir.c_str(), log.c_str(), seed.c_str(), nullptr};
         pid_t child = 0;
         ASSERT_EQ(::posix_spawn(&child, OLM_CRASH_WORKER, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+        // Half the kills count from the launch, half from the end of the
+        // child's start, which a busy machine may take longer than that for.
+        for (int waited = 0; kills % 2 == 1 && waited < 5000 && readBytes(log).find("\nP\n") == std::string::npos; ++waited) {
+            ::usleep(1000);
+        }
         ::usleep(static_cast<useconds_t>(1000 + random() % 60000));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -201,8 +212,13 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
         renames += r.renumiriReluate;
         removed += r.temporareSterse;
         for (const auto& op : l.done) {
+            if (op == "S" && model.employer != 0) {
+                backup = model;
+            }
             model = model.after(op);
         }
+        // A backup cut short holds the files as they were when it began, or nothing new.
+        const std::optional<Model> begun = l.pending == "S" && model.employer != 0 ? std::optional(model) : std::nullopt;
         confirmed += static_cast<int>(l.done.size());
         Model found;
         ASSERT_EQ(firm.observe(found), "") << "kill " << kills;
@@ -216,6 +232,25 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
             ASSERT_EQ(readBytes(set[1] + "_2001.txt"), lastYear[set[1]]) << set[1];
         }
 
+        if (files::directoryHasFiles(olm::subdirectorSalvare(code))) {
+            std::map<std::string, std::string> before;
+            for (const auto& set : sets) {
+                before[set[0]] = readBytes(set[0]);
+                before[set[1] + "_2002.txt"] = readBytes(set[1] + "_2002.txt");
+            }
+            olm::testing::fakeDialogs().answerInput(code);
+            ASSERT_TRUE(olm::RestaurareDate()) << olm::testing::fakeDialogs().texts().back();
+            Model restored;
+            ASSERT_EQ(firm.observe(restored), "") << "kill " << kills << ": the backup is a mix";
+            ASSERT_TRUE(restored == backup || restored == begun) << "kill " << kills << ": another backup";
+            newer += restored != backup ? 1 : 0;
+            backup = restored;
+            ++restores;
+            for (const auto& [name, bytes] : before) {
+                olm::testing::writeBytes(name, bytes);
+            }
+        }
+
         // The clerk ends the program normally; the next child starts from there.
         ASSERT_EQ(olm::TerminaLucrul(), "");
         ASSERT_EQ(readBytes("FF1.txt"), lastYear["FF1"]);
@@ -224,7 +259,8 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
     std::cout << "crash test: " << kills << " kills (" << early << " during the start), " << confirmed
               << " changes confirmed and found, " << cut << " cut short (" << whole << " whole, " << cut - whole
               << " not at all), " << renames << " renames finished and " << removed
-              << " scratch files removed at restart" << std::endl;
+              << " scratch files removed at restart; " << restores << " restores from the backup folder, "
+              << newer << " of them from a backup cut short" << std::endl;
     EXPECT_GE(kills, 20) << "too few kills within the time bound";
 }
 

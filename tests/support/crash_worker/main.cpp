@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
             AngajatorFisaI.Denumire = testing::crash::employerName(version);
             TipAngajator = 1;
             log("D", SalveazaRepfisc().ok());
-        } else if (pick < 85) {
+        } else if (pick < 90) {
             log("B S");
             log(SalvareDate() ? "D" : "N");
         } else {
