@@ -1,11 +1,10 @@
 // The yearly files across crashes: a child process saves sheets, confirms the
-// employer, backs the files up and empties them, exits and starts again, and
-// is killed (SIGKILL) at random moments. After each kill a restart must find
-// every confirmed change (and the one cut short, whole or not at all), every
-// line in its record's shape, no sheet with another version's dependants, the
-// yearly copies equal to the working files and last year's copies untouched;
-// and a restore from the backup folder must give the last backup, or the one
-// cut short, never a mix of the two.
+// employer, empties the files after a backup, exits and starts again, and is
+// killed (SIGKILL) at random moments. After each kill a restart must find every
+// confirmed change (and the one cut short, whole or not at all), every line in
+// its record's shape, no sheet with another version's dependants, the yearly
+// copies equal to the working files and last year's copies untouched; and a
+// restore from the backup folder the last backup or the one cut short, no mix.
 
 #include "main_window/startup.h"
 #include "platform/files.h"
@@ -192,8 +191,7 @@ TEST(CrashSafety, KilledAtRandomMomentsTheYearlyFilesLoseNothing) {
         const char* argv[] = {OLM_CRASH_WORKER, dir.c_str(), log.c_str(), seed.c_str(), nullptr};
         pid_t child = 0;
         ASSERT_EQ(::posix_spawn(&child, OLM_CRASH_WORKER, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-        // Half the kills count from the launch, half from the end of the
-        // child's start, which a busy machine may take longer than that for.
+        // Half the kills count from the end of the start, slow on a busy machine.
         for (int waited = 0; kills % 2 == 1 && waited < 5000 && readBytes(log).find("\nP\n") == std::string::npos; ++waited) {
             ::usleep(1000);
         }

@@ -158,25 +158,20 @@ TEST_F(YearlySwap, WorkingFileIsKeptWhenItsYearlyCopyCannotBeWritten) {
 
 namespace {
 
-// A file's content before or after; nullptr: absent; "<dir>": a directory in
-// the way; "<nul>": bytes damaged to NULs; "<link>" and "<hard>" before:
-// a symbolic link and a second name of the file named after them.
+// A file's content before or after; nullptr: absent; "<dir>": a directory in the way;
+// "<nul>": NUL bytes; "<link>X", "<hard>X" before: a link to X, a second name of X.
 using Fisiere = std::vector<std::pair<const char*, const char*>>;
 
 std::string octeti(const std::string& continut) {
     return continut == "<nul>" ? std::string(4, '\0') : continut;
 }
 
-void pune(const std::string& nume, const std::string& continut) {
-    if (continut == "<dir>") {
-        std::filesystem::create_directory(nume);
-    } else if (continut.starts_with("<link>")) {
-        std::filesystem::create_symlink(continut.substr(6), nume);
-    } else if (continut.starts_with("<hard>")) {
-        std::filesystem::create_hard_link(continut.substr(6), nume);
-    } else {
-        writeBytes(nume, octeti(continut));
-    }
+void pune(const std::string& nume, const std::string& c) {
+    namespace fs = std::filesystem;
+    c == "<dir>"                ? (void)fs::create_directory(nume)
+    : c.starts_with("<link>") ? fs::create_symlink(c.substr(6), nume)
+    : c.starts_with("<hard>") ? fs::create_hard_link(c.substr(6), nume)
+                              : writeBytes(nume, octeti(c));
 }
 
 struct Caz {
@@ -184,6 +179,7 @@ struct Caz {
     int an, anLucru; // AnFiscal, and AnDateLucru at exit
     Fisiere inainte, dupa;
     std::vector<const char*> mesaj; // fragments; none: no message
+    olm::RezultatSchimb (*fa)() = nullptr; // instead of the table's step
 };
 
 int numarCaz = 0; // a fresh directory for every row
@@ -202,7 +198,7 @@ void ruleaza(const Caz (&cazuri)[N], Swap schimba) {
         for (const auto& [nume, continut] : c.inainte) {
             pune(nume, continut);
         }
-        const std::string mesaj = schimba().mesaj;
+        const std::string mesaj = c.fa ? c.fa().mesaj : schimba().mesaj;
         for (const auto& [nume, continut] : c.dupa) {
             EXPECT_EQ(continut ? readBytes(nume) : "-", continut ? octeti(continut) : present(nume) ? "+" : "-") << nume;
         }
@@ -266,51 +262,44 @@ olm::RezultatSchimb salveazaFisa1() {
 }
 
 TEST_F(YearlySwap, AWorkingFileDamagedFromOutsideNeverReplacesItsYearlyCopy) {
-    const Caz laIesire[] = {
-        {"overwritten with NUL bytes", 2002, 2002,
+    const Caz cazuri[] = {
+        {"overwritten with NUL bytes, at exit", 2002, 2002,
          {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
          {{"FF1_2002.txt", "a02"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a01"}},
          {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2002.txt a ramas neschimbata. "
           "Au fost pastrate in subdirectorul " , "/Rezerva_1/ : FF1.txt."}},
-    };
-    ruleaza(laIesire, [] { return olm::SchimbaFisiereLaIesire(); });
-    const Caz laSalvare[] = {
-        {"emptied", 2002, 2002,
+        {"emptied, at a save", 2002, 2002,
          {{"FF1.txt", ""}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "d02"}},
          {{"FF1_2002.txt", "a02"}, {"FF1.txt", "a02"}, {"Ded_2002.txt", "d02"}, {"Rezerva_1", nullptr}},
          {"Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata si i-a luat locul. Salvarea nu a fost "
-          "efectuata."}},
-        {"overwritten with NUL bytes", 2002, 2002,
+          "efectuata."}, salveazaFisa1},
+        {"overwritten with NUL bytes, at a save", 2002, 2002,
          {{"Deduceri.txt", "<nul>"}, {"Ded_2002.txt", "d02"}},
          {{"Ded_2002.txt", "d02"}, {"Deduceri.txt", "d02"}, {"Rezerva_1/Deduceri.txt", "<nul>"}, {"FF1_2002.txt", nullptr}},
          {"Fisierul Deduceri.txt era deteriorat (contine caractere nule): copia Ded_2002.txt a ramas neschimbata si i-a "
-          "luat locul. Au fost pastrate in subdirectorul ", "/Rezerva_1/ : Deduceri.txt. Salvarea nu a fost efectuata."}},
+          "luat locul. Au fost pastrate in subdirectorul ", "/Rezerva_1/ : Deduceri.txt. Salvarea nu a fost efectuata."},
+         salveazaFisa1},
     };
-    ruleaza(laSalvare, salveazaFisa1);
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
 }
 
 TEST_F(YearlySwap, NamesThatAreLinksOrOneFileAreRefusedAndNothingChanges) {
-    const Caz laIesire[] = {
-        {"the yearly copy a link to its working file", 2002, 2002,
+    const Caz cazuri[] = {
+        {"the yearly copy a link to its working file, at exit", 2002, 2002,
          {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02"}, {"FF1_2002.txt", "<link>FF1.txt"}, {"FF1_2001.txt", "a01"}},
          {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}},
          {"Nu s-au putut scrie copiile anuale: Fisierul FF1_2002.txt este o legatura catre FF1.txt. Datele anului 2002"}},
-    };
-    ruleaza(laIesire, [] { return olm::SchimbaFisiereLaIesire(); });
-    const Caz laPornire[] = {
-        {"last year's copy a second name of the working file", 2002, 0,
+        {"last year's copy a second name of the working file, at start", 2002, 0,
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "<hard>FF1.txt"}, {"FF1_2002.txt", "a02"}},
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2002.txt", "a02"}, {"Repfisc.txt", nullptr}},
-         {"Fisierele FF1.txt si FF1_2001.txt sunt unul si acelasi fisier. Nici un fisier nu a fost schimbat."}},
-    };
-    ruleaza(laPornire, [] { return olm::SchimbaFisiereLaPornire(); });
-    const Caz laSalvare[] = {
-        {"a yearly copy linked at a save", 2002, 2002,
+         {"Fisierele FF1.txt si FF1_2001.txt sunt unul si acelasi fisier. Nici un fisier nu a fost schimbat."},
+         [] { return olm::SchimbaFisiereLaPornire(); }},
+        {"a yearly copy linked, at a save", 2002, 2002,
          {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "<link>Deduceri.txt"}},
          {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}},
-         {"Fisierul Ded_2002.txt este o legatura catre Deduceri.txt."}},
+         {"Fisierul Ded_2002.txt este o legatura catre Deduceri.txt."}, salveazaFisa1},
     };
-    ruleaza(laSalvare, salveazaFisa1);
+    ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
 }
 
 } // namespace

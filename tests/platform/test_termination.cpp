@@ -1,5 +1,4 @@
-// While the program is ended from outside no window waits for an answer; a
-// request that comes before the program is ready waits for it.
+// While the program is ended from outside no window waits for an answer.
 
 #include "platform/dialogs.h"
 #include "platform/termination.h"
@@ -8,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-
 #include <csignal>
 
 namespace {

@@ -209,50 +209,37 @@ TEST_F(Backup, RestoreOfAnotherYearOnlyIsNotReportedAsDone) {
 }
 
 TEST_F(Backup, AFailedRestoreCopyIsReportedAndChangesNothing) {
-    setLucru(RepB, "B");
-    fs::create_directories("J19");
-    for (const char* f : {"FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt", "Rep_2002.txt"}) {
-        files::writeLines(std::string("J19/") + f, {std::string("salvat ") + f});
-    }
-    files::remove("Deduceri.txt");
-    fs::create_directories("Deduceri.txt"); // cannot be replaced by a file
-    const Linii inainte = testing::entries();
-    fakeDialogs().answerInput("19");
-    EXPECT_FALSE(RestaurareDate());
-    EXPECT_EQ(fakeDialogs().texts(),
-              (Linii{"Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. Nu au "
-                     "putut fi copiate : Deduceri.txt (eroare 75)."}));
-    EXPECT_EQ(mesaje()[0].icon, Icon::Exclamation);
-    EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 B", "ff1 doi B"}));
-    EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepB}));
-    EXPECT_EQ(testing::entries(), inainte); // no scratch file left behind
-}
-
-TEST_F(Backup, ASavedFileThatCannotBeReadRefusesTheRestore) {
     const struct {
-        const char* nume;
-        void (*pune)();
+        const char *nume, *cale, *legatura; // what stands in the way, a link to nothing when given
         std::string mesaj;
     } randuri[] = {
-        {"a directory", [] { fs::create_directories("J19/FF1_2002.txt"); }, "J19/FF1_2002.txt este un director, nu un fisier."},
-        {"a link to nothing", [] { fs::create_symlink("lipsa.txt", "J19/FF1_2002.txt"); },
+        {"a working file that is a directory", "Deduceri.txt", nullptr,
+         "Nu au putut fi copiate : Deduceri.txt (eroare 75)."},
+        {"a saved file that is a directory", "J19/FF1_2002.txt", nullptr,
+         "J19/FF1_2002.txt este un director, nu un fisier."},
+        {"a saved file that is a link to nothing", "J19/FF1_2002.txt", "lipsa.txt",
          "J19/FF1_2002.txt este o legatura catre lipsa.txt, care nu exista."},
     };
     for (const auto& r : randuri) {
         SCOPED_TRACE(r.nume);
-        setLucru(RepB, "B");
+        fs::remove_all("Deduceri.txt");
         fs::remove_all("J19");
+        setLucru(RepB, "B");
         fs::create_directories("J19");
-        files::writeLines("J19/Rep_2002.txt", {RepA});
-        r.pune();
+        for (const char* f : {"FF1_2002.txt", "FF2_2002.txt", "Ded_2002.txt", "Rep_2002.txt"}) {
+            files::writeLines(std::string("J19/") + f, {std::string("salvat ") + f});
+        }
+        fs::remove(r.cale);
+        r.legatura ? fs::create_symlink(r.legatura, r.cale) : (void)fs::create_directories(r.cale);
         const Linii inainte = testing::entries();
         fakeDialogs().answerInput("19");
         EXPECT_FALSE(RestaurareDate());
         EXPECT_EQ(mesaje().back().text,
                   "Restaurarea nu a fost efectuata, fisierele de lucru au ramas neschimbate. " + r.mesaj);
+        EXPECT_EQ(mesaje().back().icon, Icon::Exclamation);
         EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"ff1 B", "ff1 doi B"}));
         EXPECT_EQ(files::readLines("Repfisc.txt"), (Linii{RepB}));
-        EXPECT_EQ(testing::entries(), inainte);
+        EXPECT_EQ(testing::entries(), inainte); // no scratch file left behind
     }
 }
 

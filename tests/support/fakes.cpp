@@ -87,10 +87,8 @@ std::string iconName(platform::Icon i) {
 }
 
 std::string buttonsName(platform::Buttons b) {
-    return b == platform::Buttons::YesNo            ? "Yes/No"
-           : b == platform::Buttons::YesNoDefaultNo ? "Yes/No, No by default"
-           : b == platform::Buttons::RetryCancel    ? "Retry/Cancel"
-                                                    : "OK";
+    return b == platform::Buttons::YesNo ? "Yes/No" : b == platform::Buttons::YesNoDefaultNo ? "Yes/No (No)"
+           : b == platform::Buttons::RetryCancel ? "Retry/Cancel" : "OK";
 }
 
 // A message as the failure shows it; what the expectation leaves open is left out.

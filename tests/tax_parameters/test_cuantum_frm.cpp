@@ -193,7 +193,6 @@ TEST_F(CuantumFrmTest, ParametersThatCannotBeReadAreNeverWrittenOver) {
     unloadForm<CuantumFrm>();
     EXPECT_FALSE(platform::files::exists("Cuantum.txt"));
 
-    // A directory in its place is named for what it is.
     std::filesystem::create_directory("Cuantum.txt");
     deschide();
     expectOneMessage("Cuantum.txt este un director, nu un fisier." + numaiVizualizare, "", platform::Icon::Exclamation);
