@@ -15,8 +15,10 @@
 // year's (a run that did not end normally: they are kept as they are), or
 // another year's (the year in "Cuantum.txt" was changed). No swap puts a
 // year's data under another year's name, replaces a non-empty copy with an
-// empty file, or overwrites a file whose content exists nowhere else: such a
-// file is first copied into a subdirectory "Rezerva_N" and the clerk is told.
+// empty file or a damaged one (DefectFisierLucru), or overwrites a file whose
+// content exists nowhere else: such a file is first copied into a
+// subdirectory "Rezerva_N" and the clerk is told. A swap whose names include
+// a link, or two names of one file, changes nothing and names them.
 
 #include "shared/data_files.h"
 
