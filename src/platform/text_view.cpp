@@ -31,6 +31,9 @@ QFont viewerFont() {
     return f;
 }
 
+// Blank room left of and above the text, as in a plain text window.
+constexpr int Margin = 4;
+
 // A scroll bar counts in int; a file with more lines (or a line with more
 // columns) than this has each step of its bar stand for several of them.
 constexpr std::uint64_t ScrollBarLimit = std::uint64_t{1} << 30;
@@ -80,21 +83,21 @@ TextView::~TextView() = default;
 
 QSize TextView::sizeFor(std::uint64_t columns, int lines) const {
     const int frame = 2 * frameWidth();
-    return {static_cast<int>(std::ceil(static_cast<double>(columns) * columnWidth_)) + frame +
+    return {Margin + static_cast<int>(std::ceil(static_cast<double>(columns) * columnWidth_)) + frame +
                 verticalScrollBar()->sizeHint().width(),
-            lines * lineHeight_ + frame};
+            Margin + lines * lineHeight_ + frame};
 }
 
 std::size_t TextView::pageRows() const {
-    return std::max<std::size_t>(static_cast<std::size_t>(viewport()->height() / lineHeight_), 1);
+    return std::max<std::size_t>(static_cast<std::size_t>((viewport()->height() - Margin) / lineHeight_), 1);
 }
 
 std::uint64_t TextView::pageColumns() const {
-    return std::max<std::uint64_t>(static_cast<std::uint64_t>(viewport()->width() / columnWidth_), 1);
+    return std::max<std::uint64_t>(static_cast<std::uint64_t>((viewport()->width() - Margin) / columnWidth_), 1);
 }
 
 std::size_t TextView::shownRows() const {
-    const auto rows = static_cast<std::size_t>((viewport()->height() + lineHeight_ - 1) / lineHeight_);
+    const auto rows = static_cast<std::size_t>(std::max(viewport()->height() - Margin + lineHeight_ - 1, 0) / lineHeight_);
     return std::min(rows, text_->lineCount() - top_);
 }
 
@@ -134,7 +137,7 @@ QStringList TextView::visibleLines() const {
 }
 
 double TextView::xOf(std::uint64_t column) const {
-    return column <= left_ ? 0.0 : static_cast<double>(column - left_) * columnWidth_;
+    return Margin + (column <= left_ ? 0.0 : static_cast<double>(column - left_) * columnWidth_);
 }
 
 std::uint64_t TextView::offsetOf(TextPlace place) const {
@@ -144,9 +147,9 @@ std::uint64_t TextView::offsetOf(TextPlace place) const {
 
 TextPlace TextView::placeAt(QPoint point) const {
     const std::size_t rows = std::max<std::size_t>(shownRows(), 1);
-    const auto row = static_cast<std::size_t>(std::clamp(point.y() / lineHeight_, 0, static_cast<int>(rows - 1)));
+    const auto row = static_cast<std::size_t>(std::clamp((point.y() - Margin) / lineHeight_, 0, static_cast<int>(rows - 1)));
     const std::size_t line = std::min(top_ + row, text_->lineCount() - 1);
-    const auto column = static_cast<std::uint64_t>(std::max(std::lround(point.x() / columnWidth_), 0L));
+    const auto column = static_cast<std::uint64_t>(std::max(std::lround((point.x() - Margin) / columnWidth_), 0L));
     return {line, std::min(left_ + column, lineAt(line).length)};
 }
 
@@ -178,10 +181,10 @@ void TextView::paintEvent(QPaintEvent*) {
     const auto& shown = page();
     for (std::size_t row = 0; row < shown.size(); ++row) {
         const std::size_t line = top_ + row;
-        const double y = static_cast<double>(row) * lineHeight_;
+        const double y = Margin + static_cast<double>(row) * lineHeight_;
         const QString textShown = shownText(shown[row]);
         painter.setPen(colours.color(QPalette::Text));
-        painter.drawText(QPointF(0, y + ascent_), textShown);
+        painter.drawText(QPointF(Margin, y + ascent_), textShown);
         if (from == to || line < from.line || line > to.line) {
             continue;
         }
@@ -194,12 +197,12 @@ void TextView::paintEvent(QPaintEvent*) {
             painter.save();
             painter.setClipRect(selected);
             painter.setPen(colours.color(QPalette::HighlightedText));
-            painter.drawText(QPointF(0, y + ascent_), textShown);
+            painter.drawText(QPointF(Margin, y + ascent_), textShown);
             painter.restore();
         }
     }
     if (hasFocus() && caret_.line >= top_ && caret_.line - top_ < shown.size() && caret_.column >= left_) {
-        const double y = static_cast<double>(caret_.line - top_) * lineHeight_;
+        const double y = Margin + static_cast<double>(caret_.line - top_) * lineHeight_;
         painter.fillRect(QRectF(xOf(caret_.column), y, 1, lineHeight_), colours.text());
     }
 }

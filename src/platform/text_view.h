@@ -44,6 +44,8 @@ public:
     // The lines in sight, from the first, as far as they are in sight across.
     QStringList visibleLines() const;
     std::size_t firstVisibleLine() const { return top_; }
+    // Lines wholly in sight (at least one): what Page Up and Page Down move by.
+    std::size_t pageRows() const;
     // The selected bytes, line ends included, as they stand in the file.
     std::string selectedBytes() const;
     void selectAll();
@@ -60,8 +62,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Lines and columns wholly in sight (at least one), and lines partly in sight.
-    std::size_t pageRows() const;
+    // Columns wholly in sight (at least one), and lines partly in sight.
     std::uint64_t pageColumns() const;
     std::size_t shownRows() const;
     // The furthest the view scrolls down and across.
