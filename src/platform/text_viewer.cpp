@@ -35,7 +35,10 @@ void place(TextView* window, const QWidget* owner) {
     const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
     const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const QSize wanted = window->sizeFor(std::max(window->text().widestLine() + 1, FewestColumns), ViewerLines);
+    // A column takes at least a pixel: no window is wider than the screen has pixels.
+    const auto columns = std::clamp<std::uint64_t>(window->text().widestLine() + 1, FewestColumns,
+                                                   std::max<std::uint64_t>(static_cast<std::uint64_t>(std::max(area.width(), 0)), FewestColumns));
+    const QSize wanted = window->sizeFor(columns, ViewerLines);
     QRect frame(QPoint(), wanted.boundedTo(area.size() - QSize(0, titleBar)));
     frame.moveCenter(owner != nullptr ? owner->frameGeometry().center() : area.center());
     const auto keepOnScreen = [&] {
