@@ -89,11 +89,11 @@ QSize TextView::sizeFor(std::uint64_t columns, int lines) const {
 }
 
 std::size_t TextView::pageRows() const {
-    return std::max<std::size_t>(static_cast<std::size_t>((viewport()->height() - Margin) / lineHeight_), 1);
+    return std::max<std::size_t>(static_cast<std::size_t>(std::max(viewport()->height() - Margin, 0) / lineHeight_), 1);
 }
 
 std::uint64_t TextView::pageColumns() const {
-    return std::max<std::uint64_t>(static_cast<std::uint64_t>((viewport()->width() - Margin) / columnWidth_), 1);
+    return std::max<std::uint64_t>(static_cast<std::uint64_t>(std::max(viewport()->width() - Margin, 0) / columnWidth_), 1);
 }
 
 std::size_t TextView::shownRows() const {
@@ -226,10 +226,12 @@ std::uint64_t TextView::maxLeft() const {
 void TextView::updateScrollBars() {
     top_ = std::min(top_, maxTop());
     left_ = std::min(left_, maxLeft());
+    // A bar shown or hidden resizes the page and comes back here.
+    const bool outer = !settingBars_;
     settingBars_ = true;
     verticalUnit_ = setBar(verticalScrollBar(), maxTop(), pageRows(), top_);
     horizontalUnit_ = setBar(horizontalScrollBar(), maxLeft(), pageColumns(), left_);
-    settingBars_ = false;
+    settingBars_ = !outer;
 }
 
 void TextView::scrollContentsBy(int, int) {

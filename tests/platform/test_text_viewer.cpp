@@ -159,6 +159,17 @@ TEST(TextViewer, ALargeFileIsShownScrolledSelectedAndCopiedAsItsBytes) {
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().size(), static_cast<qsizetype>(bytes.size() - 1)); // the last LF is no line
 
+    // Narrower than its lines, the view follows the caret across.
+    view->resize(view->sizeFor(30, 20));
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 49; ++i) {
+        QTest::keyClick(view, Qt::Key_Down);
+    }
+    QTest::keyClick(view, Qt::Key_End);
+    const QString tail = view->visibleLines().at(static_cast<qsizetype>(49 - view->firstVisibleLine()));
+    const QString line49 = QString::fromLatin1(generatedLine(49));
+    EXPECT_TRUE(!tail.isEmpty() && tail.size() < line49.size() && line49.endsWith(tail)) << tail.toStdString();
+
     // A second viewer does not stand exactly over the first; closed, both go.
     ASSERT_TRUE(olm::testing::activate(&owner));
     textViewer().show("ListF1.txt");
