@@ -2,63 +2,82 @@
 
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/indexed_text.h"
+#include "platform/text_view.h"
 
-#include <QFont>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetrics>
-#include <QPlainTextEdit>
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <memory>
 
 namespace olm::platform {
 
 namespace {
 
-QFont viewerFont() {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPointSize(10);
-    if (!QFontInfo(f).fixedPitch()) {
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        f.setPointSize(10);
-    }
-    return f;
+// Lines of a viewer as it opens, and the fewest columns it opens with (a
+// narrow help text still gets a window its title fits in).
+constexpr int ViewerLines = 40;
+constexpr std::uint64_t FewestColumns = 60;
+
+bool viewerStandsAt(QPoint place, const QWidget* except) {
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [&](const QWidget* w) {
+        return w != except && w->isVisible() && qobject_cast<const TextView*>(w) != nullptr && w->pos() == place;
+    });
 }
 
-// A top-level read-only window on the text of a file, shown without waiting
-// and deleted when closed; several may be open at once.
+// Centred over the window that asked for it (or the screen), wide enough for
+// the widest line within the screen, and moved down and right while another
+// viewer stands exactly there, so that a second one does not hide the first.
+void place(TextView* window, const QWidget* owner) {
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // A column takes at least a pixel: no window is wider than the screen has pixels.
+    const auto columns = std::clamp<std::uint64_t>(window->text().widestLine() + 1, FewestColumns,
+                                                   std::max<std::uint64_t>(static_cast<std::uint64_t>(std::max(area.width(), 0)), FewestColumns));
+    const QSize wanted = window->sizeFor(columns, ViewerLines);
+    QRect frame(QPoint(), wanted.boundedTo(area.size() - QSize(0, titleBar)));
+    frame.moveCenter(owner != nullptr ? owner->frameGeometry().center() : area.center());
+    const auto keepOnScreen = [&] {
+        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    };
+    keepOnScreen();
+    const QPoint step(titleBar, titleBar);
+    for (int tries = 0; tries < 64 && viewerStandsAt(frame.topLeft(), window); ++tries) {
+        frame.translate(step);
+        if (!area.contains(frame)) {
+            frame.moveTopLeft(area.topLeft() + step * (tries % 8));
+        }
+        keepOnScreen();
+    }
+    window->resize(frame.size());
+    window->move(frame.topLeft());
+}
+
+// A top-level read-only window on a file, shown without waiting and deleted
+// when closed; several may be open at once.
 class RealTextViewer : public TextViewer {
 public:
     void show(const std::string& fileName) override {
-        // Read as bytes, line by line, so CR LF and bare LF both end a line.
-        QString text;
+        const auto path = files::resolve(fileName);
+        std::unique_ptr<IndexedText> text;
         try {
-            bool first = true;
-            files::LineReader reader(fileName);
-            std::string line;
-            while (reader.next(line)) {
-                if (!first) {
-                    text += QLatin1Char('\n');
-                }
-                text += QString::fromLatin1(line);
-                first = false;
-            }
+            text = std::make_unique<IndexedText>(path);
         } catch (const FileError&) {
             // The viewer reports its own failure, as a separate program would;
             // the caller goes on.
             showMessage("Fisierul " + fileName + " nu poate fi citit.", "", Icon::Exclamation);
             return;
         }
-
-        auto* window = new QPlainTextEdit;
+        const QWidget* owner = QApplication::activeWindow();
+        auto* window = new TextView(std::move(text));
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setReadOnly(true);
-        window->setLineWrapMode(QPlainTextEdit::NoWrap);
-        window->setFont(viewerFont());
-        window->setWindowTitle(
-            QString::fromLatin1(files::resolve(fileName).filename().string()));
-        window->setPlainText(text);
-        const QFontMetrics metrics(window->font());
-        window->resize(metrics.horizontalAdvance(QLatin1Char('0')) * 90, metrics.lineSpacing() * 40);
+        window->setWindowTitle(QString::fromLatin1(path.filename().string()));
+        place(window, owner);
         window->show();
         window->raise();
         window->activateWindow();

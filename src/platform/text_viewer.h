@@ -1,6 +1,9 @@
 #pragma once
 
 // Shows a text file in a read-only monospace window, without waiting for it.
+// The window reads only the lines in sight, so a file of any size opens at
+// once; it opens centred over the window that asked for it (the active one),
+// wide enough for the file's widest line as far as the screen allows.
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // The platform services other than files: dialogs, help, date style, clock,
-// instance lock, and the real printer and text viewer.
+// instance lock, and the real printer.
 
 #include "platform/clock.h"
 #include "platform/date_style.h"
@@ -14,9 +14,7 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QFontInfo>
 #include <QLockFile>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -48,16 +46,6 @@ int pdfPages(const std::string& pdf) {
         }
     }
     return pages;
-}
-
-std::vector<QPlainTextEdit*> viewerWindows() {
-    std::vector<QPlainTextEdit*> out;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(w); edit != nullptr) {
-            out.push_back(edit);
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -215,28 +203,3 @@ TEST_F(RealPrinterTest, AnAbortedOrEmptyJobPrintsNothing) {
     EXPECT_FALSE(fs::exists(pdf_));
 }
 
-// --- The real text viewer -----------------------------------------------------------
-
-TEST(TextViewer, TheRealViewerShowsTheFileReadOnlyWithoutWaiting) {
-    writeBytes("ListF1.txt", "linia 1\r\n\xC2 linia 2  \nultima");
-    setTextViewer(nullptr);
-    ASSERT_TRUE(viewerWindows().empty());
-    textViewer().show("listf1.txt");
-    textViewer().show("LISTF1.TXT");
-
-    auto windows = viewerWindows();
-    ASSERT_EQ(windows.size(), 2u);
-    for (QPlainTextEdit* w : windows) {
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("ListF1.txt"));
-        EXPECT_EQ(w->toPlainText(), QString::fromLatin1("linia 1\n\xC2 linia 2  \nultima"));
-        EXPECT_TRUE(w->isReadOnly());
-        EXPECT_TRUE(QFontInfo(w->font()).fixedPitch());
-        EXPECT_TRUE(w->isVisible());
-    }
-
-    for (QPlainTextEdit* w : windows) {
-        w->close();
-    }
-    olm::testing::runDeferredDeletes();
-    EXPECT_TRUE(viewerWindows().empty()); // deleted on close
-}
