@@ -48,6 +48,9 @@ bool sameBytes(const std::string& a, const std::string& b);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
+// How many lines LineReader reads from the file, counted by blocks without
+// keeping them. A missing file has none.
+std::uintmax_t countLines(const std::string& name);
 // The first line, or nothing when the file is missing or empty.
 std::optional<std::string> readFirstLine(const std::string& name);
 
@@ -98,6 +101,11 @@ private:
     std::unique_ptr<char[]> buffer_;
     std::ifstream in_;
 };
+
+// A new scratch name in the directory of `target` (the file is not made):
+// written there and renamed over the target, or removed, it never passes for
+// the target, and one left by a crash goes at the next start.
+std::filesystem::path scratchBeside(const std::filesystem::path& target);
 
 // Whether a name is one of the layer's own files, never shown as data.
 bool isOwnFile(const std::string& fileName);

@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "platform/busy.h"
+
 #include <gtest/gtest.h>
 
 
@@ -50,8 +52,23 @@ bool FakePrinter::choosePrinter() {
 }
 
 bool FakePrinter::begin(const platform::PrintSetup& setup) {
-    jobs.push_back({setup, {{}}, false, false});
+    jobs.push_back({setup, {{}}, false, false, platform::busy(), {}, 0});
     return true;
+}
+
+bool FakePrinter::pagesDone(long done, long total) {
+    if (jobs.empty()) {
+        ADD_FAILURE() << "progress without a job";
+        return false;
+    }
+    jobs.back().progress.push_back(done);
+    jobs.back().total = total;
+    return cancelAtPage == 0 || done < cancelAtPage;
+}
+
+void FakeTextViewer::show(const std::string& fileName) {
+    shown.push_back(fileName);
+    underHourglass.push_back(platform::busy());
 }
 
 void FakePrinter::printLine(const std::string& line) {
