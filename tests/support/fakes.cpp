@@ -146,6 +146,15 @@ void expectOneMessage(const std::string& text, const std::string& title, platfor
     expectMessages({ExpectedMessage(text, title, icon, buttons)}, where);
 }
 
+void expectShownAndPrintedUnderHourglass(std::source_location where) {
+    const auto& shown = fakeTextViewer().underHourglass;
+    const auto& jobs = fakePrinter().jobs;
+    if (shown.empty() || !shown.back() || jobs.empty() || !jobs.back().underHourglass || platform::busy()) {
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+            << "the hourglass did not cover the showing and the printing, or stays";
+    }
+}
+
 void FakeClock::busyWait(double s) {
     waits.push_back(s);
     now += s;

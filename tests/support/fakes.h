@@ -139,6 +139,10 @@ void expectOneMessage(const std::string& text, const std::string& title, platfor
 void expectMessages(const std::vector<ExpectedMessage>& expected,
                     std::source_location where = std::source_location::current());
 
+// The last file shown and the last job printed were so under the hourglass,
+// which is gone now.
+void expectShownAndPrintedUnderHourglass(std::source_location where = std::source_location::current());
+
 // The fresh temporary working directory of the running test (also the current directory).
 std::string workDir();
 
