@@ -17,7 +17,13 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPrintDialog>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
 
 #include <filesystem>
 
@@ -106,6 +112,50 @@ TEST_F(ListingWindows, Fisa1OneSheetThenAllFromTheMainWindow) {
     EXPECT_EQ(LisFise1::instance().Dfunc.text(), "DIRECTOR ECONOMIC");
     EXPECT_EQ(LisFise1::instance().Combo2.listIndex(), 0);
     EXPECT_EQ(TipExemplar, "angajat");
+}
+
+// The real print dialog stands over the listing window alone: the real text
+// viewer opened beside it takes the keys and scrolls, without the hourglass
+// that the program's windows show meanwhile.
+TEST_F(ListingWindows, ThePrintDialogLeavesTheViewerScrollable) {
+    platform::setTextViewer(nullptr);
+    platform::setPrinter(nullptr);
+    ASSERT_TRUE(click(*intro().Command3));
+    LisFise1& w = LisFise1::instance();
+    ASSERT_TRUE(activate(w));
+    int scrolled = -1;
+    QTimer asteapta; // until the print dialog is up
+    asteapta.callOnTimeout([&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        asteapta.stop();
+        EXPECT_EQ(dialog->parentWidget(), w.widget());
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(w.widget()->cursor().shape(), Qt::WaitCursor);
+        for (QWidget* viewer : QApplication::topLevelWidgets()) {
+            const auto forms = platform::Form::loadedForms();
+            if (!viewer->isVisible() || qobject_cast<QDialog*>(viewer) != nullptr ||
+                std::ranges::any_of(forms, [viewer](auto* f) { return f->widget() == viewer; })) {
+                continue;
+            }
+            EXPECT_NE(viewer->cursor().shape(), Qt::WaitCursor);
+            for (QScrollBar* bar : viewer->findChildren<QScrollBar*>()) {
+                if (bar->orientation() == Qt::Vertical) {
+                    const int before = bar->value();
+                    QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
+                    scrolled = bar->value() - before;
+                }
+            }
+            viewer->close();
+        }
+        dialog->reject();
+    });
+    asteapta.start(10);
+    ASSERT_TRUE(click(w.Command1));
+    expectOneMessage(MesajVizualizare("ListF1.txt"), "", platform::Icon::Exclamation);
+    EXPECT_GT(scrolled, 0) << "the viewer took Page Down";
 }
 
 TEST_F(ListingWindows, Fisa2OneSheetThenAllFromTheMainWindow) {
