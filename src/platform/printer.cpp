@@ -1,5 +1,6 @@
 #include "platform/printer.h"
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/form.h"
 
@@ -20,6 +21,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <system_error>
 
@@ -131,6 +133,7 @@ public:
         }
         setup_ = setup;
         blankPages_ = 0;
+        shown_ = -std::numeric_limits<double>::infinity();
         active_ = true;
         return true;
     }
@@ -193,14 +196,21 @@ public:
         if (!active_) {
             return false;
         }
-        if (total > FewPages) {
-            showProgress(done, total);
+        // Shown again a few times a second: drawn for every batch, the
+        // progress would slow the job down.
+        const double now = clock().seconds();
+        if (now - shown_ >= ShowInterval) {
+            shown_ = now;
+            if (total > FewPages) {
+                showProgress(done, total);
+            }
+            // With the progress shown, the clerk's keys and clicks go to it
+            // and to the viewers (the window that asked waits for it);
+            // without it, to none.
+            QCoreApplication::processEvents(progress_ ? QEventLoop::ExcludeSocketNotifiers
+                                                      : QEventLoop::ExcludeUserInputEvents |
+                                                            QEventLoop::ExcludeSocketNotifiers);
         }
-        // With the progress shown, the clerk's keys and clicks go to it and to
-        // the viewers (the window that asked waits for it); without it, to none.
-        QCoreApplication::processEvents(progress_ ? QEventLoop::ExcludeSocketNotifiers
-                                                  : QEventLoop::ExcludeUserInputEvents |
-                                                        QEventLoop::ExcludeSocketNotifiers);
         return !(progress_ && progress_->wasCanceled());
     }
 
@@ -281,6 +291,8 @@ private:
     PrintSetup setup_;
     bool active_ = false;
     int blankPages_ = 0;
+    double shown_ = 0; // when the progress was last shown
+    static constexpr double ShowInterval = 0.05; // seconds
     double left_ = 0, top_ = 0, y_ = 0, ascent_ = 0, step_ = 0;
     std::filesystem::path target_, scratch_;
 };
