@@ -24,6 +24,7 @@
 #include <limits>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 namespace olm::platform {
 
@@ -46,6 +47,26 @@ QWidget* askingWindow() {
     return last != nullptr && last->visible() ? last->widget() : active;
 }
 
+// The text viewers: the windows that are neither forms nor dialogs.
+std::vector<QWidget*> viewers() {
+    std::vector<QWidget*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !isFormWindow(w) && qobject_cast<const QDialog*>(w) == nullptr) {
+            found.push_back(w);
+        }
+    }
+    return found;
+}
+
+// The window manager brings the window that asked, with the main window
+// under it, back to the front when a dialog over it closes or opens: the
+// viewers come back over them, so that the clerk goes on reading.
+void raiseViewers() {
+    for (QWidget* w : viewers()) {
+        w->raise();
+    }
+}
+
 // A dialog of the printer opens where Qt puts it, centred over the window that
 // asked, unless it would cover a text viewer (any window that is neither a
 // form nor a dialog); then beside the viewers, right or left, where the
@@ -60,17 +81,16 @@ void placeClearOfViewers(QWidget& dialog, const QWidget* owner) {
     dialog.adjustSize();
     QRect r(QPoint(0, 0), dialog.size().grownBy(QMargins(0, 0, Gap, Gap)));
     r.moveCenter(owner != nullptr ? owner->frameGeometry().center() : room.center());
-    QRect viewers;
-    for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != &dialog && w->isVisible() && !isFormWindow(w) && qobject_cast<const QDialog*>(w) == nullptr &&
-            w->frameGeometry().intersects(r)) {
-            viewers |= w->frameGeometry();
+    QRect covered;
+    for (const QWidget* w : viewers()) {
+        if (w->frameGeometry().intersects(r)) {
+            covered |= w->frameGeometry();
         }
     }
-    if (viewers.isNull()) {
+    if (covered.isNull()) {
         return;
     }
-    for (const int left : {viewers.right() + 1 + Gap, viewers.left() - r.width()}) {
+    for (const int left : {covered.right() + 1 + Gap, covered.left() - r.width()}) {
         if (left >= room.left() && left + r.width() <= room.right() + 1) {
             const int top = std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height()));
             dialog.move(left, top);
@@ -121,6 +141,7 @@ public:
         placeClearOfViewers(*dialog, owner_);
         const bool chosen = dialog->exec() == QDialog::Accepted;
         delete dialog.data();
+        raiseViewers();
         return chosen;
     }
 
@@ -272,6 +293,9 @@ private:
             progress_->setRange(0, static_cast<int>(std::min<long>(total, INT_MAX)));
             progress_->setLabelText(label(total, total));
             placeClearOfViewers(*progress_, owner_);
+            progress_->show();
+            raiseViewers();
+            progress_->raise();
         }
         progress_->setLabelText(label(done, total));
         progress_->setValue(static_cast<int>(std::min<long>(done, INT_MAX)));
