@@ -59,13 +59,32 @@ std::vector<QWidget*> viewers() {
 }
 
 // The window manager brings the window that asked, with the main window
-// under it, back to the front when a dialog over it closes or opens: the
-// viewers come back over them, so that the clerk goes on reading.
-void raiseViewers() {
+// under it, to the front when a dialog over it opens, is activated or
+// closes: the viewers come back over them, so that the clerk goes on reading
+// (all but those that would cover the dialog: raising the dialog instead
+// would raise the window that asked with it).
+void raiseViewers(const QWidget* dialog = nullptr) {
     for (QWidget* w : viewers()) {
-        w->raise();
+        if (dialog == nullptr || !w->frameGeometry().intersects(dialog->frameGeometry())) {
+            w->raise();
+        }
     }
 }
+
+// On a dialog of the printer: each time it is activated, the viewers come
+// back over the program's windows.
+class ViewersInSight : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate) {
+            raiseViewers(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
 
 // A dialog of the printer opens where Qt puts it, centred over the window that
 // asked, unless it would cover a text viewer (any window that is neither a
@@ -139,6 +158,7 @@ public:
         QPointer<QPrintDialog> dialog = new QPrintDialog(printer_.get(), owner_);
         dialog->setWindowModality(Qt::WindowModal); // the viewers stay usable
         placeClearOfViewers(*dialog, owner_);
+        dialog->installEventFilter(new ViewersInSight(dialog));
         const bool chosen = dialog->exec() == QDialog::Accepted;
         delete dialog.data();
         raiseViewers();
@@ -293,9 +313,7 @@ private:
             progress_->setRange(0, static_cast<int>(std::min<long>(total, INT_MAX)));
             progress_->setLabelText(label(total, total));
             placeClearOfViewers(*progress_, owner_);
-            progress_->show();
-            raiseViewers();
-            progress_->raise();
+            progress_->installEventFilter(new ViewersInSight(progress_));
         }
         progress_->setLabelText(label(done, total));
         progress_->setValue(static_cast<int>(std::min<long>(done, INT_MAX)));
