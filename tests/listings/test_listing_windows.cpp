@@ -23,8 +23,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-
 #include <filesystem>
 
 namespace olm::testing {
@@ -135,9 +133,7 @@ TEST_F(ListingWindows, ThePrintDialogLeavesTheViewerScrollable) {
         EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
         EXPECT_EQ(w.widget()->cursor().shape(), Qt::WaitCursor);
         for (QWidget* viewer : QApplication::topLevelWidgets()) {
-            const auto forms = platform::Form::loadedForms();
-            if (!viewer->isVisible() || qobject_cast<QDialog*>(viewer) != nullptr ||
-                std::ranges::any_of(forms, [viewer](auto* f) { return f->widget() == viewer; })) {
+            if (!viewer->isVisible() || viewer->windowTitle() != QStringLiteral("ListF1.txt")) {
                 continue;
             }
             EXPECT_NE(viewer->cursor().shape(), Qt::WaitCursor);
