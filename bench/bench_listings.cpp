@@ -42,6 +42,7 @@ public:
     void newPage() override { ++pagini; }
     void end() override {}
     void abort() override {}
+    bool pagesDone(long, long) override { return true; }
 
     std::size_t pagini = 0;
     std::size_t linii = 0;

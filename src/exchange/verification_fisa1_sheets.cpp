@@ -1,5 +1,6 @@
 #include "exchange/verification_fisa1_sheets.h"
 
+#include "platform/busy.h"
 #include "exchange/verification_fisa1_record.h"
 #include "exchange/verification_fisa1_values.h"
 #include "main_window/employee_dates.h"
@@ -102,6 +103,7 @@ Fise1Verificate VerificaFise1(const std::vector<std::string_view>& elemente, Rap
     std::string linie;
     std::size_t i = 0;
     while (i < elemente.size()) {
+        platform::keepPainted();
         const std::string_view cod = desparte(elemente[i]).cod;
         // The sheets of one employee: the date faults in the order of the
         // file, then the sheets in the order of their hiring dates.

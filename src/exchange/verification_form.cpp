@@ -127,11 +127,8 @@ void Verif_fis::Command2_Click() {
 }
 
 void Verif_fis::but_verif() {
-    RezultatVerificare rez;
-    {
-        platform::BusyCursor clepsidra;
-        rez = VerificaFisiereExterne();
-    }
+    platform::BusyCursor clepsidra; // over the checks, the report shown and printed
+    const RezultatVerificare rez = VerificaFisiereExterne();
     dupaRescriere();
     if (!rez.eroare.empty()) {
         platform::showMessage(rez.eroare, "", Icon::Exclamation);

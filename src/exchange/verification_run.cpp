@@ -7,6 +7,7 @@
 #include "exchange/verification_fisa2.h"
 #include "exchange/verification_report.h"
 #include "exchange/verification_screening.h"
+#include "platform/busy.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
 
@@ -39,6 +40,7 @@ RezultatVerificare VerificaFisiereExterne() {
 
         ScrieAntetSectiune(raport, 4);
         for (const std::string& linie : fisiere.ff2) {
+            platform::keepPainted();
             VerificaFisa2(linie, raport);
         }
 
@@ -46,6 +48,7 @@ RezultatVerificare VerificaFisiereExterne() {
         // What the correlation takes of each line, read by these checks.
         std::vector<CoeficientiPersoana> persoane(fisiere.deduceri.size());
         for (std::size_t i = 0; i < fisiere.deduceri.size(); ++i) {
+            platform::keepPainted();
             VerificaPersoanaIntretinuta(fisiere.deduceri[i], raport, persoane[i]);
         }
 

@@ -1,6 +1,7 @@
 #include "exchange/verification_screening.h"
 
 #include "exchange/verification_files.h"
+#include "platform/busy.h"
 #include "platform/control_items.h"
 #include "platform/files.h"
 #include "shared/data_files.h"
@@ -42,6 +43,7 @@ void treceFisier(const FisierEcranat& f, RaportVerificare& raport,
                  const std::function<void(std::string&&)>& pastreaza) {
     const std::string an = anFiscalText();
     CitesteFisierVerificat(f.lucru, [&](std::string&& linie) {
+        platform::keepPainted();
         if (fataBlancuri(linie).empty()) {
             raport.eroare(f.numeMesaj + an + ".txt - Inregistrare goala eliminata. ");
         } else if (!areForma(linie, f)) {

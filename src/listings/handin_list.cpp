@@ -1,5 +1,6 @@
 #include "listings/handin_list.h"
 
+#include "platform/busy.h"
 #include "platform/files.h"
 #include "shared/listing_header.h"
 #include "shared/number_text.h"
@@ -58,6 +59,7 @@ void scrieRanduri(files::AtomicWriter& f, FelFisa fel, TotaluriBorderou& t) {
     std::string linie;
     std::vector<std::string> linii;
     while (cititor.next(linie)) {
+        platform::keepPainted();
         linii.clear();
         RandBorderou(linie, fel, t, linii);
         for (const auto& l : linii) {

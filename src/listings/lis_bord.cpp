@@ -53,6 +53,9 @@ void LisBord::deschide() { ArataPesteFereastraPrincipala(instance()); }
 void LisBord::formLoad() {
     Combo2.setListIndex(0);
     PregatesteSemnatar(Dnupren, Dfunc, [this]() -> platform::Control& { return Dtel; });
+    // Like the signer's, the contact the list prints shows in its boxes.
+    Dtel.setText(TelefonContact);
+    DpersC.setText(PersoanaContact);
 }
 
 void LisBord::Dtel_LostFocus() { TelefonContact = Dtel.text(); }
@@ -68,13 +71,9 @@ void LisBord::Command1_Click() {
         return;
     }
     const Semnatar semnatar{Dnupren.text(), Dfunc.text()};
+    platform::BusyCursor clepsidra; // over writing, showing and printing
     ListeazaSiTipareste(
-        FisierBorderou,
-        [&] {
-            platform::BusyCursor clepsidra;
-            ScrieBorderou(static_cast<ContinutBorderou>(i), semnatar);
-        },
-        TiparesteBorderou);
+        FisierBorderou, [&] { ScrieBorderou(static_cast<ContinutBorderou>(i), semnatar); }, TiparesteBorderou);
 }
 
 } // namespace olm

@@ -84,14 +84,12 @@ void LisFise1::Combo3_Click(const std::string& cod) {
 
 void LisFise1::Command1_Click() {
     platform::showMessage(MesajVizualizare(FisierListaFise1), "", platform::Icon::Exclamation);
+    platform::BusyCursor clepsidra; // over writing, showing and printing
     static constexpr SelectieFise1 selectii[] = {SelectieFise1::Toate, SelectieFise1::Neregularizate,
                                                  SelectieFise1::Regularizate};
     const int i = Combo2.listIndex();
     if (i >= 0 && i < 3) {
-        ListeazaSiTipareste(FisierListaFise1, [&] {
-            platform::BusyCursor clepsidra;
-            ScrieFise1(selectii[i], semnatar());
-        });
+        ListeazaSiTipareste(FisierListaFise1, [&] { ScrieFise1(selectii[i], semnatar()); });
     }
     FunctieSemnatar = Dfunc.text();
     NumeSemnatar = Dnupren.text();

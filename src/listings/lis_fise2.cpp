@@ -84,15 +84,13 @@ void LisFise2::Combo3_Click(const std::string& cod) {
 
 void LisFise2::Command1_Click() {
     platform::showMessage(MesajVizualizare(FisierListaFise2), "", platform::Icon::Exclamation);
+    platform::BusyCursor clepsidra; // over writing, showing and printing
     if (TipLista == "S") {
         return;
     }
     FunctieSemnatar = Dfunc.text();
     NumeSemnatar = Dnupren.text();
-    ListeazaSiTipareste(FisierListaFise2, [&] {
-        platform::BusyCursor clepsidra;
-        ScrieFise2(semnatar());
-    });
+    ListeazaSiTipareste(FisierListaFise2, [&] { ScrieFise2(semnatar()); });
 }
 
 } // namespace olm

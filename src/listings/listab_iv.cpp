@@ -35,10 +35,8 @@ void ListabIV::Command1_Click() {
     platform::showMessage(NotaVizualizare, "", platform::Icon::Exclamation);
     const FelFisa fel = Option1.value() ? FelFisa::Fisa1 : FelFisa::Fisa2;
     const int luna = Combo2.listIndex();
-    ListeazaSiTipareste(FisierListab4, [&] {
-        platform::BusyCursor clepsidra;
-        ScrieListab4(fel, luna);
-    });
+    platform::BusyCursor clepsidra; // over writing, showing and printing
+    ListeazaSiTipareste(FisierListab4, [&] { ScrieListab4(fel, luna); });
 }
 
 } // namespace olm

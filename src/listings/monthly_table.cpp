@@ -1,5 +1,6 @@
 #include "listings/monthly_table.h"
 
+#include "platform/busy.h"
 #include "platform/files.h"
 #include "shared/listing_header.h"
 #include "shared/number_text.h"
@@ -91,6 +92,7 @@ void ScrieListab4(FelFisa fel, int luna) {
     std::string linie;
     std::vector<std::string> linii;
     while (cititor.next(linie)) {
+        platform::keepPainted();
         linii.clear();
         RandListab4(linie, fel, luna, ++nr, t, linii);
         for (const auto& l : linii) {

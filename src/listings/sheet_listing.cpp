@@ -1,5 +1,6 @@
 #include "listings/sheet_listing.h"
 
+#include "platform/busy.h"
 #include "platform/dialogs.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
@@ -71,6 +72,7 @@ void ScrieListare(const std::string& fisier, const std::string& sursa,
     files::LineReader cititor(sursa);
     std::string linie;
     while (cititor.next(linie)) {
+        platform::keepPainted();
         if (!alege(linie)) {
             continue;
         }

@@ -10,26 +10,6 @@ namespace olm::platform {
 
 namespace {
 
-// A question asked during long work shows the normal pointer, not the hourglass.
-class NormalPointer {
-public:
-    NormalPointer() : pushed_(QApplication::overrideCursor() != nullptr) {
-        if (pushed_) {
-            QApplication::setOverrideCursor(Qt::ArrowCursor);
-        }
-    }
-    ~NormalPointer() {
-        if (pushed_) {
-            QApplication::restoreOverrideCursor();
-        }
-    }
-    NormalPointer(const NormalPointer&) = delete;
-    NormalPointer& operator=(const NormalPointer&) = delete;
-
-private:
-    bool pushed_;
-};
-
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
     case Icon::Exclamation:
@@ -82,7 +62,6 @@ public:
             box.setDefaultButton(QMessageBox::Retry);
             break;
         }
-        NormalPointer pointer;
         const int result = box.exec();
         switch (result) {
         case QMessageBox::Yes:
@@ -108,7 +87,6 @@ public:
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.setLabelText(QString::fromLatin1(prompt));
         dialog.setTextValue(QString::fromLatin1(defaultText));
-        NormalPointer pointer;
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }

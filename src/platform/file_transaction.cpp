@@ -144,7 +144,7 @@ void Transaction::makeDirectory(const std::string& name) {
         }
     }
     for (int attempt = 0;; ++attempt) {
-        const fs::path scratch = newScratchPath(directoryOf(target));
+        const fs::path scratch = scratchBeside(target);
         if (::mkdir(scratch.c_str(), 0777) == 0) {
             directories_.push_back({scratch, target});
             return;

@@ -179,7 +179,7 @@ bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPre
 
 bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
-fs::path newScratchPath(const fs::path& dir) { return dir / (ScratchPrefix + randomSuffix()); }
+fs::path scratchBeside(const fs::path& target) { return directoryOf(target) / (ScratchPrefix + randomSuffix()); }
 
 namespace {
 
@@ -425,6 +425,33 @@ void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
 
 } // namespace
 
+std::uintmax_t countLines(const std::string& name) {
+    const fs::path path = resolve(name);
+    struct stat st;
+    if (!statOf(path, st) && (errno == ENOENT || errno == ENOTDIR)) {
+        return 0;
+    }
+    const Fd in = openSource(path, st);
+    std::string chunk(BufferSize, '\0');
+    std::uintmax_t lines = 0;
+    char last = '\n';
+    for (;;) {
+        const ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            throwErrno(errno, path, "read");
+        }
+        if (n == 0) {
+            break;
+        }
+        lines += static_cast<std::uintmax_t>(std::count(chunk.data(), chunk.data() + n, '\n'));
+        last = chunk[static_cast<std::size_t>(n - 1)];
+    }
+    return lines + (last != '\n' ? 1 : 0); // a last line without its end
+}
+
 void copy(const std::string& from, const std::string& to) {
     const fs::path source = resolve(from);
     struct stat st;
@@ -578,9 +605,8 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
     if (targetExists && S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, target_, "not a file");
     }
-    const fs::path dir = directoryOf(target_);
     for (int attempt = 0;; ++attempt) {
-        scratch_ = newScratchPath(dir);
+        scratch_ = scratchBeside(target_);
         // 0666 under the umask, as any new file; mkstemp would make it 0600.
         fd_ = ::open(scratch_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) {

@@ -54,6 +54,9 @@ bool holdsNulByte(const std::string& name);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
+// How many lines LineReader reads from the file, counted by blocks without
+// keeping them. A missing file has none.
+std::uintmax_t countLines(const std::string& name);
 // The first line, or nothing when the file is missing or empty.
 std::optional<std::string> readFirstLine(const std::string& name);
 
@@ -105,12 +108,15 @@ private:
     std::ifstream in_;
 };
 
+// A new scratch name in the directory of `target` (the file is not made):
+// written there and renamed over the target, or removed, it never passes for
+// the target, and one left by a crash goes at the next start.
+std::filesystem::path scratchBeside(const std::filesystem::path& target);
+
 // Whether a name is one of the layer's own files, never shown as data.
 bool isOwnFile(const std::string& fileName);
 // Whether a name is a scratch file of a rewrite.
 bool isScratchFile(const std::string& fileName);
-// A new name for a scratch entry in a directory, not yet made.
-std::filesystem::path newScratchPath(const std::filesystem::path& dir);
 
 class Transaction;
 struct WriteFault;

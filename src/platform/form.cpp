@@ -23,8 +23,12 @@ public:
 
 protected:
     // The close box, or the program closing every window: the form's
-    // unload handler decides.
+    // unload handler decides, once the long work under way is done.
     void closeEvent(QCloseEvent* e) override {
+        if (busy()) {
+            e->ignore(); // its work is still running
+            return;
+        }
         bool accepted = true;
         if (form_) {
             form_->closeRequested(accepted);
@@ -57,6 +61,8 @@ std::vector<Form*>& loaded() {
     return forms;
 }
 
+Form* lastActivated = nullptr;
+
 bool isActivationReason(int reason) {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
@@ -70,6 +76,9 @@ Form::Form() : window_(new FormWindow(this)) {
 
 Form::~Form() {
     std::erase(loaded(), this);
+    if (lastActivated == this) {
+        lastActivated = nullptr;
+    }
     unloaded_ = true;
     if (window_) {
         window_->detach();
@@ -169,6 +178,9 @@ bool Form::unload() {
     }
     unloaded_ = true;
     std::erase(loaded(), this);
+    if (lastActivated == this) {
+        lastActivated = nullptr;
+    }
     forget();
     current_ = deferred_ = nullptr;
     setHighlighted(nullptr);
@@ -183,6 +195,8 @@ bool Form::unload() {
 }
 
 std::vector<Form*> Form::loadedForms() { return loaded(); }
+
+Form* Form::lastActive() { return lastActivated; }
 
 void Form::closeRequested(bool& accepted) {
     if (leaveFocusOnClose_) {
@@ -263,6 +277,7 @@ void Form::activationChanged(bool active) {
         return;
     }
     if (active) {
+        lastActivated = this;
         // The clerk clicked a window that waits for one shown over it: that
         // one takes the activation, so that keys reach a window that takes them.
         for (Form* over : loadedForms()) {
@@ -404,9 +419,5 @@ bool Form::enterPressed(Control& c) {
     }
     return focusNext(c);
 }
-
-BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-
-BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
 
 } // namespace olm::platform

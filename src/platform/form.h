@@ -9,6 +9,8 @@
 // that last reported "got focus", the Enter order, and the highlight of the
 // text box that has the focus.
 
+#include "platform/busy.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -67,6 +69,10 @@ public:
     bool unloaded() const { return unloaded_; }
     // Every form loaded and not unloaded, in the order they were loaded.
     static std::vector<Form*> loadedForms();
+    // The loaded form whose window was activated last: the one that asks for
+    // a dialog, even when a window of another kind (a text viewer it opened)
+    // has taken the activation since. Null when there is none.
+    static Form* lastActive();
 
     // Closing by the close box first runs the leave handler of the control
     // that has the focus, as leaving it by a click would, so that the unload
@@ -171,15 +177,6 @@ private:
         }
     }
     inline static T* instance_ = nullptr;
-};
-
-// The hourglass pointer over a piece of long work, put back on every way out.
-class BusyCursor {
-public:
-    BusyCursor();
-    ~BusyCursor();
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 } // namespace olm::platform

@@ -1,5 +1,9 @@
 #include "platform/printer.h"
 
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/form.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFont>
@@ -7,20 +11,129 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QScreen>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <filesystem>
+#include <limits>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 namespace olm::platform {
 
 namespace {
 
-// The job is kept as pages of lines and painted only when it ends: a job
-// dropped half-way then never reaches the printer (a started print engine
-// cannot be recalled once it spools).
+bool isFormWindow(const QWidget* w) {
+    const auto forms = Form::loadedForms();
+    return std::any_of(forms.begin(), forms.end(), [w](const Form* f) { return f->widget() == w; });
+}
+
+// The program's window that asks for printing: the active one, or, when a
+// window of another kind (the viewer just opened) has the activation, the
+// form active before it.
+QWidget* askingWindow() {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && isFormWindow(active)) {
+        return active;
+    }
+    const Form* last = Form::lastActive();
+    return last != nullptr && last->visible() ? last->widget() : active;
+}
+
+// The text viewers: the windows that are neither forms nor dialogs.
+std::vector<QWidget*> viewers() {
+    std::vector<QWidget*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !isFormWindow(w) && qobject_cast<const QDialog*>(w) == nullptr) {
+            found.push_back(w);
+        }
+    }
+    return found;
+}
+
+// The window manager brings the window that asked, with the main window
+// under it, to the front when a dialog over it opens, is activated or
+// closes: the viewers come back over them, so that the clerk goes on reading
+// (all but those that would cover the dialog: raising the dialog instead
+// would raise the window that asked with it).
+void raiseViewers(const QWidget* dialog = nullptr) {
+    for (QWidget* w : viewers()) {
+        if (dialog == nullptr || !w->frameGeometry().intersects(dialog->frameGeometry())) {
+            w->raise();
+        }
+    }
+}
+
+// On a dialog of the printer: each time it is activated, the viewers come
+// back over the program's windows.
+class ViewersInSight : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate) {
+            raiseViewers(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
+
+// A dialog of the printer opens where Qt puts it, centred over the window that
+// asked, unless it would cover a text viewer (any window that is neither a
+// form nor a dialog); then beside the viewers, right or left, where the
+// screen has room.
+void placeClearOfViewers(QWidget& dialog, const QWidget* owner) {
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    constexpr int Gap = 12; // the dialog's own frame, not known before it is shown
+    const QRect room = screen->availableGeometry();
+    dialog.adjustSize();
+    QRect r(QPoint(0, 0), dialog.size().grownBy(QMargins(0, 0, Gap, Gap)));
+    r.moveCenter(owner != nullptr ? owner->frameGeometry().center() : room.center());
+    QRect covered;
+    for (const QWidget* w : viewers()) {
+        if (w->frameGeometry().intersects(r)) {
+            covered |= w->frameGeometry();
+        }
+    }
+    if (covered.isNull()) {
+        return;
+    }
+    for (const int left : {covered.right() + 1 + Gap, covered.left() - r.width()}) {
+        if (left >= room.left() && left + r.width() <= room.right() + 1) {
+            const int top = std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height()));
+            dialog.move(left, top);
+            return;
+        }
+    }
+}
+
+QFont fontOf(const PrintSetup& setup) {
+    QFont f(QString::fromLatin1(setup.fontName));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(setup.pointSize);
+    if (!QFontInfo(f).fixedPitch()) {
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPointSizeF(setup.pointSize);
+    }
+    return f;
+}
+
+// Each line is painted as it comes. Qt's print engines cannot recall a job
+// they have started (QPrinter::abort is refused), so a job printed to a PDF
+// file is written to a scratch file beside it, which becomes the file only
+// when the job ends whole: a job dropped half-way leaves no file, and an
+// earlier file of that name stays as it was.
 class RealPrinter : public Printer {
 public:
     // OLM_PRINT_TO_PDF=<file>: no print dialog; every job is written to that
@@ -34,13 +147,22 @@ public:
             printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         }
         printsToPdf_ = toPdf;
+        owner_ = askingWindow();
         if (toPdf) {
             printer_->setOutputFormat(QPrinter::PdfFormat);
             printer_->setOutputFileName(QFile::decodeName(pdf));
             return true;
         }
-        QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
-        return dialog.exec() == QDialog::Accepted;
+        // On the heap: the window that asked may go while the dialog is open
+        // (the program ended from outside), and takes its children with it.
+        QPointer<QPrintDialog> dialog = new QPrintDialog(printer_.get(), owner_);
+        dialog->setWindowModality(Qt::WindowModal); // the viewers stay usable
+        placeClearOfViewers(*dialog, owner_);
+        dialog->installEventFilter(new ViewersInSight(dialog));
+        const bool chosen = dialog->exec() == QDialog::Accepted;
+        delete dialog.data();
+        raiseViewers();
+        return chosen;
     }
 
     bool begin(const PrintSetup& setup) override {
@@ -51,86 +173,170 @@ public:
             return false;
         }
         setup_ = setup;
-        pages_.assign(1, {});
+        blankPages_ = 0;
+        shown_ = -std::numeric_limits<double>::infinity();
         active_ = true;
         return true;
     }
 
     void printLine(const std::string& line) override {
-        if (active_) {
-            pages_.back().push_back(QString::fromLatin1(line));
+        if (!active_ || (!painter_.isActive() && !open())) {
+            return;
         }
+        painter_.drawText(QPointF(left_, y_ + ascent_), QString::fromLatin1(line));
+        y_ += step_;
     }
 
     void newPage() override {
-        if (active_) {
-            pages_.emplace_back();
-        }
-    }
-
-    void end() override {
         if (!active_) {
             return;
         }
+        if (!painter_.isActive()) {
+            ++blankPages_; // nothing printed yet
+            return;
+        }
+        if (!printer_->newPage()) {
+            active_ = false; // a printer failure: the job is dropped when it ends
+            return;
+        }
+        y_ = top_;
+    }
+
+    void end() override {
+        const bool whole = active_;
         active_ = false;
-        paint();
-        pages_.clear();
+        closeProgress();
+        if (!painter_.isActive()) {
+            return; // nothing to print: no blank sheet either
+        }
+        if (!whole) {
+            drop();
+            return;
+        }
+        painter_.end();
+        if (!scratch_.empty()) {
+            std::error_code failed;
+            std::filesystem::rename(scratch_, target_, failed);
+            if (failed) {
+                std::filesystem::remove(scratch_, failed);
+            }
+            printer_->setOutputFileName(QFile::decodeName(target_.c_str()));
+            scratch_.clear();
+        }
     }
 
     void abort() override {
         active_ = false;
-        pages_.clear();
+        closeProgress();
+        if (painter_.isActive()) {
+            drop();
+        }
+    }
+
+    bool pagesDone(long done, long total) override {
+        if (!active_) {
+            return false;
+        }
+        // Shown again a few times a second: drawn for every batch, the
+        // progress would slow the job down.
+        const double now = clock().seconds();
+        if (now - shown_ >= ShowInterval) {
+            shown_ = now;
+            if (total > FewPages) {
+                showProgress(done, total);
+            }
+            // With the progress shown, the clerk's keys and clicks go to it
+            // and to the viewers (the window that asked waits for it);
+            // without it, to none.
+            QCoreApplication::processEvents(progress_ ? QEventLoop::ExcludeSocketNotifiers
+                                                      : QEventLoop::ExcludeUserInputEvents |
+                                                            QEventLoop::ExcludeSocketNotifiers);
+        }
+        return !(progress_ && progress_->wasCanceled());
     }
 
 private:
-    QFont font() const {
-        QFont f(QString::fromLatin1(setup_.fontName));
-        f.setStyleHint(QFont::TypeWriter);
-        f.setPointSizeF(setup_.pointSize);
-        if (!QFontInfo(f).fixedPitch()) {
-            f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            f.setPointSizeF(setup_.pointSize);
+    // The job's first line: the painter starts on the printer (on a scratch
+    // file for a PDF file) with the font and the margins.
+    bool open() {
+        if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+            target_ = QFile::encodeName(printer_->outputFileName()).toStdString();
+            scratch_ = files::scratchBeside(target_);
+            printer_->setOutputFileName(QFile::decodeName(scratch_.c_str()));
         }
-        return f;
-    }
-
-    void paint() {
-        bool anyLine = false;
-        for (const auto& page : pages_) {
-            anyLine = anyLine || !page.empty();
+        if (!painter_.begin(printer_.get())) {
+            restoreFileName();
+            active_ = false; // a printer failure ends the job silently
+            return false;
         }
-        if (!anyLine) {
-            return; // nothing to print: no blank sheet either
-        }
-        QPainter painter;
-        if (!painter.begin(printer_.get())) {
-            return; // a printer failure ends the job silently
-        }
-        const QFont f = font();
-        painter.setFont(f);
+        const QFont f = fontOf(setup_);
+        painter_.setFont(f);
         const QFontMetricsF metrics(f, printer_.get());
         const double dotsPerTwip = printer_->resolution() / 1440.0;
-        const double left = setup_.leftMarginTwips * dotsPerTwip;
-        const double top = setup_.topMarginTwips * dotsPerTwip;
-        const double step = metrics.lineSpacing() + setup_.extraLineSpacingTwips * dotsPerTwip;
-        for (std::size_t p = 0; p < pages_.size(); ++p) {
-            if (p > 0 && !printer_->newPage()) {
-                break;
-            }
-            double y = top;
-            for (const QString& line : pages_[p]) {
-                painter.drawText(QPointF(left, y + metrics.ascent()), line);
-                y += step;
-            }
+        left_ = setup_.leftMarginTwips * dotsPerTwip;
+        top_ = y_ = setup_.topMarginTwips * dotsPerTwip;
+        ascent_ = metrics.ascent();
+        step_ = metrics.lineSpacing() + setup_.extraLineSpacingTwips * dotsPerTwip;
+        for (; blankPages_ > 0; --blankPages_) {
+            printer_->newPage();
         }
-        painter.end();
+        return true;
     }
+
+    // Ends the painter on a job that must not print.
+    void drop() {
+        printer_->abort();
+        painter_.end();
+        if (!scratch_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove(scratch_, ignored);
+        }
+        restoreFileName();
+    }
+
+    void restoreFileName() {
+        if (!scratch_.empty()) {
+            printer_->setOutputFileName(QFile::decodeName(target_.c_str()));
+            scratch_.clear();
+        }
+    }
+
+    void showProgress(long done, long total) {
+        if (!progress_) {
+            progress_ = new QProgressDialog(owner_);
+            progress_->setWindowTitle(QStringLiteral("Tiparire"));
+            progress_->setCancelButtonText(QStringLiteral("Anuleaza"));
+            progress_->setWindowModality(Qt::WindowModal);
+            progress_->setAutoClose(false);
+            progress_->setAutoReset(false);
+            progress_->setMinimumDuration(0);
+            progress_->setRange(0, static_cast<int>(std::min<long>(total, INT_MAX)));
+            progress_->setLabelText(label(total, total));
+            placeClearOfViewers(*progress_, owner_);
+            progress_->installEventFilter(new ViewersInSight(progress_));
+        }
+        progress_->setLabelText(label(done, total));
+        progress_->setValue(static_cast<int>(std::min<long>(done, INT_MAX)));
+    }
+
+    static QString label(long done, long total) {
+        return QStringLiteral("Pagina %1 din %2").arg(done).arg(total);
+    }
+
+    void closeProgress() { delete progress_.data(); }
 
     std::unique_ptr<QPrinter> printer_;
     bool printsToPdf_ = false;
+    QPointer<QWidget> owner_;
+    QPointer<QProgressDialog> progress_;
+    QPainter painter_;
     PrintSetup setup_;
-    std::vector<std::vector<QString>> pages_;
     bool active_ = false;
+    int blankPages_ = 0;
+    double shown_ = 0; // when the progress was last shown
+    static constexpr double ShowInterval = 0.05; // seconds
+    double left_ = 0, top_ = 0, y_ = 0, ascent_ = 0, step_ = 0;
+    std::filesystem::path target_, scratch_;
 };
 
 Printer* installed = nullptr;

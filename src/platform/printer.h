@@ -2,6 +2,12 @@
 
 // The printer and its print dialog. A print job is a sequence of pages of text
 // lines in one fixed-pitch font; the program decides where a page breaks.
+// The pages go to the printer as they are made, never kept whole in memory.
+//
+// Printing never blocks reading: the print dialog and the progress of a job
+// are modal to the program's window that asked for them alone, so the text
+// viewers stay usable meanwhile, and they open beside the viewers when there
+// is room.
 //
 // With the environment variable OLM_PRINT_TO_PDF=<file> the real printer shows
 // no print dialog and writes every job to that PDF file, so the printed output
@@ -22,7 +28,8 @@ struct PrintSetup {
 class Printer {
 public:
     virtual ~Printer() = default;
-    // Shows the print dialog; false when the clerk cancels it.
+    // Shows the print dialog and waits for the clerk's choice; false when he
+    // cancels it.
     virtual bool choosePrinter() = 0;
     // Starts a job on the chosen printer; false when it cannot start.
     virtual bool begin(const PrintSetup& setup) = 0;
@@ -31,9 +38,18 @@ public:
     virtual void newPage() = 0;
     // Ends the job and sends the last page.
     virtual void end() = 0;
-    // Drops a job that failed half-way.
+    // Drops a job that failed or was cancelled half-way: nothing of it is
+    // printed (a PDF file is not written).
     virtual void abort() = 0;
+    // The pages made so far of a job of `total` pages, told after each batch;
+    // false when the clerk cancelled the job. A job of more than a few pages
+    // shows a progress dialog with the page count and the button "Anuleaza";
+    // the windows are repainted and the text viewers answer meanwhile.
+    virtual bool pagesDone(long done, long total) = 0;
 };
+
+// A job of more pages than this shows its progress.
+inline constexpr long FewPages = 5;
 
 Printer& printer();
 void setPrinter(Printer* replacement); // nullptr restores the real printer; not owned

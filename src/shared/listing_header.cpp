@@ -1,5 +1,6 @@
 #include "shared/listing_header.h"
 
+#include "platform/busy.h"
 #include "shared/employer_record.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
@@ -76,6 +77,7 @@ void FiltreazaFF1() {
     files::AtomicWriter dest(FisierDest);
     std::string linie;
     while (sursa.next(linie)) {
+        platform::keepPainted();
         const auto c = taieCampuri(linie, structuraFf1(), 15).campuri;
         CodAngajat = c[0];
         const bool marcat = esteMarcat(c[14]);

@@ -8,6 +8,10 @@ namespace olm {
 
 namespace {
 
+// The pages go to the printer a batch at a time: between two batches the
+// printer shows the progress, and a job cancelled there stops.
+constexpr long PaginiPeLot = platform::FewPages;
+
 struct Pagina {
     double marimeFont;
     int margineStanga; // twips
@@ -25,6 +29,8 @@ void tipareste(const std::string& fisier, const Pagina& pagina) {
         if (!platform::files::exists(fisier)) {
             return;
         }
+        const auto randuri = platform::files::countLines(fisier);
+        const long totalPagini = static_cast<long>((randuri + pagina.randuri - 1) / pagina.randuri);
         platform::files::LineReader cititor(fisier);
         std::string linie;
         ContorLinii = 0;
@@ -42,11 +48,17 @@ void tipareste(const std::string& fisier, const Pagina& pagina) {
             return;
         }
         inceput = true;
+        long pagini = 1;
         do {
             ++ContorLinii;
             if (ContorLinii > pagina.randuri) {
+                if (pagini % PaginiPeLot == 0 && !imprimanta.pagesDone(pagini, totalPagini)) {
+                    imprimanta.abort(); // cancelled: nothing is printed
+                    return;
+                }
                 ContorLinii = 1;
                 imprimanta.newPage();
+                ++pagini;
             }
             imprimanta.printLine(linie);
         } while (cititor.next(linie));

@@ -101,6 +101,7 @@ TEST_F(VerificationWindow, TheDisketteTextFilesGiveTheReportInTheViewerAndOnPape
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"erori.txt"});
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
     EXPECT_EQ(fakePrinter().jobs[0].pages[0][0], "1.Erori privind inregistrarile multiple, goale sau cu structura eronata.");
+    expectShownAndPrintedUnderHourglass();
     EXPECT_EQ(readBytes("erori_10203045.txt"), readBytes("erori.txt"));
     EXPECT_EQ(stare(), "V--");
 

@@ -17,6 +17,10 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPrintDialog>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <filesystem>
@@ -95,6 +99,7 @@ TEST_F(ListingWindows, Fisa1OneSheetThenAllFromTheMainWindow) {
     expectOneMessage(MesajVizualizare("ListF1.txt"), "", platform::Icon::Exclamation);
     expectFileMatches("ListF1.txt", expected("ListF1-toate-copie-angajator.txt"));
     EXPECT_EQ(fakePrinter().jobs.size(), 2u);
+    expectShownAndPrintedUnderHourglass();
     EXPECT_EQ(NumeSemnatar, "POPESCU ION");
     EXPECT_EQ(FunctieSemnatar, "DIRECTOR ECONOMIC");
 
@@ -105,6 +110,48 @@ TEST_F(ListingWindows, Fisa1OneSheetThenAllFromTheMainWindow) {
     EXPECT_EQ(LisFise1::instance().Dfunc.text(), "DIRECTOR ECONOMIC");
     EXPECT_EQ(LisFise1::instance().Combo2.listIndex(), 0);
     EXPECT_EQ(TipExemplar, "angajat");
+}
+
+// The real print dialog stands over the listing window alone: the real text
+// viewer opened beside it takes the keys and scrolls, without the hourglass
+// that the program's windows show meanwhile.
+TEST_F(ListingWindows, ThePrintDialogLeavesTheViewerScrollable) {
+    platform::setTextViewer(nullptr);
+    platform::setPrinter(nullptr);
+    ASSERT_TRUE(click(*intro().Command3));
+    LisFise1& w = LisFise1::instance();
+    ASSERT_TRUE(activate(w));
+    int scrolled = -1;
+    QTimer asteapta; // until the print dialog is up
+    asteapta.callOnTimeout([&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        asteapta.stop();
+        EXPECT_EQ(dialog->parentWidget(), w.widget());
+        EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(w.widget()->cursor().shape(), Qt::WaitCursor);
+        for (QWidget* viewer : QApplication::topLevelWidgets()) {
+            if (!viewer->isVisible() || viewer->windowTitle() != QStringLiteral("ListF1.txt")) {
+                continue;
+            }
+            EXPECT_NE(viewer->cursor().shape(), Qt::WaitCursor);
+            for (QScrollBar* bar : viewer->findChildren<QScrollBar*>()) {
+                if (bar->orientation() == Qt::Vertical) {
+                    const int before = bar->value();
+                    QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
+                    scrolled = bar->value() - before;
+                }
+            }
+            viewer->close();
+        }
+        dialog->reject();
+    });
+    asteapta.start(10);
+    ASSERT_TRUE(click(w.Command1));
+    expectOneMessage(MesajVizualizare("ListF1.txt"), "", platform::Icon::Exclamation);
+    EXPECT_GT(scrolled, 0) << "the viewer took Page Down";
 }
 
 TEST_F(ListingWindows, Fisa2OneSheetThenAllFromTheMainWindow) {
@@ -147,6 +194,7 @@ TEST_F(ListingWindows, Fisa2OneSheetThenAllFromTheMainWindow) {
     expectOneMessage(MesajVizualizare("ListF2.txt"), "", platform::Icon::Exclamation);
     EXPECT_EQ(platform::files::readLines("ListF2.txt").size(), 130u) << "both lines of the file";
     EXPECT_EQ(fakePrinter().jobs.size(), 2u);
+    expectShownAndPrintedUnderHourglass();
     EXPECT_EQ(NumeSemnatar, "POPESCU ION");
 }
 
@@ -181,16 +229,17 @@ TEST_F(ListingWindows, HandInListFromTheMainWindow) {
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"Borderou.txt"});
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
     EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 7) << "printed as a hand-in list";
+    expectShownAndPrintedUnderHourglass();
     EXPECT_EQ(NumeSemnatar, "POPESCU ION");
 
-    // Opened again: the contact boxes are empty, the contact typed before is
-    // still listed; the choice reaches the list.
+    // Opened again: the boxes show the contact and the signer the list
+    // prints; the choice reaches the list.
     ASSERT_TRUE(closeByCloseBox(w));
     runDeferredDeletes();
     ASSERT_TRUE(click(*intro().Command2));
     LisBord& din_nou = LisBord::instance();
-    EXPECT_EQ(din_nou.DpersC.text(), "");
-    EXPECT_EQ(din_nou.Dfunc.text(), "DIRECTOR ECONOMIC");
+    EXPECT_EQ(texts({&din_nou.Dnupren, &din_nou.Dfunc, &din_nou.Dtel, &din_nou.DpersC}),
+              (std::vector<std::string>{"POPESCU ION", "DIRECTOR ECONOMIC", "0268411223", "VASILE ANA"}));
     ASSERT_TRUE(pick(din_nou.Combo2, "   - numai fisele 2"));
     ASSERT_TRUE(click(din_nou.Command1));
     expectOneMessage(NotaVizualizare, "", platform::Icon::Exclamation);
@@ -218,6 +267,7 @@ TEST_F(ListingWindows, MonthlyTableFromTheMainWindow) {
     EXPECT_EQ(fakeTextViewer().shown, std::vector<std::string>{"Listab4.txt"});
     ASSERT_EQ(fakePrinter().jobs.size(), 1u);
     EXPECT_EQ(fakePrinter().jobs[0].setup.pointSize, 9);
+    expectShownAndPrintedUnderHourglass();
 
     ASSERT_TRUE(click(w.Option2));
     ASSERT_TRUE(pick(w.Combo2, "FEBRUARIE"));

@@ -3,6 +3,7 @@
 // unload handler; and the hourglass pointer over long work.
 
 #include "sample_form.h"
+#include "support/fakes.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -194,20 +195,49 @@ TEST_F(FormLifecycle, CaptionsAreBytes) {
     EXPECT_EQ(QString::fromUtf8("Fisa fiscala I - \u00C9"), f.widget()->windowTitle());
 }
 
-TEST(FormBusyCursor, ShowsTheHourglassAndPutsItBackOnEveryWayOut) {
-    ASSERT_EQ(nullptr, QApplication::overrideCursor());
-    {
-        platform::BusyCursor busy;
-        ASSERT_NE(nullptr, QApplication::overrideCursor());
-        EXPECT_EQ(Qt::WaitCursor, QApplication::overrideCursor()->shape());
-    }
-    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+// A window that counts the times it is drawn.
+struct Painted : QWidget {
+    int paints = 0;
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+TEST_F(FormLifecycle, TheHourglassStandsOnTheFormsWhichArePaintedMeanwhileAndStay) {
+    SampleForm& f = SampleForm::instance();
+    ASSERT_TRUE(showActive(f));
+    Painted other; // a window of another kind, such as the text viewer
+    other.show();
+    QCoreApplication::processEvents();
+    const auto shape = [](const QWidget* w) { return w->cursor().shape(); };
+    const int before = other.paints;
     try {
         platform::BusyCursor busy;
+        { platform::BusyCursor nested; }
+        EXPECT_TRUE(platform::busy());
+        EXPECT_EQ(Qt::WaitCursor, shape(f.widget()));
+        EXPECT_EQ(Qt::WaitCursor, shape(f.boxA.widget())) << "over the text boxes too";
+        EXPECT_EQ(Qt::ArrowCursor, shape(&other));
+        EXPECT_FALSE(f.widget()->close()) << "a form stays while its work runs";
+
+        other.update();
+        platform::keepPainted(); // the first time at once
+        EXPECT_EQ(other.paints, before + 1);
+        other.update();
+        platform::keepPainted();
+        EXPECT_EQ(other.paints, before + 1) << "not again before a tenth of a second";
+        fakeClock().now += 0.2;
+        platform::keepPainted();
+        EXPECT_EQ(other.paints, before + 2);
         throw std::runtime_error("disk full");
     } catch (const std::runtime_error&) {
     }
-    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    EXPECT_FALSE(platform::busy());
+    EXPECT_EQ(Qt::ArrowCursor, shape(f.widget()));
+    EXPECT_EQ(Qt::IBeamCursor, shape(f.boxA.widget()));
+    other.update();
+    fakeClock().now += 1;
+    platform::keepPainted();
+    EXPECT_EQ(other.paints, before + 2) << "outside long work the event loop paints";
+    EXPECT_TRUE(f.widget()->close());
 }
 
 TEST_F(FormLifecycle, TheCloseBoxCanFirstLeaveTheFocusedBox) {

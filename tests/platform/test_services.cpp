@@ -15,6 +15,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QLockFile>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -190,16 +194,45 @@ TEST_F(RealPrinterTest, PagesGoToThePdfFileNamedByTheEnvironment) {
     EXPECT_EQ(pdfPages(bytes), 2);
 }
 
-TEST_F(RealPrinterTest, AnAbortedOrEmptyJobPrintsNothing) {
+TEST_F(RealPrinterTest, ACancelledAbortedOrEmptyJobLeavesThePdfAsItWas) {
+    writeBytes(pdf_, "earlier");
     Printer& p = printer();
     ASSERT_TRUE(p.choosePrinter());
     ASSERT_TRUE(p.begin(PrintSetup{}));
     p.printLine("jumatate de lucrare");
     p.abort();
-    EXPECT_FALSE(fs::exists(pdf_));
+    EXPECT_EQ(readBytes(pdf_), "earlier");
 
+    // A long job shows its progress; the clerk cancels it there.
+    ASSERT_TRUE(p.begin(PrintSetup{}));
+    for (int page = 1; page <= 5; ++page) {
+        p.printLine("pagina " + std::to_string(page));
+        p.newPage();
+    }
+    EXPECT_TRUE(p.pagesDone(5, 12));
+    QPointer<QProgressDialog> progress;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<QProgressDialog*>(w); found != nullptr) {
+            progress = found;
+        }
+    }
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->labelText(), QStringLiteral("Pagina 5 din 12"));
+    auto* anuleaza = progress->findChild<QPushButton*>();
+    ASSERT_NE(anuleaza, nullptr);
+    EXPECT_EQ(anuleaza->text(), QStringLiteral("Anuleaza"));
+    QTest::mouseClick(anuleaza, Qt::LeftButton);
+    EXPECT_FALSE(p.pagesDone(10, 12));
+    p.abort();
+    olm::testing::runDeferredDeletes();
+    EXPECT_TRUE(progress.isNull()) << "the progress closes with the job";
+    EXPECT_EQ(readBytes(pdf_), "earlier");
+
+    fs::remove(pdf_);
     ASSERT_TRUE(p.begin(PrintSetup{}));
     p.end();
     EXPECT_FALSE(fs::exists(pdf_));
+    EXPECT_EQ(std::distance(fs::directory_iterator(workDir()), fs::directory_iterator()), 0) << "no scratch file left";
 }
 

@@ -111,6 +111,32 @@ TEST_F(Printing, CancelledDialogMissingOrEmptyFilePrintNothingSilently) {
     expectMessages({});
 }
 
+// The pages go a batch of five at a time, each batch reported with the job's
+// page count; the clerk cancelling at a report stops the job there, dropped.
+TEST_F(Printing, ALongJobReportsEachBatchAndACancelStopsItThere) {
+    auto linii = randuri(100 * 65);
+    linii.push_back("ultima");
+    platform::files::writeLines("lista.txt", linii);
+    TiparesteFisier("lista.txt");
+    ASSERT_EQ(fakePrinter().jobs.size(), 1u);
+    const auto& intreaga = fakePrinter().jobs[0];
+    EXPECT_EQ(intreaga.total, 101);
+    ASSERT_EQ(intreaga.progress.size(), 20u);
+    EXPECT_EQ(intreaga.progress.front(), 5);
+    EXPECT_EQ(intreaga.progress.back(), 100);
+    EXPECT_TRUE(intreaga.ended);
+
+    fakePrinter().cancelAtPage = 12;
+    TiparesteFisier("lista.txt");
+    ASSERT_EQ(fakePrinter().jobs.size(), 2u);
+    const auto& anulata = fakePrinter().jobs[1];
+    EXPECT_EQ(anulata.progress, (std::vector<long>{5, 10, 15}));
+    EXPECT_EQ(anulata.pages.size(), 15u) << "stopped within the batch of the cancel";
+    EXPECT_TRUE(anulata.aborted);
+    EXPECT_FALSE(anulata.ended);
+    expectMessages({});
+}
+
 // A printer that fails on a given line.
 class ImprimantaDefecta : public FakePrinter {
 public:

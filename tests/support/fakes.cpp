@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "platform/busy.h"
+
 #include <gtest/gtest.h>
 
 
@@ -50,8 +52,19 @@ bool FakePrinter::choosePrinter() {
 }
 
 bool FakePrinter::begin(const platform::PrintSetup& setup) {
-    jobs.push_back({setup, {{}}, false, false});
+    jobs.push_back({setup, {{}}, false, false, platform::busy(), {}, 0});
     return true;
+}
+
+bool FakePrinter::pagesDone(long done, long total) {
+    jobs.back().progress.push_back(done);
+    jobs.back().total = total;
+    return cancelAtPage == 0 || done < cancelAtPage;
+}
+
+void FakeTextViewer::show(const std::string& fileName) {
+    shown.push_back(fileName);
+    underHourglass.push_back(platform::busy());
 }
 
 void FakePrinter::printLine(const std::string& line) {
@@ -128,6 +141,15 @@ void expectMessages(const std::vector<ExpectedMessage>& expected, std::source_lo
 void expectOneMessage(const std::string& text, const std::string& title, platform::Icon icon,
                       std::optional<platform::Buttons> buttons, std::source_location where) {
     expectMessages({ExpectedMessage(text, title, icon, buttons)}, where);
+}
+
+void expectShownAndPrintedUnderHourglass(std::source_location where) {
+    const auto& shown = fakeTextViewer().underHourglass;
+    const auto& jobs = fakePrinter().jobs;
+    if (shown.empty() || !shown.back() || jobs.empty() || !jobs.back().underHourglass || platform::busy()) {
+        ADD_FAILURE_AT(where.file_name(), static_cast<int>(where.line()))
+            << "the hourglass did not cover the showing and the printing, or stays";
+    }
 }
 
 void FakeClock::busyWait(double s) {

@@ -60,6 +60,9 @@ public:
         std::vector<std::vector<std::string>> pages;
         bool ended = false;
         bool aborted = false;
+        bool underHourglass = false; // begun while the forms showed it
+        std::vector<long> progress;  // the pages done at each report
+        long total = 0;              // the pages announced
     };
 
     bool choosePrinter() override;
@@ -68,8 +71,10 @@ public:
     void newPage() override;
     void end() override;
     void abort() override;
+    bool pagesDone(long done, long total) override;
 
     bool cancelDialog = false; // the clerk cancels the print dialog
+    long cancelAtPage = 0;     // the clerk cancels the job at the first report of this many pages
     int dialogsShown = 0;
     std::vector<Job> jobs;
 };
@@ -86,8 +91,9 @@ public:
 
 class FakeTextViewer : public platform::TextViewer {
 public:
-    void show(const std::string& fileName) override { shown.push_back(fileName); }
+    void show(const std::string& fileName) override;
     std::vector<std::string> shown;
+    std::vector<bool> underHourglass; // of each file shown
 };
 
 // Counts the calculators started; `installed` false: none can be started.
@@ -132,6 +138,10 @@ void expectOneMessage(const std::string& text, const std::string& title, platfor
 // as above.
 void expectMessages(const std::vector<ExpectedMessage>& expected,
                     std::source_location where = std::source_location::current());
+
+// The last file shown and the last job printed were so under the hourglass,
+// which is gone now.
+void expectShownAndPrintedUnderHourglass(std::source_location where = std::source_location::current());
 
 // The fresh temporary working directory of the running test (also the current directory).
 std::string workDir();

@@ -1,0 +1,31 @@
+#pragma once
+
+// Long work under the hourglass. While a BusyCursor stands, the program's
+// windows (the forms) show the hourglass; windows of their own, such as the
+// text viewer, the print dialog and the message boxes, keep their pointer,
+// since the clerk may use them meanwhile. The long loops call keepPainted()
+// so that the windows are drawn again while the work runs: the clerk sees
+// no frozen frame, and his clicks and keys wait until the work is done.
+
+namespace olm::platform {
+
+// The hourglass on the forms over a piece of long work, put back on every
+// way out; nested ones show one hourglass until the outermost ends.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Whether long work is running under the hourglass.
+bool busy();
+
+// Called from a long loop: while busy, at most a few times a second, the
+// windows are repainted and the window system's other events are handled,
+// but not the clerk's mouse and keys, nor the request to end the program
+// (both wait for the work to end). A form asked to close meanwhile stays.
+void keepPainted();
+
+} // namespace olm::platform
