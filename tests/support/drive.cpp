@@ -1,5 +1,6 @@
 #include "support/drive.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,10 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 
 namespace olm::testing {
 
@@ -185,6 +190,27 @@ bool pressKey(Control& c, Qt::Key key, Qt::KeyboardModifiers modifiers, Where wh
 
 bool pressEnter(Control& c, Where where) { return pressKey(c, Qt::Key_Return, {}, where); }
 
+bool pressAccessKey(Form& form, char letter, Where where) {
+    const QString key = QStringLiteral("&") + QChar::fromLatin1(letter);
+    const auto buttons = form.widget()->findChildren<QAbstractButton*>();
+    const bool found = std::any_of(buttons.begin(), buttons.end(), [&](const QAbstractButton* b) {
+        return b->isVisible() && b->isEnabled() && b->text().contains(key, Qt::CaseInsensitive);
+    });
+    if (!formAllowed(form, "press an access key on", where)) {
+        return false;
+    }
+    if (QApplication::activeWindow() != form.widget()) {
+        return fail(where, "cannot press an access key on " + quoted(form.caption()) + ": its window is not active");
+    }
+    if (!found) {
+        return fail(where, "no shown, enabled control of " + quoted(form.caption()) + " has the access key " +
+                               std::string(1, letter));
+    }
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.widget();
+    QTest::keyClick(target, static_cast<Qt::Key>(Qt::Key_A + (std::toupper(letter) - 'A')), Qt::AltModifier);
+    return true;
+}
+
 bool pressTab(Control& c, Where where) { return pressKey(c, Qt::Key_Tab, {}, where); }
 
 bool click(Control& c, Where where) {
@@ -242,6 +268,19 @@ std::vector<std::string> texts(std::initializer_list<const Control*> controls) {
         }
     }
     return out;
+}
+
+double textContrast(const Control& c) {
+    const QPalette& p = c.widget()->palette();
+    const auto group = c.widget()->isEnabled() ? QPalette::Active : QPalette::Disabled;
+    // Relative luminance of a colour of the screen (sRGB).
+    auto luminance = [](const QColor& colour) {
+        auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const double a = luminance(p.color(group, QPalette::Text));
+    const double b = luminance(p.color(group, QPalette::Base));
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
