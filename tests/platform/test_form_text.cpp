@@ -3,7 +3,6 @@
 
 #include "sample_form.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -104,25 +103,6 @@ TEST_F(TextBoxControl, TextIsBytes) {
     box().setText("");
     box().lineEdit()->insert(QString::fromUtf8("a\u20ACb"));
     EXPECT_EQ("ab", box().text());
-}
-
-TEST_F(TextBoxControl, ADisabledBoxShowsItsTextInTheNormalColour) {
-    platform::TextBox& b = form().boxB;
-    b.setText("8888");
-    b.setEnabled(false);
-    EXPECT_GE(textContrast(b), 4.5);
-    // Drawn so: the text's own colour is on the screen.
-    const QColor text = b.widget()->palette().color(QPalette::Disabled, QPalette::Text);
-    const QImage shot = b.widget()->grab().toImage();
-    bool drawn = false;
-    for (int y = 0; y < shot.height() && !drawn; ++y) {
-        for (int x = 0; x < shot.width() && !drawn; ++x) {
-            drawn = shot.pixelColor(x, y) == text;
-        }
-    }
-    EXPECT_TRUE(drawn);
-    b.setForeColor({0, 0, 160});
-    EXPECT_EQ(QColor(0, 0, 160), b.widget()->palette().color(QPalette::Disabled, QPalette::Text));
 }
 
 TEST_F(TextBoxControl, ALabelShowsItsCaptionAsItIs) {

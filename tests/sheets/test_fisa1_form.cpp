@@ -6,6 +6,7 @@
 #include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
 #include "sheets/install.h"
+#include "shared/dependants.h"
 #include "support/drive.h"
 #include "support/label_fit.h"
 
@@ -175,6 +176,51 @@ TEST_F(Fisa1Form, TwoDependantsRegisteredSavedAndFoundAgain) {
     expectMessages({});
     fakeDialogs().answer(platform::Answer::No);
     EXPECT_TRUE(closeByCloseBox(g));
+}
+
+TEST_F(Fisa1Form, AccessKeysAndClicksTakeWhatWasTypedAndTabFollowsEnter) {
+    Fisa1_F& f = deschideFisaNoua("15.03.2002");
+    // Tab runs along a frame's boxes as Enter does, then its buttons.
+    auto tab = [](platform::Control& from, platform::Control& to) {
+        from.setFocus();
+        pressTab(from);
+        expectFocus(to);
+    };
+    tab(f.CoefProp[11], f.Command9);
+    EXPECT_GE(textContrast(f.CoefCalc[2]), 4.5);
+    click(f.Command9);
+    tasteaza(f.CodI, "2700315123451"); // 32 years old: another person, 0.5 a month
+    click(f.PreiauConditii);
+    tab(f.CoefI[11], f.Ok_PersU);
+    typeInto(f.CoefI[3], "1");
+    pressAccessKey(f, 'u');
+    EXPECT_EQ(CelulaPersoana(1, 13) + "/" + f.CoefCalc[3].text() + "/" + f.Text2.text(), "1/2/2");
+    typeInto(f.CodI, "1850101123452"); // a wrong check digit keeps the row
+    pressAccessKey(f, 'u');
+    expectFocus(f.CodI);
+    EXPECT_EQ(f.Text2.text(), "2");
+    tasteaza(f.CodI, "1850101123451");
+    click(f.PreiauConditii);
+    click(f.NumeI);
+    typeKeys(f.NumeI, "popa");
+    pressAccessKey(f, 'a');
+    EXPECT_EQ(CelulaPersoana(2, 2) + "/" + f.Text2.text(), "POPA/1");
+    ASSERT_TRUE(f.Ok_PersU.setFocus());
+    pressEnter(f.Ok_PersU);
+    expectFocus(f.CodI);
+    EXPECT_EQ(f.Text2.text(), "2");
+    expectMessages({{"CNP incorect.", "", platform::Icon::Exclamation}});
+
+    click(f.Command7);
+    tasteaza(f.VenitN[2], "6200000");
+    click(f.VenitN[2]);
+    typeKeys(f.VenitN[2], "6500000");
+    tab(f.VenitN[2], f.VenitN[3]);
+    EXPECT_EQ(f.VenitN[2].text() + "/" + f.ImpP[2].text(), "6500000/669000"); // a coefficient of 2
+    tab(f.ImpC[12], f.Luni);
+    fakeDialogs().answer(platform::Answer::Yes);
+    EXPECT_TRUE(closeByCloseBox(f));
+    EXPECT_NE(readBytes("Deduceri.txt").find(",,,0.5,1,0.5,"), std::string::npos);
 }
 
 TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {

@@ -42,8 +42,7 @@ bool typeKeys(platform::Control& c, const std::string& text, Where where = Where
 bool pressKey(platform::Control& c, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
               Where where = Where::current());
 bool pressEnter(platform::Control& c, Where where = Where::current());
-// Alt and the access key (the letter after "&" in a caption) in the form's
-// active window; fails when no shown, enabled control of the form has it.
+// Alt and the access key (the letter after "&" in a caption) in the form's window, active.
 bool pressAccessKey(platform::Form& form, char letter, Where where = Where::current());
 bool pressTab(platform::Control& c, Where where = Where::current());
 
@@ -75,8 +74,7 @@ void unloadAllForms();
 // "0"/"1"/"2" for a check box or an option button, the caption of the others.
 std::vector<std::string> texts(std::initializer_list<const platform::Control*> controls);
 
-// How readable the text of a box is in its present state (enabled or not):
-// the contrast ratio, 1 to 21, of the colour of its text to its background.
+// The contrast ratio (1 to 21) of a box's text to its background, as it stands (enabled or not).
 double textContrast(const platform::Control& c);
 
 // The widget that has Qt's focus.
