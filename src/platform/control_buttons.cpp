@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -46,7 +47,7 @@ bool focusBeforeClick(Control& c, QAbstractButton* b, QEvent* e) {
     switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton || c.hasFocus() || !c.canTakeFocus()) {
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) {
             return false;
         }
         if (!e->spontaneous()) {
@@ -55,7 +56,16 @@ bool focusBeforeClick(Control& c, QAbstractButton* b, QEvent* e) {
         // Qt gave the focus before the press came here; the window's focus
         // stands elsewhere when the control left kept it (or a handler sent it
         // on), and waits here when a message box has the activation meanwhile.
-        return b->window()->focusWidget() != b;
+        if (!c.hasFocus() && c.canTakeFocus() && b->window()->focusWidget() != b) {
+            return true;
+        }
+        // A message shown as the box was left took the release: the click
+        // the clerk made is made now.
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+            b->click();
+            return true;
+        }
+        return false;
     case QEvent::Shortcut:
         // Qt would click without moving the focus; a key shared by several
         // controls only moves the focus between them.
