@@ -348,7 +348,8 @@ void Fisa1_F::leagaTastele() {
 // Tab goes through each frame as Enter does: the boxes in the order of their
 // Enter chains, then the frame's buttons.
 void Fisa1_F::ordineaTab() {
-    std::vector<platform::Control*> ordine{&Command1, &Command2, &Command3, &Command4, &Command10, &Command14, &Command15};
+    std::vector<platform::Control*> ordine{&Command1,  &Command2,  &Command3, &Command4,
+                                           &Command10, &Command14, &Command15};
     auto adauga = [&ordine](std::initializer_list<platform::Control*> controale) {
         ordine.insert(ordine.end(), controale);
     };

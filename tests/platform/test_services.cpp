@@ -80,15 +80,12 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
 
 TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfItsText) {
     setDialogs(nullptr);
-    const QString text = "   ATENTIE !! Programul nu admite decat O SINGURA FISA 1 pentru un \r\nangajat, chiar daca "
-                         "are mai multe contracte de munca la acelasi angajator.\r\n\r\n   Nu uitati";
+    const QString text = "un \r\nangajat, chiar daca are mai multe contracte de munca la acelasi angajator.\r\n\r\n Nu";
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
-        for (const QLabel* label : box->findChildren<QLabel*>()) {
-            if (!label->text().isEmpty()) {
-                EXPECT_EQ(label->text(), QString(text).replace("\r\n", "\n"));
-                EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(text.split("\r\n")[1]));
-            }
+        for (const QLabel* label : box->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(label->text().isEmpty() || (label->text() == QString(text).replace("\r\n", "\n") &&
+                        label->width() >= label->fontMetrics().horizontalAdvance(text.split("\r\n")[1])));
         }
         QTest::keyClick(box, Qt::Key_Escape);
     });

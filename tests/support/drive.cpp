@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cmath>
 
 namespace olm::testing {
 
@@ -254,17 +253,6 @@ std::vector<std::string> texts(std::initializer_list<const Control*> controls) {
         }
     }
     return out;
-}
-
-double textContrast(const Control& c) {
-    const auto group = c.widget()->isEnabled() ? QPalette::Active : QPalette::Disabled;
-    auto luminance = [&](QPalette::ColorRole role) { // of an sRGB colour
-        const QColor colour = c.widget()->palette().color(group, role);
-        auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-    };
-    const double text = luminance(QPalette::Text), back = luminance(QPalette::Base);
-    return (std::max(text, back) + 0.05) / (std::min(text, back) + 0.05);
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }

@@ -74,9 +74,6 @@ void unloadAllForms();
 // "0"/"1"/"2" for a check box or an option button, the caption of the others.
 std::vector<std::string> texts(std::initializer_list<const platform::Control*> controls);
 
-// The contrast ratio (1 to 21) of a box's text to its background, as it stands (enabled or not).
-double textContrast(const platform::Control& c);
-
 // The widget that has Qt's focus.
 QWidget* focused();
 // The control has the focus as the program sees it; a failure says where the
