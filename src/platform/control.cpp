@@ -51,6 +51,9 @@ void Control::ready(const Geometry& g, const std::optional<Font>& font) {
         widget_->show();
     }
     setHooks(widget_, this);
+    if (readableDisabled()) {
+        applyPalette();
+    }
 }
 
 Control::~Control() {
@@ -132,6 +135,9 @@ void Control::applyPalette() {
                 p.setColor(group, role, text);
             }
         }
+    }
+    if (readableDisabled()) {
+        p.setColor(QPalette::Disabled, QPalette::Text, text);
     }
     if (highlighted_) {
         // Base and Text for a text box, Button for a drop-down list.

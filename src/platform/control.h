@@ -78,7 +78,8 @@ public:
     virtual void widgetFocusIn(int reason) = 0;
     virtual void widgetFocusOut(int reason) = 0;
     virtual bool widgetKeyPress(QKeyEvent* event) = 0; // true: the key is used up
-    virtual void widgetEvent(QEvent*) {}               // before the widget handles any event
+    // Before the widget handles any event; true uses the event up.
+    virtual bool widgetEvent(QEvent*) { return false; }
 
 protected:
     ~WidgetHooks() = default;
@@ -153,6 +154,9 @@ protected:
     // Text boxes, and the drop-down lists a form asks it of, show the focus
     // with the system's highlight colours.
     virtual bool highlightable() const { return false; }
+    // Text boxes show the value of a disabled box in the normal text colour,
+    // not the faint one of the system, so that a computed value can be read.
+    virtual bool readableDisabled() const { return false; }
     // What Enter does when no one used it: a button clicks itself.
     virtual bool enterClicks() { return false; }
 

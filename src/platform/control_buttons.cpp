@@ -1,13 +1,17 @@
 #include "platform/control_buttons.h"
 
 #include "platform/control_widgets.h"
+#include "platform/form.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShortcutEvent>
 #include <QStyle>
 
 #include <utility>
@@ -31,6 +35,51 @@ protected:
 // The option buttons whose choice waits for an arrow key's move to end.
 int arrowMoves = 0;
 std::vector<QPointer<OptionButton>> chosenByArrow;
+
+// The clerk's click waits for the focus, as in every window of the program:
+// the box being left stores and checks its value first, and a box that
+// refuses to be left stops the click. True when the event is used up: the
+// press found the focus kept elsewhere, or the access key did its click here.
+bool focusBeforeClick(Control& c, QAbstractButton* b, QEvent* e) {
+    if (!b->isEnabled()) {
+        return false;
+    }
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) {
+            return false;
+        }
+        if (!e->spontaneous()) {
+            return !c.form().focusToAct(c);
+        }
+        // Qt gave the focus before the press came here; the window's focus
+        // stands elsewhere when the control left kept it (or a handler sent it
+        // on), and waits here when a message box has the activation meanwhile.
+        if (!c.hasFocus() && c.canTakeFocus() && b->window()->focusWidget() != b) {
+            return true;
+        }
+        // A message shown as the box was left took the release: the click
+        // the clerk made is made now.
+        if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+            b->click();
+            return true;
+        }
+        return false;
+    case QEvent::Shortcut:
+        // Qt would click without moving the focus; a key shared by several
+        // controls only moves the focus between them.
+        if (static_cast<QShortcutEvent*>(e)->isAmbiguous()) {
+            return false;
+        }
+        if (c.form().focusToAct(c)) {
+            b->click();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -68,7 +117,12 @@ protected:
 Button::Button(Parent parent, const Geometry& g, const std::string& caption, const std::optional<Font>& font)
     : Control(parent, new Hooked<QPushButton>(parent.widget())), caption_(caption) {
     pushButton()->setAutoDefault(false);
-    QObject::connect(pushButton(), &QPushButton::clicked, this, [this] { fire(click_); });
+    // Space, Enter and the program's click come here too.
+    QObject::connect(pushButton(), &QPushButton::clicked, this, [this] {
+        if (form().focusToAct(*this)) {
+            fire(click_);
+        }
+    });
     ready(g, font);
     showCaption();
 }
@@ -92,10 +146,11 @@ void Button::setStackedCaption(bool on) {
     showCaption();
 }
 
-void Button::widgetEvent(QEvent* e) {
+bool Button::widgetEvent(QEvent* e) {
     if ((e->type() == QEvent::Resize && widget()->width() != wrappedWidth_) || e->type() == QEvent::FontChange) {
         showCaption();
     }
+    return focusBeforeClick(*this, pushButton(), e);
 }
 
 // Breaks the caption at runs of blanks so that each line fits the button;
@@ -162,6 +217,8 @@ CheckBox::CheckBox(Parent parent, const Geometry& g, const std::string& caption,
 
 QCheckBox* CheckBox::checkBox() const { return static_cast<QCheckBox*>(widget()); }
 
+bool CheckBox::widgetEvent(QEvent* e) { return focusBeforeClick(*this, checkBox(), e); }
+
 int CheckBox::value() const {
     switch (checkBox()->checkState()) {
     case Qt::Checked:
@@ -208,6 +265,8 @@ void OptionButton::reportClick() {
 }
 
 QRadioButton* OptionButton::radioButton() const { return static_cast<QRadioButton*>(widget()); }
+
+bool OptionButton::widgetEvent(QEvent* e) { return focusBeforeClick(*this, radioButton(), e); }
 
 bool OptionButton::value() const { return radioButton()->isChecked(); }
 

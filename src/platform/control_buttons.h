@@ -27,15 +27,18 @@ public:
     // starts a new line, whatever the width of the font ("V     E" gives
     // one letter a line); single blanks stay within their line.
     void setStackedCaption(bool on);
-    // The clerk's click, the access key, Space, and Enter while it has the focus.
+    // The clerk's click, the access key, Space, and Enter while it has the
+    // focus; each moves the focus here first (see Form::focusToAct), and a box
+    // that refuses to be left stops it.
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
-    // Clicks it from the program, as the clerk would; a disabled button does nothing.
+    // Clicks it from the program, as the clerk would (the focus comes here
+    // first); a disabled button does nothing.
     void click();
     QPushButton* pushButton() const;
 
 protected:
     bool enterClicks() override;
-    void widgetEvent(QEvent* e) override;
+    bool widgetEvent(QEvent* e) override;
 
 private:
     void showCaption();
@@ -61,6 +64,9 @@ public:
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     QCheckBox* checkBox() const;
 
+protected:
+    bool widgetEvent(QEvent* e) override;
+
 private:
     std::function<void()> click_;
 };
@@ -81,6 +87,9 @@ public:
     void setCaption(const std::string& text);
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     QRadioButton* radioButton() const;
+
+protected:
+    bool widgetEvent(QEvent* e) override;
 
 private:
     friend class OptionWidget;

@@ -36,7 +36,10 @@ protected:
     void sync() const;
     // Makes the widget's rows from p.first on again, keeping its choice.
     virtual void showItems(const ItemList::Placement& p) const = 0;
-    void widgetEvent(QEvent*) override { sync(); }
+    bool widgetEvent(QEvent*) override {
+        sync();
+        return false;
+    }
     void settleWidget() const override { sync(); }
     void clicked() const { fire(click_); }
 

@@ -5,9 +5,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include <algorithm>
+#include <utility>
 
 namespace olm::platform {
 
@@ -129,6 +131,34 @@ void TextBox::entering() {
         lineEdit()->selectAll();
     } else {
         lineEdit()->deselect();
+    }
+}
+
+void TextBox::widgetFocusIn(int reason) {
+    focusByMouse_ = reason == Qt::MouseFocusReason;
+    Control::widgetFocusIn(reason);
+}
+
+void TextBox::widgetFocusOut(int reason) {
+    focusByMouse_ = false;
+    Control::widgetFocusOut(reason);
+}
+
+// The press that gave the focus, and the moves and the release that follow
+// it, would place the cursor and drop the selection that taking the focus
+// made: the box does not see them.
+bool TextBox::widgetEvent(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        keepSelection_ = std::exchange(focusByMouse_, false) && selectAllOnFocus_ &&
+                         static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+        return keepSelection_;
+    case QEvent::MouseMove:
+        return keepSelection_;
+    case QEvent::MouseButtonRelease:
+        return std::exchange(keepSelection_, false);
+    default:
+        return false;
     }
 }
 

@@ -13,8 +13,10 @@ class QLineEdit;
 namespace olm::platform {
 
 // A one-line text box. While it has the focus it shows the system's highlight
-// colours, and taking the focus selects its whole text (switchable). A
-// disabled box is shown but never takes the focus.
+// colours, and taking the focus selects its whole text (switchable), however
+// the focus came: the mouse press that gives it does not place the cursor. A
+// disabled box is shown, its text in the normal colour, but never takes the
+// focus.
 class TextBox : public Control {
 public:
     TextBox(Parent parent, const Geometry& g, const std::optional<Font>& font = {});
@@ -45,6 +47,10 @@ protected:
     void entering() override;
     void leaving() override;
     bool highlightable() const override { return true; }
+    bool readableDisabled() const override { return true; }
+    void widgetFocusIn(int reason) override;
+    void widgetFocusOut(int reason) override;
+    bool widgetEvent(QEvent* e) override;
 
 private:
     friend class TypingFilter;
@@ -57,6 +63,8 @@ private:
     bool upperOnLeaving_ = false;
     bool selectAllOnFocus_ = true;
     bool programSets_ = false; // the program's own setText: nothing filtered
+    bool focusByMouse_ = false; // the focus just came by a press not yet seen
+    bool keepSelection_ = false; // the press that gave the focus, until released
     QString last_;             // the text before the edit being checked
 };
 

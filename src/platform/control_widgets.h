@@ -42,8 +42,9 @@ public:
 
 protected:
     bool event(QEvent* e) override {
-        if (hooks_) {
-            hooks_->widgetEvent(e);
+        if (hooks_ && hooks_->widgetEvent(e)) {
+            e->accept();
+            return true;
         }
         return W::event(e);
     }

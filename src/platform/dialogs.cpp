@@ -1,28 +1,25 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QInputDialog>
-#include <QMessageBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 
+#include <array>
 #include <cstdio>
 
 namespace olm::platform {
 
 namespace {
 
-QMessageBox::Icon qtIcon(Icon icon) {
-    switch (icon) {
-    case Icon::Exclamation:
-        return QMessageBox::Warning;
-    case Icon::Information:
-        return QMessageBox::Information;
-    case Icon::None:
-        break;
-    }
-    return QMessageBox::NoIcon;
-}
-
-Answer answerThatChangesNothing(Buttons buttons) {
+// The answer of a message closed without one (Escape, the window manager,
+// nobody there to answer): the one that changes nothing.
+Answer answerChangingNothing(Buttons buttons) {
     switch (buttons) {
     case Buttons::Ok:
         return Answer::Ok;
@@ -35,49 +32,115 @@ Answer answerThatChangesNothing(Buttons buttons) {
     return Answer::Cancel;
 }
 
+// A message box that keeps the text's own lines: as wide as its longest line,
+// up to the width of the screen (only a line wider than that breaks at its
+// blanks). The usual message box breaks any line longer than about 500
+// pixels wherever it likes, which scatters the program's help texts.
+class MessageWindow : public QDialog {
+public:
+    MessageWindow(QWidget* owner, const std::string& text, const std::string& title, Icon icon, Buttons buttons)
+        : QDialog(owner), buttons_(buttons) {
+        // The title exactly as given: an empty one stays empty.
+        setWindowTitle(QString::fromLatin1(title));
+        auto* grid = new QGridLayout(this);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+        grid->setHorizontalSpacing(16);
+        int textColumn = 0;
+        if (icon != Icon::None) {
+            const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+            auto* picture = new QLabel(this);
+            picture->setPixmap(style()
+                                   ->standardIcon(icon == Icon::Exclamation ? QStyle::SP_MessageBoxWarning
+                                                                            : QStyle::SP_MessageBoxInformation,
+                                                  nullptr, this)
+                                   .pixmap(size, size));
+            grid->addWidget(picture, 0, 0, Qt::AlignTop);
+            textColumn = 1;
+        }
+        label_ = new QLabel(this);
+        // The program's texts are plain: a "<" must not switch to rich text.
+        label_->setTextFormat(Qt::PlainText);
+        QString shown = QString::fromLatin1(text);
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        label_->setText(shown);
+        grid->addWidget(label_, 0, textColumn);
+        auto* box = new QDialogButtonBox(this);
+        box->setCenterButtons(true);
+        QPushButton* byDefault = nullptr;
+        for (const Pair& p : pairs()) {
+            if (p.buttons == buttons) {
+                QPushButton* b = box->addButton(p.button);
+                byDefault = byDefault ? byDefault : b;
+            }
+        }
+        byDefault->setDefault(true);
+        byDefault->setFocus();
+        connect(box, &QDialogButtonBox::clicked, this, [this, box](QAbstractButton* b) {
+            answer_ = box->standardButton(b);
+            accept();
+        });
+        grid->addWidget(box, 1, 0, 1, textColumn + 1);
+        fitToScreen(grid);
+    }
+
+    Answer answer() const {
+        for (const Pair& p : pairs()) {
+            if (p.button == answer_) {
+                return p.answer;
+            }
+        }
+        return answerChangingNothing(buttons_);
+    }
+
+private:
+    struct Pair {
+        Buttons buttons;
+        QDialogButtonBox::StandardButton button;
+        Answer answer;
+    };
+    // The buttons of each shape, the default first.
+    static const std::array<Pair, 7>& pairs() {
+        static const std::array<Pair, 7> all = {{
+            {Buttons::Ok, QDialogButtonBox::Ok, Answer::Ok},
+            {Buttons::YesNo, QDialogButtonBox::Yes, Answer::Yes},
+            {Buttons::YesNo, QDialogButtonBox::No, Answer::No},
+            {Buttons::YesNoDefaultNo, QDialogButtonBox::No, Answer::No},
+            {Buttons::YesNoDefaultNo, QDialogButtonBox::Yes, Answer::Yes},
+            {Buttons::RetryCancel, QDialogButtonBox::Retry, Answer::Retry},
+            {Buttons::RetryCancel, QDialogButtonBox::Cancel, Answer::Cancel},
+        }};
+        return all;
+    }
+
+    // The text's lines unbroken when the screen has room for the longest;
+    // otherwise the text breaks at its blanks to the screen's width.
+    void fitToScreen(const QGridLayout* grid) {
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        if (!screen) {
+            return;
+        }
+        const int others = grid->sizeHint().width() - label_->sizeHint().width();
+        // Room for the border the window manager adds.
+        const int border = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
+        const int room = screen->availableGeometry().width() - others - border;
+        if (label_->sizeHint().width() > room && room > 0) {
+            label_->setWordWrap(true);
+            label_->setFixedSize(room, label_->heightForWidth(room));
+        }
+    }
+
+    Buttons buttons_;
+    QLabel* label_ = nullptr;
+    QDialogButtonBox::StandardButton answer_ = QDialogButtonBox::NoButton;
+};
+
 class RealDialogs : public Dialogs {
 public:
     Answer message(const std::string& text, const std::string& title, Icon icon,
                    Buttons buttons) override {
-        QMessageBox box(QApplication::activeWindow());
-        // The title exactly as given: an empty one stays empty rather than
-        // turning into the application's name.
-        box.setWindowTitle(QString::fromLatin1(title));
-        box.setIcon(qtIcon(icon));
-        // The program's texts are plain: a "<" must not switch to rich text.
-        box.setTextFormat(Qt::PlainText);
-        box.setText(QString::fromLatin1(text));
-        switch (buttons) {
-        case Buttons::Ok:
-            box.setStandardButtons(QMessageBox::Ok);
-            box.setDefaultButton(QMessageBox::Ok);
-            break;
-        case Buttons::YesNo:
-        case Buttons::YesNoDefaultNo:
-            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
-            break;
-        case Buttons::RetryCancel:
-            box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-            box.setDefaultButton(QMessageBox::Retry);
-            break;
-        }
-        const int result = box.exec();
-        switch (result) {
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        case QMessageBox::Retry:
-            return Answer::Retry;
-        case QMessageBox::Cancel:
-            return Answer::Cancel;
-        case QMessageBox::Ok:
-            return Answer::Ok;
-        default:
-            // Closed by the window manager: the answer that changes nothing.
-            return answerThatChangesNothing(buttons);
-        }
+        MessageWindow box(QApplication::activeWindow(), text, title, icon, buttons);
+        box.exec();
+        return box.answer();
     }
 
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
@@ -100,7 +163,7 @@ public:
     Answer message(const std::string& text, const std::string& title, Icon,
                    Buttons buttons) override {
         std::fprintf(stderr, "olm: %s%s%s\n", title.c_str(), title.empty() ? "" : ": ", text.c_str());
-        return answerThatChangesNothing(buttons);
+        return answerChangingNothing(buttons);
     }
     std::optional<std::string> input(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;

@@ -156,6 +156,19 @@ bool Form::focusFirstAvailable(const std::vector<Control*>& candidates) {
     return false;
 }
 
+bool Form::focusToAct(Control& c) {
+    if (unloaded_) {
+        return false;
+    }
+    if (current_ == &c || !c.canTakeFocus()) {
+        return true;
+    }
+    const unsigned requests = focusRequests_;
+    c.setFocus();
+    // Any request beyond this one came from a handler run by the move.
+    return !unloaded_ && focusRequests_ == requests + 1;
+}
+
 bool Form::unload() {
     if (unloaded_) {
         return true;

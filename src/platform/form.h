@@ -60,6 +60,12 @@ public:
     bool focusFirstAvailable(const std::vector<Control*>& candidates);
     // The control that has the focus as the program sees it, or none.
     Control* activeControl() const { return current_; }
+    // Moves the focus to a control about to act on a click, an access key or
+    // Space, as the clerk's click moves it: the control left runs its leave
+    // handler first, so that the action sees the value it stored. False when
+    // that handler kept the focus (sent it back, or elsewhere) or unloaded the
+    // form: the action does not run.
+    bool focusToAct(Control& c);
 
     // Runs the unload handler; unless it cancels, hides the window and
     // destroys the form once the current handler has returned. A form may

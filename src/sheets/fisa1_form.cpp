@@ -215,6 +215,7 @@ Fisa1_F::Fisa1_F()
     leagaCasetele();
     leagaTastele();
     leagaPersoanele();
+    ordineaTab();
 
     Command1.onClick([this] { arataCadru(Fisa1_III); });
     Command2.onClick([this] { Command2_Click(); });
@@ -344,6 +345,32 @@ void Fisa1_F::leagaTastele() {
     laEnter(Reg[12], Command5);
 }
 
+// Tab goes through each frame as Enter does: the boxes in the order of their
+// Enter chains, then the frame's buttons.
+void Fisa1_F::ordineaTab() {
+    std::vector<platform::Control*> ordine{&Command1,  &Command2,  &Command3, &Command4,
+                                           &Command10, &Command14, &Command15};
+    auto adauga = [&ordine](std::initializer_list<platform::Control*> controale) {
+        ordine.insert(ordine.end(), controale);
+    };
+    auto coloana = [&ordine](auto& casete, int pana) {
+        for (int i = 0; i < pana; ++i) {
+            ordine.push_back(&casete[i]);
+        }
+    };
+    coloana(CoefProp, 12);
+    adauga({&Command9, &Command11, &CodI, &NumeI, &PrenI, &Sotie, &Copil, &Alta, &inv1, &inv2, &inv3,
+            &PreiauConditii, &AnulezConditii});
+    coloana(CoefI, 12);
+    adauga({&Ok_PersU, &Ok_persA, &Ok_StergP, &Command7, &Command6});
+    coloana(VenitN, 13);
+    adauga({&LuPrima});
+    coloana(Bif, 13);
+    coloana(ImpC, 13);
+    adauga({&Luni, &ChAc, &Command8, &Command12, &Reg[10], &Reg[11], &Reg[12], &Command5});
+    setTabOrder(ordine);
+}
+
 template <class Regula>
 void Fisa1_F::persoana(Regula regula) {
     regula(Fisa1Date);
@@ -396,12 +423,14 @@ void Fisa1_F::leagaPersoanele() {
     laEnterSpre(PrenI, [this]() -> platform::Control& {
         return Sotie.enabled() ? static_cast<platform::Control&>(Sotie) : Command7;
     });
-    // Enter and Space click the button; any other key goes back to the code.
+    // Any key goes back to the code; Enter and Space click the button first.
     Ok_PersU.onKeyPress([this](int k) {
-        if (k != key::Enter && k != ' ') {
-            CodI.setFocus();
+        const bool apasat = k == key::Enter || k == ' ';
+        if (apasat) {
+            Ok_PersU.click();
         }
-        return false;
+        CodI.setFocus();
+        return apasat;
     });
     Ok_PersU.onClick([this] { Ok_PersU_Click(); });
     Ok_persA.onClick([this] { persoana([](FormaFisa1& f) { PersoanaAnterioara(f); }); });

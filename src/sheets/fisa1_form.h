@@ -88,6 +88,7 @@ private:
     void leagaCasetele();
     void leagaTastele();
     void leagaPersoanele();
+    void ordineaTab();
 
     // Shows one of the four frames and hides the other three.
     void arataCadru(platform::Frame& cadru);

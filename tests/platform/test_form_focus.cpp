@@ -1,6 +1,7 @@
 // Got-focus and lost-focus reports: moves between the program's own controls
 // only, never the activation leaving for a message box or another window and
-// coming back. And the text box highlight that follows the focus.
+// coming back. The text box highlight that follows the focus, and the click
+// that waits for the box left.
 
 #include "sample_form.h"
 
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace olm::testing {
@@ -260,6 +262,31 @@ TEST_F(FormFocus, TakingTheFocusSelectsTheWholeTextUnlessSwitchedOff) {
     EXPECT_EQ("", f.boxC.selectedText());
     f.boxB.setFocus();
     EXPECT_EQ("POPESCU", f.boxB.selectedText()) << "the program's setFocus too";
+}
+
+TEST_F(FormFocus, AClickWaitsForTheBoxLeftWhichMayStopIt) {
+    SampleForm& f = form();
+    f.mark.onClick([&] { f.log.push_back("Mark!"); });
+    const std::pair<Log, std::function<void()>> ways[] = {{{"A-", "Ok+", "Ok!"}, [&] { click(f.ok); }},
+                                                          {{"A-", "Ok+", "Ok!"}, [&] { pressAccessKey(f, 'o'); }},
+                                                          {{"A-", "Mark!"}, [&] { click(f.mark); }}};
+    for (const auto& [acted, act] : ways) {
+        for (const bool refuse : {false, true}) {
+            SCOPED_TRACE(::testing::PrintToString(acted) + (refuse ? " refused" : ""));
+            startInBoxA();
+            f.boxA.onLostFocus([&, refuse] {
+                f.log.push_back("A-");
+                (void)(refuse && f.boxA.setFocus());
+            });
+            act();
+            EXPECT_EQ(refuse ? Log({"A-", "A+"}) : acted, f.log);
+        }
+    }
+    // A message shown as the box is left takes the mouse's release: the click is made all the same.
+    startInBoxA();
+    f.boxA.onLostFocus([&] { QTest::mouseRelease(f.ok.widget(), Qt::LeftButton); });
+    QTest::mousePress(f.ok.widget(), Qt::LeftButton);
+    EXPECT_EQ(Log({"Ok+", "Ok!"}), f.log);
 }
 
 TEST_F(FormFocus, TheFirstControlOfAFormJustShownReportsItsFocus) {

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QLabel>
 #include <QLockFile>
 #include <QPointer>
 #include <QProgressDialog>
@@ -66,6 +67,20 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
     expectMessages({{"Mesaj cu blanc la sfarsit ", " ", Icon::Information, Buttons::Ok},
                     {"Salvati modificarile?", "", Icon::None, Buttons::YesNo},
                     {"Stergeti?", "  ", Icon::Exclamation, Buttons::YesNo}});
+}
+
+TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfItsText) {
+    setDialogs(nullptr);
+    const QString text = "un \r\nangajat, chiar daca are mai multe contracte de munca la acelasi angajator.\r\n\r\n Nu";
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        for (const QLabel* label : box->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(label->text().isEmpty() || (label->text() == QString(text).replace("\r\n", "\n") &&
+                        label->width() >= label->fontMetrics().horizontalAdvance(text.split("\r\n")[1])));
+        }
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(Answer::No, dialogs().message(text.toStdString(), "", Icon::Exclamation, Buttons::YesNo));
 }
 
 TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {

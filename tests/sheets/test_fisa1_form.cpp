@@ -6,9 +6,13 @@
 #include "main_window/employee_form.h"
 #include "sheets/fisa1_form.h"
 #include "sheets/install.h"
+#include "shared/dependants.h"
 #include "support/drive.h"
 #include "support/label_fit.h"
 
+#include <QWidget>
+
+#include <cmath>
 #include <filesystem>
 
 namespace olm::testing {
@@ -175,6 +179,45 @@ TEST_F(Fisa1Form, TwoDependantsRegisteredSavedAndFoundAgain) {
     expectMessages({});
     fakeDialogs().answer(platform::Answer::No);
     EXPECT_TRUE(closeByCloseBox(g));
+}
+
+TEST_F(Fisa1Form, AccessKeysAndClicksTakeWhatWasTypedAndTabFollowsEnter) {
+    Fisa1_F& f = deschideFisaNoua("15.03.2002");
+    auto tab = [](platform::Control& from, platform::Control& to) { // along the Enter chain, then the buttons
+        EXPECT_TRUE(from.setFocus() && pressTab(from) && expectFocus(to));
+    };
+    tab(f.CoefProp[11], f.Command9);
+    auto luminance = [&f](QPalette::ColorRole role) { // of a disabled box's colour, sRGB, plus the screen's flare
+        const QColor k = f.CoefCalc[2].widget()->palette().color(QPalette::Disabled, role);
+        auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(k.redF()) + 0.7152 * lin(k.greenF()) + 0.0722 * lin(k.blueF()) + 0.05;
+    };
+    const double text = luminance(QPalette::Text), back = luminance(QPalette::Base);
+    EXPECT_GE(std::max(text, back) / std::min(text, back), 4.5) << "the contrast of its text";
+    click(f.Command9);
+    pressEnter(f.Ok_PersU);
+    expectFocus(f.CodI);
+    tasteaza(f.CodI, "2700315123451"); // 32 years old: another person, 0.5 a month
+    click(f.PreiauConditii);
+    tab(f.CoefI[11], f.Ok_PersU);
+    typeInto(f.CoefI[3], "1");
+    pressAccessKey(f, 'u');
+    EXPECT_EQ(CelulaPersoana(1, 13) + "/" + f.CoefCalc[3].text() + "/" + f.Text2.text(), "1/2/2");
+    typeInto(f.CodI, "1850101123452"); // a wrong check digit keeps the row
+    pressAccessKey(f, 'u');
+    EXPECT_TRUE(expectFocus(f.CodI) && f.Text2.text() == "2");
+    expectMessages({{"CNP incorect.", "", platform::Icon::Exclamation}});
+
+    typeInto(f.CodI, "");
+    pressAccessKey(f, 'i');
+    tasteaza(f.VenitN[2], "6200000");
+    click(f.VenitN[2]);
+    typeKeys(f.VenitN[2], "6500000");
+    tab(f.VenitN[2], f.VenitN[3]);
+    EXPECT_EQ(f.VenitN[2].text() + "/" + f.ImpP[2].text(), "6500000/853000"); // a coefficient of 1.5
+    fakeDialogs().answer(platform::Answer::Yes);
+    EXPECT_TRUE(closeByCloseBox(f));
+    EXPECT_NE(readBytes("Deduceri.txt").find(",,,0.5,1,0.5,"), std::string::npos);
 }
 
 TEST_F(Fisa1Form, ADateOfAnotherYearKeepsTheSheetClosed) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace olm::testing {
 
 using platform::Control;
@@ -184,6 +186,15 @@ bool pressKey(Control& c, Qt::Key key, Qt::KeyboardModifiers modifiers, Where wh
 }
 
 bool pressEnter(Control& c, Where where) { return pressKey(c, Qt::Key_Return, {}, where); }
+
+bool pressAccessKey(Form& form, char letter, Where where) {
+    if (QApplication::activeWindow() != form.widget()) {
+        return fail(where, "cannot press an access key on " + quoted(form.caption()) + ": its window is not active");
+    }
+    QWidget* at = form.widget()->focusWidget();
+    QTest::keyClick(at ? at : form.widget(), static_cast<Qt::Key>(std::toupper(letter)), Qt::AltModifier);
+    return true;
+}
 
 bool pressTab(Control& c, Where where) { return pressKey(c, Qt::Key_Tab, {}, where); }
 

@@ -42,6 +42,8 @@ bool typeKeys(platform::Control& c, const std::string& text, Where where = Where
 bool pressKey(platform::Control& c, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
               Where where = Where::current());
 bool pressEnter(platform::Control& c, Where where = Where::current());
+// Alt and the access key (the letter after "&" in a caption) in the form's window, active.
+bool pressAccessKey(platform::Form& form, char letter, Where where = Where::current());
 bool pressTab(platform::Control& c, Where where = Where::current());
 
 // A mouse click on a button, a check box or an option button (on its mark),
