@@ -1,5 +1,7 @@
 #include "platform/dialogs.h"
 
+#include "platform/viewers_in_sight.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -138,18 +140,22 @@ class RealDialogs : public Dialogs {
 public:
     Answer message(const std::string& text, const std::string& title, Icon icon,
                    Buttons buttons) override {
-        MessageWindow box(QApplication::activeWindow(), text, title, icon, buttons);
+        QWidget* owner = askingWindow();
+        MessageWindow box(owner, text, title, icon, buttons);
+        const ViewersInSight inSight(box, owner);
         box.exec();
         return box.answer();
     }
 
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& defaultText) override {
-        QInputDialog dialog(QApplication::activeWindow());
+        QWidget* owner = askingWindow();
+        QInputDialog dialog(owner);
         dialog.setWindowTitle(QString::fromLatin1(title));
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.setLabelText(QString::fromLatin1(prompt));
         dialog.setTextValue(QString::fromLatin1(defaultText));
+        const ViewersInSight inSight(dialog, owner);
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;
         }

@@ -2,9 +2,9 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/form.h"
+#include "platform/viewers_in_sight.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -15,7 +15,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QScreen>
 
 #include <algorithm>
 #include <climits>
@@ -23,100 +22,12 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <system_error>
-#include <vector>
 
 namespace olm::platform {
 
 namespace {
-
-bool isFormWindow(const QWidget* w) {
-    const auto forms = Form::loadedForms();
-    return std::any_of(forms.begin(), forms.end(), [w](const Form* f) { return f->widget() == w; });
-}
-
-// The program's window that asks for printing: the active one, or, when a
-// window of another kind (the viewer just opened) has the activation, the
-// form active before it.
-QWidget* askingWindow() {
-    QWidget* active = QApplication::activeWindow();
-    if (active != nullptr && isFormWindow(active)) {
-        return active;
-    }
-    const Form* last = Form::lastActive();
-    return last != nullptr && last->visible() ? last->widget() : active;
-}
-
-// The text viewers: the windows that are neither forms nor dialogs.
-std::vector<QWidget*> viewers() {
-    std::vector<QWidget*> found;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && !isFormWindow(w) && qobject_cast<const QDialog*>(w) == nullptr) {
-            found.push_back(w);
-        }
-    }
-    return found;
-}
-
-// The window manager brings the window that asked, with the main window
-// under it, to the front when a dialog over it opens, is activated or
-// closes: the viewers come back over them, so that the clerk goes on reading
-// (all but those that would cover the dialog: raising the dialog instead
-// would raise the window that asked with it).
-void raiseViewers(const QWidget* dialog = nullptr) {
-    for (QWidget* w : viewers()) {
-        if (dialog == nullptr || !w->frameGeometry().intersects(dialog->frameGeometry())) {
-            w->raise();
-        }
-    }
-}
-
-// On a dialog of the printer: each time it is activated, the viewers come
-// back over the program's windows.
-class ViewersInSight : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::WindowActivate) {
-            raiseViewers(static_cast<QWidget*>(watched));
-        }
-        return false;
-    }
-};
-
-// A dialog of the printer opens where Qt puts it, centred over the window that
-// asked, unless it would cover a text viewer (any window that is neither a
-// form nor a dialog); then beside the viewers, right or left, where the
-// screen has room.
-void placeClearOfViewers(QWidget& dialog, const QWidget* owner) {
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    constexpr int Gap = 12; // the dialog's own frame, not known before it is shown
-    const QRect room = screen->availableGeometry();
-    dialog.adjustSize();
-    QRect r(QPoint(0, 0), dialog.size().grownBy(QMargins(0, 0, Gap, Gap)));
-    r.moveCenter(owner != nullptr ? owner->frameGeometry().center() : room.center());
-    QRect covered;
-    for (const QWidget* w : viewers()) {
-        if (w->frameGeometry().intersects(r)) {
-            covered |= w->frameGeometry();
-        }
-    }
-    if (covered.isNull()) {
-        return;
-    }
-    for (const int left : {covered.right() + 1 + Gap, covered.left() - r.width()}) {
-        if (left >= room.left() && left + r.width() <= room.right() + 1) {
-            const int top = std::clamp(r.top(), room.top(), std::max(room.top(), room.bottom() + 1 - r.height()));
-            dialog.move(left, top);
-            return;
-        }
-    }
-}
 
 QFont fontOf(const PrintSetup& setup) {
     QFont f(QString::fromLatin1(setup.fontName));
@@ -157,11 +68,9 @@ public:
         // (the program ended from outside), and takes its children with it.
         QPointer<QPrintDialog> dialog = new QPrintDialog(printer_.get(), owner_);
         dialog->setWindowModality(Qt::WindowModal); // the viewers stay usable
-        placeClearOfViewers(*dialog, owner_);
-        dialog->installEventFilter(new ViewersInSight(dialog));
+        const ViewersInSight inSight(*dialog, owner_);
         const bool chosen = dialog->exec() == QDialog::Accepted;
         delete dialog.data();
-        raiseViewers();
         return chosen;
     }
 
@@ -312,8 +221,7 @@ private:
             progress_->setMinimumDuration(0);
             progress_->setRange(0, static_cast<int>(std::min<long>(total, INT_MAX)));
             progress_->setLabelText(label(total, total));
-            placeClearOfViewers(*progress_, owner_);
-            progress_->installEventFilter(new ViewersInSight(progress_));
+            progressInSight_.emplace(*progress_, owner_);
         }
         progress_->setLabelText(label(done, total));
         progress_->setValue(static_cast<int>(std::min<long>(done, INT_MAX)));
@@ -323,12 +231,16 @@ private:
         return QStringLiteral("Pagina %1 din %2").arg(done).arg(total);
     }
 
-    void closeProgress() { delete progress_.data(); }
+    void closeProgress() {
+        delete progress_.data();
+        progressInSight_.reset();
+    }
 
     std::unique_ptr<QPrinter> printer_;
     bool printsToPdf_ = false;
     QPointer<QWidget> owner_;
     QPointer<QProgressDialog> progress_;
+    std::optional<ViewersInSight> progressInSight_;
     QPainter painter_;
     PrintSetup setup_;
     bool active_ = false;

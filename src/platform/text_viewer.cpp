@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/indexed_text.h"
 #include "platform/text_view.h"
+#include "platform/viewers_in_sight.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -81,6 +82,7 @@ public:
         window->show();
         window->raise();
         window->activateWindow();
+        viewerShown(*window);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "platform/instance_lock.h"
 #include "platform/printer.h"
 #include "platform/text_viewer.h"
+#include "sample_form.h"
 #include "support/drive.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -36,6 +37,8 @@ using olm::testing::expectOneMessage;
 using olm::testing::fakeDialogs;
 using olm::testing::fakeTextViewer;
 using olm::testing::readBytes;
+using olm::testing::SampleForm;
+using olm::testing::showActive;
 using olm::testing::writeBytes;
 using olm::testing::workDir;
 
@@ -81,6 +84,38 @@ TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfItsText) {
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(Answer::No, dialogs().message(text.toStdString(), "", Icon::Exclamation, Buttons::YesNo));
+}
+
+// Asked while a viewer is in sight, a message box and the input box open
+// beside it; once the clerk has clicked into a form, where Qt puts them.
+TEST(Dialogs, TheRealDialogsOpenClearOfTheViewersInSight) {
+    setDialogs(nullptr);
+    setTextViewer(nullptr);
+    writeBytes("help.txt", "ajutor\r\n");
+    SampleForm& form = SampleForm::instance();
+    ASSERT_TRUE(showActive(form));
+    form.widget()->move(0, 40);
+    textViewer().show("help.txt");
+    const auto windows = QApplication::topLevelWidgets();
+    QWidget* viewer = *std::find_if(windows.begin(), windows.end(), [](const QWidget* w) { return w->windowTitle() == "help.txt"; });
+    std::vector<bool> clear;
+    const auto answer = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            clear.push_back(!box->frameGeometry().intersects(viewer->frameGeometry()));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+    };
+    answer();
+    showMessage("Doriti listarea fisierului help.txt ?");
+    answer();
+    EXPECT_EQ(dialogs().input("Dati CF/CNP angajator de restaurat : ", "", ""), std::nullopt);
+    QTest::mouseClick(form.widget()->windowHandle(), Qt::LeftButton, {}, QPoint(380, 150));
+    answer();
+    showMessage("Doriti listarea fisierului help.txt ?");
+    EXPECT_EQ(clear, (std::vector<bool>{true, true, false}));
+    viewer->close();
+    olm::testing::dropSampleForm();
 }
 
 TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {
