@@ -2,8 +2,9 @@
 
 // Shows a text file in a read-only monospace window, without waiting for it.
 // The window reads only the lines in sight, so a file of any size opens at
-// once; it opens centred over the window that asked for it (the active one),
-// wide enough for the file's widest line as far as the screen allows.
+// once; it opens centred over the window that asked for it, wide enough for
+// the file's widest line as far as the screen allows, or, while the last one
+// shown is open, a little below and right of that one.
 
 #include <string>
 

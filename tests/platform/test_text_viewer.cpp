@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -170,11 +172,23 @@ TEST(TextViewer, ALargeFileIsShownScrolledSelectedAndCopiedAsItsBytes) {
     const QString line49 = QString::fromLatin1(generatedLine(49));
     EXPECT_TRUE(!tail.isEmpty() && tail.size() < line49.size() && line49.endsWith(tail)) << tail.toStdString();
 
-    // A second viewer does not stand exactly over the first; closed, both go.
+    // Each new viewer opens a title bar below and right of the last one shown,
+    // wherever that one stands; where that would leave the screen, centred
+    // again. Closed, all go.
+    const int step = view->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect screen = view->screen()->availableGeometry();
+    view->move(view->pos() + QPoint(7, -5));
     ASSERT_TRUE(olm::testing::activate(&owner));
     textViewer().show("ListF1.txt");
     ASSERT_EQ(viewers().size(), 2u);
-    EXPECT_NE(viewers()[0]->pos(), viewers()[1]->pos());
+    TextView* second = viewers()[viewers()[0] == view ? 1 : 0];
+    EXPECT_EQ(second->geometry().topLeft(), view->geometry().topLeft() + QPoint(step, step));
+    second->move(screen.bottomRight() - QPoint(second->width(), second->height()));
+    textViewer().show("ListF1.txt");
+    ASSERT_EQ(viewers().size(), 3u);
+    for (TextView* v : viewers()) {
+        EXPECT_TRUE(v == view || v == second || (v->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 40);
+    }
     for (TextView* v : viewers()) {
         v->close();
     }
