@@ -35,9 +35,11 @@ Answer answerChangingNothing(Buttons buttons) {
 }
 
 // A message box that keeps the text's own lines: as wide as its longest line,
-// up to the width of the screen (only a line wider than that breaks at its
-// blanks). The usual message box breaks any line longer than about 500
-// pixels wherever it likes, which scatters the program's help texts.
+// up to five eighths of the screen's width, as the desktop's own message boxes
+// are; only a line wider than that breaks, at its blanks, so that a message
+// of one paragraph reads as a paragraph, not as a line across the screen. The
+// usual message box breaks any line longer than about 500 pixels wherever it
+// likes, which scatters the program's help texts.
 class MessageWindow : public QDialog {
 public:
     MessageWindow(QWidget* owner, const std::string& text, const std::string& title, Icon icon, Buttons buttons)
@@ -82,7 +84,7 @@ public:
             accept();
         });
         grid->addWidget(box, 1, 0, 1, textColumn + 1);
-        fitToScreen(grid);
+        fitToScreen();
     }
 
     Answer answer() const {
@@ -114,20 +116,16 @@ private:
         return all;
     }
 
-    // The text's lines unbroken when the screen has room for the longest;
-    // otherwise the text breaks at its blanks to the screen's width.
-    void fitToScreen(const QGridLayout* grid) {
+    // Only a line wider than five eighths of the screen breaks.
+    void fitToScreen() {
         const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
         if (!screen) {
             return;
         }
-        const int others = grid->sizeHint().width() - label_->sizeHint().width();
-        // Room for the border the window manager adds.
-        const int border = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 16;
-        const int room = screen->availableGeometry().width() - others - border;
-        if (label_->sizeHint().width() > room && room > 0) {
+        const int widest = screen->availableGeometry().width() * 5 / 8;
+        if (label_->sizeHint().width() > widest && widest > 0) {
             label_->setWordWrap(true);
-            label_->setFixedSize(room, label_->heightForWidth(room));
+            label_->setFixedSize(widest, label_->heightForWidth(widest));
         }
     }
 

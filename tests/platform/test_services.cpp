@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -72,18 +73,25 @@ TEST(Dialogs, ShortcutsKeepTheTitleExactAndAskYesNo) {
                     {"Stergeti?", "  ", Icon::Exclamation, Buttons::YesNo}});
 }
 
-TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfItsText) {
+// A help text keeps its lines; a paragraph breaks at five eighths of the screen.
+TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfAHelpTextAndBreaksAParagraph) {
     setDialogs(nullptr);
-    const QString text = "un \r\nangajat, chiar daca are mai multe contracte de munca la acelasi angajator.\r\n\r\n Nu";
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        for (const QLabel* label : box->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(label->text().isEmpty() || (label->text() == QString(text).replace("\r\n", "\n") &&
-                        label->width() >= label->fontMetrics().horizontalAdvance(text.split("\r\n")[1])));
-        }
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Answer::No, dialogs().message(text.toStdString(), "", Icon::Exclamation, Buttons::YesNo));
+    const QString help = "un \r\nangajat, chiar daca are mai multe contracte de munca la acelasi angajator.\r\n\r\n Nu";
+    const QString paragraph = QString("NotePad este folosit numai pentru vizualizare. ").repeated(5);
+    for (const QString& text : {help, paragraph}) {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            for (const QLabel* label : box->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+                if (!label->text().isEmpty()) { // not the icon
+                    EXPECT_EQ(label->text(), QString(text).replace("\r\n", "\n"));
+                    EXPECT_LE(label->width(), box->screen()->availableGeometry().width() * 5 / 8);
+                    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(help.split("\r\n")[1]));
+                }
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(Answer::No, dialogs().message(text.toStdString(), "", Icon::Exclamation, Buttons::YesNo));
+    }
 }
 
 // Asked while a viewer is in sight, a message box and the input box open
