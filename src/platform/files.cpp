@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <random>
 
 #include <dirent.h>
@@ -370,7 +371,9 @@ Fd openSource(const fs::path& source, struct stat& st) {
     return in;
 }
 
-void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
+// Reads an open file to its end, giving each chunk read to f.
+template <class F>
+void forEachChunk(const Fd& in, const fs::path& source, F f) {
     std::string chunk(BufferSize, '\0');
     for (;;) {
         ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
@@ -383,11 +386,28 @@ void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
         if (n == 0) {
             break;
         }
-        out.write(std::string(chunk.data(), static_cast<std::size_t>(n)));
+        f(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
     }
 }
 
+void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
+    forEachChunk(in, source, [&](std::string_view chunk) { out.write(chunk); });
+}
+
 } // namespace
+
+std::string readBytes(const std::string& name) {
+    const fs::path source = resolve(name);
+    struct stat st;
+    if (!statOf(source, st) && (errno == ENOENT || errno == ENOTDIR)) {
+        return {}; // a missing file reads as none
+    }
+    const Fd in = openSource(source, st);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    forEachChunk(in, source, [&](std::string_view chunk) { bytes += chunk; });
+    return bytes;
+}
 
 void copy(const std::string& from, const std::string& to) {
     const fs::path source = resolve(from);
@@ -490,6 +510,13 @@ std::vector<std::string> listFiles(const std::string& directory) {
 
 // --- LineReader --------------------------------------------------------------
 
+namespace {
+
+// Large enough that a long file is read in few calls to the system.
+constexpr std::size_t ReadBlockSize = 1 << 18;
+
+} // namespace
+
 LineReader::LineReader(const std::string& name) : name_(name) {
     const fs::path path = resolve(name);
     struct stat st;
@@ -502,26 +529,56 @@ LineReader::LineReader(const std::string& name) : name_(name) {
     if (S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, path, "not a file");
     }
-    errno = 0;
-    buffer_ = std::make_unique<char[]>(BufferSize);
-    in_.rdbuf()->pubsetbuf(buffer_.get(), static_cast<std::streamsize>(BufferSize));
-    in_.open(path, std::ios::binary);
-    if (!in_.is_open()) {
-        throwErrno(errno != 0 ? errno : EACCES, path, "open");
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        throwErrno(errno, path, "open");
+    }
+    block_ = std::make_unique<char[]>(ReadBlockSize);
+}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) {
+        ::close(fd_);
     }
 }
 
-LineReader::~LineReader() = default;
-
-bool LineReader::next(std::string& line) {
-    if (!in_.is_open()) {
+bool LineReader::readBlock() {
+    if (fd_ < 0) {
         return false;
     }
-    if (!std::getline(in_, line)) {
-        if (in_.bad()) {
+    for (;;) {
+        const ssize_t n = ::read(fd_, block_.get(), ReadBlockSize);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
             throwNumber(DeviceIoError, name_, "read");
         }
-        return false;
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(n);
+        return n > 0;
+    }
+}
+
+bool LineReader::next(std::string& line) {
+    line.clear();
+    bool any = false; // a last line without its end is a line too
+    for (;;) {
+        if (begin_ == end_ && !readBlock()) {
+            if (!any) {
+                return false;
+            }
+            break;
+        }
+        const char* const from = block_.get() + begin_;
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
+        const char* const to = lf != nullptr ? lf : block_.get() + end_;
+        line.append(from, static_cast<std::size_t>(to - from));
+        any = true;
+        begin_ = static_cast<std::size_t>(to - block_.get()) + (lf != nullptr ? 1 : 0);
+        if (lf != nullptr) {
+            break;
+        }
     }
     // CR LF, or a CR cut off by the end of the file.
     if (!line.empty() && line.back() == '\r') {
@@ -530,9 +587,7 @@ bool LineReader::next(std::string& line) {
     return true;
 }
 
-bool LineReader::atEnd() {
-    return !in_.is_open() || in_.peek() == std::ifstream::traits_type::eof();
-}
+bool LineReader::atEnd() { return begin_ == end_ && !readBlock(); }
 
 // --- AtomicWriter ------------------------------------------------------------
 
@@ -613,7 +668,7 @@ void AtomicWriter::writeLine(const std::string& line) {
     }
 }
 
-void AtomicWriter::write(const std::string& bytes) {
+void AtomicWriter::write(std::string_view bytes) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
     }

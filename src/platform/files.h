@@ -22,10 +22,10 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm::platform::files {
@@ -48,6 +48,8 @@ bool sameBytes(const std::string& a, const std::string& b);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
+// All bytes of a file, unchanged. A missing file reads as none.
+std::string readBytes(const std::string& name);
 // The first line, or nothing when the file is missing or empty.
 std::optional<std::string> readFirstLine(const std::string& name);
 
@@ -78,8 +80,8 @@ void syncDirectory(const std::filesystem::path& dir);
 // the commit record, the marker of the working year) are left out. A missing directory throws PathNotFound.
 std::vector<std::string> listFiles(const std::string& directory);
 
-// Reads a file line by line without holding it whole. A missing file reads as
-// no lines.
+// Reads a file line by line without holding it whole: a block at a time,
+// the lines cut out of the block. A missing file reads as no lines.
 class LineReader : public LineSource {
 public:
     explicit LineReader(const std::string& name);
@@ -92,11 +94,14 @@ public:
     bool atEnd();
 
 private:
+    // Reads the next block; false at the end of the file.
+    bool readBlock();
+
     std::string name_;
-    // The stream's buffer: larger than its own, so that a long file is read
-    // in fewer calls to the system.
-    std::unique_ptr<char[]> buffer_;
-    std::ifstream in_;
+    int fd_ = -1; // -1: the file is missing
+    std::unique_ptr<char[]> block_;
+    std::size_t begin_ = 0; // the bytes of the block not yet read: [begin_, end_)
+    std::size_t end_ = 0;
 };
 
 // Whether a name is one of the layer's own files, never shown as data.
@@ -118,7 +123,7 @@ public:
     AtomicWriter& operator=(const AtomicWriter&) = delete;
 
     void writeLine(const std::string& line) override; // CR LF added
-    void write(const std::string& bytes);    // written as given
+    void write(std::string_view bytes);      // written as given
     // Writes out what is buffered, syncs the scratch file and closes it, so
     // that a commit() after it only renames: several files can be written
     // whole before the first one replaces its target. Nothing more can be

@@ -150,10 +150,13 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
         {"a\rb\r\n", {"a\rb"}},
         {"\xAA\xE9 \xFF\r\n", {"\xAA\xE9 \xFF"}},
         {std::string("n\0ul\n", 5), {std::string("n\0ul", 4)}},
+        // Longer than a block read at once, its CR the block's last byte.
+        {std::string((1 << 18) - 1, 'x') + "\r\nb", {std::string((1 << 18) - 1, 'x'), "b"}},
     };
     for (const auto& c : cases) {
         writeBytes("r.txt", c.bytes);
-        EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes;
+        EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes.substr(0, 20);
+        EXPECT_EQ(files::readBytes("R.TXT"), c.bytes);
         auto first = files::readFirstLine("r.txt");
         if (c.lines.empty()) {
             EXPECT_FALSE(first.has_value());
@@ -182,6 +185,7 @@ TEST(Files, LineReaderGoesLineByLine) {
 
 TEST(Files, AMissingFileReadsAsNothingAndHasNoLength) {
     EXPECT_TRUE(files::readLines("lipsa.txt").empty());
+    EXPECT_EQ(files::readBytes("lipsa.txt"), "");
     EXPECT_FALSE(files::readFirstLine("lipsa.txt").has_value());
     EXPECT_EQ(files::length("lipsa.txt"), 0u);
     EXPECT_TRUE(files::isEmpty("lipsa.txt"));
