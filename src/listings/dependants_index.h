@@ -1,11 +1,15 @@
 #pragma once
 
-// The dependants of every employee, read from "Deduceri.txt" in one pass, so
-// that a listing of many sheets does not read the file again for each one.
+// The dependants of every employee, from "Deduceri.txt" read once, so that a
+// listing of many sheets does not read the file again for each one. The file
+// is kept as it was read, one block of bytes, with the places of each
+// employee's lines; a dependant's fields are cut only when a sheet shows him.
 
 #include "shared/fisa1_sheet_text.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -20,10 +24,17 @@ public:
     static IndexPersoane citeste();
 
     // The employee's dependants (none for an unknown code).
-    const std::vector<PersoanaFoaie>& persoane(const std::string& codAngajat) const;
+    std::vector<PersoanaFoaie> persoane(std::string_view codAngajat) const;
 
 private:
-    std::unordered_map<std::string, std::vector<PersoanaFoaie>> persoane_;
+    // A line of the file: where it begins and how long it is, without its end.
+    struct Linie {
+        std::size_t inceput = 0;
+        std::size_t lungime = 0;
+    };
+
+    std::string fisier_; // the bytes of "Deduceri.txt"
+    std::unordered_map<std::string, std::vector<Linie>> linii_;
 };
 
 } // namespace olm

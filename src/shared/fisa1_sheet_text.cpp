@@ -109,13 +109,13 @@ void sectiuneaVI(std::vector<std::string>& l, const FoaieFisa1& f) {
 
 } // namespace
 
-PersoanaFoaie PersoanaDinTexte(std::string cod, std::string nume, std::string prenume,
-                               const std::array<std::string, 6>& marci,
-                               const std::array<std::string, 12>& coeficienti) {
+PersoanaFoaie PersoanaDinTexte(std::string_view cod, std::string_view nume, std::string_view prenume,
+                               const std::array<std::string_view, 6>& marci,
+                               const std::array<std::string_view, 12>& coeficienti) {
     PersoanaFoaie p;
-    p.cod = std::move(cod);
-    p.nume = std::move(nume);
-    p.prenume = std::move(prenume);
+    p.cod = cod;
+    p.nume = nume;
+    p.prenume = prenume;
     bool* const semne[] = {&p.sotie, &p.copil, &p.alta, &p.invalid1, &p.invalid2, &p.alteSituatii};
     for (std::size_t i = 0; i < marci.size(); ++i) {
         *semne[i] = esteMarcat(marci[i]);

@@ -27,9 +27,9 @@ struct PersoanaFoaie {
 // marks spouse, child, other person, invalidity I and II and other situation
 // ("X" in any case, blanks around it allowed), the monthly coefficients
 // written as number text ("1,5" gives 1.5).
-PersoanaFoaie PersoanaDinTexte(std::string cod, std::string nume, std::string prenume,
-                               const std::array<std::string, 6>& marci,
-                               const std::array<std::string, 12>& coeficienti);
+PersoanaFoaie PersoanaDinTexte(std::string_view cod, std::string_view nume, std::string_view prenume,
+                               const std::array<std::string_view, 6>& marci,
+                               const std::array<std::string_view, 12>& coeficienti);
 
 // How section VI (the annual regularisation) is printed.
 enum class FormaSectiuneaVI {

@@ -32,8 +32,9 @@ std::array<std::string, 12> normalizate(const std::array<std::string, 12>& coefi
 std::vector<PersoanaFoaie> persoane() {
     std::vector<PersoanaFoaie> p;
     for (int r = 1; r <= std::min<int>(NrPersoane, MaxPersoane); ++r) {
-        std::array<std::string, 6> marci;
-        std::array<std::string, 12> coeficienti;
+        // Views of the register's cells, which stay while the image is made.
+        std::array<std::string_view, 6> marci;
+        std::array<std::string_view, 12> coeficienti;
         for (int k = 0; k < 6; ++k) {
             marci[static_cast<std::size_t>(k)] = CelulaPersoana(r, 4 + k);
         }

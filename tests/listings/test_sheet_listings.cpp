@@ -131,6 +131,8 @@ TEST_F(ListingTest, Fisa2MonthsOfZeroPrintBlankTheTotalsAsTheyStand) {
 }
 
 TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
+    // Employee 9's lines broken by another's and by an empty line; the last
+    // line of the file, employee 7's, without its line end.
     std::vector<std::string> linii;
     for (int i = 1; i <= 22; ++i) {
         linii.push_back(linieCu(structuraDeduceri(), {{0, "9"}, {1, std::to_string(i)}, {4, "X"}, {10, "1.50"}}));
@@ -139,15 +141,18 @@ TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
             linii.push_back("");
         }
     }
-    platform::files::writeLines("Deduceri.txt", linii);
+    writeBytes("Deduceri.txt", crlf(linii) + linieCu(structuraDeduceri(), {{0, "7"}, {21, "0.5"}}));
     const IndexPersoane index = IndexPersoane::citeste();
-    const auto& ale = index.persoane("9");
+    const auto ale = index.persoane("9");
     ASSERT_EQ(ale.size(), 20u);
+    EXPECT_EQ(ale[3].cod, "4") << "the lines after another's still his";
     EXPECT_EQ(ale[19].cod, "20");
     EXPECT_TRUE(ale[0].sotie);
     EXPECT_EQ(ale[0].coeficienti[0], "1.5");
     EXPECT_EQ(index.persoane("8").size(), 1u);
-    EXPECT_TRUE(index.persoane("7").empty());
+    ASSERT_EQ(index.persoane("7").size(), 1u);
+    EXPECT_EQ(index.persoane("7")[0].coeficienti[11], "0.5");
+    EXPECT_TRUE(index.persoane("6").empty());
 }
 
 TEST_F(ListingTest, AnUnknownCopyKindLeavesAnEmptyLineInItsPlace) {

@@ -53,7 +53,7 @@ TEST(PrintedSheets, CoefficientCells) {
 TEST(PrintedSheets, QualityAndSituationOfADependantAndTheEmployee) {
     struct Rand {
         const char* nume;
-        std::array<std::string, 6> marci; // spouse, child, other, inv. I, inv. II, other situation
+        std::array<std::string_view, 6> marci; // spouse, child, other, inv. I, inv. II, other situation
         const char* calitate;
         const char* proprie; // the employee's own line when his marks are inv. I and II
     } randuri[] = {
