@@ -11,70 +11,84 @@ namespace olm {
 
 namespace {
 
-std::array<std::string, 12> coeficienti(const std::array<std::string, 12>& campuri) {
-    std::array<std::string, 12> c;
-    for (std::size_t m = 0; m < c.size(); ++m) {
-        c[m] = TextNumar(std::string_view(campuri[m]));
+template <std::size_t N>
+void coeficienti(std::array<std::string, N>& f, const std::array<std::string_view, N>& campuri) {
+    for (std::size_t m = 0; m < N; ++m) {
+        f[m] = TextNumar(campuri[m]);
     }
-    return c;
+}
+
+template <std::size_t N>
+void texte(std::array<std::string, N>& f, const std::array<std::string_view, N>& campuri) {
+    for (std::size_t m = 0; m < N; ++m) {
+        f[m] = campuri[m];
+    }
 }
 
 // Section VI of a regularised sheet: the stored lines, with lines 4 and 6
 // worked out again from those beside them (lines 1 and 8 are the totals of
 // section V).
-std::array<std::string, 10> regularizare(const RecordFf1& r) {
+void regularizare(std::array<std::string, 10>& vi, const RecordFf1Vazut& r) {
     auto pozitiv = [](double x) { return x > 0 ? x : 0.0; };
     const double linia4 = pozitiv(ValoareText(r.VenitN[13]) + ValoareText(r.ChAc) - ValoareText(r.Reg[0]));
     const double linia6 = pozitiv(linia4 - ValoareText(r.Reg[2]));
-    return {r.VenitN[13], r.ChAc,     r.Reg[0],  TextNumar(linia4), r.Reg[2],
-            TextNumar(linia6), r.Reg[4], r.ImpC[13], r.Reg[5],       r.Reg[6]};
+    texte(vi, {r.VenitN[13], r.ChAc, r.Reg[0], {}, r.Reg[2], {}, r.Reg[4], r.ImpC[13], r.Reg[5], r.Reg[6]});
+    vi[3] = TextNumar(linia4);
+    vi[5] = TextNumar(linia6);
 }
 
-// The sheets of one listing: the employer's block and the dependants are
-// read once for all of them.
-struct ContextFisa1 {
-    std::vector<std::string> antet = liniiAntetAngajator();
-    IndexPersoane persoane = IndexPersoane::citeste();
-    Semnatar semnatar;
+// The sheets of one listing, made one after another into the same sheet and
+// text: the head they share, the employer's block among it, and the
+// dependants are read once for all of them.
+class ListareFisa1 {
+public:
+    explicit ListareFisa1(const Semnatar& semnatar) { foaie_.cap = CapListare(semnatar); }
 
-    FoaiePaginata operator()(const std::string& linie) const {
-        FoaieFisa1 f = FoaieDinFf1(linie, antet, persoane, semnatar);
-        CodAngajat = f.cap.cod;
-        return Pagineaza(LiniiFisa1(f), f.cap.cod);
+    FoaieListata operator()(std::string_view linie) {
+        CompleteazaFisa1(foaie_, linie, persoane_);
+        CodAngajat = foaie_.cap.cod;
+        text_.goleste();
+        ScrieFisa1(text_, foaie_);
+        return {text_, foaie_.cap.cod};
     }
+
+private:
+    IndexPersoane persoane_ = IndexPersoane::citeste();
+    FoaieFisa1 foaie_;
+    TextFoaie text_;
 };
 
 } // namespace
 
-FoaieFisa1 FoaieDinFf1(std::string_view linie, const std::vector<std::string>& antet,
-                       const IndexPersoane& persoane, const Semnatar& semnatar) {
-    RecordFf1 r = citesteLinieFf1(linie).record;
-    FoaieFisa1 f;
-    f.cap = CapDinRecord(r.id, r.MarcaRectif, antet, semnatar);
+void CompleteazaFisa1(FoaieFisa1& f, std::string_view linie, const IndexPersoane& persoane) {
+    const RecordFf1Vazut r = vedeLinieFf1(linie).record;
+    CompleteazaCapul(f.cap, r.id, r.MarcaRectif);
     f.regularizata = esteMarcat(r.MarcaReg);
     f.faraDomiciliu = esteMarcat(r.MarcaFaraDom);
     f.alteSurse = esteMarcat(r.MarcaAlteS);
     f.dataAngajarii = r.DataAngajarii;
     f.dataIncetarii = r.DataIncetarii;
-    f.coeficientCalculat = coeficienti(r.CoefCalc);
-    f.coeficientPropriu = coeficienti(r.CoefProp);
+    coeficienti(f.coeficientCalculat, r.CoefCalc);
+    coeficienti(f.coeficientPropriu, r.CoefProp);
     f.invalid1 = esteMarcat(r.MarcaInv1);
     f.invalid2 = esteMarcat(r.MarcaInv2);
     f.persoane = persoane.persoane(r.id.Cod);
-    f.venitNet = r.VenitN;
-    f.impozit = r.ImpC;
+    texte(f.venitNet, r.VenitN);
+    texte(f.impozit, r.ImpC);
     f.cheltuieliAcordate = r.ChAc;
     f.luniCheltuieli = r.Luni;
+    for (auto& v : f.regularizare) {
+        v.clear(); // shown only on a regularised sheet, none left from the last one
+    }
     if (DeducereBaza[12] == 0) {
         f.formaVI = FormaSectiuneaVI::EticheteScurte;
     } else if (f.regularizata) {
         f.formaVI = FormaSectiuneaVI::CuValori;
-        f.regularizare = regularizare(r);
+        regularizare(f.regularizare, r);
     } else {
         f.formaVI = FormaSectiuneaVI::DoarEtichete;
     }
-    f.impunereFinala = {r.Reg[7], r.Reg[8], r.Reg[9]};
-    return f;
+    texte(f.impunereFinala, {r.Reg[7], r.Reg[8], r.Reg[9]});
 }
 
 void ScrieFise1(SelectieFise1 selectie, const Semnatar& semnatar) {
@@ -84,8 +98,7 @@ void ScrieFise1(SelectieFise1 selectie, const Semnatar& semnatar) {
     } else {
         FiltreazaFise1(selectie == SelectieFise1::Regularizate);
     }
-    ScrieListare(FisierListaFise1, FisierDest, [](std::string_view) { return true; },
-                 ContextFisa1{.semnatar = semnatar});
+    ScrieListare(FisierListaFise1, FisierDest, [](std::string_view) { return true; }, ListareFisa1(semnatar));
 }
 
 void ScrieFisa1Angajat(const std::string& cod, const Semnatar& semnatar) {
@@ -94,7 +107,7 @@ void ScrieFisa1Angajat(const std::string& cod, const Semnatar& semnatar) {
     ScrieListare(
         FisierListaFise1, SursaFise1(),
         [&cod](std::string_view linie) { return esteLiniaAngajatului(linie, structuraFf1(), cod); },
-        ContextFisa1{.semnatar = semnatar});
+        ListareFisa1(semnatar));
 }
 
 } // namespace olm

@@ -11,6 +11,7 @@
 #include "shared/sheet_text.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,19 +48,30 @@ struct Semnatar {
     std::string functie;
 };
 
-// The head of a sheet listed from a record: the copy line of `TipExemplar`,
-// the fiscal year, the corrective mark, the employer's block, the employee's
-// code, name and address, and the signer in upper case.
-CapFoaie CapDinRecord(const IdentitateAngajat& id, const std::string& marcaRectif,
-                      const std::vector<std::string>& antet, const Semnatar& semnatar);
+// The head that every sheet of a listing shares: the copy line of
+// `TipExemplar`, the fiscal year, the employer's block from "RepFisc.txt" and
+// the signer in upper case. Throws platform::FileError.
+CapFoaie CapListare(const Semnatar& semnatar);
+// The employee's part of the head, from his record: the corrective mark, his
+// code, name and address. The rest of the head stays as it is.
+void CompleteazaCapul(CapFoaie& cap, const IdentitateAngajatCu<std::string_view>& id,
+                      std::string_view marcaRectif);
 
-// The paged sheet of one record line.
-using FoaieDinLinie = std::function<FoaiePaginata(const std::string& linie)>;
+// A sheet of a listing, made from one record line: its text, and the code its
+// further pages repeat at their top (none for a sheet that has no marker).
+struct FoaieListata {
+    const TextFoaie& text;
+    std::optional<std::string_view> codMarcaj;
+};
+// Makes the sheet of a record line. A listing makes its sheets one after
+// another into the same text, which stays valid until the next one.
+using FoaieDinLinie = std::function<FoaieListata(std::string_view linie)>;
 
 // Writes the listing file: for every line of `sursa` that `alege` keeps, in
-// file order, its paged sheet. `ContorLinii` is left at the count of the last
-// sheet. The file is replaced in one step; a missing source gives an empty
-// listing. Throws platform::FileError, and the old listing then stays.
+// file order, its sheet on whole pages (ScriePagini). `ContorLinii` is left at
+// the count of the last sheet. The file is replaced in one step; a missing
+// source gives an empty listing. Throws platform::FileError, and the old
+// listing then stays.
 void ScrieListare(const std::string& fisier, const std::string& sursa,
                   const std::function<bool(std::string_view linie)>& alege, const FoaieDinLinie& foaie);
 

@@ -2,26 +2,46 @@
 
 namespace olm {
 
-FoaiePaginata Pagineaza(std::vector<std::string> linii, const std::optional<std::string>& codMarcaj) {
-    FoaiePaginata p;
-    if (!codMarcaj) {
-        p.linii = std::move(linii);
-    } else {
-        p.linii.reserve(linii.size() + linii.size() / (LungPagina / 2) + LungPagina);
-        for (auto& linie : linii) {
-            p.linii.push_back(std::move(linie));
-            if (p.linii.size() % LungPagina == 0) {
-                p.linii.push_back(std::string(51, ' ') + "(Cod angajat : " + *codMarcaj + ")");
-                p.linii.emplace_back();
-            }
+namespace {
+
+// The lines of the sheet, a marker at the top of every further page.
+std::size_t cuMarcaje(const TextFoaie& foaie, std::string_view cod, std::string& pagini) {
+    const std::size_t linii = foaie.numarLinii();
+    std::size_t scrise = 0;
+    std::size_t numarate = 0;
+    // The first page holds 65 of the sheet's lines, every further one 63
+    // after its marker and empty line.
+    std::size_t locuri = LungPagina;
+    while (scrise < linii) {
+        const std::size_t cate = std::min(locuri, linii - scrise);
+        pagini += foaie.octeti(scrise, cate);
+        scrise += cate;
+        numarate += cate;
+        if (cate == locuri) {
+            pagini.append(51, ' ').append("(Cod angajat : ").append(cod).append(")\r\n\r\n");
+            numarate += 2;
+            locuri = LungPagina - 2;
         }
     }
-    p.numarate = static_cast<int>(p.linii.size());
-    const std::size_t rest = p.linii.size() % LungPagina;
-    if (rest != 0) {
-        p.linii.resize(p.linii.size() + LungPagina - rest);
+    return numarate;
+}
+
+} // namespace
+
+int ScriePagini(const TextFoaie& foaie, std::optional<std::string_view> codMarcaj, std::string& pagini) {
+    std::size_t numarate = foaie.numarLinii();
+    if (codMarcaj) {
+        numarate = cuMarcaje(foaie, *codMarcaj, pagini);
+    } else {
+        pagini += foaie.octeti(0, numarate);
     }
-    return p;
+    const std::size_t rest = numarate % LungPagina;
+    if (rest != 0) {
+        for (std::size_t i = rest; i < LungPagina; ++i) {
+            pagini += "\r\n";
+        }
+    }
+    return static_cast<int>(numarate);
 }
 
 } // namespace olm

@@ -62,13 +62,12 @@ struct FoaieFisa1 {
     std::array<std::string, 3> impunereFinala; // VII income, VII tax, VIII exempt income
 };
 
-// The twelve month cells of a coefficient row, each 5 characters wide: a
-// value of 0 (or empty) is blank, a shorter text is right-aligned, a text of
-// 5 characters or more is one blank and the whole value.
-std::string CeluleCoeficienti(const std::array<std::string, 12>& valori);
-
-// The lines of the sheet, from the copy line to the signature. Amounts are
-// grouped by thousands; an amount of 0 (or empty) prints blank.
+// Writes the sheet, from the copy line to the signature. Amounts are grouped
+// by thousands; an amount of 0 (or empty) prints blank. A coefficient is
+// printed in a cell of 5 characters: blank when it is 0 (or empty),
+// right-aligned when shorter, one blank and the whole value when it is not.
+void ScrieFisa1(TextFoaie& text, const FoaieFisa1& f);
+// The same sheet as lines, without their ends.
 std::vector<std::string> LiniiFisa1(const FoaieFisa1& f);
 
 } // namespace olm

@@ -21,7 +21,9 @@ struct FoaieFisa2 {
     std::array<std::string, 13> venit, impozit;
 };
 
-// The lines of the sheet, from the copy line to the signature.
+// Writes the sheet, from the copy line to the signature.
+void ScrieFisa2(TextFoaie& text, const FoaieFisa2& f);
+// The same sheet as lines, without their ends.
 std::vector<std::string> LiniiFisa2(const FoaieFisa2& f);
 
 } // namespace olm

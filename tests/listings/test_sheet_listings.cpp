@@ -107,10 +107,11 @@ TEST_F(ListingTest, Fisa1ValuesFromTheRecord) {
         {"a short line gives empty fields", 1600000, "123,#SCURT", FormaSectiuneaVI::DoarEtichete, {"", "", "", ""}},
     };
     const IndexPersoane niciuna;
+    FoaieFisa1 f; // one sheet for every row, as a listing fills it
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
         DeducereBaza[12] = r.deducereAnuala;
-        const FoaieFisa1 f = FoaieDinFf1(r.linie, {}, niciuna, Popescu);
+        CompleteazaFisa1(f, r.linie, niciuna);
         EXPECT_EQ(f.formaVI, r.forma);
         EXPECT_EQ((std::array<std::string, 4>{f.regularizare[0], f.regularizare[3], f.regularizare[5],
                                               f.regularizare[6]}),
@@ -119,9 +120,9 @@ TEST_F(ListingTest, Fisa1ValuesFromTheRecord) {
 }
 
 TEST_F(ListingTest, Fisa2MonthsOfZeroPrintBlankTheTotalsAsTheyStand) {
-    const FoaieFisa2 f = FoaieDinFf2(
-        linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}}), {},
-        Popescu);
+    FoaieFisa2 f;
+    f.cap = CapListare(Popescu);
+    CompleteazaFisa2(f, linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}}));
     EXPECT_EQ(f.venit[0], "");
     EXPECT_EQ(f.impozit[0], "12");
     EXPECT_EQ(f.venit[1], "1500");

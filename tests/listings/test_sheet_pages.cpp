@@ -28,27 +28,39 @@ TEST(SheetPages, MarkersAndFill) {
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
         std::vector<std::string> linii;
+        TextFoaie foaie;
         for (int i = 0; i < r.linii; ++i) {
             linii.push_back("L" + std::to_string(i));
+            foaie.linie(linii.back());
         }
-        const FoaiePaginata p = Pagineaza(linii, r.cuMarcaj ? std::optional<std::string>("42") : std::nullopt);
-        EXPECT_EQ(p.numarate, r.numarate);
-        ASSERT_EQ(static_cast<int>(p.linii.size()), r.total);
+        std::string pagini = "inainte\r\n";
+        const int numarate =
+            ScriePagini(foaie, r.cuMarcaj ? std::optional<std::string_view>("42") : std::nullopt, pagini);
+        EXPECT_EQ(numarate, r.numarate);
+        ASSERT_TRUE(pagini.starts_with("inainte\r\n")) << "appended to what stood there";
+        pagini.erase(0, 9);
+        std::vector<std::string> p; // the pages cut back into lines
+        std::size_t inceput = 0;
+        for (std::size_t q; (q = pagini.find("\r\n", inceput)) != std::string::npos; inceput = q + 2) {
+            p.push_back(pagini.substr(inceput, q - inceput));
+        }
+        EXPECT_EQ(inceput, pagini.size()) << "every line ends in CR LF";
+        ASSERT_EQ(static_cast<int>(p.size()), r.total);
         std::vector<int> marcaje;
         std::vector<std::string> ale;
         for (int i = 0; i < r.total; ++i) {
-            const std::string& l = p.linii[static_cast<std::size_t>(i)];
+            const std::string& l = p[static_cast<std::size_t>(i)];
             if (l == marcaj) {
                 marcaje.push_back(i);
-                EXPECT_EQ(p.linii[static_cast<std::size_t>(i) + 1], "");
+                EXPECT_EQ(p[static_cast<std::size_t>(i) + 1], "");
             } else if (!l.empty()) {
                 ale.push_back(l);
             }
         }
         EXPECT_EQ(marcaje, r.marcaje);
         EXPECT_EQ(ale, linii) << "the sheet's own lines, in order, none lost";
-        for (std::size_t i = static_cast<std::size_t>(p.numarate); i < p.linii.size(); ++i) {
-            EXPECT_EQ(p.linii[i], "") << i;
+        for (std::size_t i = static_cast<std::size_t>(numarate); i < p.size(); ++i) {
+            EXPECT_EQ(p[i], "") << i;
         }
     }
 }

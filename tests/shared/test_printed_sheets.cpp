@@ -43,10 +43,11 @@ TEST(PrintedSheets, CoefficientCells) {
     };
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
-        std::array<std::string, 12> v;
-        v.fill("1");
-        v[0] = r.valoare;
-        EXPECT_EQ(CeluleCoeficienti(v).substr(0, std::string(r.celule).size()), r.celule);
+        FoaieFisa1 f;
+        f.coeficientCalculat.fill("1");
+        f.coeficientCalculat[0] = r.valoare;
+        EXPECT_EQ(dupa(LiniiFisa1(f), "  deducere calculat", 1)[0].substr(19, std::string(r.celule).size()),
+                  r.celule);
     }
 }
 
@@ -119,9 +120,13 @@ TEST(PrintedSheets, SectionVIInItsFourForms) {
 }
 
 TEST(PrintedSheets, AmountsWiderThanTheirColumnAreWrittenWhole) {
-    EXPECT_EQ(RandSume("Total       13.", "123456789012345678901234567", "0"),
-              "Total       13.123.456.789.012.345.678.901.234.567                        0");
-    EXPECT_EQ(RandSume("Mai          5.", "", ""), "Mai          5." + std::string(45, ' '));
+    TextFoaie t;
+    RandSume(t, "Total       13.", "123456789012345678901234567", "0");
+    RandSume(t, "Mai          5.", "", "");
+    RandSume(t, "Iunie        6.", "-1234567.5", "12345");
+    EXPECT_EQ(t.linii(), (Linii{"Total       13.123.456.789.012.345.678.901.234.567                        0",
+                                "Mai          5." + std::string(45, ' '),
+                                "Iunie        6.        -1.234.567.5                   12.345"}));
 }
 
 TEST(PrintedSheets, CopyLineByCopyKind) {
