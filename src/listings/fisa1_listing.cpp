@@ -11,10 +11,12 @@ namespace olm {
 
 namespace {
 
+// The coefficients as number text, each written into the text the sheet had.
 template <std::size_t N>
 void coeficienti(std::array<std::string, N>& f, const std::array<std::string_view, N>& campuri) {
     for (std::size_t m = 0; m < N; ++m) {
-        f[m] = TextNumar(campuri[m]);
+        f[m].clear();
+        AdaugaTextNumar(f[m], ValoareText(campuri[m]));
     }
 }
 

@@ -561,30 +561,38 @@ bool LineReader::readBlock() {
 }
 
 bool LineReader::next(std::string& line) {
-    line.clear();
-    bool any = false; // a last line without its end is a line too
-    for (;;) {
-        if (begin_ == end_ && !readBlock()) {
-            if (!any) {
-                return false;
-            }
-            break;
-        }
-        const char* const from = block_.get() + begin_;
-        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
-        const char* const to = lf != nullptr ? lf : block_.get() + end_;
-        line.append(from, static_cast<std::size_t>(to - from));
-        any = true;
-        begin_ = static_cast<std::size_t>(to - block_.get()) + (lf != nullptr ? 1 : 0);
-        if (lf != nullptr) {
-            break;
-        }
+    if (begin_ == end_ && !readBlock()) {
+        return false;
+    }
+    const char* const from = block_.get() + begin_;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
+    if (lf != nullptr) {
+        line.assign(from, static_cast<std::size_t>(lf - from)); // the usual case: the line lies in the block
+        begin_ += line.size() + 1;
+    } else {
+        readAcrossBlocks(line);
     }
     // CR LF, or a CR cut off by the end of the file.
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     return true;
+}
+
+void LineReader::readAcrossBlocks(std::string& line) {
+    line.assign(block_.get() + begin_, end_ - begin_);
+    begin_ = end_;
+    while (readBlock()) {
+        const char* const from = block_.get();
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_));
+        if (lf != nullptr) {
+            line.append(from, static_cast<std::size_t>(lf - from));
+            begin_ = static_cast<std::size_t>(lf - from) + 1;
+            return;
+        }
+        line.append(from, end_);
+        begin_ = end_;
+    }
 }
 
 bool LineReader::atEnd() { return begin_ == end_ && !readBlock(); }
@@ -632,18 +640,22 @@ AtomicWriter::~AtomicWriter() {
 void AtomicWriter::fail(int err, const std::string& what) { throwErrno(err, target_, what); }
 
 void AtomicWriter::flushBuffer() {
+    writeOut(buffer_);
+    buffer_.clear();
+}
+
+void AtomicWriter::writeOut(std::string_view bytes) {
     if (fd_ < 0) {
         throw std::logic_error("AtomicWriter used after commit: " + target_.string());
     }
-    if (fault_ && fault_->afterBytes && written_ + buffer_.size() > *fault_->afterBytes) {
-        writeAll(fd_, buffer_.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
+    if (fault_ && fault_->afterBytes && written_ + bytes.size() > *fault_->afterBytes) {
+        writeAll(fd_, bytes.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
         ++fault_->failures;
         fail(ENOSPC, "write");
     }
-    writeAll(fd_, buffer_.data(), buffer_.size(), target_);
+    writeAll(fd_, bytes.data(), bytes.size(), target_);
     const std::uintmax_t before = written_;
-    written_ += buffer_.size();
-    buffer_.clear();
+    written_ += bytes.size();
 #ifdef __linux__
     // Each time a few more megabytes are written, the disk is asked to take
     // them without waiting for it: the sync before the rename then has little
@@ -671,6 +683,13 @@ void AtomicWriter::writeLine(const std::string& line) {
 void AtomicWriter::write(std::string_view bytes) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
+    }
+    if (bytes.size() >= BufferSize) {
+        // A large block goes to the file as it is, after what was buffered,
+        // rather than through the buffer.
+        flushBuffer();
+        writeOut(bytes);
+        return;
     }
     buffer_ += bytes;
     if (buffer_.size() >= BufferSize) {

@@ -96,6 +96,9 @@ public:
 private:
     // Reads the next block; false at the end of the file.
     bool readBlock();
+    // The line that begins at the end of the block and runs on into the
+    // next ones (or to the end of the file).
+    void readAcrossBlocks(std::string& line);
 
     std::string name_;
     int fd_ = -1; // -1: the file is missing
@@ -123,7 +126,8 @@ public:
     AtomicWriter& operator=(const AtomicWriter&) = delete;
 
     void writeLine(const std::string& line) override; // CR LF added
-    void write(std::string_view bytes);      // written as given
+    // Written as given; a block of 64 KiB or more goes to the file at once.
+    void write(std::string_view bytes);
     // Writes out what is buffered, syncs the scratch file and closes it, so
     // that a commit() after it only renames: several files can be written
     // whole before the first one replaces its target. Nothing more can be
@@ -135,6 +139,9 @@ private:
     friend class Transaction;
 
     void flushBuffer();
+    // Writes the bytes to the scratch file, and asks the disk to take what
+    // was written so far every few megabytes.
+    void writeOut(std::string_view bytes);
     void fail(int err, const std::string& what);
     // The scratch file takes the target's name (prepare() came first).
     void renameIntoPlace();

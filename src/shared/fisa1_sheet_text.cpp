@@ -8,9 +8,9 @@ namespace olm {
 
 namespace {
 
-constexpr const char* Luni = "Ian  Feb  Mar  Apr  Mai  Iun  Iul  Aug  Sept Oct  Nov  Dec";
+constexpr std::string_view Luni = "Ian  Feb  Mar  Apr  Mai  Iun  Iul  Aug  Sept Oct  Nov  Dec";
 
-constexpr std::array<const char*, 14> EticheteLuni = {
+constexpr std::array<std::string_view, 14> EticheteLuni = {
     "Ianuarie          1.", "Februarie         2.", "Martie            3.",
     "Aprilie           4.", "Mai               5.", "Iunie             6.",
     "Iulie             7.", "August            8.", "Septembrie        9.",
@@ -18,7 +18,7 @@ constexpr std::array<const char*, 14> EticheteLuni = {
     "Prima de vacanta 13.", "Total            14."};
 
 // The labels of section VI, bare; line 9 is split over two lines.
-constexpr std::array<const char*, 11> EticheteVI = {
+constexpr std::array<std::string_view, 11> EticheteVI = {
     "   1.Venit net :",
     "   2.Cheltuieli profesionale acordate :",
     "   3.Cheltuieli profesionale cuvenite :",
@@ -33,7 +33,7 @@ constexpr std::array<const char*, 11> EticheteVI = {
 
 // The bare labels when no annual base deduction is set keep, after some of
 // them, the blanks the form was drawn with.
-constexpr std::array<const char*, 11> BlancuriVIScurte = {"  ", "", "", "", "", "", " ", "", "", " ", " "};
+constexpr std::array<std::string_view, 11> BlancuriVIScurte = {"  ", "", "", "", "", "", " ", "", "", " ", " "};
 
 constexpr std::size_t RandNoua = 8; // the label of line 9 that stands alone
 
@@ -52,7 +52,9 @@ void etichetaSuma(TextFoaie& t, std::string_view eticheta, std::string_view valo
 // text of 5 characters or more is one blank and the whole value.
 void celule(TextFoaie& t, const std::array<std::string, 12>& valori) {
     for (const auto& v : valori) {
-        const std::string text = VirgulaPunct(v);
+        // A "," is written as "."; the number text of the records has none.
+        const std::string cuPunct = v.find(',') == std::string::npos ? std::string() : VirgulaPunct(v);
+        const std::string_view text = cuPunct.empty() ? std::string_view(v) : cuPunct;
         if (ValoareText(text) == 0) {
             t.blancuri(5);
         } else if (text.size() < 5) {

@@ -6,7 +6,7 @@ namespace olm {
 
 namespace {
 
-constexpr std::array<const char*, 13> EticheteLuni = {
+constexpr std::array<std::string_view, 13> EticheteLuni = {
     "Ianuarie     1.", "Februarie    2.", "Martie       3.", "Aprilie      4.",
     "Mai          5.", "Iunie        6.", "Iulie        7.", "August       8.",
     "Septembrie   9.", "Octombrie   10.", "Noiembrie   11.", "Decembrie   12.",

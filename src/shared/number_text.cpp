@@ -18,14 +18,15 @@ bool esteCifra(char c) { return c >= '0' && c <= '9'; }
 void adaugaGrupat(std::string& rezultat, std::string_view corp) {
     const std::size_t punct = corp.find('.');
     const std::string_view intreg = corp.substr(0, punct);
-    const std::size_t primul = intreg.size() % 3;
+    const std::size_t puncte = intreg.empty() ? 0 : (intreg.size() - 1) / 3;
     const std::size_t inceput = rezultat.size();
-    rezultat.append(intreg.substr(0, primul));
-    for (std::size_t i = primul; i < intreg.size(); i += 3) {
-        if (rezultat.size() != inceput) {
-            rezultat += '.';
+    rezultat.resize(inceput + intreg.size() + puncte); // room taken once, then filled
+    char* p = rezultat.data() + inceput;
+    for (std::size_t i = 0; i < intreg.size(); ++i) {
+        if (i != 0 && (intreg.size() - i) % 3 == 0) {
+            *p++ = '.';
         }
-        rezultat.append(intreg.substr(i, 3));
+        *p++ = intreg[i];
     }
     if (punct != std::string_view::npos) {
         rezultat.append(corp.substr(punct));
@@ -291,7 +292,8 @@ std::string VirgulaPunct(std::string_view x) {
 std::string VirgulaPunct(double x) { return TextNumar(x); }
 
 void AdaugaFormatMii(std::string& text, std::string_view x) {
-    const double valoare = ValoareText(x);
+    // Without a "-" the value cannot be negative: most amounts skip reading it.
+    const double valoare = x.find('-') == std::string_view::npos ? 0 : ValoareText(x);
     if (valoare < 0) {
         adaugaNegativGrupat(text, -valoare);
     } else {

@@ -30,14 +30,9 @@ void TextFoaie::laStanga(std::string_view text, std::size_t latime) {
 }
 
 void TextFoaie::suma(std::string_view text, std::size_t latime) {
-    // Grouped in place, then moved right within its column: its length is
-    // known only once it is written.
-    const std::size_t inceput = octeti_.size();
-    AdaugaFormatMii(octeti_, text);
-    const std::size_t lungime = octeti_.size() - inceput;
-    if (lungime < latime) {
-        octeti_.insert(inceput, latime - lungime, ' ');
-    }
+    suma_.clear();
+    AdaugaFormatMii(suma_, text);
+    laDreapta(suma_, latime);
 }
 
 void TextFoaie::gataLinia() {

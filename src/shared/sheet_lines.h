@@ -51,6 +51,7 @@ private:
 
     std::string octeti_;
     std::vector<std::size_t> sfarsituri_; // where each line ends, after its CR LF
+    std::string suma_; // an amount being grouped, before it takes its column
 };
 
 } // namespace olm

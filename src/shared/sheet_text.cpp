@@ -53,7 +53,7 @@ void AdaugaAdresa(std::string& t, const PartiAdresa& a, CodPrezent regula) {
     if (prezent(a.codPostal)) {
         t.append(",cod postal ").append(a.codPostal);
     }
-    const std::pair<const char*, std::string_view> parti[] = {
+    const std::pair<std::string_view, std::string_view> parti[] = {
         {",bl.", a.bloc}, {",sc.", a.scara}, {",et.", a.etaj}, {",ap.", a.apartament}};
     for (const auto& [eticheta, valoare] : parti) {
         if (!valoare.empty()) {
@@ -93,7 +93,7 @@ const std::string& Rigla() {
     return rigla;
 }
 
-const char* DaNu(bool marcat) { return marcat ? "DA" : "NU"; }
+std::string_view DaNu(bool marcat) { return marcat ? "DA" : "NU"; }
 
 std::string LinieExemplar(std::string_view tipExemplar) {
     const std::string tip = majuscule(fataBlancuri(tipExemplar));

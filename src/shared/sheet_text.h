@@ -45,7 +45,7 @@ std::string laStanga(std::string_view text, std::size_t latime);
 const std::string& Rigla();
 
 // "DA" for a ticked mark, "NU" otherwise.
-const char* DaNu(bool marcat);
+std::string_view DaNu(bool marcat);
 
 // The first line of a sheet, by the copy kind (trimmed, compared in upper
 // case): "(copie pentru angajat)", "(original pentru angajator)",

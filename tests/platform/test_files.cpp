@@ -340,6 +340,16 @@ TEST(Files, AFailingWriterLeavesTheFileWholeAndNoScratchFile) {
         files::writeLines("FF1.txt", {"noua"});
         EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n") << "the fault is gone with the failing writer";
     }
+    {
+        const auto fault = FailingWriter::afterBytes("ff1.TXT", 70000);
+        EXPECT_EQ(errorOf([] {
+                      files::AtomicWriter w("FF1.txt");
+                      w.write(std::string(100000, 'x')); // a block written at once
+                      w.commit();
+                  }),
+                  61);
+    }
+    EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n");
 }
 
 TEST(Files, AHundredThousandLinesRoundTrip) {
