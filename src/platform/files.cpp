@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -629,6 +630,9 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
 }
 
 AtomicWriter::~AtomicWriter() {
+    if (backgroundSync_.valid()) {
+        backgroundSync_.wait(); // it uses the file, which must stay open until it ends
+    }
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -656,17 +660,13 @@ void AtomicWriter::writeOut(std::string_view bytes) {
     writeAll(fd_, bytes.data(), bytes.size(), target_);
     const std::uintmax_t before = written_;
     written_ += bytes.size();
-#ifdef __linux__
-    // Each time a few more megabytes are written, the disk is asked to take
-    // them without waiting for it: the sync before the rename then has little
-    // left to do, where it had all of a large file at once. A hint only.
-    constexpr std::uintmax_t WritebackStep = 8u << 20;
-    if (written_ / WritebackStep != before / WritebackStep) {
-        const std::uintmax_t end = written_ / WritebackStep * WritebackStep;
-        ::sync_file_range(fd_, static_cast<off_t>(end - WritebackStep), static_cast<off_t>(WritebackStep),
-                          SYNC_FILE_RANGE_WRITE);
+    // Every 32 MiB what is written so far is synced on another thread while
+    // the writing goes on: the disk's work overlaps the program's, and the
+    // sync before the rename waits only for the last part of a large file.
+    constexpr std::uintmax_t SyncStep = 32u << 20;
+    if (written_ / SyncStep != before / SyncStep) {
+        syncInBackground();
     }
-#endif
 }
 
 void AtomicWriter::writeLine(const std::string& line) {
@@ -697,11 +697,37 @@ void AtomicWriter::write(std::string_view bytes) {
     }
 }
 
+void AtomicWriter::syncInBackground() {
+    if (backgroundSync_.valid()) {
+        if (backgroundSync_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            return; // the last one still runs: the next step will ask again
+        }
+        waitForBackgroundSync();
+    }
+    const int fd = fd_;
+    try {
+        backgroundSync_ = std::async(std::launch::async, [fd] { return ::fdatasync(fd) == 0 ? 0 : errno; });
+    } catch (const std::system_error&) {
+        // No thread to be had: the sync before the rename does all the work.
+    }
+}
+
+void AtomicWriter::waitForBackgroundSync() {
+    if (!backgroundSync_.valid()) {
+        return;
+    }
+    const int err = backgroundSync_.get();
+    if (err != 0 && err != EINVAL && err != EROFS) {
+        fail(err, "write");
+    }
+}
+
 void AtomicWriter::prepare() {
     if (prepared_ || committed_) {
         return;
     }
     flushBuffer();
+    waitForBackgroundSync();
     if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
         fail(errno, "write");
     }

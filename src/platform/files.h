@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -139,9 +140,12 @@ private:
     friend class Transaction;
 
     void flushBuffer();
-    // Writes the bytes to the scratch file, and asks the disk to take what
-    // was written so far every few megabytes.
+    // Writes the bytes to the scratch file; every few tens of megabytes
+    // starts syncing what was written so far on another thread.
     void writeOut(std::string_view bytes);
+    void syncInBackground();
+    // Waits for the sync started on another thread, if any; throws when it failed.
+    void waitForBackgroundSync();
     void fail(int err, const std::string& what);
     // The scratch file takes the target's name (prepare() came first).
     void renameIntoPlace();
@@ -155,6 +159,7 @@ private:
     bool keepScratch_ = false; // named in a commit record: a restart renames it
     WriteFault* fault_ = nullptr;
     std::uintmax_t written_ = 0;
+    std::future<int> backgroundSync_; // the errno of a sync running on another thread, 0 when it succeeded
 };
 
 // A fault put by the tests on the atomic rewrites (AtomicWriter, and so
