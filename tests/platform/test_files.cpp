@@ -352,6 +352,25 @@ TEST(Files, AFailingWriterLeavesTheFileWholeAndNoScratchFile) {
     EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n");
 }
 
+TEST(Files, AFileOfMoreThan32MiBIsSyncedAsItGrowsAndLeftWholeOrUntouched) {
+    const std::string block(1 << 20, 'x');
+    for (const bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "committed" : "given up");
+        writeBytes("mare.txt", "vechi\r\n");
+        {
+            files::AtomicWriter w("mare.txt");
+            for (int i = 0; i < 70; ++i) { // two syncs on another thread on the way
+                w.write(block);
+            }
+            if (commit) {
+                w.commit();
+            }
+        }
+        EXPECT_EQ(files::length("mare.txt"), commit ? 70u << 20 : 7u);
+        EXPECT_EQ(entries(), Lines{"mare.txt"}) << "no scratch file left";
+    }
+}
+
 TEST(Files, AHundredThousandLinesRoundTrip) {
     Lines lines;
     lines.reserve(100000);
