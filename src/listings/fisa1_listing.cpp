@@ -39,25 +39,28 @@ void regularizare(std::array<std::string, 10>& vi, const RecordFf1Vazut& r) {
     vi[5] = TextNumar(linia6);
 }
 
-// The sheets of one listing, made one after another into the same sheet and
-// text: the head they share, the employer's block among it, and the
-// dependants are read once for all of them.
+// The sheets of one listing, each filled into the same sheet: the head they
+// share, the employer's block among it, and the dependants are read once for
+// all of them.
 class ListareFisa1 {
 public:
     explicit ListareFisa1(const Semnatar& semnatar) { foaie_.cap = CapListare(semnatar); }
 
-    FoaieListata operator()(std::string_view linie) {
+    int operator()(std::string_view linie, TextFoaie& text) {
         CompleteazaFisa1(foaie_, linie, persoane_);
         CodAngajat = foaie_.cap.cod;
-        text_.goleste();
-        ScrieFisa1(text_, foaie_);
-        return {text_, foaie_.cap.cod};
+        // At the top of every further page: 51 blanks and the employee's
+        // code, then an empty line.
+        marcaj_.assign(51, ' ').append("(Cod angajat : ").append(foaie_.cap.cod).append(")\r\n\r\n");
+        text.incepeFoaia(marcaj_);
+        ScrieFisa1(text, foaie_);
+        return text.incheieFoaia();
     }
 
 private:
     IndexPersoane persoane_ = IndexPersoane::citeste();
     FoaieFisa1 foaie_;
-    TextFoaie text_;
+    std::string marcaj_;
 };
 
 } // namespace

@@ -11,22 +11,22 @@ namespace olm {
 
 namespace {
 
-// The sheets of one listing, made one after another into the same sheet and
-// text: the head they share, the employer's block among it, is read once.
+// The sheets of one listing, each filled into the same sheet: the head they
+// share, the employer's block among it, is read once. A Fisa 2 longer than
+// a page has no marker on its further pages.
 class ListareFisa2 {
 public:
     explicit ListareFisa2(const Semnatar& semnatar) { foaie_.cap = CapListare(semnatar); }
 
-    FoaieListata operator()(std::string_view linie) {
+    int operator()(std::string_view linie, TextFoaie& text) {
         CompleteazaFisa2(foaie_, linie);
-        text_.goleste();
-        ScrieFisa2(text_, foaie_);
-        return {text_, std::nullopt};
+        text.incepeFoaia();
+        ScrieFisa2(text, foaie_);
+        return text.incheieFoaia();
     }
 
 private:
     FoaieFisa2 foaie_;
-    TextFoaie text_;
 };
 
 } // namespace

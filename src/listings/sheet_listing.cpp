@@ -77,20 +77,19 @@ void ScrieListare(const std::string& fisier, const std::string& sursa,
     files::AtomicWriter listare(fisier);
     files::LineReader cititor(sursa);
     std::string linie;
-    std::string pagini;
+    TextFoaie foi;
     while (cititor.next(linie)) {
         if (!alege(linie)) {
             continue;
         }
-        const FoaieListata f = foaie(linie);
-        const int numarate = ScriePagini(f.text, f.codMarcaj, pagini);
+        const int numarate = foaie(linie, foi);
         ContorLinii = static_cast<std::int16_t>(std::min(numarate, int{std::numeric_limits<std::int16_t>::max()}));
-        if (pagini.size() >= MarimeScriere) {
-            listare.write(pagini);
-            pagini.clear();
+        if (foi.octeti().size() >= MarimeScriere) {
+            listare.write(foi.octeti());
+            foi.goleste();
         }
     }
-    listare.write(pagini);
+    listare.write(foi.octeti());
     listare.commit();
 }
 

@@ -4,14 +4,12 @@
 // the items of their one-sheet picker, the writing of the listing file sheet
 // after sheet, and showing and printing it.
 
-#include "listings/sheet_pages.h"
 #include "platform/file_error.h"
 #include "shared/printing.h"
 #include "shared/sheet_records.h"
 #include "shared/sheet_text.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,21 +55,14 @@ CapFoaie CapListare(const Semnatar& semnatar);
 void CompleteazaCapul(CapFoaie& cap, const IdentitateAngajatCu<std::string_view>& id,
                       std::string_view marcaRectif);
 
-// A sheet of a listing, made from one record line: its text, and the code its
-// further pages repeat at their top (none for a sheet that has no marker).
-struct FoaieListata {
-    const TextFoaie& text;
-    std::optional<std::string_view> codMarcaj;
-};
-// Makes the sheet of a record line. A listing makes its sheets one after
-// another into the same text, which stays valid until the next one.
-using FoaieDinLinie = std::function<FoaieListata(std::string_view linie)>;
+// Writes the sheet of a record line after the text, on whole pages
+// (TextFoaie::incepeFoaia, incheieFoaia), and returns the lines it counted.
+using FoaieDinLinie = std::function<int(std::string_view linie, TextFoaie& text)>;
 
 // Writes the listing file: for every line of `sursa` that `alege` keeps, in
-// file order, its sheet on whole pages (ScriePagini). `ContorLinii` is left at
-// the count of the last sheet. The file is replaced in one step; a missing
-// source gives an empty listing. Throws platform::FileError, and the old
-// listing then stays.
+// file order, its sheet. `ContorLinii` is left at the count of the last
+// sheet. The file is replaced in one step; a missing source gives an empty
+// listing. Throws platform::FileError, and the old listing then stays.
 void ScrieListare(const std::string& fisier, const std::string& sursa,
                   const std::function<bool(std::string_view linie)>& alege, const FoaieDinLinie& foaie);
 

@@ -2,13 +2,37 @@
 
 #include "shared/number_text.h"
 
-#include <algorithm>
-
 namespace olm {
+
+namespace {
+
+constexpr std::string_view SfarsitLinie = "\r\n";
+
+} // namespace
 
 void TextFoaie::goleste() {
     octeti_.clear();
-    sfarsituri_.clear();
+    numarate_ = 0;
+}
+
+void TextFoaie::incepeFoaia(std::string_view antetPagina) {
+    numarate_ = 0;
+    antetPagina_ = antetPagina;
+    liniiAntet_ = 0;
+    for (std::size_t p = antetPagina.find(SfarsitLinie); p != std::string_view::npos;
+         p = antetPagina.find(SfarsitLinie, p + SfarsitLinie.size())) {
+        ++liniiAntet_;
+    }
+}
+
+int TextFoaie::incheieFoaia() {
+    const std::size_t rest = numarate_ % LungPagina;
+    if (rest != 0) {
+        for (std::size_t i = rest; i < LungPagina; ++i) {
+            octeti_ += SfarsitLinie;
+        }
+    }
+    return static_cast<int>(numarate_);
 }
 
 void TextFoaie::adauga(std::string_view text) { octeti_ += text; }
@@ -36,25 +60,19 @@ void TextFoaie::suma(std::string_view text, std::size_t latime) {
 }
 
 void TextFoaie::gataLinia() {
-    octeti_ += "\r\n";
-    sfarsituri_.push_back(octeti_.size());
-}
-
-std::string_view TextFoaie::octeti(std::size_t prima, std::size_t cate) const {
-    const std::size_t ultima = std::min(prima + cate, numarLinii());
-    if (prima >= ultima) {
-        return {};
+    octeti_ += SfarsitLinie;
+    ++numarate_;
+    if (liniiAntet_ != 0 && numarate_ % LungPagina == 0) {
+        octeti_ += antetPagina_;
+        numarate_ += liniiAntet_;
     }
-    const std::size_t inceput = inceputLinie(prima);
-    return std::string_view(octeti_).substr(inceput, sfarsituri_[ultima - 1] - inceput);
 }
 
 std::vector<std::string> TextFoaie::linii() const {
     std::vector<std::string> l;
-    l.reserve(numarLinii());
-    for (std::size_t i = 0; i < numarLinii(); ++i) {
-        const std::size_t inceput = inceputLinie(i);
-        l.emplace_back(octeti_, inceput, sfarsituri_[i] - inceput - 2); // without CR LF
+    const std::string_view text = octeti_;
+    for (std::size_t p = 0, q; (q = text.find(SfarsitLinie, p)) != std::string_view::npos; p = q + 2) {
+        l.emplace_back(text.substr(p, q - p));
     }
     return l;
 }

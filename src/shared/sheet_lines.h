@@ -1,10 +1,14 @@
 #pragma once
 
-// The lines of a printed sheet as they are written: one block of bytes, each
-// line ending in CR LF as in the listing file, and the places where the lines
-// end. A listing writes sheet after sheet into the same object, so that its
-// memory is taken once and no line becomes a string of its own; the sheet
-// forms take its lines.
+// The lines of printed sheets as they are written: one block of bytes, each
+// line ending in CR LF as in the listing file. A listing writes many sheets
+// one after another into it before they go to the file, so that its memory
+// is taken once and no line becomes a string of its own; a sheet's form
+// takes the lines of its one sheet.
+//
+// The printer starts a new page every 65 lines, so every sheet of a listing
+// fills whole pages: its lines are counted, and blank lines (not counted)
+// fill its last page, so that the next sheet starts on a page of its own.
 
 #include <cstddef>
 #include <string>
@@ -13,10 +17,23 @@
 
 namespace olm {
 
+// Lines of a printed page.
+inline constexpr int LungPagina = 65;
+
 class TextFoaie {
 public:
-    // Empties it for the next sheet, keeping its memory.
+    // Empties it, keeping its memory.
     void goleste();
+
+    // Starts a sheet after the text already written: its lines are counted
+    // from here. Every time the count reaches a whole page, the lines of
+    // `antetPagina` (each ending in CR LF; none by default) follow, counted
+    // too.
+    void incepeFoaia(std::string_view antetPagina = {});
+    // Fills the last page of the sheet with empty lines, which are not
+    // counted, and returns the sheet's count. A sheet without lines stays
+    // empty.
+    int incheieFoaia();
 
     // Pieces of the line being written.
     void adauga(std::string_view text);
@@ -39,19 +56,19 @@ public:
         gataLinia();
     }
 
-    std::size_t numarLinii() const { return sfarsituri_.size(); }
-    // The bytes of the lines from `prima`, `cate` of them (fewer at the end),
-    // each with its CR LF.
-    std::string_view octeti(std::size_t prima, std::size_t cate) const;
-    // The lines written, without their ends.
+    // The lines counted since the sheet began.
+    std::size_t numarLinii() const { return numarate_; }
+    // Everything written, every line with its CR LF.
+    std::string_view octeti() const { return octeti_; }
+    // The lines written, without their ends (cut at every CR LF).
     std::vector<std::string> linii() const;
 
 private:
-    std::size_t inceputLinie(std::size_t i) const { return i == 0 ? 0 : sfarsituri_[i - 1]; }
-
     std::string octeti_;
-    std::vector<std::size_t> sfarsituri_; // where each line ends, after its CR LF
-    std::string suma_; // an amount being grouped, before it takes its column
+    std::size_t numarate_ = 0;
+    std::string antetPagina_;    // the lines at the top of every further page
+    std::size_t liniiAntet_ = 0; // how many they are
+    std::string suma_;           // an amount being grouped, before it takes its column
 };
 
 } // namespace olm
