@@ -41,7 +41,8 @@ void regularizare(std::array<std::string, 10>& vi, const RecordFf1Vazut& r) {
 
 // The sheets of one listing, each filled into the same sheet: the head they
 // share, the employer's block among it, and the dependants are read once for
-// all of them.
+// all of them. Given to the listing by reference: the dependants' file stays
+// mapped while it lasts.
 class ListareFisa1 {
 public:
     explicit ListareFisa1(const Semnatar& semnatar) { foaie_.cap = CapListare(semnatar); }
@@ -103,16 +104,17 @@ void ScrieFise1(SelectieFise1 selectie, const Semnatar& semnatar) {
     } else {
         FiltreazaFise1(selectie == SelectieFise1::Regularizate);
     }
-    ScrieListare(FisierListaFise1, FisierDest, [](std::string_view) { return true; }, ListareFisa1(semnatar));
+    ListareFisa1 foi(semnatar);
+    ScrieListare(FisierListaFise1, FisierDest, [](std::string_view) { return true; }, std::ref(foi));
 }
 
 void ScrieFisa1Angajat(const std::string& cod, const Semnatar& semnatar) {
     TipLista = "S";
     CodAngajat = cod;
+    ListareFisa1 foi(semnatar);
     ScrieListare(
         FisierListaFise1, SursaFise1(),
-        [&cod](std::string_view linie) { return esteLiniaAngajatului(linie, structuraFf1(), cod); },
-        ListareFisa1(semnatar));
+        [&cod](std::string_view linie) { return esteLiniaAngajatului(linie, structuraFf1(), cod); }, std::ref(foi));
 }
 
 } // namespace olm

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -372,9 +374,7 @@ Fd openSource(const fs::path& source, struct stat& st) {
     return in;
 }
 
-// Reads an open file to its end, giving each chunk read to f.
-template <class F>
-void forEachChunk(const Fd& in, const fs::path& source, F f) {
+void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
     std::string chunk(BufferSize, '\0');
     for (;;) {
         ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
@@ -387,27 +387,45 @@ void forEachChunk(const Fd& in, const fs::path& source, F f) {
         if (n == 0) {
             break;
         }
-        f(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
+        out.write(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
     }
-}
-
-void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
-    forEachChunk(in, source, [&](std::string_view chunk) { out.write(chunk); });
 }
 
 } // namespace
 
-std::string readBytes(const std::string& name) {
+MappedFile::MappedFile(const std::string& name) {
     const fs::path source = resolve(name);
     struct stat st;
     if (!statOf(source, st) && (errno == ENOENT || errno == ENOTDIR)) {
-        return {}; // a missing file reads as none
+        return; // a missing file maps as no bytes
     }
     const Fd in = openSource(source, st);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
-    forEachChunk(in, source, [&](std::string_view chunk) { bytes += chunk; });
-    return bytes;
+    if (st.st_size == 0) {
+        return; // nothing to map
+    }
+    // The pages are those the system keeps of the file, put in place at once.
+    void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, in.fd, 0);
+    if (p == MAP_FAILED) {
+        throwErrno(errno, source, "read");
+    }
+    data_ = static_cast<const char*>(p);
+    size_ = static_cast<std::size_t>(st.st_size);
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    // The mapping this held goes with `other`, which unmaps it.
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+MappedFile::~MappedFile() {
+    if (data_ != nullptr) {
+        ::munmap(const_cast<char*>(data_), size_);
+    }
 }
 
 void copy(const std::string& from, const std::string& to) {

@@ -49,8 +49,26 @@ bool sameBytes(const std::string& a, const std::string& b);
 
 // All lines of a file. A missing file reads as no lines.
 std::vector<std::string> readLines(const std::string& name);
-// All bytes of a file, unchanged. A missing file reads as none.
-std::string readBytes(const std::string& name);
+// The bytes of a file, mapped into memory rather than read: a large file
+// costs neither a copy nor fresh memory. A missing or empty file maps as no
+// bytes. The file is rewritten only through scratch files renamed over it,
+// which leaves the mapped bytes as they were. Throws FileError.
+class MappedFile {
+public:
+    MappedFile() = default; // no bytes
+    explicit MappedFile(const std::string& name);
+    ~MappedFile();
+    MappedFile(MappedFile&& other) noexcept;
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 // The first line, or nothing when the file is missing or empty.
 std::optional<std::string> readFirstLine(const std::string& name);
 

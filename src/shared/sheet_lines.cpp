@@ -35,10 +35,6 @@ int TextFoaie::incheieFoaia() {
     return static_cast<int>(numarate_);
 }
 
-void TextFoaie::adauga(std::string_view text) { octeti_ += text; }
-
-void TextFoaie::blancuri(std::size_t cate) { octeti_.append(cate, ' '); }
-
 void TextFoaie::laDreapta(std::string_view text, std::size_t latime) {
     if (text.size() < latime) {
         blancuri(latime - text.size());
@@ -59,13 +55,9 @@ void TextFoaie::suma(std::string_view text, std::size_t latime) {
     laDreapta(suma_, latime);
 }
 
-void TextFoaie::gataLinia() {
-    octeti_ += SfarsitLinie;
-    ++numarate_;
-    if (liniiAntet_ != 0 && numarate_ % LungPagina == 0) {
-        octeti_ += antetPagina_;
-        numarate_ += liniiAntet_;
-    }
+void TextFoaie::adaugaAntetPagina() {
+    octeti_ += antetPagina_;
+    numarate_ += liniiAntet_;
 }
 
 std::vector<std::string> TextFoaie::linii() const {

@@ -35,9 +35,10 @@ public:
     // empty.
     int incheieFoaia();
 
-    // Pieces of the line being written.
-    void adauga(std::string_view text);
-    void blancuri(std::size_t cate);
+    // Pieces of the line being written. Defined here, as a sheet asks for
+    // them hundreds of times: the compiler copies a fixed text in place.
+    void adauga(std::string_view text) { octeti_ += text; }
+    void blancuri(std::size_t cate) { octeti_.append(cate, ' '); }
     // A text right-aligned in a column of `latime` characters; a text wider
     // than its column is written whole rather than cut.
     void laDreapta(std::string_view text, std::size_t latime);
@@ -48,7 +49,13 @@ public:
     void suma(std::string_view text, std::size_t latime);
 
     // Ends the line being written.
-    void gataLinia();
+    void gataLinia() {
+        octeti_ += "\r\n";
+        ++numarate_;
+        if (liniiAntet_ != 0 && numarate_ % LungPagina == 0) {
+            adaugaAntetPagina();
+        }
+    }
     // A whole line made of the pieces given, one after another.
     template <class... Piese>
     void linie(const Piese&... piese) {
@@ -64,6 +71,8 @@ public:
     std::vector<std::string> linii() const;
 
 private:
+    void adaugaAntetPagina();
+
     std::string octeti_;
     std::size_t numarate_ = 0;
     std::string antetPagina_;    // the lines at the top of every further page

@@ -154,6 +154,21 @@ TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
     ASSERT_EQ(index.persoane("7").size(), 1u);
     EXPECT_EQ(index.persoane("7")[0].coeficienti[11], "0.5");
     EXPECT_TRUE(index.persoane("6").empty());
+
+    // Many employees, their lines dealt out in turns: each finds his own, in order.
+    linii.clear();
+    for (int runda = 0; runda < 3; ++runda) {
+        for (int a = 100; a < 400; a += 1 + runda) {
+            linii.push_back(linieCu(structuraDeduceri(), {{0, std::to_string(a)}, {1, std::to_string(runda)}}));
+        }
+    }
+    platform::files::writeLines("Deduceri.txt", linii);
+    const IndexPersoane multe = IndexPersoane::citeste();
+    for (int a = 100; a < 400; ++a) {
+        const auto p = multe.persoane(std::to_string(a));
+        ASSERT_EQ(p.size(), 1u + (a % 2 == 0) + (a % 3 == 1)) << a;
+        EXPECT_EQ(p.back().cod, std::to_string(p.size() == 1 ? 0 : (a % 3 == 1 ? 2 : 1))) << a;
+    }
 }
 
 TEST_F(ListingTest, AnUnknownCopyKindLeavesAnEmptyLineInItsPlace) {

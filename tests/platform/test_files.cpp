@@ -156,7 +156,7 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
     for (const auto& c : cases) {
         writeBytes("r.txt", c.bytes);
         EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes.substr(0, 20);
-        EXPECT_EQ(files::readBytes("R.TXT"), c.bytes);
+        EXPECT_EQ(files::MappedFile("R.TXT").bytes(), c.bytes);
         auto first = files::readFirstLine("r.txt");
         if (c.lines.empty()) {
             EXPECT_FALSE(first.has_value());
@@ -185,7 +185,7 @@ TEST(Files, LineReaderGoesLineByLine) {
 
 TEST(Files, AMissingFileReadsAsNothingAndHasNoLength) {
     EXPECT_TRUE(files::readLines("lipsa.txt").empty());
-    EXPECT_EQ(files::readBytes("lipsa.txt"), "");
+    EXPECT_EQ(files::MappedFile("lipsa.txt").bytes(), "");
     EXPECT_FALSE(files::readFirstLine("lipsa.txt").has_value());
     EXPECT_EQ(files::length("lipsa.txt"), 0u);
     EXPECT_TRUE(files::isEmpty("lipsa.txt"));
