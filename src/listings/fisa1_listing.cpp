@@ -11,12 +11,9 @@ namespace olm {
 
 namespace {
 
-// The coefficients as number text, each written into the text the sheet had.
-template <std::size_t N>
-void coeficienti(std::array<std::string, N>& f, const std::array<std::string_view, N>& campuri) {
-    for (std::size_t m = 0; m < N; ++m) {
-        f[m].clear();
-        AdaugaTextNumar(f[m], ValoareText(campuri[m]));
+void coeficienti(std::array<double, 12>& f, const std::array<std::string_view, 12>& campuri) {
+    for (std::size_t m = 0; m < f.size(); ++m) {
+        f[m] = ValoareText(campuri[m]);
     }
 }
 

@@ -48,16 +48,17 @@ void etichetaSuma(TextFoaie& t, std::string_view eticheta, std::string_view valo
 }
 
 // The cells of the twelve months of a coefficient row, each 5 characters
-// wide: a value of 0 (or empty) is blank, a shorter text is right-aligned, a
-// text of 5 characters or more is one blank and the whole value.
-void celule(TextFoaie& t, const std::array<std::string, 12>& valori) {
-    for (const auto& v : valori) {
-        // A "," is written as "."; the number text of the records has none.
-        const std::string cuPunct = v.find(',') == std::string::npos ? std::string() : VirgulaPunct(v);
-        const std::string_view text = cuPunct.empty() ? std::string_view(v) : cuPunct;
-        if (ValoareText(text) == 0) {
+// wide: a value of 0 is blank, a shorter number text is right-aligned, a text
+// of 5 characters or more is one blank and the whole text.
+void celule(TextFoaie& t, const std::array<double, 12>& valori) {
+    for (const double v : valori) {
+        if (v == 0) {
             t.blancuri(5);
-        } else if (text.size() < 5) {
+            continue;
+        }
+        char cifre[LungimeMaximaTextNumar];
+        const std::string_view text(cifre, static_cast<std::size_t>(ScrieTextNumar(cifre, v) - cifre));
+        if (text.size() < 5) {
             t.laDreapta(text, 5);
         } else {
             t.blancuri(1);
@@ -143,7 +144,7 @@ PersoanaFoaie PersoanaDinTexte(std::string_view cod, std::string_view nume, std:
         *semne[i] = esteMarcat(marci[i]);
     }
     for (std::size_t m = 0; m < 12; ++m) {
-        p.coeficienti[m] = NormNumar(coeficienti[m]);
+        p.coeficienti[m] = ValNumar(coeficienti[m]);
     }
     return p;
 }

@@ -19,14 +19,14 @@ struct PersoanaFoaie {
     std::string cod, nume, prenume;
     bool sotie = false, copil = false, alta = false;
     bool invalid1 = false, invalid2 = false, alteSituatii = false;
-    // The coefficients of months 1 to 12 as number text ("0" or empty for none).
-    std::array<std::string, 12> coeficienti;
+    // The coefficients of months 1 to 12 (0 for none).
+    std::array<double, 12> coeficienti{};
 };
 
 // A dependant from the texts of his record or of his register row: the
 // marks spouse, child, other person, invalidity I and II and other situation
 // ("X" in any case, blanks around it allowed), the monthly coefficients
-// written as number text ("1,5" gives 1.5).
+// read with "," as a decimal point ("1,5" is 1.5).
 PersoanaFoaie PersoanaDinTexte(std::string_view cod, std::string_view nume, std::string_view prenume,
                                const std::array<std::string_view, 6>& marci,
                                const std::array<std::string_view, 12>& coeficienti);
@@ -50,8 +50,8 @@ struct FoaieFisa1 {
     bool regularizata = false;
     bool faraDomiciliu = false, alteSurse = false;
     std::string dataAngajarii, dataIncetarii;
-    // IV.A and IV.B: the coefficients of months 1 to 12 as number text.
-    std::array<std::string, 12> coeficientCalculat, coeficientPropriu;
+    // IV.A and IV.B: the coefficients of months 1 to 12 (0 for none).
+    std::array<double, 12> coeficientCalculat{}, coeficientPropriu{};
     bool invalid1 = false, invalid2 = false; // the employee's own situation
     std::vector<PersoanaFoaie> persoane;     // IV.C
     // V.A: months 1 to 12, the holiday bonus, the total; then V.B and V.C.
@@ -64,8 +64,8 @@ struct FoaieFisa1 {
 
 // Writes the sheet, from the copy line to the signature. Amounts are grouped
 // by thousands; an amount of 0 (or empty) prints blank. A coefficient is
-// printed in a cell of 5 characters: blank when it is 0 (or empty),
-// right-aligned when shorter, one blank and the whole value when it is not.
+// printed as number text in a cell of 5 characters: blank when it is 0,
+// right-aligned when shorter, one blank and the whole text when it is not.
 void ScrieFisa1(TextFoaie& text, const FoaieFisa1& f);
 // The same sheet as lines, without their ends.
 std::vector<std::string> LiniiFisa1(const FoaieFisa1& f);

@@ -22,10 +22,11 @@ void golesteZerourile(std::array<std::string, N>& casete) {
     }
 }
 
-std::array<std::string, 12> normalizate(const std::array<std::string, 12>& coeficienti) {
-    std::array<std::string, 12> c;
+// The boxes' coefficients, read with "," as a decimal point.
+std::array<double, 12> valori(const std::array<std::string, 12>& coeficienti) {
+    std::array<double, 12> c;
     std::transform(coeficienti.begin(), coeficienti.end(), c.begin(),
-                   [](const std::string& v) { return NormNumar(v); });
+                   [](const std::string& v) { return ValNumar(v); });
     return c;
 }
 
@@ -67,8 +68,8 @@ std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
     foaie.alteSurse = esteMarcat(MarcaAlteS);
     foaie.dataAngajarii = AngajatFisaII.Job0;
     foaie.dataIncetarii = AngajatFisaII.Job1;
-    foaie.coeficientCalculat = normalizate(f.CoefCalc);
-    foaie.coeficientPropriu = normalizate(f.CoefProp);
+    foaie.coeficientCalculat = valori(f.CoefCalc);
+    foaie.coeficientPropriu = valori(f.CoefProp);
     foaie.invalid1 = esteMarcat(MarcaInv1);
     foaie.invalid2 = esteMarcat(MarcaInv2);
     foaie.persoane = persoane();

@@ -149,10 +149,10 @@ TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
     EXPECT_EQ(ale[3].cod, "4") << "the lines after another's still his";
     EXPECT_EQ(ale[19].cod, "20");
     EXPECT_TRUE(ale[0].sotie);
-    EXPECT_EQ(ale[0].coeficienti[0], "1.5");
+    EXPECT_EQ(ale[0].coeficienti[0], 1.5);
     EXPECT_EQ(index.persoane("8").size(), 1u);
     ASSERT_EQ(index.persoane("7").size(), 1u);
-    EXPECT_EQ(index.persoane("7")[0].coeficienti[11], "0.5");
+    EXPECT_EQ(index.persoane("7")[0].coeficienti[11], 0.5);
     EXPECT_TRUE(index.persoane("6").empty());
 
     // Many employees, their lines dealt out in turns: each finds his own, in order.
