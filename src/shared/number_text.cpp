@@ -16,20 +16,19 @@ bool esteCifra(char c) { return c >= '0' && c <= '9'; }
 // Appends the text with the characters before its first "." grouped by
 // three from the right.
 void adaugaGrupat(std::string& rezultat, std::string_view corp) {
-    const std::size_t punct = corp.find('.');
-    const std::string_view intreg = corp.substr(0, punct);
-    const std::size_t puncte = intreg.empty() ? 0 : (intreg.size() - 1) / 3;
+    const auto intregi = static_cast<std::size_t>(std::find(corp.begin(), corp.end(), '.') - corp.begin());
+    const std::size_t puncte = intregi == 0 ? 0 : (intregi - 1) / 3;
     const std::size_t inceput = rezultat.size();
-    rezultat.resize(inceput + intreg.size() + puncte); // room taken once, then filled
+    rezultat.resize(inceput + intregi + puncte); // room taken once, then filled
     char* p = rezultat.data() + inceput;
-    for (std::size_t i = 0; i < intreg.size(); ++i) {
-        if (i != 0 && (intreg.size() - i) % 3 == 0) {
+    for (std::size_t i = 0; i < intregi; ++i) {
+        if (i != 0 && (intregi - i) % 3 == 0) {
             *p++ = '.';
         }
-        *p++ = intreg[i];
+        *p++ = corp[i];
     }
-    if (punct != std::string_view::npos) {
-        rezultat.append(corp.substr(punct));
+    if (intregi < corp.size()) {
+        rezultat.append(corp.substr(intregi)); // the "." and the decimals
     }
 }
 
@@ -292,8 +291,11 @@ std::string VirgulaPunct(std::string_view x) {
 std::string VirgulaPunct(double x) { return TextNumar(x); }
 
 void AdaugaFormatMii(std::string& text, std::string_view x) {
+    if (x.empty()) {
+        return; // the blank amount, the commonest
+    }
     // Without a "-" the value cannot be negative: most amounts skip reading it.
-    const double valoare = x.find('-') == std::string_view::npos ? 0 : ValoareText(x);
+    const double valoare = std::find(x.begin(), x.end(), '-') == x.end() ? 0 : ValoareText(x);
     if (valoare < 0) {
         adaugaNegativGrupat(text, -valoare);
     } else {
