@@ -76,8 +76,8 @@ void CompleteazaFisa1(FoaieFisa1& f, std::string_view linie, const IndexPersoane
     f.invalid1 = esteMarcat(r.MarcaInv1);
     f.invalid2 = esteMarcat(r.MarcaInv2);
     f.persoane = persoane.persoane(r.id.Cod);
-    texte(f.venitNet, r.VenitN);
-    texte(f.impozit, r.ImpC);
+    f.venitNet = r.VenitN;
+    f.impozit = r.ImpC;
     f.cheltuieliAcordate = r.ChAc;
     f.luniCheltuieli = r.Luni;
     for (auto& v : f.regularizare) {
@@ -91,7 +91,7 @@ void CompleteazaFisa1(FoaieFisa1& f, std::string_view linie, const IndexPersoane
     } else {
         f.formaVI = FormaSectiuneaVI::DoarEtichete;
     }
-    texte(f.impunereFinala, {r.Reg[7], r.Reg[8], r.Reg[9]});
+    f.impunereFinala = {r.Reg[7], r.Reg[8], r.Reg[9]};
 }
 
 void ScrieFise1(SelectieFise1 selectie, const Semnatar& semnatar) {

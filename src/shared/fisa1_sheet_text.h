@@ -14,9 +14,13 @@
 
 namespace olm {
 
+// The texts of a printed sheet are views of the texts it is made from, the
+// record lines of a listing or the boxes of a form, which outlive it; only
+// what is worked out for the sheet is its own.
+
 // One dependant as the sheet shows him.
 struct PersoanaFoaie {
-    std::string cod, nume, prenume;
+    std::string_view cod, nume, prenume;
     bool sotie = false, copil = false, alta = false;
     bool invalid1 = false, invalid2 = false, alteSituatii = false;
     // The coefficients of months 1 to 12 (0 for none).
@@ -49,17 +53,18 @@ struct FoaieFisa1 {
     CapFoaie cap;
     bool regularizata = false;
     bool faraDomiciliu = false, alteSurse = false;
-    std::string dataAngajarii, dataIncetarii;
+    std::string_view dataAngajarii, dataIncetarii;
     // IV.A and IV.B: the coefficients of months 1 to 12 (0 for none).
     std::array<double, 12> coeficientCalculat{}, coeficientPropriu{};
     bool invalid1 = false, invalid2 = false; // the employee's own situation
     std::vector<PersoanaFoaie> persoane;     // IV.C
     // V.A: months 1 to 12, the holiday bonus, the total; then V.B and V.C.
-    std::array<std::string, 14> venitNet, impozit;
-    std::string cheltuieliAcordate, luniCheltuieli;
+    std::array<std::string_view, 14> venitNet, impozit;
+    std::string_view cheltuieliAcordate, luniCheltuieli;
     FormaSectiuneaVI formaVI = FormaSectiuneaVI::DoarEtichete;
-    std::array<std::string, 10> regularizare; // VI.1 to VI.10
-    std::array<std::string, 3> impunereFinala; // VII income, VII tax, VIII exempt income
+    // VI.1 to VI.10, the sheet's own: a listing works some of them out.
+    std::array<std::string, 10> regularizare;
+    std::array<std::string_view, 3> impunereFinala; // VII income, VII tax, VIII exempt income
 };
 
 // Writes the sheet, from the copy line to the signature. Amounts are grouped

@@ -65,8 +65,12 @@ struct CapFoaie {
     std::string an;            // the fiscal year
     bool rectificativa = false;
     std::vector<std::string> antetAngajator; // the employer's block
-    std::string cod, numePrenume, adresa;    // the employee
-    std::string semnatar, functie;           // printed as given
+    // The employee: his code is a view of the record line or of the form's
+    // box the sheet is made from, which outlive it; his name and address are
+    // put together for the sheet.
+    std::string_view cod;
+    std::string numePrenume, adresa;
+    std::string semnatar, functie; // printed as given
 };
 
 // Sections I and II: the employer's block and the employee's code, name and

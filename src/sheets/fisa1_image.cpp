@@ -73,8 +73,8 @@ std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
     foaie.invalid1 = esteMarcat(MarcaInv1);
     foaie.invalid2 = esteMarcat(MarcaInv2);
     foaie.persoane = persoane();
-    foaie.venitNet = f.VenitN;
-    foaie.impozit = f.ImpC;
+    std::copy(f.VenitN.begin(), f.VenitN.end(), foaie.venitNet.begin());
+    std::copy(f.ImpC.begin(), f.ImpC.end(), foaie.impozit.begin());
     foaie.cheltuieliAcordate = f.ChAc;
     foaie.luniCheltuieli = f.Luni;
     foaie.formaVI = FormaSectiuneaVI::CuValoriCompletate;
