@@ -586,7 +586,10 @@ bool LineReader::next(std::string& line) {
     const char* const from = block_.get() + begin_;
     const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
     if (lf != nullptr) {
-        line.assign(from, static_cast<std::size_t>(lf - from)); // the usual case: the line lies in the block
+        // The usual case: the line lies in the block. Appended to the emptied
+        // line, the library's shortest way to copy it (assign checks for overlap).
+        line.clear();
+        line.append(from, static_cast<std::size_t>(lf - from));
         begin_ += line.size() + 1;
     } else {
         readAcrossBlocks(line);
