@@ -7,6 +7,8 @@
 #include "shared/sheet_text.h"
 #include "shared/state.h"
 
+#include <algorithm>
+
 namespace olm {
 
 namespace {
@@ -17,13 +19,6 @@ void coeficienti(std::array<double, 12>& f, const std::array<std::string_view, 1
     }
 }
 
-template <std::size_t N>
-void texte(std::array<std::string, N>& f, const std::array<std::string_view, N>& campuri) {
-    for (std::size_t m = 0; m < N; ++m) {
-        f[m] = campuri[m];
-    }
-}
-
 // Section VI of a regularised sheet: the stored lines, with lines 4 and 6
 // worked out again from those beside them (lines 1 and 8 are the totals of
 // section V).
@@ -31,7 +26,9 @@ void regularizare(std::array<std::string, 10>& vi, const RecordFf1Vazut& r) {
     auto pozitiv = [](double x) { return x > 0 ? x : 0.0; };
     const double linia4 = pozitiv(ValoareText(r.VenitN[13]) + ValoareText(r.ChAc) - ValoareText(r.Reg[0]));
     const double linia6 = pozitiv(linia4 - ValoareText(r.Reg[2]));
-    texte(vi, {r.VenitN[13], r.ChAc, r.Reg[0], {}, r.Reg[2], {}, r.Reg[4], r.ImpC[13], r.Reg[5], r.Reg[6]});
+    const std::array<std::string_view, 10> stocate = {r.VenitN[13], r.ChAc,     r.Reg[0],  {}, r.Reg[2],
+                                                      {},           r.Reg[4], r.ImpC[13], r.Reg[5], r.Reg[6]};
+    std::copy(stocate.begin(), stocate.end(), vi.begin());
     vi[3] = TextNumar(linia4);
     vi[5] = TextNumar(linia6);
 }
