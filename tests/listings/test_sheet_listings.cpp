@@ -171,6 +171,33 @@ TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
     }
 }
 
+// Ionescu's two dependants and 19 more: one of them after another employee's
+// line, the last at the end of the file without its line end.
+void douazeciSiUnaDePersoane() {
+    std::string ded = readBytes("Deduceri.txt");
+    for (int i = 3; i <= 21; ++i) {
+        if (i == 10) {
+            ded += linieCu(structuraDeduceri(), {{0, Popa}, {1, "1"}, {2, "ALTUL"}}) + "\r\n";
+        }
+        ded += linieCu(structuraDeduceri(), {{0, Ionescu},
+                                              {1, "50" + std::to_string(1000000000 + i)},
+                                              {2, "COPIL" + std::to_string(i)},
+                                              {3, std::string(i, 'Q')},
+                                              {5, "X"},
+                                              {10 + i % 12, i % 3 ? "0.5" : "1.25"}});
+        ded += i < 21 ? "\r\n" : "";
+    }
+    writeBytes("Deduceri.txt", ded);
+}
+
+TEST_F(ListingTest, TwentyDependantsRunOverFourPagesEachWithTheEmployeesCode) {
+    douazeciSiUnaDePersoane();
+    TipExemplar = "angajat";
+    ScrieFisa1Angajat(Ionescu, Popescu);
+    expectFileMatches("ListF1.txt", testData("listings/ListF1-IONESCU-20-persoane.txt"));
+    EXPECT_EQ(ContorLinii, 218);
+}
+
 TEST_F(ListingTest, AnUnknownCopyKindLeavesAnEmptyLineInItsPlace) {
     TipExemplar = "altul";
     ScrieFisa2Angajat(Popa, Popescu);

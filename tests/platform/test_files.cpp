@@ -166,6 +166,19 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
     }
 }
 
+TEST(Files, AMappedFileKeepsItsBytesWhenMovedOrRewritten) {
+    writeBytes("d.txt", "1\r\n2\r\n");
+    files::MappedFile a("D.TXT");
+    files::writeLines("d.txt", {"altceva"}); // a rewrite renames a new file over it
+    files::MappedFile b = std::move(a);
+    EXPECT_EQ(b.bytes(), "1\r\n2\r\n");
+    EXPECT_EQ(a.bytes(), "") << "the mapping went with the move";
+    a = std::move(b);
+    EXPECT_EQ(a.bytes(), "1\r\n2\r\n");
+    std::filesystem::create_directory("dosar");
+    EXPECT_EQ(errorOf([] { files::MappedFile("dosar"); }), 75);
+}
+
 TEST(Files, LineReaderGoesLineByLine) {
     writeBytes("r.txt", "1\r\n2\r\n");
     files::LineReader reader("R.txt");
