@@ -552,7 +552,7 @@ LineReader::LineReader(const std::string& name) : name_(name) {
     if (fd_ < 0) {
         throwErrno(errno, path, "open");
     }
-    block_ = std::make_unique<char[]>(ReadBlockSize);
+    block_ = std::make_unique_for_overwrite<char[]>(ReadBlockSize); // filled by the reads, not first by zeros
 }
 
 LineReader::~LineReader() {
