@@ -5,6 +5,7 @@
 #include "shared/sheet_records.h"
 #include "shared/state.h"
 
+#include <algorithm>
 #include <bit>
 #include <functional>
 
