@@ -6,12 +6,19 @@
 // for the whole listing: the work grows with the number of sheets. Each
 // iteration runs in a fresh temporary directory whose files are written
 // outside the timed region.
+//
+// Beside each listing, outside the timed region, a file of the listing's size
+// is written and synced through the same file layer: the least any listing of
+// that size can take on this disk. The counter "x_floor" is the listing's
+// time (written, shown and printed) divided by that floor, both measured in
+// the same run.
 
 #include "bench_support.h"
 #include "listings/fisa1_listing.h"
 #include "listings/fisa2_listing.h"
 #include "listings/handin_list.h"
 #include "listings/monthly_table.h"
+#include "platform/files.h"
 #include "platform/printer.h"
 #include "platform/text_viewer.h"
 #include "shared/printing.h"
@@ -20,7 +27,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -56,6 +65,25 @@ public:
 // What an iteration must have printed: a text saying what is wrong, or none.
 using Verificare = std::function<const char*(const ImprimantaNumarator&)>;
 
+using Ceas = std::chrono::steady_clock;
+
+double secundeDe(Ceas::time_point inceput) { return std::chrono::duration<double>(Ceas::now() - inceput).count(); }
+
+// The floor of a listing of `octeti` bytes: the seconds it takes to write a
+// file of that size in blocks of 64 KiB and sync it, as every rewrite does.
+double podea(std::uintmax_t octeti) {
+    const std::string bloc(64 * 1024, 'x');
+    const auto inceput = Ceas::now();
+    olm::platform::files::AtomicWriter f("podea.txt");
+    for (std::uintmax_t scrisi = 0; scrisi < octeti; scrisi += bloc.size()) {
+        f.write(octeti - scrisi < bloc.size() ? bloc.substr(0, octeti - scrisi) : bloc);
+    }
+    f.commit();
+    const double secunde = secundeDe(inceput);
+    olm::platform::files::remove("podea.txt");
+    return secunde;
+}
+
 void listare(benchmark::State& state, const char* fisier, const std::function<void()>& scrie,
              olm::Tiparire tipareste, const Verificare& verifica, std::size_t foi) {
     olm::resetState();
@@ -67,15 +95,22 @@ void listare(benchmark::State& state, const char* fisier, const std::function<vo
     olm::platform::setPrinter(&imprimanta);
     olm::platform::setTextViewer(&vizualizator);
     const SampleSet& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    double secundeListare = 0;
+    double secundePodea = 0;
+    std::uintmax_t octeti = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto dir = std::make_unique<FreshDirectory>();
         olm::testing::writeSample(s);
         state.ResumeTiming();
 
+        const auto inceput = Ceas::now();
         olm::ListeazaSiTipareste(fisier, scrie, tipareste);
+        secundeListare += secundeDe(inceput);
 
         state.PauseTiming();
+        octeti = std::filesystem::file_size(fisier);
+        secundePodea += podea(octeti);
         dir.reset();
         if (const char* eroare = verifica(imprimanta)) {
             state.SkipWithError(eroare);
@@ -87,6 +122,10 @@ void listare(benchmark::State& state, const char* fisier, const std::function<vo
     olm::platform::setTextViewer(nullptr);
     state.counters["sheets"] = static_cast<double>(foi);
     state.counters["pages"] = static_cast<double>(imprimanta.pagini);
+    state.counters["MB"] = static_cast<double>(octeti) / 1e6;
+    const double iteratii = static_cast<double>(state.iterations());
+    state.counters["floor_ms"] = 1000 * secundePodea / iteratii;
+    state.counters["x_floor"] = secundeListare / secundePodea;
 }
 
 // Every sheet takes one or more whole pages.

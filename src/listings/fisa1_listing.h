@@ -15,14 +15,13 @@ namespace olm {
 
 inline constexpr const char* FisierListaFise1 = "ListF1.txt";
 
-// The printed sheet of one line of "FF1.txt" (a short line gives empty
-// fields), under the copy line of `TipExemplar` and the given employer block,
-// with the employee's dependants and the signer in upper case. Section VI
+// Fills the printed sheet with one line of "FF1.txt" (a short line gives
+// empty fields): the employee's part of its head, his values and his
+// dependants; the head the listing shares (CapListare) stays. Section VI
 // shows its amounts on a regularised sheet, only its labels otherwise, and
 // its bare labels while no annual base deduction is set; its lines 4 and 6
 // are worked out from the stored lines (never below 0).
-FoaieFisa1 FoaieDinFf1(std::string_view linie, const std::vector<std::string>& antet,
-                       const IndexPersoane& persoane, const Semnatar& semnatar);
+void CompleteazaFisa1(FoaieFisa1& f, std::string_view linie, const IndexPersoane& persoane);
 
 enum class SelectieFise1 { Toate, Neregularizate, Regularizate };
 

@@ -11,37 +11,41 @@ namespace olm {
 
 namespace {
 
-// The sheets of one listing: the employer's block is read once for all.
-struct ContextFisa2 {
-    std::vector<std::string> antet = liniiAntetAngajator();
-    Semnatar semnatar;
+// The sheets of one listing, each filled into the same sheet: the head they
+// share, the employer's block among it, is read once. A Fisa 2 longer than
+// a page has no marker on its further pages.
+class ListareFisa2 {
+public:
+    explicit ListareFisa2(const Semnatar& semnatar) { foaie_.cap = CapListare(semnatar); }
 
-    FoaiePaginata operator()(const std::string& linie) const {
-        return Pagineaza(LiniiFisa2(FoaieDinFf2(linie, antet, semnatar)), std::nullopt);
+    int operator()(std::string_view linie, TextFoaie& text) {
+        CompleteazaFisa2(foaie_, linie);
+        text.incepeFoaia();
+        ScrieFisa2(text, foaie_);
+        return text.incheieFoaia();
     }
+
+private:
+    FoaieFisa2 foaie_;
 };
 
 } // namespace
 
-FoaieFisa2 FoaieDinFf2(std::string_view linie, const std::vector<std::string>& antet,
-                       const Semnatar& semnatar) {
-    RecordFf2 r = citesteLinieFf2(linie).record;
-    FoaieFisa2 f;
-    f.cap = CapDinRecord(r.id, r.MarcaRectif, antet, semnatar);
+void CompleteazaFisa2(FoaieFisa2& f, std::string_view linie) {
+    const RecordFf2Vazut r = vedeLinieFf2(linie).record;
+    CompleteazaCapul(f.cap, r.id, r.MarcaRectif);
     for (std::size_t k = 0; k < f.tipuri.size(); ++k) {
         f.tipuri[k] = esteMarcat(r.TipAS[k]);
     }
     for (std::size_t m = 0; m < f.venit.size(); ++m) {
         const bool total = m == 12;
-        f.venit[m] = total || ValoareText(r.VenitCS[m]) != 0 ? r.VenitCS[m] : std::string();
-        f.impozit[m] = total || ValoareText(r.ImpS[m]) != 0 ? r.ImpS[m] : std::string();
+        f.venit[m] = total || ValoareText(r.VenitCS[m]) != 0 ? r.VenitCS[m] : std::string_view();
+        f.impozit[m] = total || ValoareText(r.ImpS[m]) != 0 ? r.ImpS[m] : std::string_view();
     }
-    return f;
 }
 
 void ScrieFise2(const Semnatar& semnatar) {
-    ScrieListare(FisierListaFise2, SursaFise2(), [](std::string_view) { return true; },
-                 ContextFisa2{.semnatar = semnatar});
+    ScrieListare(FisierListaFise2, SursaFise2(), [](std::string_view) { return true; }, ListareFisa2(semnatar));
 }
 
 void ScrieFisa2Angajat(const std::string& cod, const Semnatar& semnatar) {
@@ -49,7 +53,7 @@ void ScrieFisa2Angajat(const std::string& cod, const Semnatar& semnatar) {
     ScrieListare(
         FisierListaFise2, SursaFise2(),
         [&cod](std::string_view linie) { return esteLiniaAngajatului(linie, structuraFf2(), cod); },
-        ContextFisa2{.semnatar = semnatar});
+        ListareFisa2(semnatar));
 }
 
 } // namespace olm

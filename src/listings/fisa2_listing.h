@@ -14,12 +14,11 @@ namespace olm {
 
 inline constexpr const char* FisierListaFise2 = "ListF2.txt";
 
-// The printed sheet of one line of "FF2.txt", cut by its record layout (a
-// short line gives empty fields), under the copy line of `TipExemplar` and
-// the given employer block, the signer in upper case. A month whose amount is
-// 0 prints blank; the totals print as they stand.
-FoaieFisa2 FoaieDinFf2(std::string_view linie, const std::vector<std::string>& antet,
-                       const Semnatar& semnatar);
+// Fills the printed sheet with one line of "FF2.txt", cut by its record
+// layout (a short line gives empty fields): the employee's part of its head
+// and his values; the head the listing shares (CapListare) stays. A month
+// whose amount is 0 prints blank; the totals print as they stand.
+void CompleteazaFisa2(FoaieFisa2& f, std::string_view linie);
 
 // Writes "ListF2.txt" with every sheet of the file read (SursaFise2), in its
 // order. Throws platform::FileError.

@@ -49,39 +49,49 @@ std::vector<ItemFisa> ItemiFise(const std::string& sursa, std::string_view marca
     return itemi;
 }
 
-CapFoaie CapDinRecord(const IdentitateAngajat& id, const std::string& marcaRectif,
-                      const std::vector<std::string>& antet, const Semnatar& semnatar) {
+CapFoaie CapListare(const Semnatar& semnatar) {
     CapFoaie c;
     c.linieExemplar = LinieExemplar(TipExemplar);
     c.an = anFiscalText();
-    c.rectificativa = esteMarcat(marcaRectif);
-    c.antetAngajator = antet;
-    c.cod = id.Cod;
-    c.numePrenume = id.Nume + " " + id.Prenume;
-    c.adresa = TextAdresa({id.Localitate, id.Judet, id.Strada, id.Numar, id.CodPostal, id.Bloc, id.Scara,
-                           id.Etaj, id.Apartament, id.Sector},
-                          CodPrezent::DupaText);
+    c.antetAngajator = liniiAntetAngajator();
     c.semnatar = majuscule(semnatar.nume);
     c.functie = majuscule(semnatar.functie);
     return c;
 }
 
+void CompleteazaCapul(CapFoaie& c, const IdentitateAngajatCu<std::string_view>& id,
+                      std::string_view marcaRectif) {
+    c.rectificativa = esteMarcat(marcaRectif);
+    c.cod = id.Cod;
+    c.numePrenume.assign(id.Nume).append(" ").append(id.Prenume);
+    c.adresa.clear();
+    AdaugaAdresa(c.adresa,
+                 {id.Localitate, id.Judet, id.Strada, id.Numar, id.CodPostal, id.Bloc, id.Scara, id.Etaj,
+                  id.Apartament, id.Sector},
+                 CodPrezent::DupaText);
+}
+
 void ScrieListare(const std::string& fisier, const std::string& sursa,
                   const std::function<bool(std::string_view linie)>& alege, const FoaieDinLinie& foaie) {
+    // The pages of many sheets go to the file together, in few large writes.
+    constexpr std::size_t MarimeScriere = 1 << 18;
     files::AtomicWriter listare(fisier);
     files::LineReader cititor(sursa);
     std::string linie;
+    TextFoaie foi;
     while (cititor.next(linie)) {
         platform::keepPainted();
         if (!alege(linie)) {
             continue;
         }
-        const FoaiePaginata f = foaie(linie);
-        for (const auto& l : f.linii) {
-            listare.writeLine(l);
+        const int numarate = foaie(linie, foi);
+        ContorLinii = static_cast<std::int16_t>(std::min(numarate, int{std::numeric_limits<std::int16_t>::max()}));
+        if (foi.octeti().size() >= MarimeScriere) {
+            listare.write(foi.octeti());
+            foi.goleste();
         }
-        ContorLinii = static_cast<std::int16_t>(std::min(f.numarate, int{std::numeric_limits<std::int16_t>::max()}));
     }
+    listare.write(foi.octeti());
     listare.commit();
 }
 

@@ -4,7 +4,6 @@
 // the items of their one-sheet picker, the writing of the listing file sheet
 // after sheet, and showing and printing it.
 
-#include "listings/sheet_pages.h"
 #include "platform/file_error.h"
 #include "shared/printing.h"
 #include "shared/sheet_records.h"
@@ -47,17 +46,21 @@ struct Semnatar {
     std::string functie;
 };
 
-// The head of a sheet listed from a record: the copy line of `TipExemplar`,
-// the fiscal year, the corrective mark, the employer's block, the employee's
-// code, name and address, and the signer in upper case.
-CapFoaie CapDinRecord(const IdentitateAngajat& id, const std::string& marcaRectif,
-                      const std::vector<std::string>& antet, const Semnatar& semnatar);
+// The head that every sheet of a listing shares: the copy line of
+// `TipExemplar`, the fiscal year, the employer's block from "RepFisc.txt" and
+// the signer in upper case. Throws platform::FileError.
+CapFoaie CapListare(const Semnatar& semnatar);
+// The employee's part of the head, from his record: the corrective mark, his
+// code, name and address. The rest of the head stays as it is.
+void CompleteazaCapul(CapFoaie& cap, const IdentitateAngajatCu<std::string_view>& id,
+                      std::string_view marcaRectif);
 
-// The paged sheet of one record line.
-using FoaieDinLinie = std::function<FoaiePaginata(const std::string& linie)>;
+// Writes the sheet of a record line after the text, on whole pages
+// (TextFoaie::incepeFoaia, incheieFoaia), and returns the lines it counted.
+using FoaieDinLinie = std::function<int(std::string_view linie, TextFoaie& text)>;
 
 // Writes the listing file: for every line of `sursa` that `alege` keeps, in
-// file order, its paged sheet. `ContorLinii` is left at the count of the last
+// file order, its sheet. `ContorLinii` is left at the count of the last
 // sheet. The file is replaced in one step; a missing source gives an empty
 // listing. Throws platform::FileError, and the old listing then stays.
 void ScrieListare(const std::string& fisier, const std::string& sursa,

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <fstream>
 #include <random>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -419,7 +423,7 @@ void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
         if (n == 0) {
             break;
         }
-        out.write(std::string(chunk.data(), static_cast<std::size_t>(n)));
+        out.write(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
     }
 }
 
@@ -450,6 +454,41 @@ std::uintmax_t countLines(const std::string& name) {
         last = chunk[static_cast<std::size_t>(n - 1)];
     }
     return lines + (last != '\n' ? 1 : 0); // a last line without its end
+}
+
+MappedFile::MappedFile(const std::string& name) {
+    const fs::path source = resolve(name);
+    struct stat st;
+    if (!statOf(source, st) && (errno == ENOENT || errno == ENOTDIR)) {
+        return; // a missing file maps as no bytes
+    }
+    const Fd in = openSource(source, st);
+    if (st.st_size == 0) {
+        return; // nothing to map
+    }
+    // The pages are those the system keeps of the file, put in place at once.
+    void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, in.fd, 0);
+    if (p == MAP_FAILED) {
+        throwErrno(errno, source, "read");
+    }
+    data_ = static_cast<const char*>(p);
+    size_ = static_cast<std::size_t>(st.st_size);
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    // The mapping this held goes with `other`, which unmaps it.
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+MappedFile::~MappedFile() {
+    if (data_ != nullptr) {
+        ::munmap(const_cast<char*>(data_), size_);
+    }
 }
 
 void copy(const std::string& from, const std::string& to) {
@@ -553,6 +592,13 @@ std::vector<std::string> listFiles(const std::string& directory) {
 
 // --- LineReader --------------------------------------------------------------
 
+namespace {
+
+// Large enough that a long file is read in few calls to the system.
+constexpr std::size_t ReadBlockSize = 1 << 18;
+
+} // namespace
+
 LineReader::LineReader(const std::string& name) : name_(name) {
     const fs::path path = resolve(name);
     struct stat st;
@@ -565,26 +611,51 @@ LineReader::LineReader(const std::string& name) : name_(name) {
     if (S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, path, "not a file");
     }
-    errno = 0;
-    buffer_ = std::make_unique<char[]>(BufferSize);
-    in_.rdbuf()->pubsetbuf(buffer_.get(), static_cast<std::streamsize>(BufferSize));
-    in_.open(path, std::ios::binary);
-    if (!in_.is_open()) {
-        throwErrno(errno != 0 ? errno : EACCES, path, "open");
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        throwErrno(errno, path, "open");
+    }
+    block_ = std::make_unique_for_overwrite<char[]>(ReadBlockSize); // filled by the reads, not first by zeros
+}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) {
+        ::close(fd_);
     }
 }
 
-LineReader::~LineReader() = default;
-
-bool LineReader::next(std::string& line) {
-    if (!in_.is_open()) {
+bool LineReader::readBlock() {
+    if (fd_ < 0) {
         return false;
     }
-    if (!std::getline(in_, line)) {
-        if (in_.bad()) {
+    for (;;) {
+        const ssize_t n = ::read(fd_, block_.get(), ReadBlockSize);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
             throwNumber(DeviceIoError, name_, "read");
         }
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(n);
+        return n > 0;
+    }
+}
+
+bool LineReader::next(std::string& line) {
+    if (begin_ == end_ && !readBlock()) {
         return false;
+    }
+    const char* const from = block_.get() + begin_;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_ - begin_));
+    if (lf != nullptr) {
+        // The usual case: the line lies in the block. Appended to the emptied
+        // line, the library's shortest way to copy it (assign checks for overlap).
+        line.clear();
+        line.append(from, static_cast<std::size_t>(lf - from));
+        begin_ += line.size() + 1;
+    } else {
+        readAcrossBlocks(line);
     }
     // CR LF, or a CR cut off by the end of the file.
     if (!line.empty() && line.back() == '\r') {
@@ -593,9 +664,23 @@ bool LineReader::next(std::string& line) {
     return true;
 }
 
-bool LineReader::atEnd() {
-    return !in_.is_open() || in_.peek() == std::ifstream::traits_type::eof();
+void LineReader::readAcrossBlocks(std::string& line) {
+    line.assign(block_.get() + begin_, end_ - begin_);
+    begin_ = end_;
+    while (readBlock()) {
+        const char* const from = block_.get();
+        const auto* lf = static_cast<const char*>(std::memchr(from, '\n', end_));
+        if (lf != nullptr) {
+            line.append(from, static_cast<std::size_t>(lf - from));
+            begin_ = static_cast<std::size_t>(lf - from) + 1;
+            return;
+        }
+        line.append(from, end_);
+        begin_ = end_;
+    }
 }
+
+bool LineReader::atEnd() { return begin_ == end_ && !readBlock(); }
 
 // --- AtomicWriter ------------------------------------------------------------
 
@@ -628,6 +713,9 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
 }
 
 AtomicWriter::~AtomicWriter() {
+    if (backgroundSync_.valid()) {
+        backgroundSync_.wait(); // it uses the file, which must stay open until it ends
+    }
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -639,29 +727,29 @@ AtomicWriter::~AtomicWriter() {
 void AtomicWriter::fail(int err, const std::string& what) { throwErrno(err, target_, what); }
 
 void AtomicWriter::flushBuffer() {
+    writeOut(buffer_);
+    buffer_.clear();
+}
+
+void AtomicWriter::writeOut(std::string_view bytes) {
     if (fd_ < 0) {
         throw std::logic_error("AtomicWriter used after commit: " + target_.string());
     }
-    if (fault_ && fault_->afterBytes && written_ + buffer_.size() > *fault_->afterBytes) {
-        writeAll(fd_, buffer_.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
+    if (fault_ && fault_->afterBytes && written_ + bytes.size() > *fault_->afterBytes) {
+        writeAll(fd_, bytes.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
         ++fault_->failures;
         fail(ENOSPC, "write");
     }
-    writeAll(fd_, buffer_.data(), buffer_.size(), target_);
+    writeAll(fd_, bytes.data(), bytes.size(), target_);
     const std::uintmax_t before = written_;
-    written_ += buffer_.size();
-    buffer_.clear();
-#ifdef __linux__
-    // Each time a few more megabytes are written, the disk is asked to take
-    // them without waiting for it: the sync before the rename then has little
-    // left to do, where it had all of a large file at once. A hint only.
-    constexpr std::uintmax_t WritebackStep = 8u << 20;
-    if (written_ / WritebackStep != before / WritebackStep) {
-        const std::uintmax_t end = written_ / WritebackStep * WritebackStep;
-        ::sync_file_range(fd_, static_cast<off_t>(end - WritebackStep), static_cast<off_t>(WritebackStep),
-                          SYNC_FILE_RANGE_WRITE);
+    written_ += bytes.size();
+    // Every 32 MiB what is written so far is synced on another thread while
+    // the writing goes on: the disk's work overlaps the program's, and the
+    // sync before the rename waits only for the last part of a large file.
+    constexpr std::uintmax_t SyncStep = 32u << 20;
+    if (written_ / SyncStep != before / SyncStep) {
+        syncInBackground();
     }
-#endif
 }
 
 void AtomicWriter::writeLine(const std::string& line) {
@@ -675,13 +763,45 @@ void AtomicWriter::writeLine(const std::string& line) {
     }
 }
 
-void AtomicWriter::write(const std::string& bytes) {
+void AtomicWriter::write(std::string_view bytes) {
     if (fd_ < 0) {
         flushBuffer(); // used after commit: throws
+    }
+    if (bytes.size() >= BufferSize) {
+        // A large block goes to the file as it is, after what was buffered,
+        // rather than through the buffer.
+        flushBuffer();
+        writeOut(bytes);
+        return;
     }
     buffer_ += bytes;
     if (buffer_.size() >= BufferSize) {
         flushBuffer();
+    }
+}
+
+void AtomicWriter::syncInBackground() {
+    if (backgroundSync_.valid()) {
+        if (backgroundSync_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            return; // the last one still runs: the next step will ask again
+        }
+        waitForBackgroundSync();
+    }
+    const int fd = fd_;
+    try {
+        backgroundSync_ = std::async(std::launch::async, [fd] { return ::fdatasync(fd) == 0 ? 0 : errno; });
+    } catch (const std::system_error&) {
+        // No thread to be had: the sync before the rename does all the work.
+    }
+}
+
+void AtomicWriter::waitForBackgroundSync() {
+    if (!backgroundSync_.valid()) {
+        return;
+    }
+    const int err = backgroundSync_.get();
+    if (err != 0 && err != EINVAL && err != EROFS) {
+        fail(err, "write");
     }
 }
 
@@ -690,6 +810,7 @@ void AtomicWriter::prepare() {
         return;
     }
     flushBuffer();
+    waitForBackgroundSync();
     if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
         fail(errno, "write");
     }

@@ -22,10 +22,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm::platform::files {
@@ -57,6 +58,26 @@ std::vector<std::string> readLines(const std::string& name);
 // How many lines LineReader reads from the file, counted by blocks without
 // keeping them. A missing file has none.
 std::uintmax_t countLines(const std::string& name);
+// The bytes of a file, mapped into memory rather than read: a large file
+// costs neither a copy nor fresh memory. A missing or empty file maps as no
+// bytes. The file is rewritten only through scratch files renamed over it,
+// which leaves the mapped bytes as they were. Throws FileError.
+class MappedFile {
+public:
+    MappedFile() = default; // no bytes
+    explicit MappedFile(const std::string& name);
+    ~MappedFile();
+    MappedFile(MappedFile&& other) noexcept;
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    std::string_view bytes() const { return {data_, size_}; }
+
+private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+};
 // The first line, or nothing when the file is missing or empty.
 std::optional<std::string> readFirstLine(const std::string& name);
 
@@ -87,8 +108,8 @@ void syncDirectory(const std::filesystem::path& dir);
 // the commit record, the marker of the working year) are left out. A missing directory throws PathNotFound.
 std::vector<std::string> listFiles(const std::string& directory);
 
-// Reads a file line by line without holding it whole. A missing file reads as
-// no lines.
+// Reads a file line by line without holding it whole: a block at a time,
+// the lines cut out of the block. A missing file reads as no lines.
 class LineReader : public LineSource {
 public:
     explicit LineReader(const std::string& name);
@@ -101,11 +122,17 @@ public:
     bool atEnd();
 
 private:
+    // Reads the next block; false at the end of the file.
+    bool readBlock();
+    // The line that begins at the end of the block and runs on into the
+    // next ones (or to the end of the file).
+    void readAcrossBlocks(std::string& line);
+
     std::string name_;
-    // The stream's buffer: larger than its own, so that a long file is read
-    // in fewer calls to the system.
-    std::unique_ptr<char[]> buffer_;
-    std::ifstream in_;
+    int fd_ = -1; // -1: the file is missing
+    std::unique_ptr<char[]> block_;
+    std::size_t begin_ = 0; // the bytes of the block not yet read: [begin_, end_)
+    std::size_t end_ = 0;
 };
 
 // A new scratch name in the directory of `target` (the file is not made):
@@ -132,7 +159,8 @@ public:
     AtomicWriter& operator=(const AtomicWriter&) = delete;
 
     void writeLine(const std::string& line) override; // CR LF added
-    void write(const std::string& bytes);    // written as given
+    // Written as given; a block of 64 KiB or more goes to the file at once.
+    void write(std::string_view bytes);
     // Writes out what is buffered, syncs the scratch file and closes it, so
     // that a commit() after it only renames: several files can be written
     // whole before the first one replaces its target. Nothing more can be
@@ -144,6 +172,12 @@ private:
     friend class Transaction;
 
     void flushBuffer();
+    // Writes the bytes to the scratch file; every few tens of megabytes
+    // starts syncing what was written so far on another thread.
+    void writeOut(std::string_view bytes);
+    void syncInBackground();
+    // Waits for the sync started on another thread, if any; throws when it failed.
+    void waitForBackgroundSync();
     void fail(int err, const std::string& what);
     // The scratch file takes the target's name (prepare() came first).
     void renameIntoPlace();
@@ -157,6 +191,7 @@ private:
     bool keepScratch_ = false; // named in a commit record: a restart renames it
     WriteFault* fault_ = nullptr;
     std::uintmax_t written_ = 0;
+    std::future<int> backgroundSync_; // the errno of a sync running on another thread, 0 when it succeeded
 };
 
 // A fault put by the tests on the atomic rewrites (AtomicWriter, and so

@@ -14,22 +14,26 @@
 
 namespace olm {
 
+// The texts of a printed sheet are views of the texts it is made from, the
+// record lines of a listing or the boxes of a form, which outlive it; only
+// what is worked out for the sheet is its own.
+
 // One dependant as the sheet shows him.
 struct PersoanaFoaie {
-    std::string cod, nume, prenume;
+    std::string_view cod, nume, prenume;
     bool sotie = false, copil = false, alta = false;
     bool invalid1 = false, invalid2 = false, alteSituatii = false;
-    // The coefficients of months 1 to 12 as number text ("0" or empty for none).
-    std::array<std::string, 12> coeficienti;
+    // The coefficients of months 1 to 12 (0 for none).
+    std::array<double, 12> coeficienti{};
 };
 
 // A dependant from the texts of his record or of his register row: the
 // marks spouse, child, other person, invalidity I and II and other situation
 // ("X" in any case, blanks around it allowed), the monthly coefficients
-// written as number text ("1,5" gives 1.5).
-PersoanaFoaie PersoanaDinTexte(std::string cod, std::string nume, std::string prenume,
-                               const std::array<std::string, 6>& marci,
-                               const std::array<std::string, 12>& coeficienti);
+// read with "," as a decimal point ("1,5" is 1.5).
+PersoanaFoaie PersoanaDinTexte(std::string_view cod, std::string_view nume, std::string_view prenume,
+                               const std::array<std::string_view, 6>& marci,
+                               const std::array<std::string_view, 12>& coeficienti);
 
 // How section VI (the annual regularisation) is printed.
 enum class FormaSectiuneaVI {
@@ -49,26 +53,26 @@ struct FoaieFisa1 {
     CapFoaie cap;
     bool regularizata = false;
     bool faraDomiciliu = false, alteSurse = false;
-    std::string dataAngajarii, dataIncetarii;
-    // IV.A and IV.B: the coefficients of months 1 to 12 as number text.
-    std::array<std::string, 12> coeficientCalculat, coeficientPropriu;
+    std::string_view dataAngajarii, dataIncetarii;
+    // IV.A and IV.B: the coefficients of months 1 to 12 (0 for none).
+    std::array<double, 12> coeficientCalculat{}, coeficientPropriu{};
     bool invalid1 = false, invalid2 = false; // the employee's own situation
     std::vector<PersoanaFoaie> persoane;     // IV.C
     // V.A: months 1 to 12, the holiday bonus, the total; then V.B and V.C.
-    std::array<std::string, 14> venitNet, impozit;
-    std::string cheltuieliAcordate, luniCheltuieli;
+    std::array<std::string_view, 14> venitNet, impozit;
+    std::string_view cheltuieliAcordate, luniCheltuieli;
     FormaSectiuneaVI formaVI = FormaSectiuneaVI::DoarEtichete;
-    std::array<std::string, 10> regularizare; // VI.1 to VI.10
-    std::array<std::string, 3> impunereFinala; // VII income, VII tax, VIII exempt income
+    // VI.1 to VI.10, the sheet's own: a listing works some of them out.
+    std::array<std::string, 10> regularizare;
+    std::array<std::string_view, 3> impunereFinala; // VII income, VII tax, VIII exempt income
 };
 
-// The twelve month cells of a coefficient row, each 5 characters wide: a
-// value of 0 (or empty) is blank, a shorter text is right-aligned, a text of
-// 5 characters or more is one blank and the whole value.
-std::string CeluleCoeficienti(const std::array<std::string, 12>& valori);
-
-// The lines of the sheet, from the copy line to the signature. Amounts are
-// grouped by thousands; an amount of 0 (or empty) prints blank.
+// Writes the sheet, from the copy line to the signature. Amounts are grouped
+// by thousands; an amount of 0 (or empty) prints blank. A coefficient is
+// printed as number text in a cell of 5 characters: blank when it is 0,
+// right-aligned when shorter, one blank and the whole text when it is not.
+void ScrieFisa1(TextFoaie& text, const FoaieFisa1& f);
+// The same sheet as lines, without their ends.
 std::vector<std::string> LiniiFisa1(const FoaieFisa1& f);
 
 } // namespace olm

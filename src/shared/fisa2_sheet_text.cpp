@@ -6,7 +6,7 @@ namespace olm {
 
 namespace {
 
-constexpr std::array<const char*, 13> EticheteLuni = {
+constexpr std::array<std::string_view, 13> EticheteLuni = {
     "Ianuarie     1.", "Februarie    2.", "Martie       3.", "Aprilie      4.",
     "Mai          5.", "Iunie        6.", "Iulie        7.", "August       8.",
     "Septembrie   9.", "Octombrie   10.", "Noiembrie   11.", "Decembrie   12.",
@@ -14,45 +14,51 @@ constexpr std::array<const char*, 13> EticheteLuni = {
 
 } // namespace
 
-std::vector<std::string> LiniiFisa2(const FoaieFisa2& f) {
-    std::vector<std::string> l;
+void ScrieFisa2(TextFoaie& t, const FoaieFisa2& f) {
     const CapFoaie& c = f.cap;
-    l.reserve(50 + c.antetAngajator.size());
 
-    l.push_back(c.linieExemplar);
-    l.emplace_back();
-    l.emplace_back();
-    l.push_back(Rigla());
-    l.push_back(std::string(24, ' ') + "FISA FISCALA 2  pentru anul " + c.an);
-    l.push_back("   (pentru venituri din salarii altele decat cele de la functia de baza)");
-    l.push_back(Rigla());
-    l.push_back(std::string(49, ' ') + "Fisa fiscala rectificativa : " + DaNu(c.rectificativa));
-    l.push_back(Rigla());
+    t.linie(c.linieExemplar);
+    t.linie("");
+    t.linie("");
+    t.linie(Rigla());
+    t.blancuri(24);
+    t.linie("FISA FISCALA 2  pentru anul ", c.an);
+    t.linie("   (pentru venituri din salarii altele decat cele de la functia de baza)");
+    t.linie(Rigla());
+    t.blancuri(49);
+    t.linie("Fisa fiscala rectificativa : ", DaNu(c.rectificativa));
+    t.linie(Rigla());
 
-    adaugaIdentificare(l, c);
-    l.push_back(Rigla());
+    adaugaIdentificare(t, c);
+    t.linie(Rigla());
 
-    l.push_back("III. CALCULUL IMPOZITULUI PE VENITURILE DIN SALARII, ALTELE DECAT CELE DE LA ");
-    std::string tipuri = "     FUNCTIA DE BAZA        Tip venit : ";
+    t.linie("III. CALCULUL IMPOZITULUI PE VENITURILE DIN SALARII, ALTELE DECAT CELE DE LA ");
+    t.adauga("     FUNCTIA DE BAZA        Tip venit : ");
     for (std::size_t k = 0; k < f.tipuri.size(); ++k) {
         if (f.tipuri[k]) {
-            tipuri += " AS" + std::to_string(k + 1);
+            t.adauga(" AS");
+            t.adauga(std::to_string(k + 1));
         }
     }
-    l.push_back(tipuri);
-    l.push_back(Rigla());
-    l.push_back(" Luna                    Venit baza         Impozit calculat");
-    l.push_back("                          de calcul            si retinut");
-    l.push_back(Rigla());
+    t.gataLinia();
+    t.linie(Rigla());
+    t.linie(" Luna                    Venit baza         Impozit calculat");
+    t.linie("                          de calcul            si retinut");
+    t.linie(Rigla());
     for (std::size_t r = 0; r < EticheteLuni.size(); ++r) {
         if (r == 12) {
-            l.push_back(Rigla());
+            t.linie(Rigla());
         }
-        l.push_back(RandSume(EticheteLuni[r], f.venit[r], f.impozit[r]));
+        RandSume(t, EticheteLuni[r], f.venit[r], f.impozit[r]);
     }
-    l.push_back(Rigla());
-    adaugaDeclaratie(l, c.semnatar, c.functie);
-    return l;
+    t.linie(Rigla());
+    adaugaDeclaratie(t, c.semnatar, c.functie);
+}
+
+std::vector<std::string> LiniiFisa2(const FoaieFisa2& f) {
+    TextFoaie t;
+    ScrieFisa2(t, f);
+    return t.linii();
 }
 
 } // namespace olm

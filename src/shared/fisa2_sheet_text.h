@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace olm {
@@ -17,11 +18,14 @@ struct FoaieFisa2 {
     CapFoaie cap;
     std::array<bool, 8> tipuri{};            // the income types AS1 to AS8
     // Months 1 to 12 and the total (index 12), grouped by thousands when
-    // printed; an empty text leaves its column blank.
-    std::array<std::string, 13> venit, impozit;
+    // printed; an empty text leaves its column blank. Views of the record
+    // line or of the form's boxes, which outlive the sheet.
+    std::array<std::string_view, 13> venit, impozit;
 };
 
-// The lines of the sheet, from the copy line to the signature.
+// Writes the sheet, from the copy line to the signature.
+void ScrieFisa2(TextFoaie& text, const FoaieFisa2& f);
+// The same sheet as lines, without their ends.
 std::vector<std::string> LiniiFisa2(const FoaieFisa2& f);
 
 } // namespace olm

@@ -13,24 +13,30 @@ namespace {
 bool esteSpatiu(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool esteCifra(char c) { return c >= '0' && c <= '9'; }
 
-// Groups the characters before the first "." by three from the right.
-std::string grupeaza(std::string_view corp) {
-    const std::size_t punct = corp.find('.');
-    const std::string_view intreg = corp.substr(0, punct);
-    std::string rezultat;
-    rezultat.reserve(corp.size() + corp.size() / 3);
-    const std::size_t primul = intreg.size() % 3;
-    rezultat.append(intreg.substr(0, primul));
-    for (std::size_t i = primul; i < intreg.size(); i += 3) {
-        if (!rezultat.empty()) {
-            rezultat += '.';
+// Appends the text with the characters before its first "." grouped by
+// three from the right.
+void adaugaGrupat(std::string& rezultat, std::string_view corp) {
+    const auto intregi = static_cast<std::size_t>(std::find(corp.begin(), corp.end(), '.') - corp.begin());
+    const std::size_t puncte = intregi == 0 ? 0 : (intregi - 1) / 3;
+    const std::size_t inceput = rezultat.size();
+    rezultat.resize(inceput + intregi + puncte); // room taken once, then filled
+    char* p = rezultat.data() + inceput;
+    for (std::size_t i = 0; i < intregi; ++i) {
+        if (i != 0 && (intregi - i) % 3 == 0) {
+            *p++ = '.';
         }
-        rezultat.append(intreg.substr(i, 3));
+        *p++ = corp[i];
     }
-    if (punct != std::string_view::npos) {
-        rezultat.append(corp.substr(punct));
+    if (intregi < corp.size()) {
+        rezultat.append(corp.substr(intregi)); // the "." and the decimals
     }
-    return rezultat;
+}
+
+// Appends "-" and the magnitude of a negative amount, grouped.
+void adaugaNegativGrupat(std::string& rezultat, double magnitudine) {
+    rezultat += '-';
+    char cifre[LungimeMaximaTextNumar];
+    adaugaGrupat(rezultat, std::string_view(cifre, static_cast<std::size_t>(ScrieTextNumar(cifre, magnitudine) - cifre)));
 }
 
 } // namespace
@@ -284,27 +290,45 @@ std::string VirgulaPunct(std::string_view x) {
 
 std::string VirgulaPunct(double x) { return TextNumar(x); }
 
-std::string FormatMii(std::string_view x) {
-    const double valoare = ValoareText(x);
-    if (valoare < 0) {
-        return "-" + grupeaza(TextNumar(-valoare));
+void AdaugaFormatMii(std::string& text, std::string_view x) {
+    if (x.empty()) {
+        return; // the blank amount, the commonest
     }
-    return grupeaza(x);
+    // Without a "-" the value cannot be negative: most amounts skip reading it.
+    const double valoare = std::find(x.begin(), x.end(), '-') == x.end() ? 0 : ValoareText(x);
+    if (valoare < 0) {
+        adaugaNegativGrupat(text, -valoare);
+    } else {
+        adaugaGrupat(text, x);
+    }
+}
+
+std::string FormatMii(std::string_view x) {
+    std::string text;
+    AdaugaFormatMii(text, x);
+    return text;
 }
 
 std::string FormatMii(double x) {
+    std::string text;
     if (x < 0) {
-        return "-" + grupeaza(TextNumar(-x));
+        adaugaNegativGrupat(text, -x);
+    } else {
+        adaugaGrupat(text, TextNumar(x));
     }
-    return grupeaza(TextNumar(x));
+    return text;
 }
 
 std::string FormatMii(std::int64_t x) {
+    std::string text;
     if (x < 0) {
         // The magnitude as unsigned: the smallest value has no positive twin.
-        return "-" + grupeaza(std::to_string(0 - static_cast<std::uint64_t>(x)));
+        text += '-';
+        adaugaGrupat(text, std::to_string(0 - static_cast<std::uint64_t>(x)));
+    } else {
+        adaugaGrupat(text, std::to_string(x));
     }
-    return grupeaza(std::to_string(x));
+    return text;
 }
 
 std::int64_t LeiIntregi(std::string_view x) {

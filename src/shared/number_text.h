@@ -54,6 +54,8 @@ std::string VirgulaPunct(double x);
 // gets "-" in front of its grouped magnitude; decimals stay after the whole
 // part ("1234.5" gives "1.234.5"); the empty text gives the empty text.
 std::string FormatMii(std::string_view x);
+// The same text appended to a line being built.
+void AdaugaFormatMii(std::string& text, std::string_view x);
 std::string FormatMii(double x);
 // A whole amount of lei grouped the same way, exact for every 64-bit value.
 std::string FormatMii(std::int64_t x);

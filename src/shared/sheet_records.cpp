@@ -82,11 +82,11 @@ void campuriDeduceri(R& r, Fn&& fn) {
 
 template <class R, class Campuri>
 LinieCitita<R> citeste(std::string_view linie, StructuraRecord structura, Campuri campuri) {
-    auto taiate = taieCampuri(linie, structura);
+    const CampuriVazute taiate = taieCampuriVazute(linie, structura);
     LinieCitita<R> rez;
     rez.complet = taiate.complet;
     std::size_t i = 0;
-    campuri(rez.record, [&](std::string& c) { c = std::move(taiate.campuri[i++]); });
+    campuri(rez.record, [&](auto& c) { c = taiate.campuri[i++]; });
     return rez;
 }
 
@@ -113,6 +113,19 @@ LinieCitita<RecordFf2> citesteLinieFf2(std::string_view linie) {
 LinieCitita<RecordDeduceri> citesteLinieDeduceri(std::string_view linie) {
     return citeste<RecordDeduceri>(linie, structuraDeduceri(),
                                    [](RecordDeduceri& r, auto&& fn) { campuriDeduceri(r, fn); });
+}
+
+LinieCitita<RecordFf1Vazut> vedeLinieFf1(std::string_view linie) {
+    return citeste<RecordFf1Vazut>(linie, structuraFf1(), [](RecordFf1Vazut& r, auto&& fn) { campuriFf1(r, fn); });
+}
+
+LinieCitita<RecordFf2Vazut> vedeLinieFf2(std::string_view linie) {
+    return citeste<RecordFf2Vazut>(linie, structuraFf2(), [](RecordFf2Vazut& r, auto&& fn) { campuriFf2(r, fn); });
+}
+
+LinieCitita<RecordDeduceriVazut> vedeLinieDeduceri(std::string_view linie) {
+    return citeste<RecordDeduceriVazut>(linie, structuraDeduceri(),
+                                        [](RecordDeduceriVazut& r, auto&& fn) { campuriDeduceri(r, fn); });
 }
 
 std::string linieFf1(const RecordFf1& r) {

@@ -20,24 +20,30 @@
 
 namespace olm {
 
-// Fields 1 to 13 of both sheets: the code, the names and the address.
-struct IdentitateAngajat {
-    std::string Cod;
-    std::string Nume;
-    std::string Prenume;
-    std::string Localitate;
-    std::string Judet;
-    std::string Strada;
-    std::string Numar;
-    std::string CodPostal; // numeric field, kept as typed
-    std::string Bloc;
-    std::string Scara;
-    std::string Etaj;
-    std::string Apartament;
-    std::string Sector; // numeric field, kept as typed
+// The records below hold every field as `Text`: std::string for a record
+// kept or written back, std::string_view for one read in passing, whose
+// fields are views into its line (which must outlive them).
 
-    bool operator==(const IdentitateAngajat&) const = default;
+// Fields 1 to 13 of both sheets: the code, the names and the address.
+template <class Text>
+struct IdentitateAngajatCu {
+    Text Cod;
+    Text Nume;
+    Text Prenume;
+    Text Localitate;
+    Text Judet;
+    Text Strada;
+    Text Numar;
+    Text CodPostal; // numeric field, kept as typed
+    Text Bloc;
+    Text Scara;
+    Text Etaj;
+    Text Apartament;
+    Text Sector; // numeric field, kept as typed
+
+    bool operator==(const IdentitateAngajatCu&) const = default;
 };
+using IdentitateAngajat = IdentitateAngajatCu<std::string>;
 
 // The regularisation lines a Fisa 1 stores, as indexes of the form's Reg
 // boxes: VI.3 to VI.7, VI.9, VI.10, VII income, VII tax, VIII. VI.1, VI.2 and
@@ -45,54 +51,63 @@ struct IdentitateAngajat {
 inline constexpr std::array<int, 10> IndiciRegStocati{2, 3, 4, 5, 6, 8, 9, 10, 11, 12};
 
 // One employee's Fisa 1, 86 fields.
-struct RecordFf1 {
-    IdentitateAngajat id;      // 1-13
-    std::string MarcaRectif;   // 14
-    std::string MarcaReg;      // 15
-    std::string MarcaFaraDom;  // 16
-    std::string MarcaAlteS;    // 17
-    std::string MarcaInv1;     // 18
-    std::string MarcaInv2;     // 19
-    std::string Rezervat;      // 20, written empty
-    std::string DataAngajarii; // 21, dd/mm/yyyy or empty
-    std::string DataIncetarii; // 22
-    std::array<std::string, 12> CoefCalc; // 23-34, total coefficient by month
-    std::array<std::string, 12> CoefProp; // 35-46, own coefficient by month
+template <class Text>
+struct RecordFf1Cu {
+    IdentitateAngajatCu<Text> id; // 1-13
+    Text MarcaRectif;   // 14
+    Text MarcaReg;      // 15
+    Text MarcaFaraDom;  // 16
+    Text MarcaAlteS;    // 17
+    Text MarcaInv1;     // 18
+    Text MarcaInv2;     // 19
+    Text Rezervat;      // 20, written empty
+    Text DataAngajarii; // 21, dd/mm/yyyy or empty
+    Text DataIncetarii; // 22
+    std::array<Text, 12> CoefCalc; // 23-34, total coefficient by month
+    std::array<Text, 12> CoefProp; // 35-46, own coefficient by month
     // 47-74: (net income, tax) for months 1 to 12, the holiday bonus, the total.
-    std::array<std::string, 14> VenitN;
-    std::array<std::string, 14> ImpC;
-    std::string Luni; // 75, months with professional expenses
-    std::string ChAc; // 76, professional expenses granted
+    std::array<Text, 14> VenitN;
+    std::array<Text, 14> ImpC;
+    Text Luni; // 75, months with professional expenses
+    Text ChAc; // 76, professional expenses granted
     // 77-86: the regularisation lines, the form's Reg(IndiciRegStocati[k]).
-    std::array<std::string, 10> Reg;
+    std::array<Text, 10> Reg;
 
-    bool operator==(const RecordFf1&) const = default;
+    bool operator==(const RecordFf1Cu&) const = default;
 };
+using RecordFf1 = RecordFf1Cu<std::string>;
+using RecordFf1Vazut = RecordFf1Cu<std::string_view>;
 
 // One employee's Fisa 2, 48 fields.
-struct RecordFf2 {
-    IdentitateAngajat id;     // 1-13
-    std::string MarcaRectif;  // 14
-    std::array<std::string, 8> TipAS; // 15-22, "X" for the income types AS1 to AS8
+template <class Text>
+struct RecordFf2Cu {
+    IdentitateAngajatCu<Text> id; // 1-13
+    Text MarcaRectif;             // 14
+    std::array<Text, 8> TipAS;    // 15-22, "X" for the income types AS1 to AS8
     // 23-48: (income, tax) for months 1 to 12, then the totals at index 12.
-    std::array<std::string, 13> VenitCS;
-    std::array<std::string, 13> ImpS;
+    std::array<Text, 13> VenitCS;
+    std::array<Text, 13> ImpS;
 
-    bool operator==(const RecordFf2&) const = default;
+    bool operator==(const RecordFf2Cu&) const = default;
 };
+using RecordFf2 = RecordFf2Cu<std::string>;
+using RecordFf2Vazut = RecordFf2Cu<std::string_view>;
 
 // One dependant of an employee, 22 fields.
-struct RecordDeduceri {
-    std::string CodAngajat;  // 1
-    std::string CodPersoana; // 2
-    std::string Nume;        // 3
-    std::string Prenume;     // 4
+template <class Text>
+struct RecordDeduceriCu {
+    Text CodAngajat;  // 1
+    Text CodPersoana; // 2
+    Text Nume;        // 3
+    Text Prenume;     // 4
     // 5-10: spouse, child, other person, invalidity I, invalidity II, other situation.
-    std::array<std::string, 6> Marci;
-    std::array<std::string, 12> Coef; // 11-22, months 1 to 12
+    std::array<Text, 6> Marci;
+    std::array<Text, 12> Coef; // 11-22, months 1 to 12
 
-    bool operator==(const RecordDeduceri&) const = default;
+    bool operator==(const RecordDeduceriCu&) const = default;
 };
+using RecordDeduceri = RecordDeduceriCu<std::string>;
+using RecordDeduceriVazut = RecordDeduceriCu<std::string_view>;
 
 // A line cut into a record. `complet` is false when a separator of the layout
 // is missing: the fields found are kept, the later ones are empty.
@@ -105,6 +120,11 @@ struct LinieCitita {
 LinieCitita<RecordFf1> citesteLinieFf1(std::string_view linie);
 LinieCitita<RecordFf2> citesteLinieFf2(std::string_view linie);
 LinieCitita<RecordDeduceri> citesteLinieDeduceri(std::string_view linie);
+
+// The same cut without copying a field: views into the line.
+LinieCitita<RecordFf1Vazut> vedeLinieFf1(std::string_view linie);
+LinieCitita<RecordFf2Vazut> vedeLinieFf2(std::string_view linie);
+LinieCitita<RecordDeduceriVazut> vedeLinieDeduceri(std::string_view linie);
 
 // The line of a record (without its line end), every field as it stands.
 std::string linieFf1(const RecordFf1& r);

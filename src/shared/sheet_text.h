@@ -3,6 +3,8 @@
 // The texts that every printed sheet and listing header shares: a value cut
 // into lines under its label, and the address written on one line.
 
+#include "shared/sheet_lines.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,11 +15,13 @@ namespace olm {
 // every further piece on a line of its own after 16 blanks. A value whose
 // length is a multiple of 63 ends with a line of blanks alone: the block keeps
 // the number of lines the printed forms were laid out for.
-void adaugaBucati(std::vector<std::string>& linii, const std::string& eticheta, const std::string& valoare);
+void adaugaBucati(TextFoaie& text, std::string_view eticheta, std::string_view valoare);
+void adaugaBucati(std::vector<std::string>& linii, std::string_view eticheta, std::string_view valoare);
 
-// The parts of an address, as the identification forms and the records hold them.
+// The parts of an address, as the identification forms and the records hold
+// them: views of their texts, which outlive the address made of them.
 struct PartiAdresa {
-    std::string localitate, judet, strada, numar, codPostal, bloc, scara, etaj, apartament, sector;
+    std::string_view localitate, judet, strada, numar, codPostal, bloc, scara, etaj, apartament, sector;
 };
 
 // How the postal code and the sector are judged present: the employer's by
@@ -28,6 +32,8 @@ enum class CodPrezent { DupaValoare, DupaText };
 // street and the number always), then, each when present, ",cod postal ",
 // ",bl.", ",sc.", ",et.", ",ap." and ",sect." with their values.
 std::string TextAdresa(const PartiAdresa& a, CodPrezent regula);
+// The same text appended to `text`.
+void AdaugaAdresa(std::string& text, const PartiAdresa& a, CodPrezent regula);
 
 // A text right-aligned in a column of `latime` characters; a text wider than
 // its column is written whole rather than cut.
@@ -39,7 +45,7 @@ std::string laStanga(std::string_view text, std::size_t latime);
 const std::string& Rigla();
 
 // "DA" for a ticked mark, "NU" otherwise.
-const char* DaNu(bool marcat);
+std::string_view DaNu(bool marcat);
 
 // The first line of a sheet, by the copy kind (trimmed, compared in upper
 // case): "(copie pentru angajat)", "(original pentru angajator)",
@@ -50,7 +56,7 @@ std::string LinieExemplar(std::string_view tipExemplar);
 // A month row of a sheet: the label, then the income and the tax grouped by
 // thousands, right-aligned in 20 and 25 characters. An empty amount leaves
 // its column blank.
-std::string RandSume(std::string_view eticheta, std::string_view venit, std::string_view impozit);
+void RandSume(TextFoaie& text, std::string_view eticheta, std::string_view venit, std::string_view impozit);
 
 // What the Fisa 1 and the Fisa 2 print alike: the head, the employer and the
 // employee, the signer.
@@ -59,23 +65,27 @@ struct CapFoaie {
     std::string an;            // the fiscal year
     bool rectificativa = false;
     std::vector<std::string> antetAngajator; // the employer's block
-    std::string cod, numePrenume, adresa;    // the employee
-    std::string semnatar, functie;           // printed as given
+    // The employee: his code is a view of the record line or of the form's
+    // box the sheet is made from, which outlive it; his name and address are
+    // put together for the sheet.
+    std::string_view cod;
+    std::string numePrenume, adresa;
+    std::string semnatar, functie; // printed as given
 };
 
 // Sections I and II: the employer's block and the employee's code, name and
 // address, each section under its title between rules.
-void adaugaIdentificare(std::vector<std::string>& linii, const CapFoaie& cap);
+void adaugaIdentificare(TextFoaie& text, const CapFoaie& cap);
 
 // The signer's name and function after their labels ("Nume, prenume  ",
 // "Functia  "), written as given, and the line for the signature and the
 // stamp: the close of every sheet and listing.
-void adaugaSemnatura(std::vector<std::string>& linii, const std::string& nume, const std::string& functie);
+void adaugaSemnatura(TextFoaie& text, std::string_view nume, std::string_view functie);
+void adaugaSemnatura(std::vector<std::string>& linii, std::string_view nume, std::string_view functie);
 
 // The employer's declaration that closes every sheet: the two lines of the
 // declaration, the signer's name and function after their labels, and the
 // line for the signature and the stamp.
-void adaugaDeclaratie(std::vector<std::string>& linii, const std::string& nume,
-                      const std::string& functie);
+void adaugaDeclaratie(TextFoaie& text, std::string_view nume, std::string_view functie);
 
 } // namespace olm

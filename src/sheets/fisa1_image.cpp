@@ -22,18 +22,20 @@ void golesteZerourile(std::array<std::string, N>& casete) {
     }
 }
 
-std::array<std::string, 12> normalizate(const std::array<std::string, 12>& coeficienti) {
-    std::array<std::string, 12> c;
+// The boxes' coefficients, read with "," as a decimal point.
+std::array<double, 12> valori(const std::array<std::string, 12>& coeficienti) {
+    std::array<double, 12> c;
     std::transform(coeficienti.begin(), coeficienti.end(), c.begin(),
-                   [](const std::string& v) { return NormNumar(v); });
+                   [](const std::string& v) { return ValNumar(v); });
     return c;
 }
 
 std::vector<PersoanaFoaie> persoane() {
     std::vector<PersoanaFoaie> p;
     for (int r = 1; r <= std::min<int>(NrPersoane, MaxPersoane); ++r) {
-        std::array<std::string, 6> marci;
-        std::array<std::string, 12> coeficienti;
+        // Views of the register's cells, which stay while the image is made.
+        std::array<std::string_view, 6> marci;
+        std::array<std::string_view, 12> coeficienti;
         for (int k = 0; k < 6; ++k) {
             marci[static_cast<std::size_t>(k)] = CelulaPersoana(r, 4 + k);
         }
@@ -66,13 +68,13 @@ std::vector<std::string> ImagineFisa1(FormaFisa1& f) {
     foaie.alteSurse = esteMarcat(MarcaAlteS);
     foaie.dataAngajarii = AngajatFisaII.Job0;
     foaie.dataIncetarii = AngajatFisaII.Job1;
-    foaie.coeficientCalculat = normalizate(f.CoefCalc);
-    foaie.coeficientPropriu = normalizate(f.CoefProp);
+    foaie.coeficientCalculat = valori(f.CoefCalc);
+    foaie.coeficientPropriu = valori(f.CoefProp);
     foaie.invalid1 = esteMarcat(MarcaInv1);
     foaie.invalid2 = esteMarcat(MarcaInv2);
     foaie.persoane = persoane();
-    foaie.venitNet = f.VenitN;
-    foaie.impozit = f.ImpC;
+    std::copy(f.VenitN.begin(), f.VenitN.end(), foaie.venitNet.begin());
+    std::copy(f.ImpC.begin(), f.ImpC.end(), foaie.impozit.begin());
     foaie.cheltuieliAcordate = f.ChAc;
     foaie.luniCheltuieli = f.Luni;
     foaie.formaVI = FormaSectiuneaVI::CuValoriCompletate;

@@ -107,10 +107,11 @@ TEST_F(ListingTest, Fisa1ValuesFromTheRecord) {
         {"a short line gives empty fields", 1600000, "123,#SCURT", FormaSectiuneaVI::DoarEtichete, {"", "", "", ""}},
     };
     const IndexPersoane niciuna;
+    FoaieFisa1 f; // one sheet for every row, as a listing fills it
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
         DeducereBaza[12] = r.deducereAnuala;
-        const FoaieFisa1 f = FoaieDinFf1(r.linie, {}, niciuna, Popescu);
+        CompleteazaFisa1(f, r.linie, niciuna);
         EXPECT_EQ(f.formaVI, r.forma);
         EXPECT_EQ((std::array<std::string, 4>{f.regularizare[0], f.regularizare[3], f.regularizare[5],
                                               f.regularizare[6]}),
@@ -119,9 +120,9 @@ TEST_F(ListingTest, Fisa1ValuesFromTheRecord) {
 }
 
 TEST_F(ListingTest, Fisa2MonthsOfZeroPrintBlankTheTotalsAsTheyStand) {
-    const FoaieFisa2 f = FoaieDinFf2(
-        linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}}), {},
-        Popescu);
+    FoaieFisa2 f;
+    f.cap = CapListare(Popescu);
+    CompleteazaFisa2(f, linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}}));
     EXPECT_EQ(f.venit[0], "");
     EXPECT_EQ(f.impozit[0], "12");
     EXPECT_EQ(f.venit[1], "1500");
@@ -131,6 +132,8 @@ TEST_F(ListingTest, Fisa2MonthsOfZeroPrintBlankTheTotalsAsTheyStand) {
 }
 
 TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
+    // Employee 9's lines broken by another's and by an empty line; the last
+    // line of the file, employee 7's, without its line end.
     std::vector<std::string> linii;
     for (int i = 1; i <= 22; ++i) {
         linii.push_back(linieCu(structuraDeduceri(), {{0, "9"}, {1, std::to_string(i)}, {4, "X"}, {10, "1.50"}}));
@@ -139,15 +142,60 @@ TEST_F(ListingTest, DependantsIndexKeepsTheFirst20OfEachEmployee) {
             linii.push_back("");
         }
     }
-    platform::files::writeLines("Deduceri.txt", linii);
+    writeBytes("Deduceri.txt", crlf(linii) + linieCu(structuraDeduceri(), {{0, "7"}, {21, "0.5"}}));
     const IndexPersoane index = IndexPersoane::citeste();
-    const auto& ale = index.persoane("9");
+    const auto ale = index.persoane("9");
     ASSERT_EQ(ale.size(), 20u);
+    EXPECT_EQ(ale[3].cod, "4") << "the lines after another's still his";
     EXPECT_EQ(ale[19].cod, "20");
     EXPECT_TRUE(ale[0].sotie);
-    EXPECT_EQ(ale[0].coeficienti[0], "1.5");
+    EXPECT_EQ(ale[0].coeficienti[0], 1.5);
     EXPECT_EQ(index.persoane("8").size(), 1u);
-    EXPECT_TRUE(index.persoane("7").empty());
+    ASSERT_EQ(index.persoane("7").size(), 1u);
+    EXPECT_EQ(index.persoane("7")[0].coeficienti[11], 0.5);
+    EXPECT_TRUE(index.persoane("6").empty());
+
+    // Many employees, their lines dealt out in turns: each finds his own, in order.
+    linii.clear();
+    for (int runda = 0; runda < 3; ++runda) {
+        for (int a = 100; a < 400; a += 1 + runda) {
+            linii.push_back(linieCu(structuraDeduceri(), {{0, std::to_string(a)}, {1, std::to_string(runda)}}));
+        }
+    }
+    platform::files::writeLines("Deduceri.txt", linii);
+    const IndexPersoane multe = IndexPersoane::citeste();
+    for (int a = 100; a < 400; ++a) {
+        const auto p = multe.persoane(std::to_string(a));
+        ASSERT_EQ(p.size(), 1u + (a % 2 == 0) + (a % 3 == 1)) << a;
+        EXPECT_EQ(p.back().cod, std::to_string(p.size() == 1 ? 0 : (a % 3 == 1 ? 2 : 1))) << a;
+    }
+}
+
+// Ionescu's two dependants and 19 more: one of them after another employee's
+// line, the last at the end of the file without its line end.
+void douazeciSiUnaDePersoane() {
+    std::string ded = readBytes("Deduceri.txt");
+    for (int i = 3; i <= 21; ++i) {
+        if (i == 10) {
+            ded += linieCu(structuraDeduceri(), {{0, Popa}, {1, "1"}, {2, "ALTUL"}}) + "\r\n";
+        }
+        ded += linieCu(structuraDeduceri(), {{0, Ionescu},
+                                              {1, "50" + std::to_string(1000000000 + i)},
+                                              {2, "COPIL" + std::to_string(i)},
+                                              {3, std::string(i, 'Q')},
+                                              {5, "X"},
+                                              {10 + i % 12, i % 3 ? "0.5" : "1.25"}});
+        ded += i < 21 ? "\r\n" : "";
+    }
+    writeBytes("Deduceri.txt", ded);
+}
+
+TEST_F(ListingTest, TwentyDependantsRunOverFourPagesEachWithTheEmployeesCode) {
+    douazeciSiUnaDePersoane();
+    TipExemplar = "angajat";
+    ScrieFisa1Angajat(Ionescu, Popescu);
+    expectFileMatches("ListF1.txt", testData("listings/ListF1-IONESCU-20-persoane.txt"));
+    EXPECT_EQ(ContorLinii, 218);
 }
 
 TEST_F(ListingTest, AnUnknownCopyKindLeavesAnEmptyLineInItsPlace) {

@@ -150,10 +150,13 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
         {"a\rb\r\n", {"a\rb"}},
         {"\xAA\xE9 \xFF\r\n", {"\xAA\xE9 \xFF"}},
         {std::string("n\0ul\n", 5), {std::string("n\0ul", 4)}},
+        // Longer than a block read at once, its CR the block's last byte.
+        {std::string((1 << 18) - 1, 'x') + "\r\nb", {std::string((1 << 18) - 1, 'x'), "b"}},
     };
     for (const auto& c : cases) {
         writeBytes("r.txt", c.bytes);
-        EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes;
+        EXPECT_EQ(files::readLines("R.TXT"), c.lines) << "bytes: " << c.bytes.substr(0, 20);
+        EXPECT_EQ(files::MappedFile("R.TXT").bytes(), c.bytes);
         auto first = files::readFirstLine("r.txt");
         if (c.lines.empty()) {
             EXPECT_FALSE(first.has_value());
@@ -161,6 +164,19 @@ TEST(Files, ReadingAcceptsCrLfAndBareLfAndKeepsTheBytes) {
             EXPECT_EQ(first, c.lines.front());
         }
     }
+}
+
+TEST(Files, AMappedFileKeepsItsBytesWhenMovedOrRewritten) {
+    writeBytes("d.txt", "1\r\n2\r\n");
+    files::MappedFile a("D.TXT");
+    files::writeLines("d.txt", {"altceva"}); // a rewrite renames a new file over it
+    files::MappedFile b = std::move(a);
+    EXPECT_EQ(b.bytes(), "1\r\n2\r\n");
+    EXPECT_EQ(a.bytes(), "") << "the mapping went with the move";
+    a = std::move(b);
+    EXPECT_EQ(a.bytes(), "1\r\n2\r\n");
+    std::filesystem::create_directory("dosar");
+    EXPECT_EQ(errorOf([] { files::MappedFile("dosar"); }), 75);
 }
 
 TEST(Files, LineReaderGoesLineByLine) {
@@ -182,6 +198,7 @@ TEST(Files, LineReaderGoesLineByLine) {
 
 TEST(Files, AMissingFileReadsAsNothingAndHasNoLength) {
     EXPECT_TRUE(files::readLines("lipsa.txt").empty());
+    EXPECT_EQ(files::MappedFile("lipsa.txt").bytes(), "");
     EXPECT_FALSE(files::readFirstLine("lipsa.txt").has_value());
     EXPECT_EQ(files::length("lipsa.txt"), 0u);
     EXPECT_TRUE(files::isEmpty("lipsa.txt"));
@@ -335,6 +352,35 @@ TEST(Files, AFailingWriterLeavesTheFileWholeAndNoScratchFile) {
         EXPECT_EQ(entries(), (Lines{"FF1.txt", "alt.txt"}));
         files::writeLines("FF1.txt", {"noua"});
         EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n") << "the fault is gone with the failing writer";
+    }
+    {
+        const auto fault = FailingWriter::afterBytes("ff1.TXT", 70000);
+        EXPECT_EQ(errorOf([] {
+                      files::AtomicWriter w("FF1.txt");
+                      w.write(std::string(100000, 'x')); // a block written at once
+                      w.commit();
+                  }),
+                  61);
+    }
+    EXPECT_EQ(readBytes("FF1.txt"), "noua\r\n");
+}
+
+TEST(Files, AFileOfMoreThan32MiBIsSyncedAsItGrowsAndLeftWholeOrUntouched) {
+    const std::string block(1 << 20, 'x');
+    for (const bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "committed" : "given up");
+        writeBytes("mare.txt", "vechi\r\n");
+        {
+            files::AtomicWriter w("mare.txt");
+            for (int i = 0; i < 70; ++i) { // two syncs on another thread on the way
+                w.write(block);
+            }
+            if (commit) {
+                w.commit();
+            }
+        }
+        EXPECT_EQ(files::length("mare.txt"), commit ? 70u << 20 : 7u);
+        EXPECT_EQ(entries(), Lines{"mare.txt"}) << "no scratch file left";
     }
 }
 

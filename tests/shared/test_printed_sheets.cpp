@@ -30,30 +30,29 @@ Linii dupa(const Linii& l, const std::string& titlu, std::size_t cate) {
 TEST(PrintedSheets, CoefficientCells) {
     struct Rand {
         const char* nume;
-        const char* valoare;
+        double valoare;
         const char* celule; // the cell and the next one (holding 1)
     } randuri[] = {
-        {"a whole number right-aligned", "3", "    3    1"},
-        {"a decimal", "1.5", "  1.5    1"},
-        {"a comma written as a point", "1,5", "  1.5    1"},
-        {"zero is blank", "0", "         1"},
-        {"empty is blank", "", "         1"},
-        {"five characters: one blank and the whole value", "1.125", " 1.125    1"},
-        {"longer still never glued to the next", "10.255", " 10.255    1"},
+        {"a whole number right-aligned", 3, "    3    1"},
+        {"a decimal", 1.5, "  1.5    1"},
+        {"zero is blank", 0, "         1"},
+        {"five characters: one blank and the whole value", 1.125, " 1.125    1"},
+        {"longer still never glued to the next", 10.255, " 10.255    1"},
     };
     for (const Rand& r : randuri) {
         SCOPED_TRACE(r.nume);
-        std::array<std::string, 12> v;
-        v.fill("1");
-        v[0] = r.valoare;
-        EXPECT_EQ(CeluleCoeficienti(v).substr(0, std::string(r.celule).size()), r.celule);
+        FoaieFisa1 f;
+        f.coeficientCalculat.fill(1);
+        f.coeficientCalculat[0] = r.valoare;
+        EXPECT_EQ(dupa(LiniiFisa1(f), "  deducere calculat", 1)[0].substr(19, std::string(r.celule).size()),
+                  r.celule);
     }
 }
 
 TEST(PrintedSheets, QualityAndSituationOfADependantAndTheEmployee) {
     struct Rand {
         const char* nume;
-        std::array<std::string, 6> marci; // spouse, child, other, inv. I, inv. II, other situation
+        std::array<std::string_view, 6> marci; // spouse, child, other, inv. I, inv. II, other situation
         const char* calitate;
         const char* proprie; // the employee's own line when his marks are inv. I and II
     } randuri[] = {
@@ -119,9 +118,13 @@ TEST(PrintedSheets, SectionVIInItsFourForms) {
 }
 
 TEST(PrintedSheets, AmountsWiderThanTheirColumnAreWrittenWhole) {
-    EXPECT_EQ(RandSume("Total       13.", "123456789012345678901234567", "0"),
-              "Total       13.123.456.789.012.345.678.901.234.567                        0");
-    EXPECT_EQ(RandSume("Mai          5.", "", ""), "Mai          5." + std::string(45, ' '));
+    TextFoaie t;
+    RandSume(t, "Total       13.", "123456789012345678901234567", "0");
+    RandSume(t, "Mai          5.", "", "");
+    RandSume(t, "Iunie        6.", "-1234567.5", "12345");
+    EXPECT_EQ(t.linii(), (Linii{"Total       13.123.456.789.012.345.678.901.234.567                        0",
+                                "Mai          5." + std::string(45, ' '),
+                                "Iunie        6.        -1.234.567.5                   12.345"}));
 }
 
 TEST(PrintedSheets, CopyLineByCopyKind) {

@@ -47,6 +47,15 @@ TEST(SheetRecords, Fisa1FieldsLandInTheirPlaces) {
     EXPECT_EQ(r.Reg[7], "8");  // VII income
     EXPECT_EQ(r.Reg[9], "10"); // VIII, the rest of the line
     EXPECT_EQ(linieFf1(r), liniaFf1());
+
+    // Read as views into the line, the same fields in the same places.
+    const std::string linie = liniaFf1();
+    const RecordFf1Vazut v = vedeLinieFf1(linie).record;
+    EXPECT_EQ(v.id.Prenume, "ANA, MARIA");
+    EXPECT_EQ(v.CoefProp[0], "1.5");
+    EXPECT_EQ(v.ImpC[13], "15");
+    EXPECT_EQ(v.Reg[9], "10");
+    EXPECT_EQ(v.Reg[9].data(), linie.data() + linie.size() - 2) << "a view into the line, not a copy";
 }
 
 TEST(SheetRecords, Fisa2AndDependantFieldsLandInTheirPlaces) {
@@ -73,6 +82,13 @@ TEST(SheetRecords, Fisa2AndDependantFieldsLandInTheirPlaces) {
     EXPECT_EQ(d.record.Coef[0], "0.5");
     EXPECT_EQ(d.record.Coef[11], "1");
     EXPECT_EQ(linieDeduceri(d.record), ded);
+
+    const auto vazute = vedeLinieFf2(ff2.substr(0, ff2.find("0,0,5") + 5));
+    EXPECT_FALSE(vazute.complet) << "a cut line";
+    EXPECT_EQ(vazute.record.TipAS[2], "X");
+    EXPECT_EQ(vazute.record.VenitCS[1], "5");
+    EXPECT_EQ(vazute.record.ImpS[1], "");
+    EXPECT_EQ(vedeLinieDeduceri(ded).record.Coef[11], "1");
 }
 
 template <class Citeste, class Scrie>
