@@ -84,6 +84,7 @@ public:
         setup_ = setup;
         blankPages_ = 0;
         shown_ = -std::numeric_limits<double>::infinity();
+        total_ = -1;
         active_ = true;
         return true;
     }
@@ -142,7 +143,7 @@ public:
         }
     }
 
-    bool pagesDone(long done, long total) override {
+    bool pagesDone(long done, const std::function<long()>& total) override {
         if (!active_) {
             return false;
         }
@@ -151,8 +152,11 @@ public:
         const double now = clock().seconds();
         if (now - shown_ >= ShowInterval) {
             shown_ = now;
-            if (total > FewPages) {
-                showProgress(done, total);
+            if (total_ < 0) {
+                total_ = total();
+            }
+            if (total_ > FewPages) {
+                showProgress(done, total_);
             }
             // With the progress shown, the clerk's keys and clicks go to it
             // and to the viewers (the window that asked waits for it);
@@ -246,6 +250,7 @@ private:
     bool active_ = false;
     int blankPages_ = 0;
     double shown_ = 0; // when the progress was last shown
+    long total_ = -1;  // the job's pages, once asked
     static constexpr double ShowInterval = 0.05; // seconds
     double left_ = 0, top_ = 0, y_ = 0, ascent_ = 0, step_ = 0;
     std::filesystem::path target_, scratch_;

@@ -13,6 +13,7 @@
 // no print dialog and writes every job to that PDF file, so the printed output
 // can be checked on a computer without a printer.
 
+#include <functional>
 #include <string>
 
 namespace olm::platform {
@@ -41,11 +42,13 @@ public:
     // Drops a job that failed or was cancelled half-way: nothing of it is
     // printed (a PDF file is not written).
     virtual void abort() = 0;
-    // The pages made so far of a job of `total` pages, told after each batch;
-    // false when the clerk cancelled the job. A job of more than a few pages
-    // shows a progress dialog with the page count and the button "Anuleaza";
-    // the windows are repainted and the text viewers answer meanwhile.
-    virtual bool pagesDone(long done, long total) = 0;
+    // The pages made so far, told after each batch; false when the clerk
+    // cancelled the job. A job of more than a few pages shows a progress
+    // dialog with the page count and the button "Anuleaza"; the windows are
+    // repainted and the text viewers answer meanwhile. `total` gives the
+    // job's pages: it is asked only when the progress is shown, since it
+    // costs a pass over the whole file.
+    virtual bool pagesDone(long done, const std::function<long()>& total) = 0;
 };
 
 // A job of more pages than this shows its progress.

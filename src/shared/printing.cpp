@@ -29,8 +29,10 @@ void tipareste(const std::string& fisier, const Pagina& pagina) {
         if (!platform::files::exists(fisier)) {
             return;
         }
-        const auto randuri = platform::files::countLines(fisier);
-        const long totalPagini = static_cast<long>((randuri + pagina.randuri - 1) / pagina.randuri);
+        const auto totalPagini = [&] {
+            const auto randuri = platform::files::countLines(fisier);
+            return static_cast<long>((randuri + pagina.randuri - 1) / pagina.randuri);
+        };
         platform::files::LineReader cititor(fisier);
         std::string linie;
         ContorLinii = 0;

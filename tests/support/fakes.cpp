@@ -56,9 +56,9 @@ bool FakePrinter::begin(const platform::PrintSetup& setup) {
     return true;
 }
 
-bool FakePrinter::pagesDone(long done, long total) {
+bool FakePrinter::pagesDone(long done, const std::function<long()>& total) {
     jobs.back().progress.push_back(done);
-    jobs.back().total = total;
+    jobs.back().total = total();
     return cancelAtPage == 0 || done < cancelAtPage;
 }
 

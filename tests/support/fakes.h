@@ -71,7 +71,7 @@ public:
     void newPage() override;
     void end() override;
     void abort() override;
-    bool pagesDone(long done, long total) override;
+    bool pagesDone(long done, const std::function<long()>& total) override;
 
     bool cancelDialog = false; // the clerk cancels the print dialog
     long cancelAtPage = 0;     // the clerk cancels the job at the first report of this many pages
