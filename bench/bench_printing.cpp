@@ -4,48 +4,24 @@
 // batch at a time. The listing is written outside the timed region; each
 // line gives the pages printed a second.
 
-#include "bench_support.h"
+#include "bench_qt.h"
 #include "listings/fisa1_listing.h"
 #include "platform/files.h"
 #include "platform/printer.h"
 #include "shared/printing.h"
-#include "shared/state.h"
-#include "support/sample_data.h"
 
-#include <QApplication>
 #include <QByteArray>
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 
 namespace {
 
-// The printer paints with Qt, which needs its application object: one for
-// all the runs, on the offscreen platform unless another is asked for.
-void withQt() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "olm_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv); // kept for the whole run
-}
-
 void BM_TiparireListF1Pdf(benchmark::State& state) {
-    withQt();
-    olm::resetState();
-    olm::AnFiscal = 2002;
-    olm::DeducereBaza[12] = 1600000;
-    olm::TipExemplar = "angajat";
-    const auto& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
+    olm::bench::ensureQtApplication();
     olm::bench::FreshDirectory dir;
-    olm::testing::writeSample(s);
+    olm::bench::writeFirmForFisa1Listing(static_cast<std::size_t>(state.range(0)));
     olm::ScrieFise1(olm::SelectieFise1::Toate, {"popescu ion", "director economic"});
     const auto lines = olm::platform::files::countLines(olm::FisierListaFise1);
     const std::string pdf = (std::filesystem::current_path() / "ListF1.pdf").string();

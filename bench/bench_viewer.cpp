@@ -5,11 +5,10 @@
 // the timing; its write time is printed beside, for comparison. The viewer
 // runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another.
 
-#include "bench_support.h"
+#include "bench_qt.h"
 #include "listings/fisa1_listing.h"
 #include "platform/text_view.h"
 #include "platform/text_viewer.h"
-#include "shared/state.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,7 +18,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <memory>
 
 #include <unistd.h>
 
@@ -58,19 +56,12 @@ void closeViewer(olm::platform::TextView* view) {
 // The application the viewer needs, made once, with the fonts already loaded
 // by a first viewer, as they are in the running program.
 void ensureApplication() {
-    static std::unique_ptr<QApplication> app;
-    if (app) {
+    static bool warm = false;
+    if (warm) {
         return;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "olm_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-    // The offscreen platform's notes ("does not support raise()") would hide the table.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    warm = true;
+    olm::bench::ensureQtApplication();
     olm::bench::FreshDirectory dir;
     QFile f(QStringLiteral("a.txt"));
     if (f.open(QIODevice::WriteOnly)) {
@@ -86,13 +77,8 @@ void ensureApplication() {
 
 void BM_VizualizareListaFise1Toate(benchmark::State& state) {
     ensureApplication();
-    olm::resetState();
-    olm::AnFiscal = 2002;
-    olm::DeducereBaza[12] = 1600000;
-    olm::TipExemplar = "angajat";
-    const auto& s = olm::bench::sample(static_cast<std::size_t>(state.range(0)));
     olm::bench::FreshDirectory dir;
-    olm::testing::writeSample(s);
+    olm::bench::writeFirmForFisa1Listing(static_cast<std::size_t>(state.range(0)));
     const auto written = Clock::now();
     olm::ScrieFise1(olm::SelectieFise1::Toate, olm::Semnatar{"popescu ion", "director economic"});
     const double writeSeconds = seconds(written);

@@ -304,6 +304,29 @@ bool sameBytes(const std::string& a, const std::string& b) {
     }
 }
 
+namespace {
+
+// Hands the bytes of an open file to `take` a block at a time, until the end
+// of the file or until `take` returns false.
+template <class Take>
+void readBlocks(int fd, const fs::path& path, Take take) {
+    std::string chunk(BufferSize, '\0');
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            throwErrno(errno, path, "read");
+        }
+        if (n == 0 || !take(std::string_view(chunk.data(), static_cast<std::size_t>(n)))) {
+            return;
+        }
+    }
+}
+
+} // namespace
+
 bool holdsNulByte(const std::string& name) {
     const fs::path path = resolve(name);
     Fd in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -313,22 +336,12 @@ bool holdsNulByte(const std::string& name) {
         }
         throwErrno(errno, path, "open");
     }
-    std::string chunk(BufferSize, '\0');
-    for (;;) {
-        const ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            throwErrno(errno, path, "read");
-        }
-        if (n == 0) {
-            return false;
-        }
-        if (std::memchr(chunk.data(), '\0', static_cast<std::size_t>(n)) != nullptr) {
-            return true;
-        }
-    }
+    bool found = false;
+    readBlocks(in.fd, path, [&](std::string_view block) {
+        found = block.find('\0') != std::string_view::npos;
+        return !found;
+    });
+    return found;
 }
 
 std::vector<std::string> readLines(const std::string& name) {
@@ -411,20 +424,10 @@ Fd openSource(const fs::path& source, struct stat& st) {
 }
 
 void copyBytes(const Fd& in, const fs::path& source, AtomicWriter& out) {
-    std::string chunk(BufferSize, '\0');
-    for (;;) {
-        ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throwErrno(errno, source, "read");
-        }
-        if (n == 0) {
-            break;
-        }
-        out.write(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
-    }
+    readBlocks(in.fd, source, [&](std::string_view block) {
+        out.write(block);
+        return true;
+    });
 }
 
 } // namespace
@@ -436,23 +439,13 @@ std::uintmax_t countLines(const std::string& name) {
         return 0;
     }
     const Fd in = openSource(path, st);
-    std::string chunk(BufferSize, '\0');
     std::uintmax_t lines = 0;
     char last = '\n';
-    for (;;) {
-        const ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            throwErrno(errno, path, "read");
-        }
-        if (n == 0) {
-            break;
-        }
-        lines += static_cast<std::uintmax_t>(std::count(chunk.data(), chunk.data() + n, '\n'));
-        last = chunk[static_cast<std::size_t>(n - 1)];
-    }
+    readBlocks(in.fd, path, [&](std::string_view block) {
+        lines += static_cast<std::uintmax_t>(std::count(block.begin(), block.end(), '\n'));
+        last = block.back();
+        return true;
+    });
     return lines + (last != '\n' ? 1 : 0); // a last line without its end
 }
 
