@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -14,13 +15,15 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace olm::platform {
 
 namespace {
 
-// The answer of a message closed without one (Escape, the window manager,
-// nobody there to answer): the one that changes nothing.
+// The answer of a message closed without one: Esc or the close box where the
+// message allows it, or nobody there to answer (the program is being ended
+// from outside). It is the one that changes nothing.
 Answer answerChangingNothing(Buttons buttons) {
     switch (buttons) {
     case Buttons::Ok:
@@ -33,6 +36,11 @@ Answer answerChangingNothing(Buttons buttons) {
     }
     return Answer::Cancel;
 }
+
+// A question is answered only by its own buttons: Esc, or the close box,
+// would pick "Nu" behind the clerk's back, and on "Salvati modificarile?"
+// that throws away the sheet just typed.
+bool closesWithoutAnswer(Buttons buttons) { return buttons == Buttons::Ok || buttons == Buttons::RetryCancel; }
 
 // A message box that keeps the text's own lines: as wide as its longest line,
 // up to five eighths of the screen's width, as the desktop's own message boxes
@@ -73,45 +81,65 @@ public:
         QPushButton* byDefault = nullptr;
         for (const Pair& p : pairs()) {
             if (p.buttons == buttons) {
-                QPushButton* b = box->addButton(p.button);
+                QPushButton* b = box->addButton(QString::fromLatin1(p.caption), p.role);
+                connect(b, &QPushButton::clicked, this, [this, answer = p.answer] {
+                    answer_ = answer;
+                    accept();
+                });
                 byDefault = byDefault ? byDefault : b;
             }
         }
         byDefault->setDefault(true);
         byDefault->setFocus();
-        connect(box, &QDialogButtonBox::clicked, this, [this, box](QAbstractButton* b) {
-            answer_ = box->standardButton(b);
-            accept();
-        });
         grid->addWidget(box, 1, 0, 1, textColumn + 1);
         fitToScreen();
     }
 
-    Answer answer() const {
-        for (const Pair& p : pairs()) {
-            if (p.button == answer_) {
-                return p.answer;
+    Answer answer() const { return answer_.value_or(answerChangingNothing(buttons_)); }
+
+    // Esc and the close box: an answer only where the message has one that
+    // changes nothing (OK, Anuleaza); a question stays.
+    void reject() override {
+        if (closesWithoutAnswer(buttons_)) {
+            QDialog::reject();
+        }
+    }
+
+protected:
+    // The underlined letter of a button answers when pressed alone, as in the
+    // desktop's own message boxes.
+    void keyPressEvent(QKeyEvent* event) override {
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->text().isEmpty()) {
+            const QChar letter = event->text().at(0).toUpper();
+            for (const Pair& p : pairs()) {
+                const char* amp = std::strchr(p.caption, '&');
+                if (p.buttons == buttons_ && amp != nullptr && QChar::fromLatin1(amp[1]).toUpper() == letter) {
+                    answer_ = p.answer;
+                    accept();
+                    return;
+                }
             }
         }
-        return answerChangingNothing(buttons_);
+        QDialog::keyPressEvent(event);
     }
 
 private:
     struct Pair {
         Buttons buttons;
-        QDialogButtonBox::StandardButton button;
+        const char* caption; // in the clerk's language; "&" marks the letter that answers
+        QDialogButtonBox::ButtonRole role;
         Answer answer;
     };
     // The buttons of each shape, the default first.
     static const std::array<Pair, 7>& pairs() {
         static const std::array<Pair, 7> all = {{
-            {Buttons::Ok, QDialogButtonBox::Ok, Answer::Ok},
-            {Buttons::YesNo, QDialogButtonBox::Yes, Answer::Yes},
-            {Buttons::YesNo, QDialogButtonBox::No, Answer::No},
-            {Buttons::YesNoDefaultNo, QDialogButtonBox::No, Answer::No},
-            {Buttons::YesNoDefaultNo, QDialogButtonBox::Yes, Answer::Yes},
-            {Buttons::RetryCancel, QDialogButtonBox::Retry, Answer::Retry},
-            {Buttons::RetryCancel, QDialogButtonBox::Cancel, Answer::Cancel},
+            {Buttons::Ok, "OK", QDialogButtonBox::AcceptRole, Answer::Ok},
+            {Buttons::YesNo, "&Da", QDialogButtonBox::YesRole, Answer::Yes},
+            {Buttons::YesNo, "&Nu", QDialogButtonBox::NoRole, Answer::No},
+            {Buttons::YesNoDefaultNo, "&Nu", QDialogButtonBox::NoRole, Answer::No},
+            {Buttons::YesNoDefaultNo, "&Da", QDialogButtonBox::YesRole, Answer::Yes},
+            {Buttons::RetryCancel, "&Reincearca", QDialogButtonBox::AcceptRole, Answer::Retry},
+            {Buttons::RetryCancel, "&Anuleaza", QDialogButtonBox::RejectRole, Answer::Cancel},
         }};
         return all;
     }
@@ -131,7 +159,7 @@ private:
 
     Buttons buttons_;
     QLabel* label_ = nullptr;
-    QDialogButtonBox::StandardButton answer_ = QDialogButtonBox::NoButton;
+    std::optional<Answer> answer_;
 };
 
 class RealDialogs : public Dialogs {
@@ -153,6 +181,8 @@ public:
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.setLabelText(QString::fromLatin1(prompt));
         dialog.setTextValue(QString::fromLatin1(defaultText));
+        dialog.setOkButtonText(QStringLiteral("OK"));
+        dialog.setCancelButtonText(QStringLiteral("Anuleaza"));
         const ViewersInSight inSight(dialog, owner);
         if (dialog.exec() != QDialog::Accepted) {
             return std::nullopt;

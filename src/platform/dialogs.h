@@ -1,7 +1,11 @@
 #pragma once
 
 // Message boxes and the input box. The title is used exactly as given:
-// "", " " and "  " are different titles.
+// "", " " and "  " are different titles. The buttons speak the clerk's
+// language: "OK", "Da" / "Nu", "Reincearca" / "Anuleaza"; their underlined
+// letters answer when pressed alone. A question (Da / Nu) is answered only by
+// its buttons: Esc and the close box do nothing there. An OK message closes
+// on Esc, and Reincearca / Anuleaza answers Anuleaza.
 
 #include <optional>
 #include <string>

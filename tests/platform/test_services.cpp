@@ -88,10 +88,57 @@ TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfAHelpTextAndBreaksAParagraph) {
                     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(help.split("\r\n")[1]));
                 }
             }
-            QTest::keyClick(box, Qt::Key_Escape);
+            QTest::keyClick(box, Qt::Key_N);
         });
         EXPECT_EQ(Answer::No, dialogs().message(text.toStdString(), "", Icon::Exclamation, Buttons::YesNo));
     }
+}
+
+// A question stays until one of its buttons answers it (Esc and the close box
+// would pick "Nu" and throw away what was typed); its letters answer pressed
+// alone. The other messages close on Esc with the answer that changes nothing.
+TEST(Dialogs, TheRealMessageBoxIsAnsweredOnlyByItsButtons) {
+    setDialogs(nullptr);
+    const struct {
+        Buttons buttons;
+        Qt::Key key; // pressed alone, after Esc and the close box for a question
+        QStringList captions;
+        Answer answer;
+    } rows[] = {
+        {Buttons::YesNo, Qt::Key_D, {"Da", "Nu"}, Answer::Yes},
+        {Buttons::YesNo, Qt::Key_N, {"Da", "Nu"}, Answer::No},
+        {Buttons::YesNoDefaultNo, Qt::Key_Return, {"Da", "Nu"}, Answer::No},
+        {Buttons::RetryCancel, Qt::Key_R, {"Anuleaza", "Reincearca"}, Answer::Retry},
+        {Buttons::RetryCancel, Qt::Key_Escape, {"Anuleaza", "Reincearca"}, Answer::Cancel},
+        {Buttons::Ok, Qt::Key_Escape, {"OK"}, Answer::Ok},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.captions.join("/").toStdString() + " " + QKeySequence(row.key).toString().toStdString());
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QStringList captions;
+            for (const QPushButton* b : box->findChildren<QPushButton*>()) {
+                captions << QString(b->text()).remove('&');
+            }
+            captions.sort();
+            EXPECT_EQ(captions, row.captions);
+            if (row.buttons != Buttons::Ok && row.buttons != Buttons::RetryCancel) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                box->close();
+                EXPECT_TRUE(box->isVisible());
+            }
+            QTest::keyClick(box, row.key);
+        });
+        EXPECT_EQ(dialogs().message("Salvati modificarile?", "", Icon::None, row.buttons), row.answer);
+    }
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        const auto buttons = box->findChildren<QPushButton*>();
+        EXPECT_EQ(buttons.size(), 2);
+        EXPECT_TRUE(std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == "Anuleaza"; }));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs().input("Dati CF/CNP angajator de restaurat : ", "", ""), std::nullopt);
 }
 
 // Asked while a viewer is in sight, a message box and the input box open
