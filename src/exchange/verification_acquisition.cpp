@@ -242,6 +242,9 @@ bool RuleazaConvertorul() {
         motiv = "nu s-a terminat in " + std::to_string(static_cast<long>(platform::converterTimeLimit())) +
                 " secunde si a fost oprita.";
         break;
+    case Sfarsit::Stopped:
+        // The program is ending (a log-out): nothing more to tell.
+        return false;
     case Sfarsit::NotStarted:
         motiv = "nu poate fi pornita: programul " + platform::converterProgram() + " lipseste sau nu poate fi rulat.";
         break;

@@ -128,7 +128,13 @@ void Verif_fis::Command2_Click() {
 
 void Verif_fis::but_verif() {
     platform::BusyCursor clepsidra; // over the checks, the report shown and printed
-    const RezultatVerificare rez = VerificaFisiereExterne();
+    RezultatVerificare rez;
+    // A log-out meanwhile stops the checks: the files each rewrote stay
+    // rewritten, no report is written, shown or printed.
+    if (!platform::unlessEnded([&rez] { rez = VerificaFisiereExterne(); })) {
+        Label1.setVisible(false);
+        return;
+    }
     dupaRescriere();
     if (!rez.eroare.empty()) {
         platform::showMessage(rez.eroare, "", Icon::Exclamation);

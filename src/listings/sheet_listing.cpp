@@ -106,7 +106,10 @@ void AnuntaEroareFisier(const platform::FileError& e) {
 
 void ListeazaSiTipareste(const std::string& fisier, const std::function<void()>& scrie, Tiparire tipareste) {
     try {
-        scrie();
+        // A log-out meanwhile leaves the listing as it was, unshown.
+        if (!platform::unlessEnded(scrie)) {
+            return;
+        }
     } catch (const platform::FileError& e) {
         AnuntaEroareFisier(e);
         return;

@@ -1,6 +1,7 @@
 #include "main_window/regularised_table.h"
 
 #include "main_window/sorted_copies.h"
+#include "platform/busy.h"
 #include "platform/dialogs.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
@@ -127,7 +128,10 @@ void ScrieTabel5() {
 void TabelFise1Regularizate() {
     platform::showMessage(NotaVizualizare, "", platform::Icon::Exclamation);
     try {
-        ScrieTabel5();
+        // A log-out meanwhile leaves the table as it was, unshown.
+        if (!platform::unlessEnded(ScrieTabel5)) {
+            return;
+        }
     } catch (const platform::FileError& e) {
         platform::showMessage("Eroare " + std::to_string(e.number()) + ".", "",
                               platform::Icon::Exclamation);

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/form.h"
+#include "platform/termination.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -23,6 +24,7 @@ struct Changed {
 };
 
 int depth = 0;
+int stoppable = 0; // unlessEnded() calls running
 std::vector<Changed> changed;
 double lastPaint = 0;
 bool painting = false;
@@ -86,8 +88,30 @@ BusyCursor::~BusyCursor() {
 
 bool busy() { return depth > 0; }
 
+bool unlessEnded(const std::function<void()>& work) {
+    if (terminationRequested()) {
+        return false;
+    }
+    struct Running {
+        Running() { ++stoppable; }
+        ~Running() { --stoppable; }
+    } running;
+    try {
+        work();
+    } catch (const WorkStopped&) {
+        return false;
+    }
+    return true;
+}
+
 void keepPainted() {
-    if (depth == 0 || painting || !hasWindows()) {
+    if (painting) {
+        return; // a loop run by an event of the repaint: the outer one stops
+    }
+    if (stoppable > 0 && terminationRequested()) {
+        throw WorkStopped{};
+    }
+    if (depth == 0 || !hasWindows()) {
         return;
     }
     const double now = clock().seconds();

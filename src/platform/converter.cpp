@@ -1,7 +1,11 @@
 #include "platform/converter.h"
 
+#include "platform/busy.h"
+#include "platform/termination.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include <filesystem>
@@ -11,6 +15,7 @@ namespace olm::platform {
 namespace {
 
 constexpr double DefaultLimit = 600; // seconds: a firm of 100,000 sheets converts in a few
+constexpr int WaitStep = 50;         // milliseconds between two looks at the windows
 
 std::string chosenProgram;
 double chosenLimit = 0;
@@ -48,11 +53,20 @@ ConverterRun runConverter() {
     if (!p.waitForStarted()) {
         return run;
     }
-    if (!p.waitForFinished(static_cast<int>(converterTimeLimit() * 1000))) {
-        p.kill();
-        p.waitForFinished();
-        run.end = ConverterRun::End::TimedOut;
-        return run;
+    // Waited for in short steps, the windows painted meanwhile: a request to
+    // end the program from outside stops it at once, as the time limit does.
+    QElapsedTimer waited;
+    waited.start();
+    const auto limit = static_cast<qint64>(converterTimeLimit() * 1000);
+    while (p.state() != QProcess::NotRunning && !p.waitForFinished(WaitStep)) {
+        const bool ended = terminationRequested();
+        if (ended || waited.elapsed() >= limit) {
+            p.kill();
+            p.waitForFinished();
+            run.end = ended ? ConverterRun::End::Stopped : ConverterRun::End::TimedOut;
+            return run;
+        }
+        keepPainted();
     }
     if (p.exitStatus() == QProcess::CrashExit) {
         run.end = ConverterRun::End::Crashed;

@@ -15,6 +15,7 @@ struct ConverterRun {
         Exited,     // it ended by itself: see exitCode
         Crashed,    // a signal ended it
         TimedOut,   // still running at the time limit: stopped
+        Stopped,    // the program was asked to end from outside meanwhile: stopped
         NotStarted, // it could not be started (missing, not executable)
     };
     End end = End::NotStarted;
@@ -31,7 +32,8 @@ double converterTimeLimit();
 // Another limit (tests); 0 or less restores the default.
 void setConverterTimeLimit(double seconds);
 
-// Runs the converter and waits for its end. The caller shows the hourglass.
+// Runs the converter and waits for its end, keeping the windows painted. The
+// caller shows the hourglass.
 ConverterRun runConverter();
 
 } // namespace olm::platform

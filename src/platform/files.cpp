@@ -23,6 +23,7 @@ namespace {
 // Scratch files of the atomic writes. The leading dot and the prefix keep them
 // apart from every name the program itself uses.
 constexpr const char* ScratchPrefix = ".olm-tmp-";
+constexpr std::size_t RandomLength = 10; // letters and digits after the prefix
 constexpr const char* OwnPrefix = ".olm";
 constexpr std::size_t BufferSize = 1 << 16;
 
@@ -101,7 +102,7 @@ std::string randomSuffix() {
     static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937_64 generator{std::random_device{}() ^
                                            (static_cast<std::uint64_t>(::getpid()) << 32)};
-    std::string s(10, 'x');
+    std::string s(RandomLength, 'x');
     for (char& c : s) {
         c = alphabet[generator() % (sizeof alphabet - 1)];
     }
@@ -184,6 +185,38 @@ bool isOwnFile(const std::string& fileName) { return startsWith(fileName, OwnPre
 bool isScratchFile(const std::string& fileName) { return startsWith(fileName, ScratchPrefix); }
 
 fs::path scratchBeside(const fs::path& target) { return directoryOf(target) / (ScratchPrefix + randomSuffix()); }
+
+namespace {
+
+// ".olm-tmp-", the random letters and digits, "-" and the target's name.
+bool isScratchOf(const std::string& name, const std::string& target) {
+    const std::size_t prefix = std::char_traits<char>::length(ScratchPrefix);
+    return startsWith(name, ScratchPrefix) && name.size() == prefix + RandomLength + 1 + target.size() &&
+           name[prefix + RandomLength] == '-' && name.compare(prefix + RandomLength + 1, target.size(), target) == 0 &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix),
+                       name.begin() + static_cast<std::ptrdiff_t>(prefix + RandomLength),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+} // namespace
+
+fs::path scratchNaming(const fs::path& target) {
+    return directoryOf(target) / (ScratchPrefix + randomSuffix() + "-" + target.filename().string());
+}
+
+int removeScratchesOf(const fs::path& target) {
+    const std::string name = target.filename().string();
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(directoryOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kind;
+        if (isScratchOf(it->path().filename().string(), name) && it->is_regular_file(kind) && !it->is_symlink(kind) &&
+            ::unlink(it->path().c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
 
 namespace {
 

@@ -139,6 +139,13 @@ private:
 // written there and renamed over the target, or removed, it never passes for
 // the target, and one left by a crash goes at the next start.
 std::filesystem::path scratchBeside(const std::filesystem::path& target);
+// A scratch name beside `target` that tells whose it is, for a file written
+// outside the working directory, where no start clears what a kill left:
+// the next job on that target removes such leftovers (removeScratchesOf).
+std::filesystem::path scratchNaming(const std::filesystem::path& target);
+// Removes the scratch files that scratchNaming() gave for `target`; returns
+// how many.
+int removeScratchesOf(const std::filesystem::path& target);
 
 // Whether a name is one of the layer's own files, never shown as data.
 bool isOwnFile(const std::string& fileName);

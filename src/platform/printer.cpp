@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/termination.h"
 #include "platform/viewers_in_sight.h"
 
 #include <QCoreApplication>
@@ -144,7 +145,9 @@ public:
     }
 
     bool pagesDone(long done, const std::function<long()>& total) override {
-        if (!active_) {
+        // Asked to end from outside (a log-out): the job stops as "Anuleaza"
+        // stops it, at once, whatever the event loop has yet to deliver.
+        if (!active_ || terminationRequested()) {
             return false;
         }
         // Shown again a few times a second: drawn for every batch, the
@@ -174,7 +177,9 @@ private:
     bool open() {
         if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
             target_ = QFile::encodeName(printer_->outputFileName()).toStdString();
-            scratch_ = files::scratchBeside(target_);
+            // What a job killed half-way left beside it goes now.
+            files::removeScratchesOf(target_);
+            scratch_ = files::scratchNaming(target_);
             printer_->setOutputFileName(QFile::decodeName(scratch_.c_str()));
         }
         if (!painter_.begin(printer_.get())) {

@@ -43,7 +43,7 @@ public:
     // printed (a PDF file is not written).
     virtual void abort() = 0;
     // The pages made so far, told after each batch; false when the clerk
-    // cancelled the job. A job of more than a few pages shows a progress
+    // cancelled the job, or the program is asked to end from outside. A job of more than a few pages shows a progress
     // dialog with the page count and the button "Anuleaza"; the windows are
     // repainted and the text viewers answer meanwhile. `total` gives the
     // job's pages: it is asked only when the progress is shown, since it

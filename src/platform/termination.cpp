@@ -15,11 +15,13 @@ namespace olm::platform {
 namespace {
 
 int wakeFds[2] = {-1, -1};
+volatile std::sig_atomic_t caught = 0;
 std::function<void()> requested;
 std::unique_ptr<QSocketNotifier> notifier;
 
 extern "C" void onSignal(int signal) {
     const int saved = errno;
+    caught = 1;
     const char c = static_cast<char>(signal);
     [[maybe_unused]] ssize_t n = ::write(wakeFds[0], &c, 1);
     errno = saved;
@@ -41,6 +43,15 @@ void drain() {
 }
 
 } // namespace
+
+bool terminationRequested() { return caught != 0; }
+
+void forgetTerminationRequest() {
+    if (wakeFds[1] >= 0) {
+        drain();
+    }
+    caught = 0;
+}
 
 void catchTerminationSignals() {
     if (wakeFds[0] >= 0) {

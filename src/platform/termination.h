@@ -3,7 +3,8 @@
 // The request to end the program from outside: SIGTERM (the session logs out,
 // the system shuts down) and SIGHUP (the terminal closes). The signal only
 // wakes the event loop; the function runs there, between two events, never in
-// the middle of a file operation.
+// the middle of a file operation. Long work that keeps the windows painted
+// does not wait for the event loop: it asks terminationRequested() and stops.
 
 #include <functional>
 
@@ -18,5 +19,13 @@ void catchTerminationSignals();
 // are caught from now on, if they were not yet). Needs the application
 // object.
 void onTerminationRequest(std::function<void()> request);
+
+// Whether a signal to end was caught: from that moment on, whatever function
+// is installed and whether or not it has run yet.
+bool terminationRequested();
+
+// Forgets a request that was answered, so that one process can be asked more
+// than once (the tests); a request not yet delivered is dropped.
+void forgetTerminationRequest();
 
 } // namespace olm::platform

@@ -7,10 +7,12 @@
 #include "platform/help.h"
 #include "platform/instance_lock.h"
 #include "platform/printer.h"
+#include "platform/termination.h"
 #include "platform/text_viewer.h"
 #include "sample_form.h"
 #include "support/drive.h"
 #include "support/fakes.h"
+#include "shared/printing.h"
 #include "support/file_bytes.h"
 
 #include <QApplication>
@@ -25,7 +27,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -339,5 +345,35 @@ TEST_F(RealPrinterTest, ACancelledAbortedOrEmptyJobLeavesThePdfAsItWas) {
     p.end();
     EXPECT_FALSE(fs::exists(pdf_));
     EXPECT_EQ(std::distance(fs::directory_iterator(workDir()), fs::directory_iterator()), 0) << "no scratch file left";
+}
+
+// A log-out during a long job ends it at once, as "Anuleaza" would: no PDF,
+// no scratch file; what a killed job left beside the PDF goes with it.
+TEST_F(RealPrinterTest, ASignalToEndStopsAJobAtOnceAndLeavesNoPdf) {
+    catchTerminationSignals();
+    const std::string line(79, 'x');
+    std::string listing;
+    for (int i = 0; i < 3000 * 65; ++i) {
+        listing += line + "\r\n";
+    }
+    writeBytes("ListF1.txt", listing);
+    writeBytes(".olm-tmp-abcdefghij-iesire.pdf", "left by a killed job");
+    using Clock = std::chrono::steady_clock;
+    std::atomic<Clock::rep> signalled{0};
+    std::thread logout([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        signalled = Clock::now().time_since_epoch().count();
+        ::kill(::getpid(), SIGTERM);
+    });
+    olm::TiparesteFisier("ListF1.txt");
+    const auto ended = Clock::now().time_since_epoch().count();
+    logout.join();
+    ASSERT_NE(signalled, 0) << "the job ended before the signal";
+    EXPECT_LT(Clock::duration(ended - signalled), std::chrono::seconds(2));
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(workDir())) {
+        left.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(left, std::vector<std::string>{"ListF1.txt"});
 }
 

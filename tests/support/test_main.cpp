@@ -1,6 +1,7 @@
 // Test runner: a QApplication for the widget tests, and for every test a fresh
 // temporary working directory and a fresh set of fake platform services.
 
+#include "platform/termination.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ class FreshWorkDir : public ::testing::EmptyTestEventListener {
         platform::setClock(nullptr);
         platform::setTextViewer(nullptr);
         platform::setCalculator(nullptr);
+        platform::forgetTerminationRequest();
         current.reset();
     }
 };
