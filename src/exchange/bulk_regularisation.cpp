@@ -80,15 +80,16 @@ RezultatRegularizare RegularizeazaFisele() {
                               "", Icon::Exclamation);
         return rez;
     }
+    // First the damage check: a "FF1.txt" emptied from outside is damage,
+    // not a missing file.
+    if (const Rezultat verificat = VerificaFisiereLucru({SetFf1()}); !verificat) {
+        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
+        return rez;
+    }
     const std::string& ff1 = SetFf1().lucru;
     if (files::isEmpty(ff1)) {
         platform::showMessage("  Lipseste fisierul Ff1_" + anFiscalText() + ".txt .", "",
                               Icon::Exclamation);
-        return rez;
-    }
-
-    if (const Rezultat verificat = VerificaFisiereLucru({SetFf1()}); !verificat) {
-        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
         return rez;
     }
     // The yearly copy gets the same lines in the same commit.

@@ -154,6 +154,14 @@ void pornesteAnul(Schimb& s, const SetFisiere& set, int an) {
         if (files::isEmpty(set.lucru)) {
             s.constata("Fisierul " + set.lucru + " lipsea sau era gol: copia " + precedent +
                        " a ramas neschimbata.");
+        } else if (const std::string defect = DefectFisierLucru(set.lucru, precedent); !defect.empty()) {
+            // Damaged from outside: last year's copy stays, for the take-over
+            // too, and the damaged file is kept aside.
+            s.constata("Fisierul " + set.lucru + " " + defect + ": copia " + precedent + " a ramas neschimbata.");
+            s.pastreaza(set.lucru);
+            if (!files::exists(precedent)) {
+                s.t.createEmpty(precedent);
+            }
         } else {
             if (!files::isEmpty(precedent)) {
                 s.constata("Copia " + precedent + " era alta decat fisierul " + set.lucru +
@@ -182,7 +190,10 @@ void reiaAnulFaraMarcaj(Schimb& s, const SetFisiere& set, int an) {
     }
     if (files::exists(anual)) {
         if (!files::sameBytes(set.lucru, anual) && !files::isEmpty(set.lucru)) {
-            s.constata("Fisierul " + set.lucru + " era altul decat copia " + anual + ", care i-a luat locul.");
+            const std::string defect = DefectFisierLucru(set.lucru, anual);
+            s.constata(defect.empty()
+                           ? "Fisierul " + set.lucru + " era altul decat copia " + anual + ", care i-a luat locul."
+                           : "Fisierul " + set.lucru + " " + defect + ": copia " + anual + " i-a luat locul.");
             s.pastreaza(set.lucru);
         }
         s.umple(set.lucru, anual);

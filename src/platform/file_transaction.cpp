@@ -170,7 +170,7 @@ fs::path Transaction::placed(const std::string& name) const {
 AtomicWriter& Transaction::write(const std::string& name) {
     const fs::path target = placed(name);
     uses(target.string());
-    auto writer = std::make_unique<AtomicWriter>(target.string());
+    std::unique_ptr<AtomicWriter> writer(new AtomicWriter(target.string(), resolve(name).lexically_normal()));
     for (const auto& w : writers_) {
         if (w->target_ == writer->target_) {
             throw std::logic_error("a file given twice to one transaction: " + name);
@@ -209,7 +209,7 @@ void Transaction::commit() {
     for (auto& w : writers_) {
         w->prepare();
     }
-    {
+    try {
         AtomicWriter record(CommitRecord);
         record.writeLine(RecordHeader);
         for (const auto& w : writers_) {
@@ -220,6 +220,11 @@ void Transaction::commit() {
             record.writeLine(d.scratch.string() + "\t" + d.target.string());
         }
         record.commit();
+    } catch (const FileError& e) {
+        // The record is the layer's own: the failure is told of the first
+        // file the clerk is saving, none of which has changed.
+        const fs::path first = writers_.empty() ? directories_.front().target : writers_.front()->shown_;
+        throw FileError(e.number(), first.string(), e.what());
     }
     std::set<fs::path> synced;
     std::optional<FileError> error;

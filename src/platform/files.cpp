@@ -277,6 +277,21 @@ EntryKind entryKind(const std::string& name) {
     return S_ISREG(st.st_mode) ? EntryKind::File : S_ISDIR(st.st_mode) ? EntryKind::Directory : EntryKind::Other;
 }
 
+std::string notAFileMessage(const std::string& name) {
+    switch (entryKind(name)) {
+    case EntryKind::Missing:
+    case EntryKind::File:
+        return "";
+    case EntryKind::Directory:
+        return name + " este un director, nu un fisier.";
+    case EntryKind::BrokenLink:
+        return name + " este o legatura catre " + linkTarget(name) + ", care nu exista.";
+    case EntryKind::Other:
+        break;
+    }
+    return name + " nu este un fisier.";
+}
+
 std::string linkTarget(const std::string& name) {
     std::error_code ec;
     const fs::path target = fs::read_symlink(resolve(name), ec);
@@ -710,11 +725,14 @@ bool LineReader::atEnd() { return begin_ == end_ && !readBlock(); }
 
 // --- AtomicWriter ------------------------------------------------------------
 
-AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
+AtomicWriter::AtomicWriter(const std::string& name) : AtomicWriter(name, {}) {}
+
+AtomicWriter::AtomicWriter(const std::string& name, std::filesystem::path shown)
+    : target_(resolve(name)), shown_(shown.empty() ? target_ : std::move(shown)) {
     struct stat st;
     const bool targetExists = statOf(target_, st);
     if (targetExists && S_ISDIR(st.st_mode)) {
-        throwNumber(PathFileAccessError, target_, "not a file");
+        throwNumber(PathFileAccessError, shown_, "not a file");
     }
     for (int attempt = 0;; ++attempt) {
         scratch_ = scratchBeside(target_);
@@ -728,12 +746,12 @@ AtomicWriter::AtomicWriter(const std::string& name) : target_(resolve(name)) {
             continue;
         }
         scratch_.clear();
-        throwCreateError(err, target_);
+        throwCreateError(err, shown_);
     }
     if (targetExists && S_ISREG(st.st_mode)) {
         ::fchmod(fd_, st.st_mode & 07777); // the rewritten file keeps its permissions
     }
-    fault_ = faultFor(target_);
+    fault_ = faultFor(shown_);
     // The buffer takes its whole size at once rather than growing to it.
     buffer_.reserve(2 * BufferSize);
 }
@@ -750,7 +768,7 @@ AtomicWriter::~AtomicWriter() {
     }
 }
 
-void AtomicWriter::fail(int err, const std::string& what) { throwErrno(err, target_, what); }
+void AtomicWriter::fail(int err, const std::string& what) { throwErrno(err, shown_, what); }
 
 void AtomicWriter::flushBuffer() {
     writeOut(buffer_);
@@ -762,11 +780,11 @@ void AtomicWriter::writeOut(std::string_view bytes) {
         throw std::logic_error("AtomicWriter used after commit: " + target_.string());
     }
     if (fault_ && fault_->afterBytes && written_ + bytes.size() > *fault_->afterBytes) {
-        writeAll(fd_, bytes.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), target_);
+        writeAll(fd_, bytes.data(), static_cast<std::size_t>(*fault_->afterBytes - written_), shown_);
         ++fault_->failures;
         fail(ENOSPC, "write");
     }
-    writeAll(fd_, bytes.data(), bytes.size(), target_);
+    writeAll(fd_, bytes.data(), bytes.size(), shown_);
     const std::uintmax_t before = written_;
     written_ += bytes.size();
     // Every 32 MiB what is written so far is synced on another thread while

@@ -41,6 +41,11 @@ bool exists(const std::string& name);          // a regular file
 // nothing, something else (a device).
 enum class EntryKind { Missing, File, Directory, BrokenLink, Other };
 EntryKind entryKind(const std::string& name);
+// For a name under which there is something, but not a file that can be
+// read, as the clerk is told it: "Cuantum.txt este un director, nu un
+// fisier.", "FF1_2002.txt este o legatura catre X, care nu exista.",
+// "FF1_2002.txt nu este un fisier.". Empty for a file and for nothing.
+std::string notAFileMessage(const std::string& name);
 // What a symbolic link points to, as written in it; empty for any other entry.
 std::string linkTarget(const std::string& name);
 bool directoryExists(const std::string& name);
@@ -178,6 +183,10 @@ public:
 private:
     friend class Transaction;
 
+    // A file that a commit writes in a directory it makes: written in the
+    // scratch directory, named in its failures as the clerk knows it.
+    AtomicWriter(const std::string& name, std::filesystem::path shown);
+
     void flushBuffer();
     // Writes the bytes to the scratch file; every few tens of megabytes
     // starts syncing what was written so far on another thread.
@@ -190,6 +199,7 @@ private:
     void renameIntoPlace();
 
     std::filesystem::path target_;
+    std::filesystem::path shown_; // the name its failures carry
     std::filesystem::path scratch_;
     int fd_ = -1;
     std::string buffer_;

@@ -7,7 +7,8 @@
 
 namespace olm::platform {
 
-// Shows the contents of a help file; a missing file shows a message saying so.
+// Shows the contents of a help file; a missing file, or something there that
+// is no file, shows a message saying so.
 void showHelpContents(const std::string& helpFile);
 
 } // namespace olm::platform

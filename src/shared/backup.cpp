@@ -55,6 +55,13 @@ std::string subdirectorSalvare(const std::string& cod) {
 }
 
 bool SalvareDate() {
+    // A damaged working file is not saved over a good backup, nor emptied
+    // with its good yearly copy; an employer file emptied from outside is
+    // damage too, not "nothing to save".
+    if (const Rezultat verificat = VerificaFisiereLucru(seturiFisiereLaSalvare()); !verificat) {
+        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
+        return false;
+    }
     std::string linie;
     try {
         linie = files::readFirstLine("repfisc.txt").value_or("");
@@ -70,12 +77,6 @@ bool SalvareDate() {
     const std::string sub = subdirectorSalvare(cod);
     const std::string cale = caleAfisata(sub);
 
-    // A damaged working file is not saved over a good backup, nor emptied
-    // with its good yearly copy.
-    if (const Rezultat verificat = VerificaFisiereLucru(seturiFisiereLaSalvare()); !verificat) {
-        platform::showMessage(verificat.eroare, "", Icon::Exclamation);
-        return false;
-    }
     const auto refuz = [&](const std::string& cauza) {
         platform::showMessage("Salvarea nu a fost efectuata, subdirectorul " + cale + " a ramas neschimbat. " + cauza,
                               "", Icon::Exclamation);

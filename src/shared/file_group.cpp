@@ -96,7 +96,7 @@ void RescriereGrup::copiaza(std::size_t fisier, const std::string& sursa) {
     if (!ok() || files::entryKind(sursa) == files::EntryKind::Missing) {
         return;
     }
-    if (const std::string motiv = mesajNuEsteFisier(sursa); !motiv.empty()) {
+    if (const std::string motiv = files::notAFileMessage(sursa); !motiv.empty()) {
         esueaza(sursa, platform::FileError(platform::PathFileAccessError, sursa, motiv), true);
         esec_->motiv = motiv;
         return;

@@ -26,21 +26,6 @@ std::string mesajNumeLegate(const platform::LinkedNamesError& e) {
     return "Fisierele " + faraPunct(e.file()) + " si " + faraPunct(e.other()) + " sunt unul si acelasi fisier.";
 }
 
-std::string mesajNuEsteFisier(const std::string& nume) {
-    switch (files::entryKind(nume)) {
-    case files::EntryKind::Missing:
-    case files::EntryKind::File:
-        return "";
-    case files::EntryKind::Directory:
-        return nume + " este un director, nu un fisier.";
-    case files::EntryKind::BrokenLink:
-        return nume + " este o legatura catre " + files::linkTarget(nume) + ", care nu exista.";
-    case files::EntryKind::Other:
-        break;
-    }
-    return nume + " nu este un fisier.";
-}
-
 std::string mesajEsecScriere(const platform::FileError& e, const std::string& fisier) {
     if (const auto* legate = dynamic_cast<const platform::LinkedNamesError*>(&e)) {
         return mesajNumeLegate(*legate);

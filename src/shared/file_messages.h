@@ -1,7 +1,8 @@
 #pragma once
 
 // What the file layer refuses, told to the clerk: names that stand for one
-// file, and names under which there is something other than a file.
+// file (for names under which there is something other than a file, see
+// platform::files::notAFileMessage).
 
 #include "platform/file_error.h"
 
@@ -12,12 +13,6 @@ namespace olm {
 // "Fisierul FF1_2002.txt este o legatura catre FF1.txt." or "Fisierele
 // FF1.txt si FF1_2002.txt sunt unul si acelasi fisier."
 std::string mesajNumeLegate(const platform::LinkedNamesError& e);
-
-// For a name under which there is something, but not a file that can be
-// read: "Cuantum.txt este un director, nu un fisier.", "FF1_2002.txt este o
-// legatura catre X, care nu exista.", "FF1_2002.txt nu este un fisier.".
-// Empty for a file and for nothing.
-std::string mesajNuEsteFisier(const std::string& nume);
 
 // A failure to write: the sentence above for names that stand for one file,
 // else "Eroare 61 la scrierea fisierului FF1.txt.".

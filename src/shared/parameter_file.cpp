@@ -12,7 +12,7 @@ namespace files = platform::files;
 Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>& linii) {
     linii.clear();
     try {
-        if (const std::string altceva = mesajNuEsteFisier(nume); !altceva.empty()) {
+        if (const std::string altceva = files::notAFileMessage(nume); !altceva.empty()) {
             return Rezultat::esec(altceva);
         }
         if (!files::exists(nume)) {

@@ -268,6 +268,12 @@ TEST_F(YearlySwap, AWorkingFileDamagedFromOutsideNeverReplacesItsYearlyCopy) {
          {{"FF1_2002.txt", "a02"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a01"}},
          {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2002.txt a ramas neschimbata. "
           "Au fost pastrate in subdirectorul " , "/Rezerva_1/ : FF1.txt."}},
+        {"last year's overwritten with NUL bytes, at start", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "<nul>"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a02"}},
+         {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2001.txt a ramas neschimbata. "
+          "Au fost pastrate in subdirectorul ", "/Rezerva_1/ : FF1.txt."},
+         [] { return olm::SchimbaFisiereLaPornire(); }},
         {"emptied, at a save", 2002, 2002,
          {{"FF1.txt", ""}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "d02"}},
          {{"FF1_2002.txt", "a02"}, {"FF1.txt", "a02"}, {"Ded_2002.txt", "d02"}, {"Rezerva_1", nullptr}},

@@ -33,6 +33,7 @@
 #include <filesystem>
 #include <thread>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
@@ -186,10 +187,17 @@ TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {
     expectMessages({});
 }
 
-TEST(Help, AMissingHelpFileIsReported) {
-    showHelpContents("help1.txt");
+TEST(Help, AMissingHelpFileOrOneThatIsNoFileIsReportedAsItIs) {
+    fs::create_directory("help.txt");
+    ASSERT_EQ(::mkfifo("help2.txt", 0600), 0);
+    for (const auto& [name, message] : {std::pair{"help1.txt", "help1.txt nu exista."},
+                                        {"help.txt", "help.txt este un director, nu un fisier."},
+                                        {"help2.txt", "help2.txt nu este un fisier."}}) {
+        showHelpContents(name);
+        expectOneMessage(std::string("Fisierul de ajutor ") + message, "", Icon::Exclamation);
+        fakeDialogs().messages.clear();
+    }
     EXPECT_TRUE(fakeTextViewer().shown.empty());
-    expectOneMessage("Fisierul de ajutor help1.txt nu exista.", "", Icon::Exclamation);
 }
 
 // --- Date style --------------------------------------------------------------------

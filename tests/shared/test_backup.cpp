@@ -3,6 +3,7 @@
 #include "shared/data_files.h"
 #include "shared/employer_record.h"
 #include "shared/state.h"
+#include "support/failing_writer.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
@@ -116,6 +117,15 @@ TEST_F(Backup, NothingToSaveWhenTheEmployerLineIsBlank) {
     EXPECT_EQ(mesaje()[0].icon, Icon::Exclamation);
     EXPECT_EQ(mesaje()[0].title, "");
     EXPECT_EQ(testing::entries(), Linii{"Repfisc.txt"}); // no directory was made
+
+    // Emptied from outside while its yearly copy holds the employer: damage.
+    files::writeLines("Rep_2002.txt", {RepA});
+    files::writeLines("Repfisc.txt", {});
+    EXPECT_FALSE(SalvareDate());
+    EXPECT_EQ(fakeDialogs().texts().back(), "Fisierul Repfisc.txt era gol: copia Rep_2002.txt a ramas neschimbata si i-a "
+                                            "luat locul. Salvarea nu a fost efectuata.");
+    EXPECT_EQ(files::readLines("Repfisc.txt"), Linii{RepA});
+    EXPECT_FALSE(fs::exists("J19"));
 }
 
 TEST_F(Backup, AFailedCopyIsReportedAndTheWorkingFilesStay) {
@@ -129,6 +139,20 @@ TEST_F(Backup, AFailedCopyIsReportedAndTheWorkingFilesStay) {
     EXPECT_EQ(mesaje()[0].icon, Icon::Exclamation);
     EXPECT_EQ(files::readLines("FF2.txt"), (Linii{"ff2 A"}));
     EXPECT_EQ(testing::entries("J19"), Linii{"FF2_2002.txt"}); // no copy made beside the one that failed
+}
+
+// A full disk is told of the file being saved, never of a scratch name or of
+// the commit record, and the subdirectory is not made.
+TEST_F(Backup, AFullDiskIsToldOfTheSavedFile) {
+    setLucru(RepA, "A");
+    for (const char* plin : {"J19/FF1_2002.txt", ".olm-jurnal"}) {
+        SCOPED_TRACE(plin);
+        const auto disc = testing::FailingWriter::afterBytes(plin, 0);
+        EXPECT_FALSE(SalvareDate());
+        EXPECT_EQ(mesaje().back().text, "Salvarea nu a fost efectuata, subdirectorul " + cale("J19") +
+                                            " a ramas neschimbat. Nu au putut fi copiate : J19/FF1_2002.txt (eroare 61).");
+        EXPECT_FALSE(fs::exists("J19"));
+    }
 }
 
 TEST_F(Backup, NothingIsSavedFromAnUnreadableLineOrUnderACodeTheRestoreCannotTake) {
