@@ -36,24 +36,16 @@ void eroare(const std::string& text, const char* titlu = "") {
     platform::showMessage(text, titlu, Icon::Exclamation);
 }
 
-// The drive checked before anything is touched: without a diskette the
-// clerk puts one in and tries again, or gives up.
+// The drive checked before anything is touched, so that a missing diskette
+// does not leave the working files emptied for nothing; like every other
+// fault of the diskette it stops the verification.
 bool dischetaInUnitate() {
-    for (;;) {
-        try {
-            drive::checkReady();
-            return true;
-        } catch (const platform::FileError& e) {
-            if (e.number() != platform::DiskNotReady) {
-                eroare(MesajDischeta, TitluDischeta);
-                return false;
-            }
-        }
-        if (platform::dialogs().message("Eroare 71. Nu ati introdus discheta in unitate .", TitluDischeta,
-                                        Icon::Exclamation,
-                                        platform::Buttons::RetryCancel) != platform::Answer::Retry) {
-            return false;
-        }
+    try {
+        drive::checkReady();
+        return true;
+    } catch (const platform::FileError&) {
+        eroare(MesajDischeta, TitluDischeta);
+        return false;
     }
 }
 

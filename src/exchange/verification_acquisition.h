@@ -13,7 +13,8 @@
 namespace olm {
 
 // Text files "Rep_", "FF1_", "FF2_", "Ded_" + year + ".txt" from the
-// diskette. The drive is checked first (no diskette: retry or give up); the
+// diskette. The drive is checked first (no diskette: the verification
+// stops, the working files untouched); the
 // employer file must be there, the others may be missing (their working
 // files stay empty). An employer's line of the earlier form is repaired in
 // "Repfisc.txt" and on the diskette; then a wait of 5 seconds.

@@ -29,9 +29,10 @@ TEST_F(Acquisition, EachReasonToStopAndWhatItLeaves) {
         ExpectedMessage mesaj;
         std::vector<std::string> lucru; // empty: untouched
     } cazuri[] = {
-        {"no diskette, given up", [] { std::filesystem::remove("discheta"); fakeDialogs().answer(platform::Answer::Cancel); },
-         PreiaTextDePeDischeta, {"Eroare 71. Nu ati introdus discheta in unitate .", "  ", Icon::Exclamation,
-                                 platform::Buttons::RetryCancel}, {}},
+        {"no diskette, text", [] { std::filesystem::remove("discheta"); }, PreiaTextDePeDischeta,
+         {"Nu ati introdus discheta in unitate sau discheta defecta.", "  ", Icon::Exclamation}, {}},
+        {"no diskette, tables", [] { std::filesystem::remove("discheta"); }, PreiaDbfDePeDischeta,
+         {"Nu ati introdus discheta in unitate sau discheta defecta.", "  ", Icon::Exclamation}, {}},
         {"no employer text file", [] { writeBytes("discheta/FF1_2002.txt", "x\r\n"); }, PreiaTextDePeDischeta,
          {"   Nu exista fisierul Rep_2002.txt pe discheta.\r\nAlte verificari sunt abandonate.", "", Icon::Exclamation},
          golite},
