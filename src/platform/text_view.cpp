@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +34,22 @@ QFont viewerFont() {
 
 // Blank room left of and above the text, as in a plain text window.
 constexpr int Margin = 4;
+
+// A drag held past an edge scrolls the view this often (milliseconds).
+constexpr int DragScrollInterval = 50;
+
+// How far such a drag scrolls at each step along one axis: a line (or a
+// column), and one more for each further one the pointer stands past the
+// edge; negative up and left, 0 within.
+long long stepsPast(int at, int extent, double unit) {
+    if (at < 0) {
+        return -1 - static_cast<long long>(-at / unit);
+    }
+    if (at >= extent) {
+        return 1 + static_cast<long long>((at - extent) / unit);
+    }
+    return 0;
+}
 
 // A scroll bar counts in int; a file with more lines (or a line with more
 // columns) than this has each step of its bar stand for several of them.
@@ -76,6 +93,8 @@ TextView::TextView(std::unique_ptr<IndexedText> text, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    dragTimer_.setInterval(DragScrollInterval);
+    connect(&dragTimer_, &QTimer::timeout, this, &TextView::dragScroll);
     updateScrollBars();
 }
 
@@ -146,27 +165,37 @@ std::uint64_t TextView::offsetOf(TextPlace place) const {
 }
 
 TextPlace TextView::placeAt(QPoint point) const {
-    const std::size_t rows = std::max<std::size_t>(shownRows(), 1);
-    const auto row = static_cast<std::size_t>(std::clamp((point.y() - Margin) / lineHeight_, 0, static_cast<int>(rows - 1)));
+    // Past the bottom or the right edge (a drag held there), the last line or
+    // column wholly in sight: a caret placed further would scroll the view
+    // once more than the drag asked for.
+    const auto rows = static_cast<int>(std::max<std::size_t>(shownRows(), 1));
+    const int below = point.y() < viewport()->height() ? (point.y() - Margin) / lineHeight_ : static_cast<int>(pageRows()) - 1;
+    const auto row = static_cast<std::size_t>(std::clamp(below, 0, rows - 1));
     const std::size_t line = std::min(top_ + row, text_->lineCount() - 1);
-    const auto column = static_cast<std::uint64_t>(std::max(std::lround((point.x() - Margin) / columnWidth_), 0L));
+    const auto column = point.x() < viewport()->width()
+                            ? static_cast<std::uint64_t>(std::max(std::lround((point.x() - Margin) / columnWidth_), 0L))
+                            : pageColumns() - 1;
     return {line, std::min(left_ + column, lineAt(line).length)};
 }
 
+std::uint64_t TextView::selectionEnd() const {
+    return allSelected_ ? text_->size() : offsetOf(std::max(anchor_, caret_));
+}
+
 std::string TextView::selectedBytes() const {
-    const auto [from, to] = std::minmax(anchor_, caret_);
-    return text_->bytes(offsetOf(from), offsetOf(to));
+    return text_->bytes(offsetOf(std::min(anchor_, caret_)), selectionEnd());
 }
 
 void TextView::selectAll() {
     const std::size_t last = text_->lineCount() - 1;
     anchor_ = {};
     moveCaret({last, lineAt(last).length}, true);
+    allSelected_ = true;
 }
 
 void TextView::copy() const {
-    if (anchor_ != caret_) {
-        const std::string bytes = selectedBytes();
+    const std::string bytes = selectedBytes();
+    if (!bytes.empty()) {
         QGuiApplication::clipboard()->setText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
 }
@@ -177,6 +206,9 @@ void TextView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), colours.base());
     painter.setFont(font());
     const auto [from, to] = std::minmax(anchor_, caret_);
+    // After Ctrl+A the file's last line end is selected as well, which shows
+    // as one column more after the last line.
+    const bool pastLastLine = allSelected_ && selectionEnd() > offsetOf(to);
     const std::uint64_t lastColumn = left_ + pageColumns() + 2;
     const auto& shown = page();
     for (std::size_t row = 0; row < shown.size(); ++row) {
@@ -185,12 +217,12 @@ void TextView::paintEvent(QPaintEvent*) {
         const QString textShown = shownText(shown[row]);
         painter.setPen(colours.color(QPalette::Text));
         painter.drawText(QPointF(Margin, y + ascent_), textShown);
-        if (from == to || line < from.line || line > to.line) {
+        if ((from == to && !pastLastLine) || line < from.line || line > to.line) {
             continue;
         }
         // A selection that goes on past the line's end shows one column more.
         const std::uint64_t a = line == from.line ? from.column : 0;
-        const std::uint64_t b = line == to.line ? to.column : shown[row].length + 1;
+        const std::uint64_t b = line == to.line && !pastLastLine ? to.column : shown[row].length + 1;
         const QRectF selected(QPointF(xOf(a), y), QPointF(xOf(std::min(b, lastColumn)), y + lineHeight_));
         if (selected.width() > 0) {
             painter.fillRect(selected, colours.highlight());
@@ -251,6 +283,9 @@ void TextView::scrollTo(std::size_t top, std::uint64_t left) {
 }
 
 void TextView::moveCaret(TextPlace to, bool extend) {
+    // Extending a select-all without moving (Shift+End, Shift+Down at the
+    // end) keeps it whole; any other move leaves the last line end out.
+    allSelected_ = allSelected_ && extend && to == caret_;
     caret_ = to;
     if (!extend) {
         anchor_ = to;
@@ -355,24 +390,37 @@ void TextView::mouseMoveEvent(QMouseEvent* event) {
     if (!event->buttons().testFlag(Qt::LeftButton)) {
         return;
     }
-    // Dragged past an edge, the view follows a line or a column at a time.
-    const QPoint at = event->position().toPoint();
-    std::size_t top = top_;
-    std::uint64_t left = left_;
-    if (at.y() < 0 && top > 0) {
-        --top;
-    } else if (at.y() >= viewport()->height()) {
-        ++top;
+    // Dragged past an edge, the view scrolls at once, then on each tick of
+    // the timer for as long as the pointer stays out, moved or not.
+    dragPoint_ = event->position().toPoint();
+    if (viewport()->rect().contains(dragPoint_)) {
+        dragTimer_.stop();
+    } else if (!dragTimer_.isActive()) {
+        dragTimer_.start();
+        dragScroll();
+        return;
     }
-    if (at.x() < 0 && left > 0) {
-        --left;
-    } else if (at.x() >= viewport()->width()) {
-        ++left;
-    }
-    scrollTo(top, left);
-    const TextPlace to = placeAt(at);
+    const TextPlace to = placeAt(dragPoint_);
     goalColumn_ = to.column;
     moveCaret(to, true);
+}
+
+void TextView::dragScroll() {
+    const long long down = stepsPast(dragPoint_.y(), viewport()->height(), lineHeight_);
+    const long long across = stepsPast(dragPoint_.x(), viewport()->width(), columnWidth_);
+    scrollTo(static_cast<std::size_t>(std::clamp(static_cast<long long>(top_) + down, 0LL, static_cast<long long>(maxTop()))),
+             static_cast<std::uint64_t>(std::clamp(static_cast<long long>(left_) + across, 0LL, static_cast<long long>(maxLeft()))));
+    const TextPlace to = placeAt(dragPoint_);
+    goalColumn_ = to.column;
+    moveCaret(to, true);
+}
+
+void TextView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    dragTimer_.stop();
 }
 
 void TextView::focusInEvent(QFocusEvent* event) {
@@ -380,9 +428,17 @@ void TextView::focusInEvent(QFocusEvent* event) {
     viewport()->update();
 }
 
+// A window that takes the activation (a message) takes the mouse too: a drag
+// held past an edge ends there, its release coming to that window.
 void TextView::focusOutEvent(QFocusEvent* event) {
+    dragTimer_.stop();
     QAbstractScrollArea::focusOutEvent(event);
     viewport()->update();
+}
+
+void TextView::hideEvent(QHideEvent* event) {
+    dragTimer_.stop();
+    QAbstractScrollArea::hideEvent(event);
 }
 
 } // namespace olm::platform

@@ -7,13 +7,15 @@
 //
 // It behaves as a plain text window read only: a caret moved by the arrows,
 // Home/End, Page Up/Down and Ctrl+Home/End; Shift with them, or the mouse,
-// selects; Ctrl+A selects all and Ctrl+C copies the selected bytes as they
-// stand in the file; the wheel and the scroll bars scroll.
+// selects, and a drag held past an edge keeps scrolling; Ctrl+A selects all
+// and Ctrl+C copies the selected bytes as they stand in the file, the last
+// line end included; the wheel and the scroll bars scroll.
 
 #include "platform/indexed_text.h"
 
 #include <QAbstractScrollArea>
 #include <QStringList>
+#include <QTimer>
 
 #include <compare>
 #include <cstddef>
@@ -58,8 +60,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Columns wholly in sight (at least one), and lines partly in sight.
@@ -80,6 +84,10 @@ private:
     void moveCaret(TextPlace to, bool extend);
     // The caret a number of lines up (negative) or down, in the column it was heading for.
     TextPlace linesAway(long long lines) const;
+    // Where the selection ends in the file: past the last line's end after Ctrl+A.
+    std::uint64_t selectionEnd() const;
+    // A drag held past an edge: scrolls towards the pointer and selects up to it.
+    void dragScroll();
     void scrollTo(std::size_t top, std::uint64_t left);
     void updateScrollBars();
 
@@ -95,6 +103,10 @@ private:
     TextPlace caret_;
     TextPlace anchor_;
     std::uint64_t goalColumn_ = 0; // kept across moves up and down through shorter lines
+    // Ctrl+A takes the file's last line end too, though the caret stands before it.
+    bool allSelected_ = false;
+    QTimer dragTimer_;  // runs while a drag is held past an edge
+    QPoint dragPoint_;  // where the pointer was last seen in that drag
     mutable std::size_t pageTop_ = 0;
     mutable std::vector<LineSpan> page_;
     mutable bool pageRead_ = false;

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 using namespace olm::platform;
 using olm::testing::writeBytes;
@@ -159,7 +160,7 @@ TEST(TextViewer, ALargeFileIsShownScrolledSelectedAndCopiedAsItsBytes) {
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().size(), static_cast<qsizetype>(bytes.size() - 1)); // the last LF is no line
+    EXPECT_EQ(QGuiApplication::clipboard()->text().size(), static_cast<qsizetype>(bytes.size()));
 
     // Narrower than its lines, the view follows the caret across.
     view->resize(view->sizeFor(30, 20));
@@ -194,4 +195,51 @@ TEST(TextViewer, ALargeFileIsShownScrolledSelectedAndCopiedAsItsBytes) {
     }
     olm::testing::runDeferredDeletes();
     EXPECT_TRUE(viewers().empty());
+}
+
+TEST(TextViewer, SelectAllCopiesTheWholeFileWhateverItsLastLineEnds) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::string backOne; // selected after Shift+Left
+    } rows[] = {
+        {"CR LF", "unu\r\ndoi\r\n", "unu\r\ndo"},
+        {"bare LF", "unu\ndoi\n", "unu\ndo"},
+        {"no line end", "unu\r\ndoi", "unu\r\ndo"},
+        {"one blank line, the caret cannot go back", "\r\n", "\r\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeBytes("f.txt", row.bytes);
+        TextView view(std::make_unique<IndexedText>("f.txt"));
+        QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toLatin1().toStdString(), row.bytes);
+        QTest::keyClick(&view, Qt::Key_Left, Qt::ShiftModifier);
+        EXPECT_EQ(view.selectedBytes(), row.backOne);
+    }
+}
+
+TEST(TextViewer, ADragHeldBelowTheViewKeepsScrollingAndSelectingUntilReleased) {
+    std::string bytes;
+    for (int i = 0; i < 300; ++i) {
+        bytes += "linia " + std::to_string(1000 + i) + "\r\n"; // 12 bytes a line
+    }
+    writeBytes("f.txt", bytes);
+    TextView view(std::make_unique<IndexedText>("f.txt"));
+    view.resize(view.sizeFor(40, 10));
+    view.show();
+    QWidget* lines = view.viewport();
+    const QPoint below(1, lines->height() + 2); // a line a step: the move itself scrolls one
+
+    QTest::mousePress(lines, Qt::LeftButton, {}, QPoint(1, view.fontMetrics().lineSpacing() * 5 / 2));
+    QTest::mouseMove(lines, below);
+    QTest::qWait(300);
+    const std::size_t top = view.firstVisibleLine();
+    EXPECT_GE(top, 3u);
+    // From the third line to the start of the last one wholly in sight, under the pointer.
+    EXPECT_EQ(view.selectedBytes(), bytes.substr(2 * 12, (top + view.pageRows() - 3) * 12));
+    QTest::mouseRelease(lines, Qt::LeftButton, {}, below);
+    QTest::qWait(150);
+    EXPECT_EQ(view.firstVisibleLine(), top);
 }
