@@ -3,6 +3,7 @@
 
 #include "acquisition_test_support.h"
 #include "exchange/verification_acquisition.h"
+#include "platform/termination.h"
 #include "support/failing_writer.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -92,7 +93,9 @@ TEST_F(Acquisition, EachEndOfTheConverter) {
         {"sleep 20", false, "Conversia dbf->txt nu s-a terminat in 1 secunde si a fost oprita." + Abandon},
         {nullptr, false, "Conversia dbf->txt nu poate fi pornita: programul /nu/exista lipseste sau nu poate fi rulat." +
                              Abandon},
+        {"kill -TERM $PPID; sleep 20", false, ""}, // a log-out meanwhile: stopped, nothing to tell
     };
+    platform::catchTerminationSignals();
     platform::setConverterTimeLimit(1);
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.script ? c.script : "missing");
