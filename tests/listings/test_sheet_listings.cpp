@@ -122,7 +122,10 @@ TEST_F(ListingTest, Fisa1ValuesFromTheRecord) {
 TEST_F(ListingTest, Fisa2MonthsOfZeroPrintBlankTheTotalsAsTheyStand) {
     FoaieFisa2 f;
     f.cap = CapListare(Popescu);
-    CompleteazaFisa2(f, linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}}));
+    // The sheet's amounts are views of the line, as in a listing: it outlives them.
+    const std::string linie =
+        linieCu(structuraFf2(), {{0, "7"}, {22, "0"}, {23, "12"}, {24, "1500"}, {46, "0"}, {47, ""}});
+    CompleteazaFisa2(f, linie);
     EXPECT_EQ(f.venit[0], "");
     EXPECT_EQ(f.impozit[0], "12");
     EXPECT_EQ(f.venit[1], "1500");
