@@ -381,9 +381,13 @@ void TextView::mousePressEvent(QMouseEvent* event) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    const TextPlace to = placeAt(event->position().toPoint());
+    caretTo(event->position().toPoint(), event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+void TextView::caretTo(QPoint point, bool extend) {
+    const TextPlace to = placeAt(point);
     goalColumn_ = to.column;
-    moveCaret(to, event->modifiers().testFlag(Qt::ShiftModifier));
+    moveCaret(to, extend);
 }
 
 void TextView::mouseMoveEvent(QMouseEvent* event) {
@@ -400,9 +404,7 @@ void TextView::mouseMoveEvent(QMouseEvent* event) {
         dragScroll();
         return;
     }
-    const TextPlace to = placeAt(dragPoint_);
-    goalColumn_ = to.column;
-    moveCaret(to, true);
+    caretTo(dragPoint_, true);
 }
 
 void TextView::dragScroll() {
@@ -410,9 +412,7 @@ void TextView::dragScroll() {
     const long long across = stepsPast(dragPoint_.x(), viewport()->width(), columnWidth_);
     scrollTo(static_cast<std::size_t>(std::clamp(static_cast<long long>(top_) + down, 0LL, static_cast<long long>(maxTop()))),
              static_cast<std::uint64_t>(std::clamp(static_cast<long long>(left_) + across, 0LL, static_cast<long long>(maxLeft()))));
-    const TextPlace to = placeAt(dragPoint_);
-    goalColumn_ = to.column;
-    moveCaret(to, true);
+    caretTo(dragPoint_, true);
 }
 
 void TextView::mouseReleaseEvent(QMouseEvent* event) {

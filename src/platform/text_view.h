@@ -82,6 +82,8 @@ private:
 
     // Moves the caret, selecting from the anchor when `extend`, and brings it in sight.
     void moveCaret(TextPlace to, bool extend);
+    // The caret to the place under a point of the view (a click, a drag).
+    void caretTo(QPoint point, bool extend);
     // The caret a number of lines up (negative) or down, in the column it was heading for.
     TextPlace linesAway(long long lines) const;
     // Where the selection ends in the file: past the last line's end after Ctrl+A.
