@@ -1,14 +1,13 @@
 #include "platform/control_text.h"
 
 #include "platform/control_widgets.h"
+#include "platform/text_entry.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QValidator>
 
-#include <algorithm>
 #include <utility>
 
 namespace olm::platform {
@@ -29,36 +28,11 @@ Qt::Alignment horizontal(Align a) {
 
 } // namespace
 
-// Checks every change of the text made by the clerk (typing, pasting,
-// dropping); the program's own setText passes untouched.
-class TypingFilter : public QValidator {
-public:
-    TypingFilter(const TextBox* box, QObject* parent) : QValidator(parent), box_(box) {}
-
-    State validate(QString& input, int& pos) const override {
-        if (box_->programSets_) {
-            return Acceptable;
-        }
-        QString kept = box_->filterEdit(box_->last_, input, pos);
-        if (kept.isNull()) {
-            return Invalid; // nothing typed can stay: the edit is undone
-        }
-        input = kept;
-        return Acceptable;
-    }
-
-private:
-    const TextBox* box_;
-};
-
 TextBox::TextBox(Parent parent, const Geometry& g, const std::optional<Font>& font)
     : Control(parent, new Hooked<QLineEdit>(parent.widget())) {
     QLineEdit* edit = lineEdit();
-    edit->setValidator(new TypingFilter(this, edit));
-    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
-        last_ = text;
-        fire(change_);
-    });
+    filter_ = new EntryFilter(edit);
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString&) { fire(change_); });
     ready(g, font);
 }
 
@@ -73,58 +47,19 @@ QLineEdit* TextBox::lineEdit() const { return static_cast<QLineEdit*>(widget());
 
 std::string TextBox::text() const { return bytes(lineEdit()->text()); }
 
-void TextBox::setText(const std::string& text) {
-    programSets_ = true;
-    lineEdit()->setText(qtext(text));
-    programSets_ = false;
-}
+void TextBox::setText(const std::string& text) { filter_->setProgramText(qtext(text)); }
+
+int TextBox::maxLength() const { return filter_->maxLength(); }
+
+void TextBox::setMaxLength(int length) { filter_->setMaxLength(length); }
+
+void TextBox::setRefusedCharacters(const std::string& chars) { filter_->setRefused(chars); }
 
 void TextBox::setAlignment(Align a) { lineEdit()->setAlignment(horizontal(a) | Qt::AlignVCenter); }
 
 void TextBox::selectAll() { lineEdit()->selectAll(); }
 
 std::string TextBox::selectedText() const { return bytes(lineEdit()->selectedText()); }
-
-// The edit is found by what the texts before and after share at both ends;
-// what it put in between loses the refused characters (and any that a byte
-// cannot hold), then is cut to the room the maximum length leaves. Deleting
-// is never limited. A null result refuses the whole edit.
-QString TextBox::filterEdit(const QString& before, const QString& after, int& cursor) const {
-    const qsizetype n = before.size();
-    const qsizetype m = after.size();
-    qsizetype head = 0;
-    while (head < n && head < m && before[head] == after[head]) {
-        ++head;
-    }
-    qsizetype tail = 0;
-    while (tail < n - head && tail < m - head && before[n - 1 - tail] == after[m - 1 - tail]) {
-        ++tail;
-    }
-    const QString inserted = after.mid(head, m - head - tail);
-    if (inserted.isEmpty()) {
-        return after;
-    }
-    QString kept;
-    for (QChar ch : inserted) {
-        const char16_t u = ch.unicode();
-        if (u > 0xFF || refused_.find(static_cast<char>(u)) != std::string::npos) {
-            continue;
-        }
-        kept += ch;
-    }
-    if (maxLength_ > 0) {
-        const qsizetype room = maxLength_ - (m - inserted.size());
-        kept.truncate(std::max<qsizetype>(0, room));
-    }
-    if (kept.isEmpty()) {
-        return QString();
-    }
-    if (kept.size() == inserted.size()) {
-        return after;
-    }
-    cursor = static_cast<int>(head + kept.size());
-    return after.left(head) + kept + after.right(tail);
-}
 
 void TextBox::entering() {
     if (selectAllOnFocus_) {

@@ -12,6 +12,8 @@ class QLineEdit;
 
 namespace olm::platform {
 
+class EntryFilter;
+
 // A one-line text box. While it has the focus it shows the system's highlight
 // colours, and taking the focus selects its whole text (switchable), however
 // the focus came: the mouse press that gives it does not place the cursor. A
@@ -30,10 +32,12 @@ public:
 
     // Limits what the clerk types or pastes (0: no limit). A longer text set
     // by the program stays whole and can still be shortened.
-    int maxLength() const { return maxLength_; }
-    void setMaxLength(int length) { maxLength_ = length; }
-    // Characters the clerk cannot type or paste; they are dropped.
-    void setRefusedCharacters(const std::string& chars) { refused_ = chars; }
+    int maxLength() const;
+    void setMaxLength(int length);
+    // Characters the clerk cannot type or paste; they are dropped. Whatever
+    // the box, a paste or a drop keeps one line of bytes and Romanian letters
+    // lose their diacritics (text_entry.h).
+    void setRefusedCharacters(const std::string& chars);
     // Turns the text to upper case (ASCII letters) when the box is left.
     void setUpperCaseOnLeaving(bool on) { upperOnLeaving_ = on; }
     void setSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
@@ -53,19 +57,12 @@ protected:
     bool widgetEvent(QEvent* e) override;
 
 private:
-    friend class TypingFilter;
-    // What the clerk's edit may leave of the text, given the text before it.
-    QString filterEdit(const QString& before, const QString& after, int& cursor) const;
-
     std::function<void()> change_;
-    int maxLength_ = 0;
-    std::string refused_;
+    EntryFilter* filter_ = nullptr; // owned by the line edit
     bool upperOnLeaving_ = false;
     bool selectAllOnFocus_ = true;
-    bool programSets_ = false; // the program's own setText: nothing filtered
     bool focusByMouse_ = false; // the focus just came by a press not yet seen
     bool keepSelection_ = false; // the press that gave the focus, until released
-    QString last_;             // the text before the edit being checked
 };
 
 // A label: a caption the clerk cannot change. "&" shows as it is.

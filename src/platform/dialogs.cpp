@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include "platform/text_entry.h"
 #include "platform/viewers_in_sight.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -181,6 +183,10 @@ public:
         dialog.setInputMode(QInputDialog::TextInput);
         dialog.setLabelText(QString::fromLatin1(prompt));
         dialog.setTextValue(QString::fromLatin1(defaultText));
+        // What is typed or pasted keeps to the rules of the program's own boxes.
+        if (auto* edit = dialog.findChild<QLineEdit*>()) {
+            new EntryFilter(edit);
+        }
         dialog.setOkButtonText(QStringLiteral("OK"));
         dialog.setCancelButtonText(QStringLiteral("Anuleaza"));
         const ViewersInSight inSight(dialog, owner);

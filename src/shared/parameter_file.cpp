@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "shared/file_messages.h"
+#include "shared/record_line.h"
 
 #include <exception>
 
@@ -27,7 +28,11 @@ Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>
     }
 }
 
-Rezultat ScrieLiniiParametri(const std::string& nume, const std::vector<std::string>& linii) {
+Rezultat ScrieLiniiParametri(const std::string& nume, std::vector<std::string> linii) {
+    // One value per field, one record per line, whatever a box let through.
+    for (std::string& l : linii) {
+        faraRupturiDeRand(l);
+    }
     try {
         files::writeLines(nume, linii);
         return Rezultat::reusit();

@@ -18,8 +18,9 @@ namespace olm {
 Rezultat CitesteLiniiParametri(const std::string& nume, std::vector<std::string>& linii);
 
 // Replaces a parameter file with these lines in one step; a failure leaves the
-// file as it was and gives the message.
-Rezultat ScrieLiniiParametri(const std::string& nume, const std::vector<std::string>& linii);
+// file as it was and gives the message. A line break inside a line becomes a
+// blank.
+Rezultat ScrieLiniiParametri(const std::string& nume, std::vector<std::string> linii);
 
 // A first line without the UTF-8 byte-order mark that a text editor may have
 // put in front of it.

@@ -192,10 +192,20 @@ std::string unesteCampuri(const std::vector<std::string>& campuri, StructuraReco
         linie += '#';
     }
     for (std::size_t i = 0; i < campuri.size(); ++i) {
+        const std::size_t inceput = linie.size();
         linie += campuri[i];
+        faraRupturiDeRand(linie, inceput);
         linie += separatorDupa(structura, i);
     }
     return linie;
+}
+
+void faraRupturiDeRand(std::string& text, std::size_t de) {
+    for (std::size_t i = de; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            text[i] = ' ';
+        }
+    }
 }
 
 std::string_view fataBlancuri(std::string_view text) {

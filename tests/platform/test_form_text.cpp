@@ -3,8 +3,13 @@
 
 #include "sample_form.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +84,72 @@ TEST_F(TextBoxControl, TurnsToUpperCaseOnLeavingBeforeTheHandlerRuns) {
     box().setFocus();
     form().boxB.setFocus();
     EXPECT_EQ("\xE9T\xE9", box().text());
+}
+
+// Whatever the clipboard or a drag holds, a box keeps one line of bytes: a
+// record line built from it is never split. Romanian letters, typed or
+// brought, lose their diacritics rather than vanish.
+TEST_F(TextBoxControl, APasteOrADropKeepsOneLineOfPlainLetters) {
+    enum class Way { Type, Paste, Drop };
+    struct Row {
+        const char* name;
+        Way way;
+        const char* start;
+        int from, length; // the selection the text replaces
+        const char* brought; // UTF-8
+        const char* kept;
+        int cursor;
+    };
+    const Row rows[] = {
+        {"a copied cell ends at its line feed", Way::Paste, "", 0, 0, "POPESCU\n", "POPESCU", 7},
+        {"a second line stays out", Way::Paste, "SC ", 3, 0, "ALFA, SRL\r\nLINIA2", "SC ALFA, SRL", 12},
+        {"over a selection, the text around stays", Way::Paste, "ABCDEF", 2, 2, "x\ny", "ABxEF", 3},
+        {"the cursor tells a paste that repeats its neighbour", Way::Paste, "AB", 1, 0, "B\n", "ABB", 2},
+        {"a line break first brings nothing", Way::Paste, "AB", 1, 1, "\nX", "AB", 2},
+        {"a tab or a control is a blank", Way::Paste, "", 0, 0, "A\tB\x01" "C\x7F" "D#", "A B C D", 7},
+        {"both forms of the letters", Way::Paste, "", 0, 0, "ăâîșşțţ "
+                                                            "ĂÂÎȘŞȚŢ",
+         "aaisstt AAISSTT", 15},
+        {"a mark of its own leaves the letter", Way::Paste, "", 0, 0, "Șî", "Si", 2},
+        {"typed", Way::Type, "", 0, 0, "Ştefănescu", "Stefanescu", 10},
+        {"dropped", Way::Drop, "AB", 2, 0, "Țara\r\nX", "ABTara", 6},
+    };
+    box().setRefusedCharacters("#");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QLineEdit* edit = box().lineEdit();
+        box().setText(r.start);
+        edit->setSelection(r.from, r.length);
+        const QString brought = QString::fromUtf8(r.brought);
+        switch (r.way) {
+        case Way::Type: // as a Romanian keyboard gives them: a key, its letter
+            for (QChar ch : brought) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+                QApplication::sendEvent(edit, &key);
+            }
+            break;
+        case Way::Paste:
+            QGuiApplication::clipboard()->setText(brought);
+            pressKey(box(), Qt::Key_V, Qt::ControlModifier);
+            break;
+        case Way::Drop: {
+            QMimeData data;
+            data.setText(brought);
+            const QPoint at(edit->width() - 2, edit->height() / 2);
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit, &enter);
+            QApplication::sendEvent(edit, &drop);
+            break;
+        }
+        }
+        EXPECT_EQ(r.kept, box().text());
+        EXPECT_EQ(r.cursor, edit->cursorPosition());
+    }
+    // Then the box's own rules: upper case on leaving.
+    box().setUpperCaseOnLeaving(true);
+    pressTab(box());
+    EXPECT_EQ("ABTARA", box().text());
 }
 
 TEST_F(TextBoxControl, ReportsEveryChangeOfTheText) {

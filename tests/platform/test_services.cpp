@@ -16,8 +16,10 @@
 #include "support/file_bytes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QPointer>
 #include <QProgressDialog>
@@ -164,6 +166,19 @@ TEST(Dialogs, TheRealDialogsOpenClearOfTheViewersInSight) {
     EXPECT_EQ(clear, (std::vector<bool>{true, true, false}));
     viewer->close();
     olm::testing::dropSampleForm();
+}
+
+// The input box keeps to the rules of the program's boxes: a pasted code ends
+// at its line break.
+TEST(Dialogs, TheInputBoxTakesOneLineOfWhatIsPasted) {
+    setDialogs(nullptr);
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        QGuiApplication::clipboard()->setText("1234567890\r\n");
+        QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs().input("Dati CF/CNP angajator de restaurat : ", "", ""), "1234567890");
 }
 
 TEST(Help, TheHelpFileIsShownInTheViewerWhateverTheCaseOfItsName) {

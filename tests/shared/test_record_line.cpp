@@ -1,3 +1,5 @@
+#include "platform/files.h"
+#include "shared/parameter_file.h"
 #include "shared/record_line.h"
 #include "shared/record_shape.h"
 
@@ -31,7 +33,14 @@ TEST(RecordLine, EveryLayoutJoinsToItsTemplateAndCutsBack) {
         const auto t = taieCampuri(linie, c.structura);
         EXPECT_TRUE(t.complet);
         EXPECT_EQ(t.campuri, v);
+        // A line break that reached a field turns blank: the record stays one line.
+        const auto rupte = taieCampuri(unesteCampuri(valori(c.structura, "A\r\nB", "1\n"), c.structura), c.structura);
+        EXPECT_TRUE(rupte.complet);
+        EXPECT_EQ(rupte.campuri, valori(c.structura, "A  B", "1 "));
     }
+    // The parameter files likewise.
+    ASSERT_TRUE(ScrieLiniiParametri("Cuantum.txt", {"2002", "1,160\r\n0000,0.5"}));
+    EXPECT_EQ(platform::files::readLines("Cuantum.txt"), (std::vector<std::string>{"2002", "1,160  0000,0.5"}));
 }
 
 TEST(RecordLine, FieldsOfEveryLengthCutBack) {

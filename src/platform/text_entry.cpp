@@ -1,0 +1,121 @@
+#include "platform/text_entry.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace olm::platform {
+
+char16_t withoutDiacritic(char16_t c) {
+    switch (c) {
+    case u'\u0103': // a with breve
+    case u'\u00E2': // a with circumflex
+        return u'a';
+    case u'\u0102':
+    case u'\u00C2':
+        return u'A';
+    case u'\u00EE': // i with circumflex
+        return u'i';
+    case u'\u00CE':
+        return u'I';
+    case u'\u0219': // s with comma below
+    case u'\u015F': // s with cedilla
+        return u's';
+    case u'\u0218':
+    case u'\u015E':
+        return u'S';
+    case u'\u021B': // t with comma below
+    case u'\u0163': // t with cedilla
+        return u't';
+    case u'\u021A':
+    case u'\u0162':
+        return u'T';
+    default:
+        return c;
+    }
+}
+
+QString keptOfInsertion(const QString& inserted, const std::string& refused) {
+    QString kept;
+    kept.reserve(inserted.size());
+    for (QChar ch : inserted) {
+        char16_t u = ch.unicode();
+        if (u == u'\r' || u == u'\n') {
+            break;
+        }
+        if (u < 0x20 || u == 0x7F) {
+            u = u' ';
+        }
+        u = withoutDiacritic(u);
+        // A diacritic written as a mark of its own (above 255) goes with the
+        // other characters a byte cannot hold, leaving the plain letter.
+        if (u > 0xFF || refused.find(static_cast<char>(u)) != std::string::npos) {
+            continue;
+        }
+        kept += QChar(u);
+    }
+    return kept;
+}
+
+// What the edit put in ends at the cursor and is preceded by what the texts
+// share at their head; when the text after the cursor is not what ended the
+// text before (an undo elsewhere), what they share at both ends tells it.
+QString filteredEdit(const QString& before, const QString& after, int& cursor,
+                     const std::string& refused, int maxLength) {
+    const qsizetype n = before.size();
+    const qsizetype m = after.size();
+    qsizetype tail = m - cursor;
+    if (cursor < 0 || tail < 0 || tail > n || before.right(tail) != after.right(tail)) {
+        tail = 0;
+        while (tail < n && tail < m && before[n - 1 - tail] == after[m - 1 - tail]) {
+            ++tail;
+        }
+    }
+    const qsizetype headRoom = std::min(n, m) - tail;
+    qsizetype head = 0;
+    while (head < headRoom && before[head] == after[head]) {
+        ++head;
+    }
+    const QString inserted = after.mid(head, m - head - tail);
+    if (inserted.isEmpty()) {
+        return after;
+    }
+    QString kept = keptOfInsertion(inserted, refused);
+    if (maxLength > 0) {
+        const qsizetype room = maxLength - (m - inserted.size());
+        kept.truncate(std::max<qsizetype>(0, room));
+    }
+    if (kept.isEmpty()) {
+        return QString();
+    }
+    if (kept == inserted) {
+        return after;
+    }
+    cursor = static_cast<int>(head + kept.size());
+    return after.left(head) + kept + after.right(tail);
+}
+
+EntryFilter::EntryFilter(QLineEdit* edit) : QValidator(edit), edit_(edit), last_(edit->text()) {
+    edit->setValidator(this);
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { last_ = text; });
+}
+
+void EntryFilter::setProgramText(const QString& text) {
+    programSets_ = true;
+    edit_->setText(text);
+    programSets_ = false;
+}
+
+QValidator::State EntryFilter::validate(QString& input, int& pos) const {
+    if (programSets_) {
+        return Acceptable;
+    }
+    const QString kept = filteredEdit(last_, input, pos, refused_, maxLength_);
+    if (kept.isNull()) {
+        return Invalid; // nothing brought in can stay: the edit is undone
+    }
+    input = kept;
+    return Acceptable;
+}
+
+} // namespace olm::platform
