@@ -2,19 +2,19 @@
 // files, then the whole verification (screening, checks, rewrites).
 
 #include "exchange/verification_run.h"
+#include "fuzz_folder.h"
 #include "platform/files.h"
 #include "shared/deduction_params.h"
 #include "shared/tax_grid.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char dir[] = "/tmp/olm-fuzz-screening-XXXXXX";
-    std::filesystem::current_path(::mkdtemp(dir));
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    olm::fuzz::prepareFolder("olm-fuzz-screening-", argc, argv);
+    const olm::fuzz::InFolder in;
     namespace files = olm::platform::files;
     std::vector<std::string> cuantum{"2002,03,31"};
     for (int luna = 1; luna <= 12; ++luna) {
@@ -31,6 +31,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const olm::fuzz::InFolder in;
     const std::string intrare(reinterpret_cast<const char*>(data), size);
     std::size_t de = 0;
     for (const char* nume : {"Repfisc.txt", "FF1.txt", "FF2.txt", "Deduceri.txt"}) {

@@ -1,24 +1,24 @@
 // libFuzzer target: one of the four DBF tables replaced by the input (its
 // first byte chooses which), the others valid and empty, then the converter.
 
+#include "fuzz_folder.h"
 #include "platform/files.h"
 #include "transfer/dbf_table.h"
 #include "transfer/transfer.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char dir[] = "/tmp/olm-fuzz-transfer-XXXXXX";
-    std::filesystem::current_path(::mkdtemp(dir));
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    olm::fuzz::prepareFolder("olm-fuzz-transfer-", argc, argv);
+    const olm::fuzz::InFolder in;
     olm::platform::files::writeLines(olm::transfer::FisierAn, {"2002"});
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const olm::fuzz::InFolder in;
     const auto tabele = olm::transfer::TabeleDbf();
     const std::size_t ales = size == 0 ? 0 : data[0] % tabele.size();
     for (std::size_t i = 0; i < tabele.size(); ++i) {
