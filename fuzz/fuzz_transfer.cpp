@@ -1,5 +1,6 @@
-// libFuzzer target: one of the four DBF tables replaced by the input (its
-// first byte chooses which), the others valid and empty, then the converter.
+// libFuzzer target: the input in place of each of the four DBF tables in
+// turn, the others valid and empty, then the converter. A table as it stands
+// is a seed (data/*.dbf).
 
 #include "fuzz_folder.h"
 #include "platform/files.h"
@@ -20,16 +21,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const olm::fuzz::InFolder in;
     const auto tabele = olm::transfer::TabeleDbf();
-    const std::size_t ales = size == 0 ? 0 : data[0] % tabele.size();
-    for (std::size_t i = 0; i < tabele.size(); ++i) {
-        const std::string nume = olm::transfer::NumeTabelAnual(tabele[i], 2002);
-        if (i == ales && size > 0) {
-            std::ofstream(nume, std::ios::binary).write(reinterpret_cast<const char*>(data + 1),
-                                                        static_cast<std::streamsize>(size - 1));
-        } else {
-            olm::transfer::ScrieSablonDbf(tabele[i], nume);
+    for (std::size_t ales = 0; ales < tabele.size(); ++ales) {
+        for (std::size_t i = 0; i < tabele.size(); ++i) {
+            const std::string nume = olm::transfer::NumeTabelAnual(tabele[i], 2002);
+            if (i == ales) {
+                std::ofstream(nume, std::ios::binary)
+                    .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+            } else {
+                olm::transfer::ScrieSablonDbf(tabele[i], nume);
+            }
         }
+        olm::transfer::TransferaTabele();
     }
-    olm::transfer::TransferaTabele();
     return 0;
 }
