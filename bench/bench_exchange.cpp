@@ -60,7 +60,9 @@ public:
 class FaraAsteptare : public olm::platform::Clock {
 public:
     double seconds() override { return 0; }
-    void busyWait(double) override {}
+
+protected:
+    void pause(double, bool (*)()) override {}
 };
 
 // The services muted and the parameters of 2002 in memory.

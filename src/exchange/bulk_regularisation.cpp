@@ -82,7 +82,7 @@ RezultatRegularizare RegularizeazaFisele() {
     }
     // First the damage check: a "FF1.txt" emptied from outside is damage,
     // not a missing file.
-    if (const Rezultat verificat = VerificaFisiereLucru({SetFf1()}); !verificat) {
+    if (const Rezultat verificat = VerificaFisiereLucru({SetFf1()}, "Regularizarea nu a fost efectuata."); !verificat) {
         platform::showMessage(verificat.eroare, "", Icon::Exclamation);
         return rez;
     }

@@ -144,7 +144,9 @@ RezultatUnire UnesteDischete() {
                 rez.fise2 += n;
             }
         }
-        platform::clock().busyWait(PauzaIntreDischete);
+        if (!platform::clock().busyWait(PauzaIntreDischete)) {
+            return rez; // the program is ending: as "Anuleaza", nothing written
+        }
     }
 
     grup.scrie(0, angajator);

@@ -33,7 +33,8 @@ struct RezultatUnire {
 // retry or to give up (which ends the merge). A file missing from a diskette
 // is passed over. A damaged diskette (52), a file that cannot be read (75)
 // or any other error of the drive ends the merge with its message, and so
-// does a working file that cannot be written, named in the message.
+// does a working file that cannot be written, named in the message. A
+// request to end the program during a wait ends it as giving up does.
 //
 // The caller shows the hourglass during the call.
 RezultatUnire UnesteDischete();

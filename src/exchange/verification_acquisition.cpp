@@ -138,8 +138,8 @@ bool PreiaTextDePeDischeta() {
         eroare(e.what());
         return false;
     }
-    platform::clock().busyWait(AsteptareDupaCopiere);
-    return true;
+    // The program ending meanwhile runs no checks.
+    return platform::clock().busyWait(AsteptareDupaCopiere);
 }
 
 bool PreiaDbfDePeDischeta() {

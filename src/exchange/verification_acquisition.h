@@ -17,7 +17,8 @@ namespace olm {
 // stops, the working files untouched); the
 // employer file must be there, the others may be missing (their working
 // files stay empty). An employer's line of the earlier form is repaired in
-// "Repfisc.txt" and on the diskette; then a wait of 5 seconds.
+// "Repfisc.txt" and on the diskette; then a wait of 5 seconds, which a
+// request to end the program cuts short: the checks are then not run.
 bool PreiaTextDePeDischeta();
 
 // DBF tables "Rep_", "FF1_", "FF2_", "Ded_" + year + ".dbf" from the

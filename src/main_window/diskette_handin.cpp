@@ -36,7 +36,9 @@ bool pas(const std::function<void()>& fa) {
         } catch (const platform::FileError& e) {
             numar = e.number();
         }
-        platform::clock().busyWait(AsteptareEroare);
+        if (!platform::clock().busyWait(AsteptareEroare)) {
+            return false; // the program is ending: as "Anuleaza"
+        }
         const std::string eroare = "Eroare " + std::to_string(numar);
         switch (numar) {
         case platform::DiskNotReady:
@@ -64,8 +66,10 @@ bool pas(const std::function<void()>& fa) {
 RezultatPredare PredareDischeta() {
     const bool introdusa = platform::askYesNo("Ati introdus discheta  ?", TitluIntrebare, Icon::None);
     if (!introdusa) {
-        platform::clock().busyWait(AsteptareFinal);
-        platform::showMessage("Salvarea nu a fost efectuata.", TitluMesaj, Icon::None);
+        // The program ending meanwhile has nothing more to tell.
+        if (platform::clock().busyWait(AsteptareFinal)) {
+            platform::showMessage("Salvarea nu a fost efectuata.", TitluMesaj, Icon::None);
+        }
         return RezultatPredare::Neefectuata;
     }
 
@@ -77,8 +81,9 @@ RezultatPredare PredareDischeta() {
             return RezultatPredare::Intrerupta;
         }
     }
-    platform::clock().busyWait(AsteptareFinal);
-    platform::showMessage("Salvarea a fost efectuata.", TitluMesaj, Icon::None);
+    if (platform::clock().busyWait(AsteptareFinal)) {
+        platform::showMessage("Salvarea a fost efectuata.", TitluMesaj, Icon::None);
+    }
     return RezultatPredare::Efectuata;
 }
 

@@ -17,7 +17,8 @@ enum class RezultatPredare {
 // waits 20 seconds, then: no diskette (71) offers to retry the step that
 // failed or to give up; 52, 61 and any other number end the command with
 // "Eroare " + number and its meaning. Files deleted or copied before an error
-// stay as they are.
+// stay as they are. A request to end the program cuts each wait short, and
+// the command stops there without its message, as "Anuleaza" would stop it.
 //
 // The caller unticks "Sortare" first (which deletes the sorted copies), shows
 // the hourglass during the call, and gives the focus back to the first button

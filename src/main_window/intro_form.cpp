@@ -164,7 +164,14 @@ void Intro::formLoad() {
 }
 
 void Intro::formUnload(bool& cancel) {
-    if (pornire_.stare != StarePornire::Pornit || inchidere_) {
+    if (pornire_.stare != StarePornire::Pornit) {
+        // A refused start ends the program at once: a lock left behind would
+        // pass, on another computer sharing the directory, for a program
+        // still running there.
+        lock_.release();
+        return;
+    }
+    if (inchidere_) {
         return;
     }
     // Every other window runs its own closing steps (and questions) first, so

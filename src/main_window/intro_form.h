@@ -77,7 +77,8 @@ private:
 // grid, loads the main window (which swaps the files) and shows it. Returns
 // false when the program must end at once (another instance, no parameters,
 // files that cannot be worked on); `codIesire` then receives the process's
-// exit status (0 for another instance, 1 for a failure).
+// exit status (0 for another instance, 1 for a failure), and no lock is left
+// in the working directory.
 bool Main(int* codIesire = nullptr);
 
 // The program is ended from outside (log-out, shutdown): every window closes

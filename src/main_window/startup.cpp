@@ -54,7 +54,7 @@ std::optional<RezultatPornire> blocheaza(Lock& lock) {
     }
     return RezultatPornire{StarePornire::Oprit,
                            "Programul nu poate porni: in directorul de lucru " + Lock::directory() +
-                               " nu se poate crea fisierul de blocare .olm.lock (" + motiv(o.error) + ")."};
+                               " nu se poate crea fisierul de blocare (" + motiv(o.error) + ")."};
 }
 
 } // namespace

@@ -157,15 +157,18 @@ void pornesteAnul(Schimb& s, const SetFisiere& set, int an) {
         } else if (const std::string defect = DefectFisierLucru(set.lucru, precedent); !defect.empty()) {
             // Damaged from outside: last year's copy stays, for the take-over
             // too, and the damaged file is kept aside.
-            s.constata("Fisierul " + set.lucru + " " + defect + ": copia " + precedent + " a ramas neschimbata.");
+            s.constata(ConstatareDefect(set.lucru, defect, precedent) + ".");
             s.pastreaza(set.lucru);
             if (!files::exists(precedent)) {
                 s.t.createEmpty(precedent);
             }
         } else {
             if (!files::isEmpty(precedent)) {
-                s.constata("Copia " + precedent + " era alta decat fisierul " + set.lucru +
-                           ", care i-a luat locul.");
+                s.constata(files::holdsNulByte(precedent)
+                               ? "Copia " + precedent + " era deteriorata (contine caractere nule): fisierul " +
+                                     set.lucru + " i-a luat locul."
+                               : "Copia " + precedent + " era alta decat fisierul " + set.lucru +
+                                     ", care i-a luat locul.");
                 s.pastreaza(precedent);
             }
             s.t.copy(set.lucru, precedent);
@@ -215,13 +218,22 @@ void pornesteDinAltAn(Schimb& s, const SetFisiere& set, int an, int anLucru) {
     s.umple(set.lucru, copieAnuala(set, anText(an)));
 }
 
+// The file a failure of the swap is told of. The file layer tells the
+// failure of a file the clerk never sees of the first file of the commit; a
+// swap whose only file was the marker is told of `inLocMarcaj`, a file whose
+// year the marker records.
+std::string fisierEsec(const platform::FileError& e, const std::string& inLocMarcaj) {
+    const std::string fisier = faraPunct(e.file());
+    return files::isOwnFile(std::filesystem::path(fisier).filename().string()) ? inLocMarcaj : fisier;
+}
+
 // "Eroare 61 la fisierul FF1.txt.", or the names that stand for one file.
-std::string mesajEsec(const platform::FileError& e) {
+std::string mesajEsec(const platform::FileError& e, const std::string& fisier) {
     if (const auto* legate = dynamic_cast<const platform::LinkedNamesError*>(&e)) {
         return mesajNumeLegate(*legate);
     }
-    return "Eroare " + std::to_string(e.number()) + " la fisierul " +
-           (e.file().empty() ? std::string(e.what()) : faraPunct(e.file())) + ".";
+    return "Eroare " + std::to_string(e.number()) + " la fisierul " + (fisier.empty() ? std::string(e.what()) : fisier) +
+           ".";
 }
 
 } // namespace
@@ -290,8 +302,8 @@ RezultatSchimb SchimbaFisiereLaPornire() {
         });
     } catch (const platform::FileError& e) {
         return {false,
-                "Fisierele anului " + anText(an) + " nu au putut fi aduse in lucru: " + mesajEsec(e) +
-                    " Nici un fisier nu a fost schimbat.",
+                "Fisierele anului " + anText(an) + " nu au putut fi aduse in lucru: " +
+                    mesajEsec(e, fisierEsec(e, seturiFisiere().front().lucru)) + " Nici un fisier nu a fost schimbat.",
                 {}};
     }
     AnDateLucru = an;
@@ -308,6 +320,7 @@ RezultatSchimb SchimbaFisiereLaIesire() {
     }
 
     const int an = AnDateLucru != 0 ? AnDateLucru : AnFiscal;
+    const std::string primaCopie = copieAnuala(seturiFisiereLaSalvare().front(), anText(an));
     RezultatSchimb r;
     Schimb s;
     std::string tinta;
@@ -330,8 +343,7 @@ RezultatSchimb SchimbaFisiereLaIesire() {
                     // A working file damaged from outside keeps its place
                     // to the copy, and is kept aside itself.
                     if (const std::string defect = DefectFisierLucru(set.lucru, anual); !defect.empty()) {
-                        s.constata("Fisierul " + set.lucru + " " + defect + ": copia " + anual +
-                                   " a ramas neschimbata.");
+                        s.constata(ConstatareDefect(set.lucru, defect, anual) + ".");
                         if (!files::isEmpty(set.lucru)) {
                             s.pastreaza(set.lucru);
                         }
@@ -342,7 +354,7 @@ RezultatSchimb SchimbaFisiereLaIesire() {
                 tinta = set.lucru;
                 s.umple(set.lucru, copieAnuala(set, anText(an - 1)));
             }
-            tinta = MarcajAn;
+            tinta = primaCopie;
             s.t.writeLines(MarcajAn, {PrefixMarcaj + anText(an - 1)});
             tinta.clear();
             s.t.commit();
@@ -350,8 +362,9 @@ RezultatSchimb SchimbaFisiereLaIesire() {
         r.mesaj = s.mesaj();
     } catch (const platform::FileError& e) {
         r.reusit = false;
-        r.nesalvate.push_back(faraPunct(e.file().empty() ? tinta : e.file()));
-        r.mesaj = "Nu s-au putut scrie copiile anuale: " + mesajEsec(e) + " Datele anului " + anText(an) +
+        const std::string fisier = fisierEsec(e, primaCopie);
+        r.nesalvate.push_back(fisier.empty() ? tinta : fisier);
+        r.mesaj = "Nu s-au putut scrie copiile anuale: " + mesajEsec(e, fisier) + " Datele anului " + anText(an) +
                   " au ramas in fisierele de lucru si sunt reluate la pornirea urmatoare.";
     }
 

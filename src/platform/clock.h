@@ -10,8 +10,15 @@ public:
     virtual ~Clock() = default;
     // Seconds since an arbitrary start, monotonic.
     virtual double seconds() = 0;
-    // Waits the given seconds without letting the windows react.
-    virtual void busyWait(double seconds) = 0;
+    // Waits the given seconds without letting the windows react. A request to
+    // end the program (terminationRequested()), come before or during the
+    // wait, cuts it short: it then returns false, and the caller stops as
+    // "Anuleaza" would stop it there, so that a log-out is not held up.
+    [[nodiscard]] bool busyWait(double seconds);
+
+protected:
+    // Waits the given seconds, or less as soon as `stop` returns true.
+    virtual void pause(double seconds, bool (*stop)()) = 0;
 };
 
 Clock& clock();

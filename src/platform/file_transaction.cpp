@@ -167,17 +167,55 @@ fs::path Transaction::placed(const std::string& name) const {
     return path;
 }
 
-AtomicWriter& Transaction::write(const std::string& name) {
-    const fs::path target = placed(name);
-    uses(target.string());
-    std::unique_ptr<AtomicWriter> writer(new AtomicWriter(target.string(), resolve(name).lexically_normal()));
+fs::path Transaction::shownName() const {
+    fs::path inNewDirectory;
     for (const auto& w : writers_) {
-        if (w->target_ == writer->target_) {
-            throw std::logic_error("a file given twice to one transaction: " + name);
+        if (isOwnFile(w->shown_.filename().string())) {
+            continue;
+        }
+        // A file written elsewhere than under its name is in a directory
+        // that the commit makes: not there yet.
+        if (w->target_ == w->shown_) {
+            return w->shown_;
+        }
+        if (inNewDirectory.empty()) {
+            inNewDirectory = w->shown_;
         }
     }
-    writers_.push_back(std::move(writer));
-    return *writers_.back();
+    if (inNewDirectory.empty() && !directories_.empty()) {
+        return directories_.front().target;
+    }
+    return inNewDirectory;
+}
+
+template <typename F>
+decltype(auto) Transaction::toldOfShownName(F step) {
+    const fs::path shown = shownName();
+    try {
+        return step();
+    } catch (const LinkedNamesError&) {
+        throw; // it names the two names as they are
+    } catch (const FileError& e) {
+        if (shown.empty() || !isOwnFile(fs::path(e.file()).filename().string())) {
+            throw;
+        }
+        throw FileError(e.number(), shown.string(), e.what());
+    }
+}
+
+AtomicWriter& Transaction::write(const std::string& name) {
+    return toldOfShownName([&]() -> AtomicWriter& {
+        const fs::path target = placed(name);
+        uses(target.string());
+        std::unique_ptr<AtomicWriter> writer(new AtomicWriter(target.string(), resolve(name).lexically_normal()));
+        for (const auto& w : writers_) {
+            if (w->target_ == writer->target_) {
+                throw std::logic_error("a file given twice to one transaction: " + name);
+            }
+        }
+        writers_.push_back(std::move(writer));
+        return *writers_.back();
+    });
 }
 
 void Transaction::writeLines(const std::string& name, const std::vector<std::string>& lines) {
@@ -203,13 +241,17 @@ void Transaction::commit() {
     if (writers_.empty() && directories_.empty()) {
         return;
     }
+    toldOfShownName([this] { commitAll(); });
+}
+
+void Transaction::commitAll() {
     // A record left by a commit of this run whose rename failed goes first:
     // writing the new one over it would lose its renames.
     completeRecord();
     for (auto& w : writers_) {
         w->prepare();
     }
-    try {
+    {
         AtomicWriter record(CommitRecord);
         record.writeLine(RecordHeader);
         for (const auto& w : writers_) {
@@ -220,11 +262,6 @@ void Transaction::commit() {
             record.writeLine(d.scratch.string() + "\t" + d.target.string());
         }
         record.commit();
-    } catch (const FileError& e) {
-        // The record is the layer's own: the failure is told of the first
-        // file the clerk is saving, none of which has changed.
-        const fs::path first = writers_.empty() ? directories_.front().target : writers_.front()->shown_;
-        throw FileError(e.number(), first.string(), e.what());
     }
     std::set<fs::path> synced;
     std::optional<FileError> error;

@@ -50,6 +50,11 @@ public:
     // Throws FileError. A failure before the commit record leaves every target
     // as it was; a rename that fails after it leaves the record, which the
     // next commit or the next start completes.
+    //
+    // The clerk never sees the files whose names begin with ".olm" (the commit
+    // record, the scratch files, the program's own marker): a failure of one
+    // of them, here or in write(), is told of the first file of the commit
+    // that he knows.
     void commit();
     // After a commit that threw: whether its record stays, so that the next
     // commit or the next start completes the renames.
@@ -66,6 +71,14 @@ private:
     // The name a file is written under: inside the scratch directory of a
     // directory the commit makes.
     std::filesystem::path placed(const std::string& name) const;
+    // The file a failure of one of the ".olm" files is told of: the first of
+    // the commit the clerk knows, rather one in the working directory than
+    // one in a directory still to be made; empty when there is none.
+    std::filesystem::path shownName() const;
+    // Runs a step, its failures told of shownName() when they name a ".olm" file.
+    template <typename F>
+    decltype(auto) toldOfShownName(F step);
+    void commitAll();
     void drop();
 
     std::vector<std::unique_ptr<AtomicWriter>> writers_;

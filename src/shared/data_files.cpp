@@ -60,19 +60,29 @@ std::string DefectFisierLucru(const std::string& lucru, const std::string& copie
     return "";
 }
 
-Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi) {
+std::string ConstatareDefect(const std::string& lucru, const std::string& defect, const std::string& copie) {
+    return "Fisierul " + lucru + " " + defect + ": copia " + copie +
+           (platform::files::exists(copie) ? " a ramas neschimbata" : " lipsea");
+}
+
+Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi, const std::string& refuz) {
     namespace files = platform::files;
     files::Transaction t;
     Rezerva rezerva(t);
     // "Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata",
-    // completed once the commit tells whether the copy took its place.
-    std::vector<std::string> gasite;
+    // completed once the commit tells whether the copy took its place; or
+    // "...: copia FF1_2002.txt lipsea", which takes no place.
+    struct Gasit {
+        std::string text;
+        bool areCopie;
+    };
+    std::vector<Gasit> gasite;
     const auto mesaj = [&](const std::string& incheiere, const std::string& dupa) {
         std::string m;
         for (const auto& g : gasite) {
-            m += g + incheiere + ". ";
+            m += g.text + (g.areCopie ? incheiere : "") + ". ";
         }
-        return Rezultat::esec(m + dupa + "Salvarea nu a fost efectuata.");
+        return Rezultat::esec(m + dupa + refuz);
     };
     for (const auto& set : seturi) {
         const std::string copie = copieAnuala(set);
@@ -81,11 +91,12 @@ Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi) {
             if (defect.empty()) {
                 continue;
             }
-            gasite.push_back("Fisierul " + set.lucru + " " + defect + ": copia " + copie + " a ramas neschimbata");
+            const bool areCopie = files::exists(copie);
+            gasite.push_back({ConstatareDefect(set.lucru, defect, copie), areCopie});
             if (!files::isEmpty(set.lucru)) {
                 rezerva.pastreaza(set.lucru);
             }
-            if (files::exists(copie)) {
+            if (areCopie) {
                 t.copy(copie, set.lucru);
             } else {
                 t.createEmpty(set.lucru);

@@ -43,11 +43,18 @@ std::string copieAnuala(const SetFisiere& set);
 // data and is left to the caller. Throws platform::FileError.
 std::string DefectFisierLucru(const std::string& lucru, const std::string& copie);
 
+// A damaged working file and what stays of its yearly copy, as the clerk is
+// told them: "Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas
+// neschimbata", or "...: copia FF1_2002.txt lipsea" when there was none.
+std::string ConstatareDefect(const std::string& lucru, const std::string& defect, const std::string& copie);
+
 // Run before each save that rewrites working files with their yearly copies
 // (or backs them up): a damaged working file is put in "Rezerva_N" and
 // refilled from its copy, which stays as it is, in one commit; the save is
-// then refused with one message that says what was found and done.
-Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi);
+// then refused with one message that says what was found and done, ended by
+// `refuz` (what was not done).
+Rezultat VerificaFisiereLucru(const std::vector<SetFisiere>& seturi,
+                              const std::string& refuz = "Salvarea nu a fost efectuata.");
 
 // Writes the working file of each set over its copy of the working year, all
 // in one commit; a missing working file holds no data and leaves its copy

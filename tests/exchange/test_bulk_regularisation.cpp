@@ -155,7 +155,7 @@ TEST_F(Regularizare, RefusalsAndFailuresLeaveTheFileAsItWas) {
     EXPECT_FALSE(RegularizeazaFisele().efectuata);
     EXPECT_EQ(files::readLines("FF1.txt"), Linii{fisa()});
     testing::expectOneMessage("Fisierul FF1.txt era gol: copia FF1_2002.txt a ramas neschimbata si i-a luat locul. "
-                              "Salvarea nu a fost efectuata.", "", platform::Icon::Exclamation);
+                              "Regularizarea nu a fost efectuata.", "", platform::Icon::Exclamation);
 }
 
 } // namespace

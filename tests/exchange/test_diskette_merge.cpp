@@ -1,11 +1,13 @@
 #include "exchange/diskette_merge.h"
 #include "platform/files.h"
+#include "platform/termination.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -124,6 +126,7 @@ TEST_F(Unire, ErrorsEndTheMergeAndChangeNothing) {
         std::string drive;
         std::vector<Answer> raspunsuri;
         std::string mesaj;
+        bool deslogare = false; // a log-out meanwhile
     } randuri[] = {
         {"the clerk does not start", "d1", {Answer::No}, "    Fiecare angajator"},
         {"no diskette, the clerk gives up", "lipsa", {Answer::Yes, Answer::Yes, Answer::Retry, Answer::Cancel},
@@ -134,11 +137,16 @@ TEST_F(Unire, ErrorsEndTheMergeAndChangeNothing) {
          "Eroare 61 la scrierea fisierului FF1.txt."},
         {"a diskette file that is a directory", "d2", {Answer::Yes, Answer::Yes},
          "Eroare 75. Fisier defect. Refaceti discheta si reluati faza de unire. "},
+        {"a log-out in the pause after a diskette", "d1", {Answer::Yes, Answer::Yes}, Prima, true},
     };
     files::writeLines("d1/FF1_2002.txt", Linii(100, std::string(80, '1')));
     std::filesystem::create_directories("d2/FF2_2002.txt");
     for (const auto& r : randuri) {
         SCOPED_TRACE(r.nume);
+        if (r.deslogare) {
+            platform::catchTerminationSignals();
+            ASSERT_EQ(std::raise(SIGTERM), 0);
+        }
         ::setenv("OLM_DRIVE_A", r.drive.c_str(), 1);
         for (Answer a : r.raspunsuri) {
             fakeDialogs().answer(a);

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 
 namespace olm::testing {
@@ -68,6 +69,17 @@ TEST_F(Acquisition, EachReasonToStopAndWhatItLeaves) {
     EXPECT_FALSE(PreiaTextDePeDischeta());
     expectMessages({"Eroare 61 la scrierea fisierului Repfisc.txt."});
     EXPECT_EQ(readBytes("Repfisc.txt"), "");
+}
+
+// A log-out during the wait after the copies: the checks are not run, and
+// nothing is told.
+TEST_F(Acquisition, ASignalToEndDuringTheWaitStopsTheVerification) {
+    writeBytes("discheta/Rep_2002.txt", "10203045,1\r\n");
+    platform::catchTerminationSignals();
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    EXPECT_FALSE(PreiaTextDePeDischeta());
+    expectMessages({});
+    EXPECT_EQ(fakeClock().waits, std::vector<double>{5});
 }
 
 TEST_F(Acquisition, TheDisketteTablesOrTheirTemplatesGoToTheConverter) {

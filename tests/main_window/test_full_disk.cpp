@@ -83,7 +83,7 @@ TEST_F(FullDisk, ALockThatCannotBeMadeEndsTheProgramSayingWhyAndWhere) {
         olm::platform::InstanceLock lock;
         const auto r = olm::PornesteLucrul(lock);
         EXPECT_EQ(r.stare, olm::StarePornire::Oprit);
-        EXPECT_NE(r.mesaj.find(std::filesystem::current_path().string() + " nu se poate crea fisierul de blocare .olm.lock (" +
+        EXPECT_NE(r.mesaj.find(std::filesystem::current_path().string() + " nu se poate crea fisierul de blocare (" +
                                (readOnly ? "directorul nu permite scrierea)" : "discul este plin)")),
                   std::string::npos)
             << r.mesaj;

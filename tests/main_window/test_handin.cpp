@@ -2,6 +2,7 @@
 #include "platform/drive.h"
 #include "platform/file_error.h"
 #include "platform/files.h"
+#include "platform/termination.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -197,6 +198,40 @@ TEST_F(Handin, TheWorkingAndHomeDirectoriesAreNeverEmptied) {
     }
     EXPECT_TRUE(files::exists("acasa/personal.txt"));
     EXPECT_EQ(files::readLines("FF1.txt"), (Linii{"fisa 1"}));
+}
+
+// A log-out during a wait ends the command there, as "Anuleaza" would: no
+// message after the wait, nothing more done on the diskette.
+TEST_F(Handin, ASignalToEndCutsEachWaitShort) {
+    const struct {
+        const char* nume;
+        bool dischetaIntrodusa;
+        Answer raspuns;
+        double asteptare;
+        RezultatPredare rezultat;
+        Linii peDischeta;
+    } randuri[] = {
+        {"the 20 seconds before an error", false, Answer::Yes, 20, RezultatPredare::Intrerupta, {}},
+        {"the 5 seconds after No", true, Answer::No, 5, RezultatPredare::Neefectuata, {}},
+        {"the 5 seconds after the copies", true, Answer::Yes, 5, RezultatPredare::Efectuata, CopiiAn},
+    };
+    platform::catchTerminationSignals();
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    for (const auto& r : randuri) {
+        SCOPED_TRACE(r.nume);
+        fs::remove_all("discheta");
+        if (r.dischetaIntrodusa) {
+            fs::create_directories("discheta");
+        }
+        fakeClock().waits.clear();
+        fakeDialogs().answer(r.raspuns);
+        EXPECT_EQ(PredareDischeta(), r.rezultat);
+        testing::expectMessages({Intrebare});
+        EXPECT_EQ(fakeClock().waits, std::vector<double>{r.asteptare});
+        if (r.dischetaIntrodusa) {
+            EXPECT_EQ(peDischeta(), r.peDischeta);
+        }
+    }
 }
 
 TEST_F(Handin, AWriteProtectedDisketteCannotBeAccessed) {

@@ -60,4 +60,42 @@ TEST(Signals, SigtermAndSighupRunTheExitStepsAndReleaseTheLock) {
     }
 }
 
+// A start refused after the lock was taken ends the program at the clerk's
+// OK (here a log-out, which the test can give): the lock goes with it, or
+// another computer sharing the directory would take it for a running program.
+TEST(Signals, ARefusedStartLeavesNoLock) {
+    const struct {
+        const char* nume;
+        const char* cuantum;
+        const char* inCale; // a directory in the way of the swap
+    } randuri[] = {
+        {"a damaged Cuantum.txt", "02,3,31\r\neof\r\n", nullptr},
+        {"files that cannot be swapped", "2002,3,31\r\neof\r\n", "FF2_2002.txt"},
+    };
+    for (const auto& r : randuri) {
+        SCOPED_TRACE(r.nume);
+        const std::string dir = olm::testing::workDir() + "/oprit-" + std::to_string(&r - randuri);
+        std::filesystem::create_directory(dir);
+        std::filesystem::current_path(dir);
+        writeBytes("Cuantum.txt", r.cuantum);
+        if (r.inCale) {
+            std::filesystem::create_directory(r.inCale);
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl(OLM_PROGRAM, OLM_PROGRAM, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        // The lock is taken, and the program shows why it cannot start.
+        ASSERT_TRUE(waitFor([] { return std::filesystem::exists(".olm.lock"); })) << "not started";
+        ASSERT_EQ(::kill(child, SIGTERM), 0);
+        int status = -1;
+        ASSERT_TRUE(waitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }));
+
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_FALSE(std::filesystem::exists(".olm.lock"));
+        std::filesystem::current_path(olm::testing::workDir());
+    }
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "shared/fisa1_record.h"
 #include "shared/state.h"
+#include "support/failing_writer.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
@@ -206,6 +207,8 @@ void ruleaza(const Caz (&cazuri)[N], Swap schimba) {
         for (const char* f : c.mesaj) {
             EXPECT_NE(mesaj.find(f), std::string::npos) << f << " not in: " << mesaj;
         }
+        // The marker, the commit record, the scratch files: never seen by the clerk, never named.
+        EXPECT_EQ(mesaj.find(".olm"), std::string::npos) << mesaj;
     }
     std::filesystem::current_path(olm::testing::workDir());
 }
@@ -247,7 +250,7 @@ TEST_F(YearlySwap, TheExitNeverEmptiesACopyAndChangesNothingWhenACopyFails) {
         {"a damaged file to keep aside, then a failure", 2002, 2002,
          {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {".olm-an", "<dir>"}},
          {{"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}, {"Rezerva_1", nullptr}},
-         {"Eroare 75 la fisierul .olm-an."}},
+         {"Eroare 75 la fisierul FF1.txt."}},
         {"the year changed in the editor during the run", 2003, 2002,
          {{"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
          {{"FF1_2002.txt", "a02 new"}, {"FF1_2003.txt", nullptr}, {"FF1.txt", "a01"}}, {}},
@@ -268,6 +271,20 @@ TEST_F(YearlySwap, AWorkingFileDamagedFromOutsideNeverReplacesItsYearlyCopy) {
          {{"FF1_2002.txt", "a02"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a01"}},
          {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2002.txt a ramas neschimbata. "
           "Au fost pastrate in subdirectorul " , "/Rezerva_1/ : FF1.txt."}},
+        {"overwritten with NUL bytes, its copy missing, at exit", 2002, 2002,
+         {{"FF1.txt", "<nul>"}, {"FF1_2001.txt", "a01"}},
+         {{"FF1_2002.txt", nullptr}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a01"}},
+         {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2002.txt lipsea. Au fost"}},
+        {"last year's overwritten with NUL bytes, its copy missing, at start", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "<nul>"}, {"FF1_2002.txt", "a02"}},
+         {{"FF1_2001.txt", ""}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a02"}},
+         {"Fisierul FF1.txt era deteriorat (contine caractere nule): copia FF1_2001.txt lipsea. Au fost"},
+         [] { return olm::SchimbaFisiereLaPornire(); }},
+        {"last year's copy overwritten with NUL bytes, at start", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "<nul>"}},
+         {{"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1_2001.txt", "<nul>"}, {"FF1.txt", ""}},
+         {"Copia FF1_2001.txt era deteriorata (contine caractere nule): fisierul FF1.txt i-a luat locul. Au fost"},
+         [] { return olm::SchimbaFisiereLaPornire(); }},
         {"last year's overwritten with NUL bytes, at start", 2002, 0,
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "<nul>"}, {"FF1_2001.txt", "a01"}, {"FF1_2002.txt", "a02"}},
          {{"FF1_2001.txt", "a01"}, {"Rezerva_1/FF1.txt", "<nul>"}, {"FF1.txt", "a02"}},
@@ -285,8 +302,56 @@ TEST_F(YearlySwap, AWorkingFileDamagedFromOutsideNeverReplacesItsYearlyCopy) {
          {"Fisierul Deduceri.txt era deteriorat (contine caractere nule): copia Ded_2002.txt a ramas neschimbata si i-a "
           "luat locul. Au fost pastrate in subdirectorul ", "/Rezerva_1/ : Deduceri.txt. Salvarea nu a fost efectuata."},
          salveazaFisa1},
+        {"overwritten with NUL bytes, its copy missing, at a save", 2002, 2002,
+         {{"Deduceri.txt", "<nul>"}},
+         {{"Ded_2002.txt", nullptr}, {"Deduceri.txt", ""}, {"Rezerva_1/Deduceri.txt", "<nul>"}, {"FF1_2002.txt", nullptr}},
+         {"Fisierul Deduceri.txt era deteriorat (contine caractere nule): copia Ded_2002.txt lipsea. Au fost pastrate in "
+          "subdirectorul ", "/Rezerva_1/ : Deduceri.txt. Salvarea nu a fost efectuata."},
+         salveazaFisa1},
     };
     ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
+}
+
+// The marker and every working file and yearly copy of its year, all empty:
+// the swap then writes the marker alone.
+const Fisiere Goale2001{{".olm-an", "lucru=2001\r\n"}, {"Repfisc.txt", ""}, {"FF1.txt", ""}, {"FF2.txt", ""},
+                        {"Deduceri.txt", ""}, {"Rep_2001.txt", ""}, {"FF1_2001.txt", ""}, {"FF2_2001.txt", ""},
+                        {"Ded_2001.txt", ""}};
+const Fisiere Goale2002{{".olm-an", "lucru=2002\r\n"}, {"Repfisc.txt", ""}, {"FF1.txt", ""}, {"FF2.txt", ""},
+                        {"Deduceri.txt", ""}, {"Rep_2002.txt", ""}, {"FF1_2002.txt", ""}, {"FF2_2002.txt", ""},
+                        {"Ded_2002.txt", ""}};
+
+// The swaps with no room left for the marker.
+olm::RezultatSchimb iesireFaraLoc() {
+    const auto plin = olm::testing::FailingWriter::afterBytes(".olm-an", 0);
+    auto r = olm::SchimbaFisiereLaIesire();
+    EXPECT_EQ(r.nesalvate, std::vector<std::string>{"FF1_2002.txt"});
+    return r;
+}
+
+olm::RezultatSchimb pornireFaraLoc() {
+    const auto plin = olm::testing::FailingWriter::afterBytes(".olm-an", 0);
+    return olm::SchimbaFisiereLaPornire();
+}
+
+TEST_F(YearlySwap, AFailureOfTheMarkerIsToldOfAFileOfTheSwap) {
+    const Caz cazuri[] = {
+        {"at exit, after the copies", 2002, 2002,
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02 new"}, {"FF1_2002.txt", "a02"}},
+         {"Nu s-au putut scrie copiile anuale: Eroare 61 la fisierul FF1_2002.txt. Datele anului 2002"}},
+        {"at exit, the marker alone", 2002, 2002, Goale2002, {{".olm-an", "lucru=2002\r\n"}},
+         {"Nu s-au putut scrie copiile anuale: Eroare 61 la fisierul FF1_2002.txt. Datele anului 2002"}},
+        {"at start, after the working files", 2002, 0,
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", nullptr}},
+         {"Fisierele anului 2002 nu au putut fi aduse in lucru: Eroare 61 la fisierul Rep_2001.txt. Nici un fisier"},
+         pornireFaraLoc},
+        {"at start, the marker alone", 2002, 0, Goale2001, {{".olm-an", "lucru=2001\r\n"}},
+         {"Fisierele anului 2002 nu au putut fi aduse in lucru: Eroare 61 la fisierul Repfisc.txt. Nici un fisier"},
+         pornireFaraLoc},
+    };
+    ruleaza(cazuri, iesireFaraLoc);
 }
 
 TEST_F(YearlySwap, NamesThatAreLinksOrOneFileAreRefusedAndNothingChanges) {

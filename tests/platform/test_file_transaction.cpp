@@ -1,11 +1,14 @@
 // Several files replaced together, all or nothing, also across a crash.
 
 #include "platform/file_transaction.h"
+#include "support/failing_writer.h"
 #include "support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 namespace fs = std::filesystem;
 namespace files = olm::platform::files;
@@ -95,6 +98,52 @@ TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
     EXPECT_EQ(files::recoverInterruptedWrites().completed, 1);
     EXPECT_EQ(readBytes("FF1.txt"), "new");
     EXPECT_FALSE(fs::exists(files::CommitRecord));
+}
+
+// The clerk never sees the files whose names begin with ".olm": a failure of
+// one of them is told of the first file of the commit that he knows, rather
+// one already there than one in a directory the commit makes.
+TEST(FileTransaction, AFailureOfAHiddenFileIsToldOfAFileTheClerkKnows) {
+    using olm::testing::FailingWriter;
+    const struct {
+        const char* name;
+        const char* failing; // nullptr: the marker is a directory
+        bool atRename;
+        int number;
+    } rows[] = {
+        {"the marker does not fit", ".olm-an", false, 61},
+        {"the marker's rename fails", ".olm-an", true, 57},
+        {"the record does not fit", files::CommitRecord, false, 61},
+        {"the marker is a directory", nullptr, false, 75},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(".olm-an");
+        std::unique_ptr<FailingWriter> fault;
+        if (row.failing) {
+            fault.reset(new FailingWriter(row.atRename ? FailingWriter::atRename(row.failing)
+                                                       : FailingWriter::afterBytes(row.failing, 0)));
+        } else {
+            fs::create_directory(".olm-an");
+        }
+        std::optional<olm::platform::FileError> error;
+        try {
+            files::Transaction t;
+            t.makeDirectory("Rezerva_1");
+            t.writeLines("Rezerva_1/FF1.txt", {"kept"});
+            t.writeLines("FF1.txt", {"new"});
+            t.writeLines(".olm-an", {"lucru=2002"});
+            t.commit();
+        } catch (const olm::platform::FileError& e) {
+            error = e;
+        }
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->file(), "FF1.txt");
+        EXPECT_EQ(error->number(), row.number);
+        fault.reset();
+        files::recoverInterruptedWrites();
+        fs::remove_all("Rezerva_1");
+    }
 }
 
 } // namespace

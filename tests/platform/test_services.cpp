@@ -239,11 +239,28 @@ TEST(Clock, TheRealClockWaitsWithoutHandlingWindowEvents) {
     bool handled = false;
     QTimer::singleShot(0, [&] { handled = true; });
     const double start = real.seconds();
-    real.busyWait(0.05);
+    EXPECT_TRUE(real.busyWait(0.05));
     EXPECT_GE(real.seconds() - start, 0.05);
     EXPECT_FALSE(handled);
     QCoreApplication::processEvents();
     EXPECT_TRUE(handled);
+}
+
+// A log-out is not held up by a wait: it ends it within a fraction of a
+// second and says so, and a wait begun after it does not start.
+TEST(Clock, ASignalToEndCutsARealWaitShort) {
+    setClock(nullptr);
+    catchTerminationSignals();
+    Clock& real = olm::platform::clock();
+    const double start = real.seconds();
+    std::thread logout([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ::kill(::getpid(), SIGTERM);
+    });
+    EXPECT_FALSE(real.busyWait(20));
+    logout.join();
+    EXPECT_FALSE(real.busyWait(20));
+    EXPECT_LT(real.seconds() - start, 2);
 }
 
 // --- Instance lock -------------------------------------------------------------------

@@ -152,7 +152,7 @@ void expectShownAndPrintedUnderHourglass(std::source_location where) {
     }
 }
 
-void FakeClock::busyWait(double s) {
+void FakeClock::pause(double s, bool (*)()) {
     waits.push_back(s);
     now += s;
 }

@@ -83,10 +83,12 @@ public:
 class FakeClock : public platform::Clock {
 public:
     double seconds() override { return now; }
-    void busyWait(double s) override;
 
     double now = 0;
     std::vector<double> waits;
+
+protected:
+    void pause(double s, bool (*stop)()) override;
 };
 
 class FakeTextViewer : public platform::TextViewer {
