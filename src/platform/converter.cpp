@@ -16,9 +16,25 @@ namespace {
 
 constexpr double DefaultLimit = 600; // seconds: a firm of 100,000 sheets converts in a few
 constexpr int WaitStep = 50;         // milliseconds between two looks at the windows
+constexpr int StopGrace = 2000;      // milliseconds a converter asked to end has before it is killed
 
 std::string chosenProgram;
 double chosenLimit = 0;
+
+// Asked to end first, so that it removes its scratch files as it goes;
+// killed only when it is still running a short while later.
+void stop(QProcess& p) {
+    p.terminate();
+    QElapsedTimer asked;
+    asked.start();
+    while (p.state() != QProcess::NotRunning && asked.elapsed() < StopGrace) {
+        p.waitForFinished(WaitStep);
+    }
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+    }
+}
 
 } // namespace
 
@@ -61,8 +77,7 @@ ConverterRun runConverter() {
     while (p.state() != QProcess::NotRunning && !p.waitForFinished(WaitStep)) {
         const bool ended = terminationRequested();
         if (ended || waited.elapsed() >= limit) {
-            p.kill();
-            p.waitForFinished();
+            stop(p);
             run.end = ended ? ConverterRun::End::Stopped : ConverterRun::End::TimedOut;
             return run;
         }

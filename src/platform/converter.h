@@ -4,7 +4,8 @@
 // verification starts it and waits for it. It is found beside the running
 // program, started by its absolute path without a shell and without
 // arguments, in the working directory, and given a generous time; a run past
-// it is stopped.
+// it is stopped. Stopping asks it to end (SIGTERM), so that it removes its
+// scratch files, and kills it when it is still running 2 seconds later.
 
 #include <string>
 

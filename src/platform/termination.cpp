@@ -15,13 +15,13 @@ namespace olm::platform {
 namespace {
 
 int wakeFds[2] = {-1, -1};
-volatile std::sig_atomic_t caught = 0;
+volatile std::sig_atomic_t caught = 0; // the signal, 0 before one comes
 std::function<void()> requested;
 std::unique_ptr<QSocketNotifier> notifier;
 
 extern "C" void onSignal(int signal) {
     const int saved = errno;
-    caught = 1;
+    caught = signal;
     const char c = static_cast<char>(signal);
     [[maybe_unused]] ssize_t n = ::write(wakeFds[0], &c, 1);
     errno = saved;
@@ -45,6 +45,8 @@ void drain() {
 } // namespace
 
 bool terminationRequested() { return caught != 0; }
+
+int terminationSignal() { return caught; }
 
 void forgetTerminationRequest() {
     if (wakeFds[1] >= 0) {

@@ -23,6 +23,9 @@ void onTerminationRequest(std::function<void()> request);
 // Whether a signal to end was caught: from that moment on, whatever function
 // is installed and whether or not it has run yet.
 bool terminationRequested();
+// The signal that asked (SIGTERM or SIGHUP), 0 when none did: a program that
+// stops for it can end as that signal ends it.
+int terminationSignal();
 
 // Forgets a request that was answered, so that one process can be asked more
 // than once (the tests); a request not yet delivered is dropped.

@@ -1,8 +1,11 @@
 #include "transfer/dbf_table.h"
 
 #include "platform/files.h"
+#include "platform/termination.h"
 #include "shared/number_text.h"
 #include "shared/record_line.h"
+#include "shared/result.h"
+#include "transfer/dbf_header.h"
 
 #include <shapefil.h>
 
@@ -77,6 +80,25 @@ bool esteNumar(const std::string& s) {
     return cifra && i == s.size();
 }
 
+// The digits of a number's mantissa from its first non-zero digit to its
+// last: more than 15 are more than a double keeps.
+int cifreSemnificative(const std::string& s) {
+    int numarate = 0;
+    int zerouri = 0; // zeros after the first non-zero digit, counted once another follows
+    for (char c : s) {
+        if (c == 'e' || c == 'E') {
+            break;
+        }
+        if (c == '0') {
+            zerouri += numarate > 0 ? 1 : 0;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            numarate += zerouri + 1;
+            zerouri = 0;
+        }
+    }
+    return numarate;
+}
+
 std::string faraSeparatori(const std::string& s) {
     std::string r;
     r.reserve(s.size());
@@ -109,9 +131,12 @@ bool acelasiNume(const char* a, const std::string& b) {
 
 ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, bool nul) {
     if (tip == 'N' || tip == 'F') {
+        // Stars are what shapelib and others write for a NULL number, and
+        // what dBase writes for a value too wide for its column: the two
+        // cannot be told apart.
         if (!brut.empty() && brut[0] == '*') {
             if (fel == FelColoana::Numar) {
-                return {"", "valoare prea mare pentru latimea coloanei (\"" + brut + "\")"};
+                return {"", "valoare nula sau prea mare pentru latimea coloanei (\"" + brut + "\")"};
             }
             return {};
         }
@@ -121,7 +146,17 @@ ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, boo
         if (!esteNumar(brut)) {
             return {"", "valoare nenumerica \"" + faraSeparatori(brut) + "\""};
         }
-        return {TextNumar(ValoareText(brut)), ""};
+        // Taken only when the number text gives it back whole: never
+        // rounded to 15 digits, never read as 0.
+        const int cifre = cifreSemnificative(brut);
+        if (cifre > 15) {
+            return {"", "valoare cu mai mult de 15 cifre semnificative \"" + brut + "\""};
+        }
+        const double valoare = ValoareText(brut);
+        if (valoare == 0 && cifre > 0) {
+            return {"", "valoare in afara domeniului numeric \"" + brut + "\""};
+        }
+        return {TextNumar(valoare), ""};
     }
     if (tip == 'D') {
         if (nul || brut.empty() || brut == "00000000") {
@@ -139,8 +174,22 @@ std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& f
                                          platform::LineSink& iesire) {
     std::vector<std::string> erori;
     const std::string numeFisier = "Fisierul " + fisier;
+    if (std::string altceva = platform::files::notAFileMessage(fisier); !altceva.empty()) {
+        erori.push_back(std::move(altceva));
+        return erori;
+    }
     if (!platform::files::exists(fisier)) {
         erori.push_back(numeFisier + " lipseste.");
+        return erori;
+    }
+    try {
+        const platform::files::MappedFile octeti(fisier);
+        if (std::string antet = VerificaAntetDbf(octeti.bytes(), fisier); !antet.empty()) {
+            erori.push_back(std::move(antet));
+            return erori;
+        }
+    } catch (const platform::FileError& e) {
+        erori.push_back(mesajEroareCitire(e.number(), fisier));
         return erori;
     }
     SAHooks h = legaturi();
@@ -182,6 +231,9 @@ std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& f
     std::vector<std::string> campuri(t.coloane.size());
     const int nrInregistrari = DBFGetRecordCount(dbf);
     for (int r = 0; r < nrInregistrari; ++r) {
+        if (platform::terminationRequested()) {
+            throw TransferOprit{};
+        }
         const std::string inregistrarea = numeFisier + ", inregistrarea " + std::to_string(r + 1);
         // A record that cannot be read gives no value: the file ends before
         // its header says.

@@ -16,20 +16,27 @@ namespace olm::transfer {
 // `brut` the value as shapelib gives it (blanks trimmed), `nul` whether
 // shapelib reads it as NULL. Texts lose "#", CR and LF (a record line has no
 // escapes); numbers are written as their plain value ("1.50" gives "1.5");
-// D dates as dd/mm/yyyy. NULL, blank, "*" overflow and "00000000" are empty,
-// except an overflow in a number, which is an error.
+// D dates as dd/mm/yyyy. NULL, blank, "*" (NULL or too wide) and "00000000"
+// are empty, except "*" in a number, which is an error, as is a number of
+// more than 15 significant digits or one that a double cannot hold.
 struct ValoareCamp {
     std::string text;
     std::string eroare; // not empty: why the value cannot be taken
 };
 ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, bool nul);
 
+// Thrown out of the reading when the program is asked to end from outside
+// (SIGTERM, SIGHUP). Not an error: the run stops and leaves nothing behind.
+struct TransferOprit {};
+
 // Reads the table `fisier` (found without regard to case) as table `t`,
 // writing one record line per record that is not deleted into `iesire`.
-// Returns the lines for "ferr.txt": a missing file, a file that is not a
-// DBF table, a missing column or one of a type not accepted, a record that
-// cannot be read, a value that cannot be taken. When there are any, what
-// was written into `iesire` is not to be used.
+// Returns the lines for "ferr.txt": a missing file, something that is not a
+// file, a file that is not a DBF table or whose header disagrees with it
+// (VerificaAntetDbf), a missing column or one of a type not accepted, a
+// record that cannot be read, a value that cannot be taken. When there are
+// any, what was written into `iesire` is not to be used. Throws
+// TransferOprit when asked to end before its last record.
 std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& fisier,
                                          platform::LineSink& iesire);
 

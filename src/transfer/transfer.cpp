@@ -1,6 +1,7 @@
 #include "transfer/transfer.h"
 
 #include "platform/files.h"
+#include "platform/termination.h"
 #include "shared/file_group.h"
 #include "shared/result.h"
 #include "transfer/dbf_table.h"
@@ -47,6 +48,11 @@ std::vector<std::string> TransferaTabele() {
     if (!erori.empty()) {
         return erori;
     }
+    // The last moment to stop: once the commit has begun it finishes, and
+    // the four files are all old or all new.
+    if (platform::terminationRequested()) {
+        throw TransferOprit{};
+    }
     if (const Rezultat scris = grup.finalizeaza(); !scris) {
         erori.push_back(scris.eroare);
     }
@@ -61,9 +67,17 @@ int RuleazaTransfer() {
         std::fprintf(stderr, "%s\n", mesajEroareScriere(e.number(), FisierErori).c_str());
         return 1;
     }
-    const std::vector<std::string> erori = TransferaTabele();
+    std::vector<std::string> erori;
+    try {
+        erori = TransferaTabele();
+    } catch (const TransferOprit&) {
+        return 1; // the scratch files went with the writers
+    }
     if (erori.empty()) {
         return 0;
+    }
+    if (platform::terminationRequested()) {
+        return 1; // stopping: no list is left behind
     }
     try {
         files::writeLines(FisierErori, erori);

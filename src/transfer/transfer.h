@@ -23,11 +23,15 @@ inline constexpr const char* FisierErori = "ferr.txt";
 int CitesteAnul();
 
 // Converts the tables; returns the lines written into "ferr.txt" (none when
-// the text files were written).
+// the text files were written). Throws TransferOprit when asked to end from
+// outside before the text files are replaced: their scratch files are gone
+// then, and the text files are as they were.
 std::vector<std::string> TransferaTabele();
 
 // The whole run: the exit status of the program, 0 when the text files were
-// written, 1 when "ferr.txt" lists what went wrong.
+// written, 1 when "ferr.txt" lists what went wrong. Asked to end from outside
+// it stops and writes no "ferr.txt"; the program then ends by the signal
+// caught (platform::terminationSignal()).
 int RuleazaTransfer();
 
 } // namespace olm::transfer

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <functional>
 
@@ -117,6 +118,30 @@ TEST_F(Acquisition, EachEndOfTheConverter) {
         expectMessages(c.mesaj.empty() ? std::vector<ExpectedMessage>{}
                                        : std::vector<ExpectedMessage>{{c.mesaj, "  ", Icon::Exclamation}});
     }
+}
+
+// Stopped from outside, the converter is asked to end and given time to
+// remove its scratch files; one that stays on is killed.
+TEST_F(Acquisition, AStoppedConverterIsAskedToEndBeforeItIsKilled) {
+    struct Caz {
+        const char* script;
+        bool ramane; // its scratch file
+    } cazuri[] = {
+        {"trap 'rm .olm-tmp-convertor; exit 1' TERM; kill -TERM $PPID; while :; do sleep 0.1; done", false},
+        {"trap '' TERM; kill -TERM $PPID; exec sleep 20", true},
+    };
+    platform::catchTerminationSignals();
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.script);
+        writeBytes(".olm-tmp-convertor", "");
+        convertor(c.script);
+        const auto inceput = std::chrono::steady_clock::now();
+        EXPECT_FALSE(RuleazaConvertorul());
+        EXPECT_LT(std::chrono::steady_clock::now() - inceput, std::chrono::seconds(10));
+        EXPECT_EQ(std::filesystem::exists(".olm-tmp-convertor"), c.ramane);
+        platform::forgetTerminationRequest();
+    }
+    expectMessages({});
 }
 
 } // namespace

@@ -3,15 +3,19 @@
 // DBF tables written with shapelib's writer for the tests: the columns of our
 // layout (or others), and records given as the texts of their fields, each
 // put in its column as it stands. "" leaves a value blank, as the database
-// programs do (shapelib's own NULL of a number is "*", an overflow to us).
+// programs do (shapelib's own NULL of a number is "*", a fault in a number
+// column). Their headers can then be changed byte by byte.
 
 #include "platform/files.h"
 #include "shared/record_line.h"
+#include "support/file_bytes.h"
 #include "transfer/dbf_layout.h"
 
 #include <shapefil.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +72,44 @@ inline void scrieTabel(const std::string& fisier, const std::vector<ColoanaTest>
         DBFMarkRecordDeleted(h, r, 1);
     }
     DBFClose(h);
+}
+
+// The numbers of a header, low byte first: the record count at 4 (4 bytes),
+// the header length at 8 and the record length at 10 (2 bytes each); the
+// descriptor of column i at 32 + 32 i, its type at 11 and width at 16.
+inline std::uint32_t numarAntet(const std::string& b, std::size_t la, std::size_t octeti) {
+    std::uint32_t n = 0;
+    for (std::size_t i = octeti; i-- > 0;) {
+        n = n << 8 | static_cast<unsigned char>(b.at(la + i));
+    }
+    return n;
+}
+inline void puneNumarAntet(std::string& b, std::size_t la, std::size_t octeti, std::uint32_t n) {
+    for (std::size_t i = 0; i < octeti; ++i, n >>= 8) {
+        b.at(la + i) = static_cast<char>(n & 0xFF);
+    }
+}
+
+// Changes the bytes of a table in place.
+inline void schimbaOcteti(const std::string& fisier, const std::function<void(std::string&)>& schimba) {
+    std::string b = readBytes(fisier);
+    schimba(b);
+    writeBytes(fisier, b);
+}
+
+// Makes a large table quickly: its records repeated, the count to match.
+inline void repetaInregistrari(const std::string& fisier, std::uint32_t ori) {
+    schimbaOcteti(fisier, [&](std::string& b) {
+        const std::uint32_t antet = numarAntet(b, 8, 2);
+        const std::uint32_t numar = numarAntet(b, 4, 4);
+        const std::string inregistrari = b.substr(antet, numar * numarAntet(b, 10, 2));
+        b.resize(antet);
+        for (std::uint32_t i = 0; i < ori; ++i) {
+            b += inregistrari;
+        }
+        b += '\x1A';
+        puneNumarAntet(b, 4, 4, numar * ori);
+    });
 }
 
 } // namespace olm::testing

@@ -1,19 +1,29 @@
 // The converter of DBF tables: the worked example through DBF tables and
-// back, the rules of the values, and every structure error listed in
-// "ferr.txt" with no text file changed.
+// back, the rules of the values, every structure error (a header that
+// disagrees with its table among them) listed in "ferr.txt" with no text
+// file changed, and the converter stopped by a signal while it runs.
 
 #include "dbf_test_support.h"
 #include "exchange/verification_employer.h"
+#include "platform/termination.h"
 #include "shared/record_shape.h"
 #include "support/file_bytes.h"
 #include "support/golden.h"
+#include "support/sample_data.h"
 #include "transfer/dbf_table.h"
 #include "transfer/transfer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace olm::testing {
 namespace {
@@ -111,6 +121,140 @@ TEST(Transfer, ValuesOfEachKindOfColumn) {
     }
 }
 
+TEST(Transfer, ANumberIsTakenWholeOrRefused) {
+    struct Caz {
+        std::string brut;
+        bool nul; // as shapelib reads it
+        std::string text;
+        std::string eroare;
+    } cazuri[] = {
+        {"1.50", false, "1.5", ""},
+        {"000123", false, "123", ""},
+        {"1234567890.12345", false, "1234567890.12345", ""},
+        {"-0.000123456789012345000", false, "-0.000123456789012345", ""},
+        {"0E400", false, "0", ""},
+        {"**********", true, "", "valoare nula sau prea mare pentru latimea coloanei (\"**********\")"},
+        {"1234567890123456", false, "", "valoare cu mai mult de 15 cifre semnificative \"1234567890123456\""},
+        {"1.000000000000001", false, "", "valoare cu mai mult de 15 cifre semnificative \"1.000000000000001\""},
+        {"1e400", false, "", "valoare in afara domeniului numeric \"1e400\""},
+        {"-1e-400", false, "", "valoare in afara domeniului numeric \"-1e-400\""},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.brut);
+        const transfer::ValoareCamp v = transfer::ValoareDinDbf(FelColoana::Numar, 'N', c.brut, c.nul);
+        EXPECT_EQ(v.text, c.text);
+        EXPECT_EQ(v.eroare, c.eroare);
+    }
+}
+
+// The four good tables, and text files that must stay as they are.
+void tabeleBune() {
+    writeBytes("tr12.txt", "2002\r\n");
+    for (std::size_t i = 0; i < TabeleDbf().size(); ++i) {
+        scrieLinii(i, liniiBune(i));
+        writeBytes(TabeleDbf()[i].fisierText, "as it was\r\n");
+    }
+}
+
+TEST(Transfer, AHeaderThatDisagreesWithItsTableIsOneFaultNamingIt) {
+    namespace fs = std::filesystem;
+    const auto octeti = [](const char* fisier, std::function<void(std::string&)> schimba) {
+        return [=] { schimbaOcteti(fisier, schimba); };
+    };
+    const auto latime = [&](const char* col, int cu) {
+        auto c = coloaneStrat(TabeleDbf()[2]);
+        const auto la = static_cast<std::size_t>(32 + 32 * (coloana(c, col) - c.begin()) + 16);
+        return octeti("FF2_2002.dbf", [=](std::string& b) { b.at(la) = static_cast<char>(b.at(la) + cu); });
+    };
+    const std::string deteriorat = " are antetul deteriorat: ";
+    struct Caz {
+        const char* nume;
+        std::function<void()> strica;
+        std::string ferr; // "": converted
+    } cazuri[] = {
+        {"count one short",
+         octeti("FF1_2002.dbf", [](std::string& b) { puneNumarAntet(b, 4, 4, numarAntet(b, 4, 4) - 1); }),
+         "Fisierul FF1_2002.dbf" + deteriorat + "numara 4 inregistrari, dar fisierul are mai multe."},
+        {"count 0 with records", octeti("Ded_2002.dbf", [](std::string& b) { puneNumarAntet(b, 4, 4, 0); }),
+         "Fisierul Ded_2002.dbf" + deteriorat + "numara 0 inregistrari, dar fisierul are mai multe."},
+        {"bytes after the counted records", octeti("FF2_2002.dbf", [](std::string& b) { b.back() = ' '; }),
+         "Fisierul FF2_2002.dbf" + deteriorat + "numara 3 inregistrari, dar fisierul are mai multe."},
+        {"end mark, then anything", octeti("FF2_2002.dbf", [](std::string& b) { b += "xyz"; }), ""},
+        {"no end mark", octeti("FF2_2002.dbf", [](std::string& b) { b.pop_back(); }), ""},
+        {"a width one short", latime("V01", -1),
+         "Fisierul FF2_2002.dbf" + deteriorat + "latimile coloanelor dau o inregistrare de 669 octeti, nu de 670."},
+        {"a width of 0", latime("RECTIF", -1), "Fisierul FF2_2002.dbf" + deteriorat + "coloana RECTIF are latimea 0."},
+        {"FoxPro's head: its version, 263 bytes after the descriptors", octeti("FF2_2002.dbf", [](std::string& b) {
+             b[0] = 0x30;
+             const std::uint32_t lungime = numarAntet(b, 8, 2);
+             b.insert(lungime, 263, '\0');
+             puneNumarAntet(b, 8, 2, lungime + 263);
+         }), ""},
+        {"a text file", [] { writeBytes("FF1_2002.dbf", readBytes(example("verification/in/FF1.txt"))); },
+         "Fisierul FF1_2002.dbf nu este un tabel DBF sau este deteriorat."},
+        {"a directory", [] { fs::remove("FF2_2002.dbf"); fs::create_directory("FF2_2002.dbf"); },
+         "FF2_2002.dbf este un director, nu un fisier."},
+        {"a dangling link", [] { fs::remove("Ded_2002.dbf"); fs::create_symlink("x.dbf", "Ded_2002.dbf"); },
+         "Ded_2002.dbf este o legatura catre x.dbf, care nu exista."},
+    };
+    for (const Caz& c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        tabeleBune();
+        c.strica();
+        EXPECT_EQ(transfer::RuleazaTransfer(), c.ferr.empty() ? 0 : 1);
+        EXPECT_EQ(files::readLines("ferr.txt"), c.ferr.empty() ? std::vector<std::string>{} : std::vector{c.ferr});
+        for (std::size_t i = 0; i < TabeleDbf().size(); ++i) {
+            const std::string& text = TabeleDbf()[i].fisierText;
+            EXPECT_EQ(readBytes(text), c.ferr.empty() ? crlf(liniiBune(i)) : "as it was\r\n") << text;
+        }
+        fs::remove_all("FF2_2002.dbf"); // no directory or link in the next row's way
+        fs::remove("Ded_2002.dbf");
+    }
+}
+
+TEST(Transfer, ASignalStopsTheConverterLeavingNoScratchFileAndTheTextFilesAsTheyWere) {
+    // A firm large enough to be converting for a second or more.
+    const SampleSet firma = generateSample(2000);
+    const std::vector<std::string>* linii[] = {nullptr, &firma.ff1, &firma.ff2, &firma.deduceri};
+    tabeleBune();
+    for (std::size_t i = 1; i < TabeleDbf().size(); ++i) {
+        scrieLinii(i, *linii[i]);
+        repetaInregistrari(transfer::NumeTabelAnual(TabeleDbf()[i], 2002), 40);
+    }
+    const auto ciorne = [] {
+        const auto e = entries();
+        return std::count_if(e.begin(), e.end(), [](const std::string& n) { return files::isScratchFile(n); });
+    };
+    for (int semnal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(semnal);
+        const pid_t copil = ::fork();
+        if (copil == 0) {
+            ::execl(OLM_TRANSFER_PROGRAM, OLM_TRANSFER_PROGRAM, static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        int stare = -1;
+        const auto pana = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (ciorne() == 0 && ::waitpid(copil, &stare, WNOHANG) == 0 && std::chrono::steady_clock::now() < pana) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_EQ(stare, -1) << "ended before it was asked to";
+        ASSERT_EQ(::kill(copil, semnal), 0);
+        ASSERT_EQ(::waitpid(copil, &stare, 0), copil);
+        EXPECT_TRUE(WIFSIGNALED(stare) && WTERMSIG(stare) == semnal) << stare;
+        EXPECT_EQ(ciorne(), 0);
+        EXPECT_FALSE(files::exists("ferr.txt"));
+        for (const auto& t : TabeleDbf()) {
+            EXPECT_EQ(readBytes(t.fisierText), "as it was\r\n") << t.fisierText;
+        }
+    }
+    // Not only before the commit: the reading stops at its next record.
+    platform::catchTerminationSignals();
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    platform::LinesOut citite;
+    EXPECT_THROW(transfer::CitesteTabelDbf(TabeleDbf()[1], "FF1_2002.dbf", citite), transfer::TransferOprit);
+    EXPECT_TRUE(citite.lines.empty());
+}
+
 TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
     struct Caz {
         const char* nume;
@@ -129,8 +273,8 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
          }, "Fisierul FF1_2002.dbf: coloana V01 are tipul C; se accepta N sau F."},
         {"truncated in its second record", [] {
              const std::string b = readBytes("FF1_2002.dbf");
-             const auto u16 = [&](int i) { return static_cast<unsigned char>(b[i]) | static_cast<unsigned char>(b[i + 1]) << 8; };
-             std::filesystem::resize_file("FF1_2002.dbf", u16(8) + u16(10) + 10); // header + 1 record + 10
+             // header + 1 record + 10
+             std::filesystem::resize_file("FF1_2002.dbf", numarAntet(b, 8, 2) + numarAntet(b, 10, 2) + 10);
          }, "Fisierul FF1_2002.dbf: inregistrarea 2 nu poate fi citita (fisier trunchiat)."},
         {"not a DBF file", [] { writeBytes("Ded_2002.dbf", "1830710123451,#DUMA#\r\n"); },
          "Fisierul Ded_2002.dbf nu este un tabel DBF sau este deteriorat."},
@@ -141,15 +285,11 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
              auto v = valoriStrat(TabeleDbf()[3], liniiBune(3).front());
              v[11] = "****";
              scrieTabel("Ded_2002.dbf", coloaneStrat(TabeleDbf()[3]), {v});
-         }, "Fisierul Ded_2002.dbf, inregistrarea 1, coloana C02: valoare prea mare pentru latimea coloanei (\"****\")."},
+         }, "Fisierul Ded_2002.dbf, inregistrarea 1, coloana C02: valoare nula sau prea mare pentru latimea coloanei (\"****\")."},
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.nume);
-        writeBytes("tr12.txt", "2002\r\n");
-        for (std::size_t i = 0; i < TabeleDbf().size(); ++i) {
-            scrieLinii(i, liniiBune(i));
-            writeBytes(TabeleDbf()[i].fisierText, "as it was\r\n");
-        }
+        tabeleBune();
         c.strica();
         EXPECT_EQ(transfer::RuleazaTransfer(), 1);
         EXPECT_EQ(files::readLines("ferr.txt"), std::vector<std::string>{c.ferr});
