@@ -48,8 +48,12 @@ std::size_t lungimeNume(std::string_view descriptor) {
 
 } // namespace
 
+std::string NuEsteTabelDbf(const std::string& fisier) {
+    return "Fisierul " + fisier + " nu este un tabel DBF sau este deteriorat.";
+}
+
 std::string VerificaAntetDbf(std::string_view octeti, const std::string& fisier) {
-    const std::string neTabel = "Fisierul " + fisier + " nu este un tabel DBF sau este deteriorat.";
+    const std::string neTabel = NuEsteTabelDbf(fisier);
     if (octeti.size() < Cap) {
         return neTabel;
     }

@@ -22,4 +22,7 @@ namespace olm::transfer {
 // that is cut.
 std::string VerificaAntetDbf(std::string_view octeti, const std::string& fisier);
 
+// "Fisierul X nu este un tabel DBF sau este deteriorat."
+std::string NuEsteTabelDbf(const std::string& fisier);
+
 } // namespace olm::transfer

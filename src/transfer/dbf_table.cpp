@@ -195,7 +195,7 @@ std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& f
     SAHooks h = legaturi();
     Tabel tabel(DBFOpenLL(fisier.c_str(), "rb", &h));
     if (!tabel) {
-        erori.push_back(numeFisier + " nu este un tabel DBF sau este deteriorat.");
+        erori.push_back(NuEsteTabelDbf(fisier));
         return erori;
     }
     DBFHandle dbf = tabel.get();
