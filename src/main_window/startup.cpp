@@ -6,6 +6,7 @@
 #include "shared/deduction_params.h"
 #include "shared/tax_grid.h"
 
+#include <filesystem>
 #include <optional>
 
 namespace olm {
@@ -71,9 +72,12 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
         rezultat.renumiriReluate = refacere.completed;
         rezultat.temporareSterse = refacere.removed;
     } catch (const platform::FileError& e) {
-        return {StarePornire::Oprit,
-                "Programul nu poate porni: scrierea intrerupta a fisierului " + e.file() +
-                    " nu poate fi terminata (eroare " + std::to_string(e.number()) + ")."};
+        // The record of the commit is the program's own: the clerk knows the
+        // data files it was writing, not it.
+        const bool dinJurnal = platform::files::isOwnFile(std::filesystem::path(e.file()).filename().string());
+        return {StarePornire::Oprit, "Programul nu poate porni: scrierea intrerupta " +
+                                         (dinJurnal ? std::string("a fisierelor de date") : "a fisierului " + e.file()) +
+                                         " nu poate fi terminata (eroare " + std::to_string(e.number()) + ")."};
     }
     // Without the fiscal year the yearly copies cannot be named: touching the
     // data files then would scatter them under wrong names. A fault further

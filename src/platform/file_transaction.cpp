@@ -116,6 +116,11 @@ void Transaction::uses(const std::string& name) {
     if (::lstat(path.c_str(), &st) != 0) {
         return; // nothing there, nothing shared
     }
+    if (isOwnFile(path.filename().string())) {
+        // A file of the program's own is no data: a link or a second name in
+        // its place is replaced by the rename, whatever it led to untouched.
+        return;
+    }
     if (S_ISLNK(st.st_mode)) {
         throw LinkedNamesError(path.string(), linkTarget(path.string()), true);
     }

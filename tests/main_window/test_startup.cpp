@@ -177,4 +177,27 @@ TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
     EXPECT_EQ(olm::testing::entries("J19"), std::vector<std::string>{});
 }
 
+TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDataFiles) {
+    const struct {
+        const char *name, *record, *told;
+    } rows[] = {
+        {"the record unreadable", nullptr, "scrierea intrerupta a fisierelor de date nu poate fi terminata (eroare "},
+        {"a rename that fails", "olm-jurnal\r\n.olm-tmp-0123456789\tJ19/FF1_2002.txt\r\n",
+         "scrierea intrerupta a fisierului J19/FF1_2002.txt nu poate fi terminata (eroare "},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::filesystem::remove_all(".olm-jurnal");
+        writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
+        r.record ? writeBytes(".olm-jurnal", r.record) : (void)std::filesystem::create_directory(".olm-jurnal");
+        olm::platform::InstanceLock lock;
+
+        const auto started = olm::PornesteLucrul(lock);
+
+        EXPECT_EQ(started.stare, olm::StarePornire::Oprit);
+        EXPECT_NE(started.mesaj.find(r.told), std::string::npos) << started.mesaj;
+        EXPECT_EQ(started.mesaj.find(".olm"), std::string::npos) << started.mesaj;
+    }
+}
+
 } // namespace

@@ -362,6 +362,13 @@ TEST_F(YearlySwap, NamesThatAreLinksOrOneFileAreRefusedAndNothingChanges) {
          {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}, {"Ded_2002.txt", "<link>Deduceri.txt"}},
          {{"FF1.txt", "a02"}, {"FF1_2002.txt", "a02"}, {"Deduceri.txt", "d02"}},
          {"Fisierul Ded_2002.txt este o legatura catre Deduceri.txt."}, salveazaFisa1},
+        {"the marker a link, at exit: replaced, what it named untouched", 2002, 2002,
+         {{"alt.txt", "x"}, {".olm-an", "<link>alt.txt"}, {"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}},
+         {{"alt.txt", "x"}, {".olm-an", "lucru=2001\r\n"}, {"FF1_2002.txt", "a02"}}, {}},
+        {"the marker a second name of a working file, at start", 2002, 0,
+         {{"FF1.txt", "lucru=2001\r\n"}, {".olm-an", "<hard>FF1.txt"}, {"FF1_2002.txt", "a02"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "a02"}, {"FF1_2001.txt", "lucru=2001\r\n"}}, {},
+         [] { return olm::SchimbaFisiereLaPornire(); }},
     };
     ruleaza(cazuri, [] { return olm::SchimbaFisiereLaIesire(); });
 }
