@@ -3,36 +3,30 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace olm::platform {
 
+namespace {
+
+// Each Romanian letter with a diacritic, both the comma-below and the
+// cedilla forms, with its plain letter.
+constexpr std::pair<char16_t, char16_t> Diacritics[] = {
+    {u'\u0103', u'a'}, {u'\u00E2', u'a'}, {u'\u0102', u'A'}, {u'\u00C2', u'A'}, // a with breve, circumflex
+    {u'\u00EE', u'i'}, {u'\u00CE', u'I'},                                       // i with circumflex
+    {u'\u0219', u's'}, {u'\u015F', u's'}, {u'\u0218', u'S'}, {u'\u015E', u'S'}, // s with comma, cedilla
+    {u'\u021B', u't'}, {u'\u0163', u't'}, {u'\u021A', u'T'}, {u'\u0162', u'T'}, // t with comma, cedilla
+};
+
+} // namespace
+
 char16_t withoutDiacritic(char16_t c) {
-    switch (c) {
-    case u'\u0103': // a with breve
-    case u'\u00E2': // a with circumflex
-        return u'a';
-    case u'\u0102':
-    case u'\u00C2':
-        return u'A';
-    case u'\u00EE': // i with circumflex
-        return u'i';
-    case u'\u00CE':
-        return u'I';
-    case u'\u0219': // s with comma below
-    case u'\u015F': // s with cedilla
-        return u's';
-    case u'\u0218':
-    case u'\u015E':
-        return u'S';
-    case u'\u021B': // t with comma below
-    case u'\u0163': // t with cedilla
-        return u't';
-    case u'\u021A':
-    case u'\u0162':
-        return u'T';
-    default:
-        return c;
+    for (const auto& [marked, plain] : Diacritics) {
+        if (c == marked) {
+            return plain;
+        }
     }
+    return c;
 }
 
 QString keptOfInsertion(const QString& inserted, const std::string& refused) {
