@@ -2,6 +2,9 @@
 
 #include "platform/termination.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -10,6 +13,16 @@ namespace olm::platform {
 
 namespace {
 
+// The windows are painted, and those the clerk has answered taken away, but
+// nothing he does is handled, nor any timer or notifier that could start
+// another step of the program: they wait for the end of the wait.
+void paintWindows() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                                        QEventLoop::X11ExcludeTimers);
+    }
+}
+
 class RealClock : public Clock {
 public:
     double seconds() override {
@@ -17,13 +30,15 @@ public:
     }
 
 protected:
-    // Sleeps the calling thread: no window event is handled meanwhile, which
-    // is what keeps the clerk from acting during the waits. In short steps,
-    // so that a stop is seen within a fraction of a second.
+    // Sleeps the calling thread in short steps, painting the windows between
+    // them: what the clerk does meanwhile is handled only after the wait,
+    // which keeps him from acting during it; a stop is seen within a fraction
+    // of a second.
     void pause(double s, bool (*stop)()) override {
         constexpr double Step = 0.05;
         const double end = seconds() + s;
         for (double left = s; left > 0 && !stop(); left = end - seconds()) {
+            paintWindows();
             std::this_thread::sleep_for(std::chrono::duration<double>(std::min(left, Step)));
         }
     }

@@ -10,7 +10,9 @@ public:
     virtual ~Clock() = default;
     // Seconds since an arbitrary start, monotonic.
     virtual double seconds() = 0;
-    // Waits the given seconds without letting the windows react. A request to
+    // Waits the given seconds without letting the windows react to the clerk,
+    // though they are painted meanwhile: a question he has just answered goes
+    // from the screen as the wait begins. A request to
     // end the program (terminationRequested()), come before or during the
     // wait, cuts it short: it then returns false, and the caller stops as
     // "Anuleaza" would stop it there, so that a log-out is not held up.

@@ -1,6 +1,7 @@
 #include "platform/control_lists.h"
 
 #include "platform/control_widgets.h"
+#include "platform/text_entry.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -102,6 +103,12 @@ ComboBox::ComboBox(Parent parent, const Geometry& g, ComboStyle style, const std
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert); // Enter does not add the typed text
         combo->setCompleter(nullptr);
+        // What is typed, pasted or dropped keeps to the rules of the text
+        // boxes; an item's text, chosen or set, is the program's own.
+        auto* filter = new EntryFilter(combo->lineEdit());
+        filter->setPassesWhole([combo](const QString& text) {
+            return combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0;
+        });
     }
     QObject::connect(combo, &QComboBox::activated, this, [this](int) { clicked(); });
     ready(g, font);

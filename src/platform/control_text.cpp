@@ -32,7 +32,13 @@ TextBox::TextBox(Parent parent, const Geometry& g, const std::optional<Font>& fo
     : Control(parent, new Hooked<QLineEdit>(parent.widget())) {
     QLineEdit* edit = lineEdit();
     filter_ = new EntryFilter(edit);
-    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString&) { fire(change_); });
+    // A refused edit puts the text back as it was: no change to report.
+    QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != reported_) {
+            reported_ = text;
+            fire(change_);
+        }
+    });
     ready(g, font);
 }
 
@@ -54,6 +60,8 @@ int TextBox::maxLength() const { return filter_->maxLength(); }
 void TextBox::setMaxLength(int length) { filter_->setMaxLength(length); }
 
 void TextBox::setRefusedCharacters(const std::string& chars) { filter_->setRefused(chars); }
+
+void TextBox::setReadAsNumber(bool on) { filter_->setNumber(on); }
 
 void TextBox::setAlignment(Align a) { lineEdit()->setAlignment(horizontal(a) | Qt::AlignVCenter); }
 

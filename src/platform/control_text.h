@@ -4,6 +4,8 @@
 
 #include "platform/control.h"
 
+#include <QString>
+
 #include <functional>
 #include <string>
 
@@ -38,6 +40,9 @@ public:
     // the box, a paste or a drop keeps one line of bytes and Romanian letters
     // lose their diacritics (text_entry.h).
     void setRefusedCharacters(const std::string& chars);
+    // A box whose text is read as a number (an amount, a coefficient, a day):
+    // a tab brought in ends what is taken, as a line break does.
+    void setReadAsNumber(bool on);
     // Turns the text to upper case (ASCII letters) when the box is left.
     void setUpperCaseOnLeaving(bool on) { upperOnLeaving_ = on; }
     void setSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
@@ -58,6 +63,7 @@ protected:
 
 private:
     std::function<void()> change_;
+    QString reported_; // the text the last change reported
     EntryFilter* filter_ = nullptr; // owned by the line edit
     bool upperOnLeaving_ = false;
     bool selectAllOnFocus_ = true;

@@ -29,12 +29,12 @@ char16_t withoutDiacritic(char16_t c) {
     return c;
 }
 
-QString keptOfInsertion(const QString& inserted, const std::string& refused) {
+QString keptOfInsertion(const QString& inserted, const EntryRules& rules) {
     QString kept;
     kept.reserve(inserted.size());
     for (QChar ch : inserted) {
         char16_t u = ch.unicode();
-        if (u == u'\r' || u == u'\n') {
+        if (u == u'\r' || u == u'\n' || (u == u'\t' && rules.number)) {
             break;
         }
         if (u < 0x20 || u == 0x7F) {
@@ -43,7 +43,7 @@ QString keptOfInsertion(const QString& inserted, const std::string& refused) {
         u = withoutDiacritic(u);
         // A diacritic written as a mark of its own (above 255) goes with the
         // other characters a byte cannot hold, leaving the plain letter.
-        if (u > 0xFF || refused.find(static_cast<char>(u)) != std::string::npos) {
+        if (u > 0xFF || rules.refused.find(static_cast<char>(u)) != std::string::npos) {
             continue;
         }
         kept += QChar(u);
@@ -54,8 +54,7 @@ QString keptOfInsertion(const QString& inserted, const std::string& refused) {
 // What the edit put in ends at the cursor and is preceded by what the texts
 // share at their head; when the text after the cursor is not what ended the
 // text before (an undo elsewhere), what they share at both ends tells it.
-QString filteredEdit(const QString& before, const QString& after, int& cursor,
-                     const std::string& refused, int maxLength) {
+QString filteredEdit(const QString& before, const QString& after, int& cursor, const EntryRules& rules) {
     const qsizetype n = before.size();
     const qsizetype m = after.size();
     qsizetype tail = m - cursor;
@@ -74,9 +73,9 @@ QString filteredEdit(const QString& before, const QString& after, int& cursor,
     if (inserted.isEmpty()) {
         return after;
     }
-    QString kept = keptOfInsertion(inserted, refused);
-    if (maxLength > 0) {
-        const qsizetype room = maxLength - (m - inserted.size());
+    QString kept = keptOfInsertion(inserted, rules);
+    if (rules.maxLength > 0) {
+        const qsizetype room = rules.maxLength - (m - inserted.size());
         kept.truncate(std::max<qsizetype>(0, room));
     }
     if (kept.isEmpty()) {
@@ -92,6 +91,7 @@ QString filteredEdit(const QString& before, const QString& after, int& cursor,
 EntryFilter::EntryFilter(QLineEdit* edit) : QValidator(edit), edit_(edit), last_(edit->text()) {
     edit->setValidator(this);
     QObject::connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { last_ = text; });
+    QObject::connect(edit, &QLineEdit::cursorPositionChanged, this, [this](int, int now) { lastCursor_ = now; });
 }
 
 void EntryFilter::setProgramText(const QString& text) {
@@ -101,14 +101,21 @@ void EntryFilter::setProgramText(const QString& text) {
 }
 
 QValidator::State EntryFilter::validate(QString& input, int& pos) const {
-    if (programSets_) {
+    if (programSets_ || (passesWhole_ && passesWhole_(input))) {
         return Acceptable;
     }
-    const QString kept = filteredEdit(last_, input, pos, refused_, maxLength_);
+    const QString kept = filteredEdit(last_, input, pos, rules_);
+    // Nothing brought in can stay: the box gets back the text it had. Qt
+    // would undo a refused edit itself only when the text before it was one
+    // it held valid, and never an undo or a redo, after which it would take
+    // anything; so a refusal is never left to it. (A text put back this way
+    // costs the box its undo history.)
     if (kept.isNull()) {
-        return Invalid; // nothing brought in can stay: the edit is undone
+        input = last_;
+        pos = lastCursor_;
+    } else {
+        input = kept;
     }
-    input = kept;
     return Acceptable;
 }
 

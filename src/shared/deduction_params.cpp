@@ -59,22 +59,44 @@ std::optional<std::vector<std::string_view>> campuriDupaLuna(std::string_view li
     return campuri;
 }
 
-// Takes one month line or the annual line; false when it is malformed.
-bool citesteLinie(std::string_view linie) {
+// Why a line cannot be taken: nothing when it was taken or passed over, an
+// empty text when it lacks fields.
+using Defect = std::optional<std::string>;
+
+// The first field that is not a number; `primul` is the number of the first
+// of them in the line.
+Defect campNenumeric(const std::vector<std::string_view>& campuri, std::size_t primul) {
+    for (std::size_t k = 0; k < campuri.size(); ++k) {
+        if (!CampNumeric(campuri[k])) {
+            return CampNenumeric(primul + k, campuri[k]);
+        }
+    }
+    return std::nullopt;
+}
+
+// Takes one month line or the annual line, or passes it over when its month
+// is none of them. A line with a field that is not a number is taken in no part.
+Defect citesteLinie(std::string_view linie) {
     const std::size_t virgula = linie.find(',');
+    if (auto defect = campNenumeric({linie.substr(0, virgula)}, 1)) {
+        return defect;
+    }
     const double luna = ValoareText(linie.substr(0, virgula));
     if (luna != std::floor(luna) || luna < 1 || luna > 13) {
-        return true;
+        return std::nullopt;
     }
     if (virgula == std::string_view::npos) {
-        return false;
+        return "";
     }
     CasuteCuantum& c = CuantumCasute;
+    const auto campuri = campuriDupaLuna(linie, virgula + 1, luna <= 12 ? 4 : 7);
+    if (!campuri) {
+        return "";
+    }
+    if (auto defect = campNenumeric(*campuri, 2)) {
+        return defect;
+    }
     if (luna <= 12) {
-        const auto campuri = campuriDupaLuna(linie, virgula + 1, 4);
-        if (!campuri) {
-            return false;
-        }
         const auto i = static_cast<std::size_t>(luna) - 1;
         const auto& f = *campuri;
         DeducereBaza[i] = ValoareText(f[0]);
@@ -82,11 +104,7 @@ bool citesteLinie(std::string_view linie) {
         CoefCopil[i] = c.Copil[i] = NormNumar(f[1]);
         CoefSotie[i] = c.Sotie[i] = NormNumar(f[2]);
         CoefAlta[i] = c.Alta[i] = NormNumar(f[3]);
-        return true;
-    }
-    const auto campuri = campuriDupaLuna(linie, virgula + 1, 7);
-    if (!campuri) {
-        return false;
+        return std::nullopt;
     }
     const auto& f = *campuri;
     DeducereBaza[12] = ValoareText(f[0]);
@@ -97,7 +115,7 @@ bool citesteLinie(std::string_view linie) {
     CoefInv3 = c.hand3 = NormNumar(f[4]);
     ProcChProf = c.Proc_ch = NormNumar(f[5]);
     CotaImpFinal = c.CotaIF = NormNumar(f[6]);
-    return true;
+    return std::nullopt;
 }
 
 // Line 1: the year, the first working day, the last working day (the whole
@@ -113,6 +131,13 @@ std::optional<CitireCuantum> citestePrimaLinie(std::string_view linie) {
         return eroare("are linia 1 eronata: anul fiscal \"" + std::string(linie.substr(0, v1)) +
                           "\" nu este un an din patru cifre intre 1990 si 2100.",
                       false);
+    }
+    for (auto [zi, camp] : {std::pair{"prima", linie.substr(v1 + 1, v2 - v1 - 1)}, {"ultima", linie.substr(v2 + 1)}}) {
+        if (!CampNumeric(camp)) {
+            return eroare("are linia 1 eronata: " + std::string(zi) + " zi lucratoare \"" + std::string(camp) +
+                              "\" nu este un numar.",
+                          false);
+        }
     }
     AnFiscal = *an;
     PrimaZi = ziDouaCifre(TextNumar(linie.substr(v1 + 1, v2 - v1 - 1)));
@@ -152,8 +177,11 @@ CitireCuantum CitesteCuantum(const std::vector<std::string>& linii) {
         if (i + 1 == linii.size()) {
             return eroare("nu se termina cu linia eof.", true);
         }
-        if (!citesteLinie(linii[i])) {
-            return eroare("are linia " + std::to_string(i + 1) + " eronata.", true);
+        if (auto defect = citesteLinie(linii[i])) {
+            CitireCuantum c;
+            c.eroare = LinieEronata(NumeFisier, i + 1, *defect);
+            c.anCitit = true;
+            return c;
         }
     }
 }

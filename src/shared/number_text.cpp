@@ -161,6 +161,46 @@ bool valoareSimpla(std::string_view text, double& valoare) {
 
 } // namespace
 
+bool CampNumeric(std::string_view camp) {
+    std::size_t i = 0;
+    const std::size_t n = camp.size();
+    const auto blancuri = [&] {
+        while (i < n && (camp[i] == ' ' || camp[i] == '\t')) {
+            ++i;
+        }
+    };
+    const auto cifre = [&] {
+        const std::size_t inceput = i;
+        while (i < n && esteCifra(camp[i])) {
+            ++i;
+        }
+        return i - inceput;
+    };
+    const auto semn = [&] { i += i < n && (camp[i] == '+' || camp[i] == '-') ? 1 : 0; };
+    blancuri();
+    if (i == n) {
+        return true;
+    }
+    semn();
+    std::size_t mantisa = cifre();
+    if (i < n && camp[i] == '.') {
+        ++i;
+        mantisa += cifre();
+    }
+    if (mantisa == 0) {
+        return false;
+    }
+    if (i < n && (camp[i] == 'e' || camp[i] == 'E' || camp[i] == 'd' || camp[i] == 'D')) {
+        ++i;
+        semn();
+        if (cifre() == 0) {
+            return false;
+        }
+    }
+    blancuri();
+    return i == n;
+}
+
 double ValoareText(std::string_view text) {
     if (text.empty()) {
         return 0; // the empty field, the commonest of all

@@ -18,6 +18,12 @@ namespace olm {
 // "12,5" is 12, "" and "abc" are 0. A value no double can hold reads as 0.
 double ValoareText(std::string_view text);
 
+// Whether a field of a parameter file is a number as a whole: blanks around
+// it, an optional sign, digits with at most one "." and an optional exponent
+// (E or D, a sign, digits), nothing else. "16O0000", "1.800.000" and "l" are
+// not; an empty field, or one of blanks only, is (it reads as 0).
+bool CampNumeric(std::string_view camp);
+
 // A number as text: at most 15 significant digits in the shortest form, "."
 // as decimal point, no grouping, no leading blank, "0.5" not ".5", and "0"
 // for minus zero.

@@ -56,4 +56,8 @@ std::string LinieEronata(const std::string& nume, std::size_t numar, const std::
            (motiv.empty() ? "." : ": " + motiv + ".");
 }
 
+std::string CampNenumeric(std::size_t numar, std::string_view camp) {
+    return "campul " + std::to_string(numar) + " (\"" + std::string(camp) + "\") nu este un numar";
+}
+
 } // namespace olm

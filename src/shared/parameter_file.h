@@ -28,5 +28,8 @@ std::string_view FaraMarcaUtf8(std::string_view linie);
 
 // "Fisierul Cuantum.txt are linia 3 eronata: ..."
 std::string LinieEronata(const std::string& nume, std::size_t numar, const std::string& motiv);
+// Why a line is faulty when a field of it is not a number (CampNumeric):
+// "campul 2 ("16O0000") nu este un numar".
+std::string CampNenumeric(std::size_t numar, std::string_view camp);
 
 } // namespace olm

@@ -195,6 +195,10 @@ std::string unesteCampuri(const std::vector<std::string>& campuri, StructuraReco
         const std::size_t inceput = linie.size();
         linie += campuri[i];
         faraRupturiDeRand(linie, inceput);
+        if (structura[i] == TipCamp::Text) {
+            // Its own marks would end the field early and shift the later ones.
+            std::replace(linie.begin() + static_cast<std::ptrdiff_t>(inceput), linie.end(), '#', ' ');
+        }
         linie += separatorDupa(structura, i);
     }
     return linie;

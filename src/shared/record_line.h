@@ -62,9 +62,10 @@ CampuriVazute taieCampuriVazute(std::string_view linie, StructuraRecord structur
                                 std::size_t cate = static_cast<std::size_t>(-1));
 
 // Joins one value per field into a line (without its line end). The values
-// are written as they stand, but for a CR or LF, which becomes a blank: a
-// record is one line whatever reached its fields. Throws
-// std::invalid_argument when the number of values is not the number of fields.
+// are written as they stand, but for a CR or LF, and a "#" inside a text
+// field, each of which becomes a blank: a record is one line with all its
+// fields whatever reached them. Throws std::invalid_argument when the number
+// of values is not the number of fields.
 std::string unesteCampuri(const std::vector<std::string>& campuri, StructuraRecord structura);
 
 // Turns every CR and LF of the text, from position `de` on, into a blank.

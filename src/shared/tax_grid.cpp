@@ -14,7 +14,7 @@ const std::string NumeScriere = "Impozitar.txt";
 
 // The four first fields are cut at the commas; the fifth is the rest of the
 // line. A field the line does not reach stays empty and reads as 0.
-RandImpozitar citesteRand(std::string_view linie) {
+std::array<std::string_view, 5> taieRand(std::string_view linie) {
     std::array<std::string_view, 5> campuri{};
     std::size_t inceput = 0;
     for (int c = 0; c < 4; ++c) {
@@ -30,6 +30,10 @@ RandImpozitar citesteRand(std::string_view linie) {
             campuri[4] = linie.substr(inceput);
         }
     }
+    return campuri;
+}
+
+RandImpozitar citesteRand(const std::array<std::string_view, 5>& campuri) {
     RandImpozitar rand;
     rand.gol = false;
     rand.luna = ValoareText(campuri[0]);
@@ -89,7 +93,13 @@ Rezultat CitesteImpozitar(const std::vector<std::string>& linii, const std::stri
         if (!lunaInCifre(linie)) {
             return Rezultat::esec(LinieEronata(nume, i + 1, "luna nu este un numar"));
         }
-        Impozitar[k++] = citesteRand(linie);
+        const auto campuri = taieRand(linie);
+        for (std::size_t c = 1; c < campuri.size(); ++c) {
+            if (!CampNumeric(campuri[c])) {
+                return Rezultat::esec(LinieEronata(nume, i + 1, CampNenumeric(c + 1, campuri[c])));
+            }
+        }
+        Impozitar[k++] = citesteRand(campuri);
     }
     return Rezultat::esec("Fisierul " + nume + " nu se termina cu linia eof.");
 }

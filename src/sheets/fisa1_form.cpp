@@ -187,6 +187,13 @@ Fisa1_F::Fisa1_F()
          {&TitluIVA, &TitluIVB, &NotaIII, &TitluPropus, &TitluRetinut, &EtichetaLuni, &Atentie}) {
         l->setWordWrap(true);
     }
+    // Amounts, coefficients and months: a pasted row of cells gives its first.
+    for (auto* coloana : {&CoefCalc, &CoefProp, &CoefI, &VenitN, &ImpP, &ImpC, &Reg}) {
+        coloana->forEach([](TextBox& b, int) { b.setReadAsNumber(true); });
+    }
+    for (TextBox* b : {&LuPrima, &Luni, &ChAc}) {
+        b->setReadAsNumber(true);
+    }
     CodI.setMaxLength(13);
     LuPrima.setMaxLength(2);
     LuPrima.setToolTip("Luna acordarii primei de vacanta pentru calculul impozitului .");

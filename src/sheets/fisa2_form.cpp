@@ -59,6 +59,7 @@ Fisa2::Fisa2() {
             TextBox& b = coloana->add(*this, Geometry{coloana == &VenitCS ? 180 : 340, y, 150, 24});
             b.setAlignment(platform::Align::Right);
             b.setMaxLength(12);
+            b.setReadAsNumber(true);
         }
     }
     // The totals are the program's alone.

@@ -154,6 +154,8 @@ std::string CuantumFrm::normalizeaza(const std::string& text, Normalizare normal
 
 void CuantumFrm::leaga(platform::TextBox& caseta, std::string& camp, Normalizare normalizare) {
     legaturi_.push_back({&caseta, &camp, normalizare});
+    // Every box holds a number: a pasted row of cells gives its first.
+    caseta.setReadAsNumber(true);
     caseta.onChange([&caseta, &camp] { camp = caseta.text(); });
     caseta.onLostFocus([&caseta, normalizare] {
         const std::string text = normalizeaza(caseta.text(), normalizare);

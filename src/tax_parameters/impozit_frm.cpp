@@ -54,6 +54,9 @@ ImpozitFrm::ImpozitFrm()
         LimMax.add(*this, randul(160, 130, r)).setAlignment(Align::Right);
         ImpFix.add(*this, randul(300, 130, r)).setAlignment(Align::Right);
         Procent.add(*this, randul(440, 90, r)).setAlignment(Align::Right);
+        for (auto* coloana : {&LimMax, &ImpFix, &Procent}) {
+            (*coloana)[r].setReadAsNumber(true);
+        }
     }
     Label7.setWordWrap(true);
     Ok_Imp.setVisible(false);

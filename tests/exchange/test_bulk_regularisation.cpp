@@ -107,7 +107,10 @@ TEST_F(Regularizare, EachRuleOnOneSheet) {
 }
 
 TEST_F(Regularizare, ThePassKeepsOtherLinesAndTheOpenSheetsState) {
-    const Linii straine{"", "garbage", fisa() + ",1", fisa({{1, "A#B"}})};
+    // A "#" inside a name, which no writer of ours leaves there, shifts the fields.
+    std::string diez = fisa({{1, "A"}});
+    diez.replace(diez.find("#A#"), 3, "#A#B#");
+    const Linii straine{"", "garbage", fisa() + ",1", diez};
     Linii linii = straine;
     linii.push_back(fisa({{20, "04/01/2002"}}));
     files::writeLines("FF1.txt", linii);

@@ -99,6 +99,7 @@ TEST_F(TextBoxControl, APasteOrADropKeepsOneLineOfPlainLetters) {
         const char* brought; // UTF-8
         const char* kept;
         int cursor;
+        bool number = false; // a box read as a number
     };
     const Row rows[] = {
         {"a copied cell ends at its line feed", Way::Paste, "", 0, 0, "POPESCU\n", "POPESCU", 7},
@@ -111,6 +112,8 @@ TEST_F(TextBoxControl, APasteOrADropKeepsOneLineOfPlainLetters) {
                                                             "ĂÂÎȘŞȚŢ",
          "aaisstt AAISSTT", 15},
         {"a mark of its own leaves the letter", Way::Paste, "", 0, 0, "Șî", "Si", 2},
+        {"the cells of a copied row in a number box", Way::Paste, "", 0, 0, "1500000\t2\r\n", "1500000", 7, true},
+        {"a tab first in a number box brings nothing", Way::Paste, "15", 2, 0, "\t2", "15", 2, true},
         {"typed", Way::Type, "", 0, 0, "Ştefănescu", "Stefanescu", 10},
         {"dropped", Way::Drop, "AB", 2, 0, "Țara\r\nX", "ABTara", 6},
     };
@@ -118,6 +121,7 @@ TEST_F(TextBoxControl, APasteOrADropKeepsOneLineOfPlainLetters) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         QLineEdit* edit = box().lineEdit();
+        box().setReadAsNumber(r.number);
         box().setText(r.start);
         edit->setSelection(r.from, r.length);
         const QString brought = QString::fromUtf8(r.brought);
@@ -150,6 +154,41 @@ TEST_F(TextBoxControl, APasteOrADropKeepsOneLineOfPlainLetters) {
     box().setUpperCaseOnLeaving(true);
     pressTab(box());
     EXPECT_EQ("ABTARA", box().text());
+}
+
+// An undo is an edit like any other. Qt puts a refused edit back only on a
+// box it held valid before, never after an undo, so a refused undo once let
+// anything in from then on.
+TEST_F(TextBoxControl, TheRulesHoldThroughAnUndo) {
+    box().setRefusedCharacters("#");
+    box().setMaxLength(8);
+    box().setText("ABCDEFGHIJ"); // read from a file, longer than typing may make it
+    box().lineEdit()->end(false);
+    pressKey(box(), Qt::Key_Backspace);
+    pressKey(box(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ("ABCDEFGHI", box().text()) << "no room for what the undo brings back";
+    EXPECT_EQ(9, box().lineEdit()->cursorPosition());
+    pressKey(box(), Qt::Key_Backspace);
+    pressKey(box(), Qt::Key_Backspace);
+    int changes = 0;
+    box().onChange([&] { ++changes; });
+    typeKeys(box(), "#,#Q");
+    EXPECT_EQ("ABCDEFG,", box().text());
+    EXPECT_EQ(1, changes) << "a refused key changes nothing";
+}
+
+// The employee picker's typed text keeps to the rules of the text boxes; an
+// item chosen shows whole.
+TEST_F(TextBoxControl, AnEditableComboTakesAPasteAsABoxDoes) {
+    platform::ComboBox combo(form(), {150, 150, 150, 24}, platform::ComboStyle::DropDownCombo);
+    combo.addItem("POPESCU\tION");
+    combo.setFocus();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("Ionescu\tȘtefan\r\nX"));
+    pressKey(combo, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ("Ionescu Stefan", combo.text());
+    combo.setListIndex(0);
+    EXPECT_EQ("POPESCU\tION", combo.text());
+    EXPECT_EQ(0, combo.listIndex());
 }
 
 TEST_F(TextBoxControl, ReportsEveryChangeOfTheText) {

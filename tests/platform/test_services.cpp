@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -233,14 +234,25 @@ TEST(DateStyle, TheStyleIsASettingOfTheProgram) {
 
 // --- Clock -----------------------------------------------------------------------
 
-TEST(Clock, TheRealClockWaitsWithoutHandlingWindowEvents) {
+// The windows are painted during a wait (a question just answered goes from
+// the screen), but nothing else that could start a step runs before its end.
+TEST(Clock, TheRealClockWaitsPaintingTheWindowsAndHandlingNothingElse) {
+    struct Painted : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } window;
+    window.show();
+    QCoreApplication::processEvents();
+    const int before = window.paints;
+    window.update();
     setClock(nullptr);
     Clock& real = olm::platform::clock();
     bool handled = false;
-    QTimer::singleShot(0, [&] { handled = true; });
+    QTimer::singleShot(1, [&] { handled = true; });
     const double start = real.seconds();
     EXPECT_TRUE(real.busyWait(0.05));
     EXPECT_GE(real.seconds() - start, 0.05);
+    EXPECT_GT(window.paints, before);
     EXPECT_FALSE(handled);
     QCoreApplication::processEvents();
     EXPECT_TRUE(handled);

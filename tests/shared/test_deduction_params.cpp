@@ -132,6 +132,21 @@ TEST_F(DeductionParams, FaultsAreReportedKeepingWhatWasRead) {
          "Fisierul Cuantum.txt are linia 3 eronata.", "2002,03,31", {1600000, 0, 0, 0}},
         {"an annual line of six fields", {"2002,03,31", "13,19200000,5,1,0.5,0.5,0.15,", "eof"},
          "Fisierul Cuantum.txt are linia 2 eronata.", "2002,03,31", {0, 0, 0, 0}},
+        // A number is read only as a whole: the line of one that is not is taken in no part.
+        {"numbers with blanks around, a sign, an exponent", {"2002, 3 ,31", " 1, +16e5 ,0.5,0.5,0.5,", "eof"}, "",
+         "2002, 3 ,31", {1600000, 0, 0, 0}},
+        {"a letter O for a zero", {"2002,03,31", luna1, " 2,16O0000,0.5,0.5,0.5,", "eof"},
+         "Fisierul Cuantum.txt are linia 3 eronata: campul 2 (\"16O0000\") nu este un numar.", "2002,03,31",
+         {1600000, 0, 0, 0}},
+        {"thousands marks", {"2002,03,31", " 1,1.600.000,0.5,0.5,0.5,", "eof"},
+         "Fisierul Cuantum.txt are linia 2 eronata: campul 2 (\"1.600.000\") nu este un numar.", "2002,03,31",
+         {0, 0, 0, 0}},
+        {"an l for a one", {"2002,03,31", "13,19200000,5,l,0.5,0.5,0.15,0.15,", "eof"},
+         "Fisierul Cuantum.txt are linia 2 eronata: campul 4 (\"l\") nu este un numar.", "2002,03,31", {0, 0, 0, 0}},
+        {"a month in letters", {"2002,03,31", "l2,1,1,1,1,", "eof"},
+         "Fisierul Cuantum.txt are linia 2 eronata: campul 1 (\"l2\") nu este un numar.", "2002,03,31", {0, 0, 0, 0}},
+        {"a day with a letter", {"2002,3l,31", luna1, "eof"},
+         "Fisierul Cuantum.txt are linia 1 eronata: prima zi lucratoare \"3l\" nu este un numar.", "", {0, 0, 0, 0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

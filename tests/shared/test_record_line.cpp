@@ -33,10 +33,12 @@ TEST(RecordLine, EveryLayoutJoinsToItsTemplateAndCutsBack) {
         const auto t = taieCampuri(linie, c.structura);
         EXPECT_TRUE(t.complet);
         EXPECT_EQ(t.campuri, v);
-        // A line break that reached a field turns blank: the record stays one line.
-        const auto rupte = taieCampuri(unesteCampuri(valori(c.structura, "A\r\nB", "1\n"), c.structura), c.structura);
+        // A line break, or a text's own mark, that reached a field turns
+        // blank: the record stays one line with all its fields.
+        const auto rupte =
+            taieCampuri(unesteCampuri(valori(c.structura, "#,#A\r\nB#", "1\n"), c.structura), c.structura);
         EXPECT_TRUE(rupte.complet);
-        EXPECT_EQ(rupte.campuri, valori(c.structura, "A  B", "1 "));
+        EXPECT_EQ(rupte.campuri, valori(c.structura, " , A  B ", "1 "));
     }
     // The parameter files likewise.
     ASSERT_TRUE(ScrieLiniiParametri("Cuantum.txt", {"2002", "1,160\r\n0000,0.5"}));

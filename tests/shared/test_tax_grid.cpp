@@ -112,14 +112,14 @@ TEST_F(TaxGrid, ReadsRowsUpToEofAndIgnoresTheCommentBlock) {
 }
 
 TEST_F(TaxGrid, MissingFieldsReadAsZero) {
-    writeBytes("impozitar.txt", " 2,100\r\n 3,1,2,3,4,5\r\neof\r\n");
+    writeBytes("impozitar.txt", " 2,100\r\n 3,1,2,3,4\r\neof\r\n");
     ASSERT_TRUE(CitesteImpozitar().ok());
     EXPECT_EQ(Impozitar[0].luna, 2);
     EXPECT_EQ(Impozitar[0].limitaInf, 100);
     EXPECT_EQ(Impozitar[0].limitaSup, 0);
     EXPECT_EQ(Impozitar[0].fix, 0);
     EXPECT_EQ(Impozitar[0].procent, 0);
-    EXPECT_EQ(Impozitar[1].procent, 4); // the rest of the line, up to its comma
+    EXPECT_EQ(Impozitar[1].procent, 4);
 }
 
 TEST_F(TaxGrid, EndLineMustBeExactlyEofAndOtherLinesRows) {
@@ -138,6 +138,15 @@ TEST_F(TaxGrid, EndLineMustBeExactlyEofAndOtherLinesRows) {
         {"mark past the first line", {" 1,0,1,0,10", "\xEF\xBB\xBF 2,0,1,0,20", "eof"},
          "Fisierul G.txt are linia 2 eronata: luna nu este un numar.", 10},
         {"no end line", {" 1,0,1,0,10"}, "Fisierul G.txt nu se termina cu linia eof.", 10},
+        {"numbers with blanks around, a sign, an exponent, empty", {" 1, +0 ,1e6,,1.0E1 ", "eof"}, "", 10},
+        {"a letter O for a zero", {" 1,0,16O0000,0,10", "eof"},
+         "Fisierul G.txt are linia 1 eronata: campul 3 (\"16O0000\") nu este un numar.", 0},
+        {"thousands marks", {" 1,0,1,1.800.000,10", "eof"},
+         "Fisierul G.txt are linia 1 eronata: campul 4 (\"1.800.000\") nu este un numar.", 0},
+        {"a comma for the decimal point", {" 1,0,1,0,12,5", "eof"},
+         "Fisierul G.txt are linia 1 eronata: campul 5 (\"12,5\") nu este un numar.", 0},
+        {"a blank inside", {" 1,0,1,0,10", " 1,1 000,1,0,10", "eof"},
+         "Fisierul G.txt are linia 2 eronata: campul 2 (\"1 000\") nu este un numar.", 10},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -89,8 +89,9 @@ TEST_F(Fisa1Form, ANewSheetTypedAndSavedByTheCloseBox) {
     click(f.Command12);
     EXPECT_EQ(f.Bif[7].value(), 1);
 
-    // The last value typed counts, though the box was never left.
-    typeInto(f.VenitN[11], "4000000.6");
+    // The last value typed counts, though the box was never left; of a
+    // pasted row of cells only the first.
+    pasteInto(f.VenitN[11], "4000000.6\t720000");
     fakeDialogs().answer(platform::Answer::Yes);
     EXPECT_TRUE(closeByCloseBox(f));
     runDeferredDeletes();

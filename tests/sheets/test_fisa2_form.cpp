@@ -58,7 +58,7 @@ TEST_F(Fisa2Form, ANewEmployeesSheetClosedByTheCloseBoxIsSaved) {
     expectFocus(f.TAS[0]);
     click(f.TAS[0]);
     click(f.TAS[3]);
-    typeInto(f.VenitCS[0], "1500000");
+    pasteInto(f.VenitCS[0], "1500000\t270000"); // two cells of a copied row: the first
     fakeDialogs().answer(Answer::Yes);
     EXPECT_TRUE(closeByCloseBox(f)); // the focus still in January's income
     expectMessages({{"Salvati modificarile?", "  ", Icon::None}});

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
 #include <QTest>
@@ -166,6 +167,19 @@ bool typeInto(platform::TextBox& box, const std::string& text, Where where) {
         QTest::keyClick(box.widget(), Qt::Key_Backspace);
     }
     QTest::keyClicks(box.widget(), qtext(text));
+    return true;
+}
+
+bool pasteInto(platform::TextBox& box, const std::string& utf8, Where where) {
+    if (!allowed(box, "paste into", false, where)) {
+        return false;
+    }
+    if (!box.setFocus()) {
+        return fail(where, "cannot paste into " + describe(box) + ": not focusable");
+    }
+    box.selectAll();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(utf8));
+    QTest::keyClick(box.widget(), Qt::Key_V, Qt::ControlModifier);
     return true;
 }
 

@@ -36,6 +36,9 @@ bool activate(QWidget* window, Where where = Where::current());
 // The clerk goes into the box and types over what it holds: afterwards it
 // holds what the keys typed (refused characters and the maximum length apply).
 bool typeInto(platform::TextBox& box, const std::string& text, Where where = Where::current());
+// The clerk goes into the box and pastes over what it holds the text the
+// clipboard holds, given in UTF-8 (a copied cell, a row of cells).
+bool pasteInto(platform::TextBox& box, const std::string& utf8, Where where = Where::current());
 // Keys typed into the control that has the focus, where its cursor stands.
 bool typeKeys(platform::Control& c, const std::string& text, Where where = Where::current());
 // A key pressed in the control that has the focus.

@@ -153,9 +153,12 @@ TEST_F(CuantumFrmTest, ASaveThatFailsIsReportedAndTheFileStaysWhole) {
 
 TEST_F(CuantumFrmTest, ABoxStillBeingTypedInIsSavedNormalised) {
     CuantumFrm& f = deschide(crlf(liniiCuantum()));
+    // Two cells of a copied row: the amount is the first, never both run together.
+    pasteInto(f.Cuanta[1], "1500000\t2");
     typeInto(f.CotaIF, "0,16");
     unloadForm<CuantumFrm>(); // the close box, the focus still in the box
     std::vector<std::string> asteptat = liniiCuantum();
+    asteptat[2] = " 2,1500000,0.5,1,0.5,";
     asteptat[13] = "13,21600000,3,1,0.5,0.25,0.15,0.16,";
     EXPECT_EQ(readBytes("Cuantum.txt"), crlf(asteptat));
 }
