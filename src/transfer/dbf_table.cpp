@@ -9,7 +9,9 @@
 
 #include <shapefil.h>
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -117,14 +119,62 @@ std::string numeTip(char tip) {
     return "cod " + std::to_string(static_cast<unsigned char>(tip));
 }
 
-bool acelasiNume(const char* a, const std::string& b) {
-    std::size_t i = 0;
-    for (; a[i] != '\0'; ++i) {
-        if (i >= b.size() || std::toupper(static_cast<unsigned char>(a[i])) != b[i]) {
-            return false;
-        }
+bool acelasiNume(std::string_view a, const std::string& b) { return majuscule(a) == b; }
+
+// A column of the table as shapelib reads it, and where its bytes stand in
+// a record.
+struct ColoanaDbf {
+    std::string nume;
+    char tip;
+    std::size_t deLa;
+    std::size_t latime;
+};
+
+std::vector<ColoanaDbf> coloaneDbf(DBFHandle dbf) {
+    std::vector<ColoanaDbf> v;
+    std::size_t deLa = 1; // after the mark of a deleted record
+    for (int i = 0; i < DBFGetFieldCount(dbf); ++i) {
+        char nume[XBASE_FLDNAME_LEN_READ + 1] = {};
+        int latime = 0;
+        DBFGetFieldInfo(dbf, i, nume, &latime, nullptr);
+        v.push_back({std::string(NumeColoanaDbf(nume)), DBFGetNativeFieldType(dbf, i), deLa,
+                     static_cast<std::size_t>(latime)});
+        deLa += static_cast<std::size_t>(latime);
     }
-    return i == b.size();
+    return v;
+}
+
+// shapelib ends a value at its first NUL. NULs that end it pad it as blanks
+// do; anything else after a NUL is a value cut short.
+bool taiataDeNul(std::string_view octeti) {
+    const std::size_t nul = octeti.find('\0');
+    return nul != std::string_view::npos && octeti.find_first_not_of(std::string_view(" \0", 2), nul) != std::string_view::npos;
+}
+
+// The number text without an exponent: "1e-05" gives "0.00001", "1e+15"
+// "1000000000000000". Its digits stay those of the number text, which puts
+// one of them before the point.
+std::string faraExponent(const std::string& text) {
+    const std::size_t e = text.find('e');
+    if (e == std::string::npos) {
+        return text;
+    }
+    const std::size_t semn = text[0] == '-' ? 1 : 0;
+    std::string cifre = text.substr(semn, e - semn);
+    if (cifre.size() > 1) {
+        cifre.erase(1, 1); // the point
+    }
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    const std::size_t intregi = static_cast<std::size_t>(std::max(exponent + 1, 0)); // digits before the point
+    if (exponent < 0) {
+        cifre = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + cifre;
+    } else if (cifre.size() <= intregi) {
+        cifre.append(intregi - cifre.size(), '0');
+    } else {
+        cifre.insert(intregi, ".");
+    }
+    return text.substr(0, semn) + cifre;
 }
 
 } // namespace
@@ -156,7 +206,7 @@ ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, boo
         if (valoare == 0 && cifre > 0) {
             return {"", "valoare in afara domeniului numeric \"" + brut + "\""};
         }
-        return {TextNumar(valoare), ""};
+        return {faraExponent(TextNumar(valoare)), ""};
     }
     if (tip == 'D') {
         if (nul || brut.empty() || brut == "00000000") {
@@ -201,27 +251,23 @@ std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& f
     DBFHandle dbf = tabel.get();
 
     // The column of each field, -1 for a field without one.
+    const std::vector<ColoanaDbf> coloane = coloaneDbf(dbf);
     std::vector<int> index(t.coloane.size(), -1);
-    std::vector<char> tipuri(t.coloane.size(), 'C');
-    const int nrColoane = DBFGetFieldCount(dbf);
     for (std::size_t c = 0; c < t.coloane.size(); ++c) {
         const Coloana& col = t.coloane[c];
         if (col.nume.empty()) {
             continue;
         }
-        for (int i = 0; i < nrColoane && index[c] < 0; ++i) {
-            char nume[XBASE_FLDNAME_LEN_READ + 1] = {};
-            DBFGetFieldInfo(dbf, i, nume, nullptr, nullptr);
-            if (acelasiNume(nume, col.nume)) {
-                index[c] = i;
-                tipuri[c] = DBFGetNativeFieldType(dbf, i);
+        for (std::size_t i = 0; i < coloane.size() && index[c] < 0; ++i) {
+            if (acelasiNume(coloane[i].nume, col.nume)) {
+                index[c] = static_cast<int>(i);
             }
         }
         if (index[c] < 0) {
             erori.push_back(numeFisier + ": lipseste coloana " + col.nume + ".");
-        } else if (!TipAcceptat(col.fel, tipuri[c])) {
-            erori.push_back(numeFisier + ": coloana " + col.nume + " are tipul " + numeTip(tipuri[c]) +
-                            "; se accepta " + std::string(TipuriAcceptate(col.fel)) + ".");
+        } else if (const char tip = coloane[static_cast<std::size_t>(index[c])].tip; !TipAcceptat(col.fel, tip)) {
+            erori.push_back(numeFisier + ": coloana " + col.nume + " are tipul " + numeTip(tip) + "; se accepta " +
+                            std::string(TipuriAcceptate(col.fel)) + ".");
         }
     }
     if (!erori.empty()) {
@@ -234,32 +280,36 @@ std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& f
         if (platform::terminationRequested()) {
             throw TransferOprit{};
         }
-        const std::string inregistrarea = numeFisier + ", inregistrarea " + std::to_string(r + 1);
-        // A record that cannot be read gives no value: the file ends before
-        // its header says.
-        if (DBFReadStringAttribute(dbf, r, 0) == nullptr) {
-            erori.push_back(numeFisier + ": inregistrarea " + std::to_string(r + 1) +
-                            " nu poate fi citita (fisier trunchiat).");
+        // The header check saw every record whole; a record that cannot be
+        // read now was cut since.
+        const char* octeti = DBFReadTuple(dbf, r);
+        if (octeti == nullptr) {
+            erori.push_back(InregistrareTrunchiata(fisier, static_cast<std::uint64_t>(r) + 1));
             break;
         }
         if (DBFIsRecordDeleted(dbf, r)) {
             continue;
         }
+        const std::string inregistrarea = numeFisier + ", inregistrarea " + std::to_string(r + 1);
         bool bun = true;
         for (std::size_t c = 0; c < t.coloane.size(); ++c) {
             campuri[c].clear();
             if (index[c] < 0) {
                 continue;
             }
-            const char* brut = DBFReadStringAttribute(dbf, r, index[c]);
-            if (brut == nullptr) {
-                erori.push_back(numeFisier + ": inregistrarea " + std::to_string(r + 1) +
-                                " nu poate fi citita (fisier trunchiat).");
-                return erori;
+            const ColoanaDbf& col = coloane[static_cast<std::size_t>(index[c])];
+            ValoareCamp v;
+            if (taiataDeNul(std::string_view(octeti + col.deLa, col.latime))) {
+                v.eroare = "valoare taiata de un octet NUL";
+            } else {
+                const char* brut = DBFReadStringAttribute(dbf, r, index[c]);
+                if (brut == nullptr) {
+                    erori.push_back(InregistrareTrunchiata(fisier, static_cast<std::uint64_t>(r) + 1));
+                    return erori;
+                }
+                const bool nul = DBFIsAttributeNULL(dbf, r, index[c]) != 0;
+                v = ValoareDinDbf(t.coloane[c].fel, col.tip, brut, nul);
             }
-            const std::string valoare = brut;
-            const bool nul = DBFIsAttributeNULL(dbf, r, index[c]) != 0;
-            ValoareCamp v = ValoareDinDbf(t.coloane[c].fel, tipuri[c], valoare, nul);
             if (!v.eroare.empty()) {
                 erori.push_back(inregistrarea + ", coloana " + t.coloane[c].nume + ": " + v.eroare + ".");
                 bun = false;

@@ -15,7 +15,8 @@ namespace olm::transfer {
 // The text of one field from its DBF value: `tip` is the column's DBF type,
 // `brut` the value as shapelib gives it (blanks trimmed), `nul` whether
 // shapelib reads it as NULL. Texts lose "#", CR and LF (a record line has no
-// escapes); numbers are written as their plain value ("1.50" gives "1.5");
+// escapes); numbers are written as their plain value, without an exponent
+// ("1.50" gives "1.5", "1E-5" "0.00001");
 // D dates as dd/mm/yyyy. NULL, blank, "*" (NULL or too wide) and "00000000"
 // are empty, except "*" in a number, which is an error, as is a number of
 // more than 15 significant digits or one that a double cannot hold.
@@ -34,7 +35,8 @@ struct TransferOprit {};
 // Returns the lines for "ferr.txt": a missing file, something that is not a
 // file, a file that is not a DBF table or whose header disagrees with it
 // (VerificaAntetDbf), a missing column or one of a type not accepted, a
-// record that cannot be read, a value that cannot be taken. When there are
+// record that cannot be read, a value cut by a NUL (NULs that end it pad it
+// as blanks do) or one that cannot be taken. When there are
 // any, what was written into `iesire` is not to be used. Throws
 // TransferOprit when asked to end before its last record.
 std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& fisier,

@@ -46,13 +46,17 @@ std::vector<std::string> liniiBune(std::size_t tabel) {
     return bune;
 }
 
-void scrieLinii(std::size_t tabel, const std::vector<std::string>& linii) {
+// `inPlus`: columns after those of the layout, their values blank.
+void scrieLinii(std::size_t tabel, const std::vector<std::string>& linii, const std::vector<ColoanaTest>& inPlus = {}) {
     const auto& t = TabeleDbf()[tabel];
     std::vector<std::vector<std::string>> inregistrari;
     for (const auto& l : linii) {
         inregistrari.push_back(valoriStrat(t, l));
+        inregistrari.back().resize(inregistrari.back().size() + inPlus.size());
     }
-    scrieTabel(transfer::NumeTabelAnual(t, 2002), coloaneStrat(t), inregistrari);
+    auto coloane = coloaneStrat(t);
+    coloane.insert(coloane.end(), inPlus.begin(), inPlus.end());
+    scrieTabel(transfer::NumeTabelAnual(t, 2002), coloane, inregistrari);
 }
 
 std::vector<ColoanaTest>::iterator coloana(std::vector<ColoanaTest>& v, const std::string& nume) {
@@ -133,6 +137,9 @@ TEST(Transfer, ANumberIsTakenWholeOrRefused) {
         {"1234567890.12345", false, "1234567890.12345", ""},
         {"-0.000123456789012345000", false, "-0.000123456789012345", ""},
         {"0E400", false, "0", ""},
+        {"0.00001", false, "0.00001", ""}, // written plain, never "1e-05"
+        {"-1.5E-7", false, "-0.00000015", ""},
+        {"123456789012345E5", false, "12345678901234500000", ""},
         {"**********", true, "", "valoare nula sau prea mare pentru latimea coloanei (\"**********\")"},
         {"1234567890123456", false, "", "valoare cu mai mult de 15 cifre semnificative \"1234567890123456\""},
         {"1.000000000000001", false, "", "valoare cu mai mult de 15 cifre semnificative \"1.000000000000001\""},
@@ -156,17 +163,37 @@ void tabeleBune() {
     }
 }
 
+// The records too agree with the header as shapelib reads them (their marks,
+// their number, NULs in values), or the table is one fault; honest shapes are read.
 TEST(Transfer, AHeaderThatDisagreesWithItsTableIsOneFaultNamingIt) {
     namespace fs = std::filesystem;
     const auto octeti = [](const char* fisier, std::function<void(std::string&)> schimba) {
         return [=] { schimbaOcteti(fisier, schimba); };
     };
-    const auto latime = [&](const char* col, int cu) {
+    const auto descriptor = [&](const char* col, std::function<void(std::string&, std::size_t)> schimba) {
         auto c = coloaneStrat(TabeleDbf()[2]);
-        const auto la = static_cast<std::size_t>(32 + 32 * (coloana(c, col) - c.begin()) + 16);
-        return octeti("FF2_2002.dbf", [=](std::string& b) { b.at(la) = static_cast<char>(b.at(la) + cu); });
+        const auto la = static_cast<std::size_t>(32 + 32 * (coloana(c, col) - c.begin()));
+        return octeti("FF2_2002.dbf", [=](std::string& b) { schimba(b, la); });
+    };
+    const auto latime = [&](const char* col, int cu) {
+        return descriptor(col, [=](std::string& b, std::size_t la) { b.at(la + 16) = static_cast<char>(b.at(la + 16) + cu); });
+    };
+    const auto nume = [&](const char* col, std::string nume11) {
+        return descriptor(col, [=](std::string& b, std::size_t la) { b.replace(la, 11, nume11); });
+    };
+    const auto aduna = [&](const char* fisier, std::size_t la, std::size_t lung, std::uint32_t cu) {
+        return octeti(fisier, [=](std::string& b) { puneNumarAntet(b, la, lung, numarAntet(b, la, lung) + cu); });
+    };
+    // Into the surname of FF2's first record: 40 bytes after the mark and the code's 13.
+    const auto inNume = [&](std::size_t de, std::string s) {
+        return octeti("FF2_2002.dbf", [=](std::string& b) { b.replace(numarAntet(b, 8, 2) + 14 + de, s.size(), s); });
     };
     const std::string deteriorat = " are antetul deteriorat: ";
+    const std::string faraMarca = deteriorat + "inregistrarea 1 nu incepe cu marca \" \" sau \"*\" a unei inregistrari.";
+    const std::size_t ff1 = liniiBune(1).size();
+    const auto trunchiat = [](std::size_t r) {
+        return "Fisierul FF1_2002.dbf: inregistrarea " + std::to_string(r) + " nu poate fi citita (fisier trunchiat).";
+    };
     struct Caz {
         const char* nume;
         std::function<void()> strica;
@@ -190,6 +217,25 @@ TEST(Transfer, AHeaderThatDisagreesWithItsTableIsOneFaultNamingIt) {
              b.insert(lungime, 263, '\0');
              puneNumarAntet(b, 8, 2, lungime + 263);
          }), ""},
+        {"count with its top bit set", aduna("FF1_2002.dbf", 4, 4, 0x80000000u), "Fisierul FF1_2002.dbf" + deteriorat +
+         "numarul de inregistrari " + std::to_string(0x80000000u + ff1) + " are bitul cel mai semnificativ pus."},
+        {"header length one too large", aduna("Rep_2002.dbf", 8, 2, 1), "Fisierul Rep_2002.dbf" + faraMarca},
+        {"header length two too large", aduna("FF1_2002.dbf", 8, 2, 2), "Fisierul FF1_2002.dbf" + faraMarca},
+        {"header length 32 too large", aduna("FF1_2002.dbf", 8, 2, 32), trunchiat(ff1)},
+        {"a record without its mark", octeti("FF2_2002.dbf", [](std::string& b) { b.at(numarAntet(b, 8, 2)) = 'X'; }),
+         "Fisierul FF2_2002.dbf" + faraMarca},
+        {"count one too large", aduna("FF1_2002.dbf", 4, 4, 1), trunchiat(ff1 + 1)},
+        {"cut short after a faulty value", octeti("FF1_2002.dbf", [](std::string& b) {
+             b.replace(b.find("1.5"), 3, "1a5"); // the first record's first coefficient
+             b.resize(b.size() - 10);
+         }), trunchiat(ff1)},
+        {"a NUL inside a value", inNume(1, std::string(1, '\0')),
+         "Fisierul FF2_2002.dbf, inregistrarea 1, coloana NUME: valoare taiata de un octet NUL."},
+        {"NULs and blanks after a value", inNume(35, std::string("\0 \0\0 ", 5)), ""},
+        {"a name padded with blanks and a NUL", nume("V01", std::string("V01       \0", 11)), ""},
+        {"a name filling its 11 bytes with blanks", nume("NUME", "NUME       "), ""},
+        {"extra columns named in code page 1250 and in UTF-8",
+         [] { scrieLinii(3, liniiBune(3), {{"SUM\xC3", 'N', 15}, {"SUM\xC4\x82", 'C', 5}}); }, ""},
         {"a text file", [] { writeBytes("FF1_2002.dbf", readBytes(example("verification/in/FF1.txt"))); },
          "Fisierul FF1_2002.dbf nu este un tabel DBF sau este deteriorat."},
         {"a directory", [] { fs::remove("FF2_2002.dbf"); fs::create_directory("FF2_2002.dbf"); },
