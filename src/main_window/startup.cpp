@@ -71,6 +71,11 @@ RezultatPornire PornesteLucrul(platform::InstanceLock& lock) {
         const auto refacere = platform::files::recoverInterruptedWrites();
         rezultat.renumiriReluate = refacere.completed;
         rezultat.temporareSterse = refacere.removed;
+    } catch (const platform::files::DamagedRecordError&) {
+        // Which scratch file goes where is not known: the clerk puts the
+        // files right by hand, as the README tells, before the next start.
+        return {StarePornire::Oprit, "Programul nu poate porni: scrierea intrerupta a fisierelor de date nu poate fi "
+                                     "terminata. Fisierele au fost lasate asa cum erau."};
     } catch (const platform::FileError& e) {
         // The record of the commit is the program's own: the clerk knows the
         // data files it was writing, not it.

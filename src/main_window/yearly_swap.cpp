@@ -120,6 +120,17 @@ public:
     // Copies a file into the keeping subdirectory before the swap overwrites it.
     void pastreaza(const std::string& fisier) { rezerva_.pastreaza(fisier); }
 
+    // A directory in the marker's place holds no year and no marker can be
+    // written over it: it goes into the keeping subdirectory, before any
+    // file does. A link goes with the marker's rename.
+    void mutaDirectorulDinLoculMarcajului() {
+        std::error_code ec;
+        if (std::filesystem::is_directory(std::filesystem::symlink_status(files::resolve(MarcajAn), ec))) {
+            rezerva_.muta(MarcajAn, "Directorul ascuns aflat in locul fisierului in care programul isi noteaza "
+                                    "anul datelor de lucru");
+        }
+    }
+
     // Fills a working file from a yearly copy, or empties it when there is
     // none.
     void umple(const std::string& lucru, const std::string& copie) {
@@ -239,6 +250,9 @@ std::string mesajEsec(const platform::FileError& e, const std::string& fisier) {
 } // namespace
 
 std::optional<int> AnulDinMarcaj() {
+    if (!files::exists(MarcajAn)) {
+        return std::nullopt; // and what is no file is not opened: a pipe would never answer
+    }
     try {
         const std::string linie = files::readFirstLine(MarcajAn).value_or("");
         const std::string prefix = PrefixMarcaj;
@@ -274,6 +288,7 @@ RezultatSchimb SchimbaFisiereLaPornire() {
             for (const auto& set : seturiFisiere()) {
                 s.folosesteSetul(set, {an, an - 1, anLucru});
             }
+            s.mutaDirectorulDinLoculMarcajului();
             for (const auto& set : seturiFisiere()) {
                 if (anLucru == an - 1) {
                     pornesteAnul(s, set, an);

@@ -18,7 +18,9 @@
 // empty file or a damaged one (DefectFisierLucru), or overwrites a file whose
 // content exists nowhere else: such a file is first copied into a
 // subdirectory "Rezerva_N" and the clerk is told. A swap whose names include
-// a link, or two names of one file, changes nothing and names them.
+// a link, or two names of one file, changes nothing and names them. What
+// stands in the marker's place and is no file never stops the start: a link
+// is replaced by the new marker, a directory is moved into "Rezerva_N".
 
 #include "shared/data_files.h"
 

@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* RecordHeader = "olm-jurnal";
+// The record's last line: a record without it was cut short or overwritten.
+constexpr const char* RecordEnd = "sfarsit";
 
 fs::path directoryOf(const fs::path& p) {
     fs::path parent = p.parent_path();
@@ -28,30 +30,62 @@ bool present(const fs::path& p) {
     return ::lstat(p.c_str(), &st) == 0;
 }
 
+struct Rename {
+    fs::path scratch, target;
+};
+
+// A line "scratch<TAB>target" of a record; nothing for any other line.
+std::optional<Rename> renameIn(const std::string& line) {
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos) {
+        return std::nullopt;
+    }
+    Rename r{line.substr(0, tab), line.substr(tab + 1)};
+    if (!isScratchFile(r.scratch.filename().string()) || r.target.empty()) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The renames a commit record names; nothing when there is none. Only a
+// whole record is read: a plain file of its header, its renames and its end
+// line. Throws DamagedRecordError for any other.
+std::optional<std::vector<Rename>> readRecord() {
+    struct stat st;
+    if (::lstat(CommitRecord, &st) != 0) {
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw DamagedRecordError(PathFileAccessError, CommitRecord, std::string(CommitRecord) + " is no plain file");
+    }
+    const std::vector<std::string> lines = readLines(CommitRecord);
+    const DamagedRecordError notWhole(DeviceIoError, CommitRecord, std::string(CommitRecord) + " is not whole");
+    if (lines.size() < 2 || lines.front() != RecordHeader || lines.back() != RecordEnd) {
+        throw notWhole;
+    }
+    std::vector<Rename> renames;
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+        const auto r = renameIn(lines[i]);
+        if (!r) {
+            throw notWhole;
+        }
+        renames.push_back(*r);
+    }
+    return renames;
+}
+
 // Renames what a commit record names; the scratch files already renamed are
 // gone. Returns the renames done; throws on the first one that fails, after
 // trying the others.
 int completeRecord() {
-    if (!present(CommitRecord)) {
+    const auto renames = readRecord();
+    if (!renames) {
         return 0;
     }
     std::set<fs::path> directories;
     std::optional<FileError> error;
     int done = 0;
-    bool header = true;
-    for (const std::string& line : readLines(CommitRecord)) {
-        if (header) {
-            header = false;
-            if (line == RecordHeader) {
-                continue;
-            }
-        }
-        const auto tab = line.find('\t');
-        if (tab == std::string::npos) {
-            continue;
-        }
-        const fs::path scratch = line.substr(0, tab);
-        const fs::path target = line.substr(tab + 1);
+    for (const auto& [scratch, target] : *renames) {
         if (!present(scratch)) {
             continue;
         }
@@ -173,24 +207,26 @@ fs::path Transaction::placed(const std::string& name) const {
 }
 
 fs::path Transaction::shownName() const {
-    fs::path inNewDirectory;
+    // The lower the rank, the better the clerk knows the file.
+    fs::path shown;
+    int rank = 4;
+    const auto consider = [&](const fs::path& p, int r) {
+        if (r < rank) {
+            shown = p;
+            rank = r;
+        }
+    };
     for (const auto& w : writers_) {
-        if (isOwnFile(w->shown_.filename().string())) {
-            continue;
-        }
-        // A file written elsewhere than under its name is in a directory
-        // that the commit makes: not there yet.
-        if (w->target_ == w->shown_) {
-            return w->shown_;
-        }
-        if (inNewDirectory.empty()) {
-            inNewDirectory = w->shown_;
+        if (!isOwnFile(w->shown_.filename().string())) {
+            // A file written elsewhere than under its name is in a directory
+            // that the commit makes: not there yet.
+            consider(w->shown_, w->target_ != w->shown_ ? 2 : exists(w->shown_.string()) ? 0 : 1);
         }
     }
-    if (inNewDirectory.empty() && !directories_.empty()) {
-        return directories_.front().target;
+    if (!directories_.empty()) {
+        consider(directories_.front().target, 3);
     }
-    return inNewDirectory;
+    return shown;
 }
 
 template <typename F>
@@ -266,6 +302,7 @@ void Transaction::commitAll() {
         for (const auto& d : directories_) {
             record.writeLine(d.scratch.string() + "\t" + d.target.string());
         }
+        record.writeLine(RecordEnd);
         record.commit();
     }
     std::set<fs::path> synced;

@@ -4,11 +4,14 @@
 //
 // Each new content goes to a scratch file beside its target. commit() syncs
 // every scratch file to the disk, then writes the commit record ".olm-jurnal"
-// in the working directory (itself atomically), which names each scratch file
-// and its target; then it renames the scratch files over their targets and
-// removes the record. A crash before the record leaves every target as it was
-// (the next start removes the scratch files); a crash after it leaves the
-// record, and the next start completes the renames before anything else.
+// in the working directory (itself atomically): its header "olm-jurnal", a
+// line "scratch<TAB>target" for each scratch file, and the end line "sfarsit",
+// which says that it is whole; then it renames the scratch files over their
+// targets and removes the record. A crash before the record leaves every
+// target as it was (the next start removes the scratch files); a crash after
+// it leaves the record, and the next start completes the renames before
+// anything else. A record that is there but not whole is damage: nothing it
+// may name is renamed or removed, and no commit writes over it.
 
 #include "platform/files.h"
 
@@ -19,6 +22,15 @@
 namespace olm::platform::files {
 
 inline constexpr const char* CommitRecord = ".olm-jurnal";
+
+// A commit record there but not whole: empty, cut short, overwritten, or no
+// plain file (a directory, a link). Which scratch file goes where is then not
+// known, so every file and scratch file stays as it is for the clerk to put
+// right by hand.
+class DamagedRecordError : public FileError {
+public:
+    using FileError::FileError;
+};
 
 class Transaction {
 public:
@@ -49,7 +61,8 @@ public:
 
     // Throws FileError. A failure before the commit record leaves every target
     // as it was; a rename that fails after it leaves the record, which the
-    // next commit or the next start completes.
+    // next commit or the next start completes. A damaged record left before
+    // fails the commit, which writes nothing.
     //
     // The clerk never sees the files whose names begin with ".olm" (the commit
     // record, the scratch files, the program's own marker): a failure of one
@@ -72,8 +85,10 @@ private:
     // directory the commit makes.
     std::filesystem::path placed(const std::string& name) const;
     // The file a failure of one of the ".olm" files is told of: the first of
-    // the commit the clerk knows, rather one in the working directory than
-    // one in a directory still to be made; empty when there is none.
+    // the commit the clerk can find, rather one there already than one the
+    // commit makes (a new yearly copy, named after a failure that left it
+    // unmade, is nowhere), rather that than one in a directory still to be
+    // made; empty when there is none.
     std::filesystem::path shownName() const;
     // Runs a step, its failures told of shownName() when they name a ".olm" file.
     template <typename F>
@@ -99,7 +114,9 @@ struct Recovery {
 // Run at start before any data file is read: completes the renames of a
 // commit whose record a crash left, then removes the scratch files that no
 // record names, in the working directory and in its subdirectories. Throws
-// FileError when a rename cannot be done (the record then stays).
+// FileError when a rename cannot be done (the record then stays), and
+// DamagedRecordError, before anything is renamed or removed, when the record
+// is not whole.
 Recovery recoverInterruptedWrites();
 
 } // namespace olm::platform::files

@@ -730,7 +730,11 @@ AtomicWriter::AtomicWriter(const std::string& name) : AtomicWriter(name, {}) {}
 AtomicWriter::AtomicWriter(const std::string& name, std::filesystem::path shown)
     : target_(resolve(name)), shown_(shown.empty() ? target_ : std::move(shown)) {
     struct stat st;
-    const bool targetExists = statOf(target_, st);
+    // No file can be renamed over a directory. In the place of one of the
+    // program's own files a link, to a directory too, goes with the rename
+    // (Transaction::uses keeps links out of the data files' names).
+    const bool targetExists = isOwnFile(target_.filename().string()) ? ::lstat(target_.c_str(), &st) == 0
+                                                                      : statOf(target_, st);
     if (targetExists && S_ISDIR(st.st_mode)) {
         throwNumber(PathFileAccessError, shown_, "not a file");
     }

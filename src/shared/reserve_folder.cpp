@@ -3,29 +3,54 @@
 #include "platform/files.h"
 
 #include <filesystem>
+#include <stdexcept>
 
 namespace olm {
 
 namespace files = platform::files;
 
-void Rezerva::pastreaza(const std::string& fisier) {
+void Rezerva::alege() {
     for (int n = 1; nume_.empty(); ++n) {
         const std::string nume = "Rezerva_" + std::to_string(n);
         if (files::entryKind(nume) == files::EntryKind::Missing) {
             nume_ = nume;
-            t_.makeDirectory(nume_);
         }
+    }
+}
+
+void Rezerva::pastreaza(const std::string& fisier) {
+    if (nume_.empty()) {
+        alege();
+        t_.makeDirectory(nume_);
     }
     t_.copy(fisier, nume_ + "/" + fisier);
     pastrate_ += (pastrate_.empty() ? "" : ", ") + fisier;
 }
 
-std::string Rezerva::mesaj() const {
-    if (pastrate_.empty()) {
-        return "";
+void Rezerva::muta(const std::string& nume, const std::string& ce) {
+    if (!nume_.empty()) {
+        // The subdirectory is still the commit's scratch directory, which a
+        // crash before the commit removes with what was moved into it.
+        throw std::logic_error("a move into the kept files' subdirectory after a copy into it: " + nume);
     }
-    return "Au fost pastrate in subdirectorul " + (std::filesystem::current_path() / nume_).string() + "/ : " +
-           pastrate_ + ".";
+    alege();
+    files::makeDirectory(nume_);
+    files::rename(nume, nume_ + "/" + nume);
+    files::syncDirectory(nume_);
+    files::syncDirectory(".");
+    mutat_ = ce;
+}
+
+std::string Rezerva::mesaj() const {
+    const std::string cale = (std::filesystem::current_path() / nume_).string() + "/";
+    std::string m;
+    if (!pastrate_.empty()) {
+        m = "Au fost pastrate in subdirectorul " + cale + " : " + pastrate_ + ".";
+    }
+    if (!mutat_.empty()) {
+        m += (m.empty() ? "" : " ") + mutat_ + " a fost mutat in subdirectorul " + cale + ".";
+    }
+    return m;
 }
 
 } // namespace olm

@@ -17,14 +17,21 @@ public:
 
     // Copies a file into the subdirectory, within the commit.
     void pastreaza(const std::string& fisier);
-    // "Au fost pastrate in subdirectorul /lucru/Rezerva_1/ : FF1.txt."; empty
-    // when nothing was kept.
+    // Moves what no commit can copy (a directory) into the subdirectory, at
+    // once and under its name, so before any pastreaza(): the subdirectory
+    // is then made at once too. `ce` is what the clerk is told it was.
+    void muta(const std::string& nume, const std::string& ce);
+    // "Au fost pastrate in subdirectorul /lucru/Rezerva_1/ : FF1.txt.", and
+    // what was moved; empty when nothing was kept.
     std::string mesaj() const;
 
 private:
+    void alege();
+
     platform::files::Transaction& t_;
     std::string nume_;
     std::string pastrate_;
+    std::string mutat_;
 };
 
 } // namespace olm

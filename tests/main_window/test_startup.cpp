@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -163,7 +164,7 @@ TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
     writeBytes(".olm-an", "lucru=2001\r\n");
     writeBytes("FF1_2002.txt", "saved before the crash\r\n");
     writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
-    writeBytes(".olm-jurnal", "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\n");
+    writeBytes(".olm-jurnal", "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\nsfarsit\r\n");
     std::filesystem::create_directory("J19");
     writeBytes("J19/.olm-tmp-abcdefghij", "half a backup copy");
     olm::platform::InstanceLock lock;
@@ -177,19 +178,47 @@ TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
     EXPECT_EQ(olm::testing::entries("J19"), std::vector<std::string>{});
 }
 
+// Every entry below the working directory and what it holds, the lock aside.
+std::map<std::string, std::string> tree() {
+    std::map<std::string, std::string> t;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(".")) {
+        t[e.path()] = e.is_symlink() ? "<link>" : e.is_directory() ? "<dir>" : readBytes(e.path());
+    }
+    t.erase("./.olm.lock");
+    return t;
+}
+
+// A record that is not whole, or whose rename fails, leaves every file and
+// scratch file as it was: which scratch file goes where is not known.
 TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDataFiles) {
+    const std::string whole = "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\nsfarsit\r\n";
     const struct {
-        const char *name, *record, *told;
+        const char* name;
+        std::string record; // "<dir>": a directory; "<link>": a link to a whole one
+        std::string told = "Programul nu poate porni: scrierea intrerupta a fisierelor de date nu poate fi "
+                           "terminata. Fisierele au fost lasate asa cum erau.";
     } rows[] = {
-        {"the record unreadable", nullptr, "scrierea intrerupta a fisierelor de date nu poate fi terminata (eroare "},
-        {"a rename that fails", "olm-jurnal\r\n.olm-tmp-0123456789\tJ19/FF1_2002.txt\r\n",
+        {"the record a directory", "<dir>"},
+        {"the record a link", "<link>"},
+        {"the record empty", ""},
+        {"the record cut in a line", whole.substr(0, 30)},
+        {"the record without its end line", whole.substr(0, whole.size() - 9)},
+        {"the record garbage", std::string("\x89olm\0\r\n\tFF1_2002.txt\r\nsfarsit\r\n", 31)},
+        {"a rename that fails", "olm-jurnal\r\n.olm-tmp-0123456789\tJ19/FF1_2002.txt\r\nsfarsit\r\n",
          "scrierea intrerupta a fisierului J19/FF1_2002.txt nu poate fi terminata (eroare "},
     };
+    writeBytes("FF1_2002.txt", "saved before the crash\r\n");
+    writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
+    std::filesystem::create_directory("J20");
+    writeBytes("J20/.olm-tmp-abcdefghij", "half a backup copy");
+    writeBytes("jurnal", whole);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         std::filesystem::remove_all(".olm-jurnal");
-        writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
-        r.record ? writeBytes(".olm-jurnal", r.record) : (void)std::filesystem::create_directory(".olm-jurnal");
+        r.record == "<dir>"    ? (void)std::filesystem::create_directory(".olm-jurnal")
+        : r.record == "<link>" ? std::filesystem::create_symlink("jurnal", ".olm-jurnal")
+                               : writeBytes(".olm-jurnal", r.record);
+        const auto before = tree();
         olm::platform::InstanceLock lock;
 
         const auto started = olm::PornesteLucrul(lock);
@@ -197,6 +226,7 @@ TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDat
         EXPECT_EQ(started.stare, olm::StarePornire::Oprit);
         EXPECT_NE(started.mesaj.find(r.told), std::string::npos) << started.mesaj;
         EXPECT_EQ(started.mesaj.find(".olm"), std::string::npos) << started.mesaj;
+        EXPECT_EQ(tree(), before);
     }
 }
 

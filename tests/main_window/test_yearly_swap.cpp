@@ -1,5 +1,6 @@
 // The yearly swap of the data files at start and at exit, on real directories.
 
+#include "main_window/startup.h"
 #include "main_window/yearly_swap.h"
 #include "platform/files.h"
 #include "shared/fisa1_record.h"
@@ -213,6 +214,14 @@ void ruleaza(const Caz (&cazuri)[N], Swap schimba) {
     std::filesystem::current_path(olm::testing::workDir());
 }
 
+// The whole start, lock and parameters first, on the row's files.
+olm::RezultatSchimb porneste() {
+    writeBytes("Cuantum.txt", "2002,3,31\r\n 1,1600000,0.5,0.5,0.5,\r\n13,19200000,5,1,0.5,0.5,0.15,0.15,\r\neof\r\n");
+    writeBytes("Impozitar.txt", " 1,0,1800000,0,18\r\neof\r\n");
+    olm::platform::InstanceLock lock;
+    return {true, olm::PornesteLucrul(lock).mesaj, {}};
+}
+
 TEST_F(YearlySwap, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
     const Caz cazuri[] = {
         {"year changed by hand while closed", 2003, 0,
@@ -227,6 +236,15 @@ TEST_F(YearlySwap, TheStartTakesTheWorkingFilesForTheYearTheMarkerNames) {
         {"a run that did not end, or emptied by a backup, then a crash", 2002, 0,
          {{".olm-an", "lucru=2002\r\n"}, {"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}},
          {{"FF1.txt", "newer"}, {"FF1_2002.txt", "older"}, {"Rep_2001.txt", "r01"}, {"Repfisc.txt", ""}}, {}},
+        {"a link to a directory in the marker's place, at the real start", 2002, 0,
+         {{"d", "<dir>"}, {"d/x", "kept"}, {".olm-an", "<link>d"}, {"FF1.txt", "a01"}, {"FF1_2002.txt", "a02"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"d/x", "kept"}, {"FF1.txt", "a02"}, {"FF1_2001.txt", "a01"}}, {}, porneste},
+        {"a directory in the marker's place, at the real start: kept with the files", 2002, 0,
+         {{".olm-an", "<dir>"}, {".olm-an/x", "kept"}, {"FF1.txt", "a01"}, {"FF1_2001.txt", "old"}},
+         {{".olm-an", "lucru=2002\r\n"}, {"Rezerva_1/.olm-an/x", "kept"}, {"Rezerva_1/FF1_2001.txt", "old"},
+          {"FF1_2001.txt", "a01"}},
+         {"/Rezerva_1/ : FF1_2001.txt. Directorul ascuns aflat in locul fisierului in care programul isi noteaza "
+          "anul datelor de lucru a fost mutat in subdirectorul ", "/Rezerva_1/."}, porneste},
         {"last year's copy emptied, or unlike the working file", 2002, 0,
          {{".olm-an", "lucru=2001\r\n"}, {"FF1.txt", ""}, {"FF1_2001.txt", "a01"}, {"FF2.txt", "b01 later"},
           {"FF2_2001.txt", "b01"}},

@@ -78,7 +78,7 @@ TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
         writeBytes(".olm-tmp-dddddddddd/FF1.txt", "in a directory not yet made");
         if (row.state != 2) {
             writeBytes(files::CommitRecord, crlf({"olm-jurnal", "./.olm-tmp-aaaaaaaaaa\tFF1.txt",
-                                                  "J19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt"}));
+                                                  "J19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt", "sfarsit"}));
         }
         const files::Recovery r = files::recoverInterruptedWrites();
         EXPECT_EQ(r.completed, row.completed);
@@ -90,7 +90,7 @@ TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
 TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
     writeBytes(".olm-tmp-aaaaaaaaaa", "new");
     fs::create_directories("FF1.txt/in-the-way");
-    writeBytes(files::CommitRecord, crlf({"olm-jurnal", ".olm-tmp-aaaaaaaaaa\tFF1.txt"}));
+    writeBytes(files::CommitRecord, crlf({"olm-jurnal", ".olm-tmp-aaaaaaaaaa\tFF1.txt", "sfarsit"}));
     EXPECT_THROW(files::recoverInterruptedWrites(), olm::platform::FileError);
     EXPECT_EQ(readBytes(".olm-tmp-aaaaaaaaaa"), "new");
 
@@ -101,26 +101,33 @@ TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
 }
 
 // The clerk never sees the files whose names begin with ".olm": a failure of
-// one of them is told of the first file of the commit that he knows, rather
-// one already there than one in a directory the commit makes.
+// one of them is told of the first file of the commit that he can find,
+// rather one already there than a new one, rather that than one in a
+// directory the commit makes.
 TEST(FileTransaction, AFailureOfAHiddenFileIsToldOfAFileTheClerkKnows) {
     using olm::testing::FailingWriter;
     const struct {
         const char* name;
-        const char* failing; // nullptr: the marker is a directory
+        const char* failing; // nullptr: the marker is a directory, or a record is left
         bool atRename;
         int number;
+        const char* record = nullptr; // a damaged commit record left before
     } rows[] = {
         {"the marker does not fit", ".olm-an", false, 61},
         {"the marker's rename fails", ".olm-an", true, 57},
         {"the record does not fit", files::CommitRecord, false, 61},
         {"the marker is a directory", nullptr, false, 75},
+        {"a record cut short is left", nullptr, false, 57, "olm-jurnal\r\n.olm-tmp-aaaaaaaaaa\tFF1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(".olm-an");
+        fs::remove("Rep_2001.txt");
+        writeBytes("FF1.txt", "old");
         std::unique_ptr<FailingWriter> fault;
-        if (row.failing) {
+        if (row.record) {
+            writeBytes(files::CommitRecord, row.record);
+        } else if (row.failing) {
             fault.reset(new FailingWriter(row.atRename ? FailingWriter::atRename(row.failing)
                                                        : FailingWriter::afterBytes(row.failing, 0)));
         } else {
@@ -131,6 +138,7 @@ TEST(FileTransaction, AFailureOfAHiddenFileIsToldOfAFileTheClerkKnows) {
             files::Transaction t;
             t.makeDirectory("Rezerva_1");
             t.writeLines("Rezerva_1/FF1.txt", {"kept"});
+            t.writeLines("Rep_2001.txt", {"new"});
             t.writeLines("FF1.txt", {"new"});
             t.writeLines(".olm-an", {"lucru=2002"});
             t.commit();
@@ -140,6 +148,10 @@ TEST(FileTransaction, AFailureOfAHiddenFileIsToldOfAFileTheClerkKnows) {
         ASSERT_TRUE(error);
         EXPECT_EQ(error->file(), "FF1.txt");
         EXPECT_EQ(error->number(), row.number);
+        if (row.record) {
+            EXPECT_EQ(readBytes(files::CommitRecord), row.record); // never written over
+            fs::remove(files::CommitRecord);
+        }
         fault.reset();
         files::recoverInterruptedWrites();
         fs::remove_all("Rezerva_1");
