@@ -161,44 +161,42 @@ bool valoareSimpla(std::string_view text, double& valoare) {
 
 } // namespace
 
-bool CampNumeric(std::string_view camp) {
+bool EsteNumar(std::string_view text) {
     std::size_t i = 0;
-    const std::size_t n = camp.size();
-    const auto blancuri = [&] {
-        while (i < n && (camp[i] == ' ' || camp[i] == '\t')) {
-            ++i;
-        }
-    };
+    const std::size_t n = text.size();
     const auto cifre = [&] {
         const std::size_t inceput = i;
-        while (i < n && esteCifra(camp[i])) {
+        while (i < n && esteCifra(text[i])) {
             ++i;
         }
         return i - inceput;
     };
-    const auto semn = [&] { i += i < n && (camp[i] == '+' || camp[i] == '-') ? 1 : 0; };
-    blancuri();
-    if (i == n) {
-        return true;
-    }
+    const auto semn = [&] { i += i < n && (text[i] == '+' || text[i] == '-') ? 1 : 0; };
     semn();
     std::size_t mantisa = cifre();
-    if (i < n && camp[i] == '.') {
+    if (i < n && text[i] == '.') {
         ++i;
         mantisa += cifre();
     }
     if (mantisa == 0) {
         return false;
     }
-    if (i < n && (camp[i] == 'e' || camp[i] == 'E' || camp[i] == 'd' || camp[i] == 'D')) {
+    if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         ++i;
         semn();
         if (cifre() == 0) {
             return false;
         }
     }
-    blancuri();
     return i == n;
+}
+
+bool CampNumeric(std::string_view camp) {
+    const std::size_t inceput = camp.find_first_not_of(" \t");
+    if (inceput == std::string_view::npos) {
+        return true;
+    }
+    return EsteNumar(camp.substr(inceput, camp.find_last_not_of(" \t") - inceput + 1));
 }
 
 double ValoareText(std::string_view text) {

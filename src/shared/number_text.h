@@ -18,10 +18,12 @@ namespace olm {
 // "12,5" is 12, "" and "abc" are 0. A value no double can hold reads as 0.
 double ValoareText(std::string_view text);
 
-// Whether a field of a parameter file is a number as a whole: blanks around
-// it, an optional sign, digits with at most one "." and an optional exponent
-// (E or D, a sign, digits), nothing else. "16O0000", "1.800.000" and "l" are
-// not; an empty field, or one of blanks only, is (it reads as 0).
+// Whether a text is a number as a whole: an optional sign, digits with at
+// most one "." and an optional exponent (E or D, a sign, digits), nothing
+// else. "16O0000", "1.800.000", "l" and " 1" are not.
+bool EsteNumar(std::string_view text);
+// Whether a field of a parameter file is a number: blanks around it allowed,
+// and an empty field, or one of blanks only, is one (it reads as 0).
 bool CampNumeric(std::string_view camp);
 
 // A number as text: at most 15 significant digits in the shortest form, "."

@@ -52,35 +52,8 @@ bool cifre(const std::string& s, std::size_t de, std::size_t cate) {
 }
 
 // A number as a DBF numeric field holds it: sign, digits with at most one
-// ".", an exponent.
-bool esteNumar(const std::string& s) {
-    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    bool cifra = false;
-    bool punct = false;
-    for (; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (std::isdigit(c)) {
-            cifra = true;
-        } else if (c == '.' && !punct) {
-            punct = true;
-        } else {
-            break;
-        }
-    }
-    if (cifra && i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            ++j;
-        }
-        if (cifre(s, j, 1)) {
-            i = j;
-            while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
-                ++i;
-            }
-        }
-    }
-    return cifra && i == s.size();
-}
+// ".", an exponent written with E.
+bool esteNumar(const std::string& s) { return EsteNumar(s) && s.find_first_of("dD") == std::string::npos; }
 
 // The digits of a number's mantissa from its first non-zero digit to its
 // last: more than 15 are more than a double keeps.
