@@ -212,7 +212,6 @@ TEST_F(Handin, ASignalToEndCutsEachWaitShort) {
         Linii peDischeta;
     } randuri[] = {
         {"the 20 seconds before an error", false, Answer::Yes, 20, RezultatPredare::Intrerupta, {}},
-        {"the 5 seconds after No", true, Answer::No, 5, RezultatPredare::Neefectuata, {}},
         {"the 5 seconds after the copies", true, Answer::Yes, 5, RezultatPredare::Efectuata, CopiiAn},
     };
     platform::catchTerminationSignals();

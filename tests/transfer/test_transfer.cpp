@@ -116,7 +116,6 @@ TEST(Transfer, ValuesOfEachKindOfColumn) {
         {FelColoana::Numar, 'N', "", true, ""},
         {FelColoana::Numar, 'N', "*****", true, "", nul},
         {FelColoana::Numar, 'N', "12a", false, "", "valoare nenumerica"},
-        {FelColoana::Numar, 'N', "000123", false, "123"},
         {FelColoana::Numar, 'N', "-0.000123456789012345000", false, "-0.000123456789012345"},
         {FelColoana::Numar, 'N', "0E400", false, "0"},
         {FelColoana::Numar, 'N', "0.00001", false, "0.00001"},
@@ -189,8 +188,6 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
         {"count one short",
          octeti("FF1_2002.dbf", [](std::string& b) { puneNumarAntet(b, 4, 4, numarAntet(b, 4, 4) - 1); }),
          "Fisierul FF1_2002.dbf" + deteriorat + "numara 4 inregistrari, dar fisierul are mai multe."},
-        {"bytes after the counted records", octeti("FF2_2002.dbf", [](std::string& b) { b.back() = ' '; }),
-         "Fisierul FF2_2002.dbf" + deteriorat + "numara 3 inregistrari, dar fisierul are mai multe."},
         {"end mark, then anything", octeti("FF2_2002.dbf", [](std::string& b) { b += "xyz"; }), ""},
         {"no end mark", octeti("FF2_2002.dbf", [](std::string& b) { b.pop_back(); }), ""},
         {"a width one short", latime("V01", -1),
@@ -205,9 +202,6 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
         {"count with its top bit set", aduna("FF1_2002.dbf", 4, 4, 0x80000000u), "Fisierul FF1_2002.dbf" + deteriorat +
          "numarul de inregistrari " + std::to_string(0x80000000u + ff1) + " are bitul cel mai semnificativ pus."},
         {"header length one too large", aduna("Rep_2002.dbf", 8, 2, 1), "Fisierul Rep_2002.dbf" + faraMarca},
-        {"header length 32 too large", aduna("FF1_2002.dbf", 8, 2, 32), trunchiat(ff1)},
-        {"a record without its mark", octeti("FF2_2002.dbf", [](std::string& b) { b.at(numarAntet(b, 8, 2)) = 'X'; }),
-         "Fisierul FF2_2002.dbf" + faraMarca},
         {"cut short after a faulty value", octeti("FF1_2002.dbf", [](std::string& b) {
              b.replace(b.find("1.5"), 3, "1a5"); // the first record's first coefficient
              b.resize(b.size() - 10);
