@@ -1,5 +1,8 @@
 #include "platform/file_transaction.h"
 
+#include <QCryptographicHash>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -17,8 +20,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* RecordHeader = "olm-jurnal";
-// The record's last line: a record without it was cut short or overwritten.
-constexpr const char* RecordEnd = "sfarsit";
+// The record's last line begins so and ends with the checksum of every byte
+// before it: a record cut short, overwritten in part or written by an earlier
+// version does not prove itself whole.
+constexpr const char* RecordEnd = "sfarsit ";
 
 fs::path directoryOf(const fs::path& p) {
     fs::path parent = p.parent_path();
@@ -30,26 +35,67 @@ bool present(const fs::path& p) {
     return ::lstat(p.c_str(), &st) == 0;
 }
 
+std::string checksum(std::string_view bytes) {
+    return QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .toStdString();
+}
+
 struct Rename {
     fs::path scratch, target;
 };
 
-// A line "scratch<TAB>target" of a record; nothing for any other line.
-std::optional<Rename> renameIn(const std::string& line) {
+// One element of a name as the program writes it: no separator, no control
+// byte, not "." or "..".
+bool plainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           std::none_of(name.begin(), name.end(), [](char c) {
+               const auto b = static_cast<unsigned char>(c);
+               return b < 0x20 || b == 0x7F || c == '/';
+           });
+}
+
+// ".olm-tmp-" and the ten letters and digits of scratchBeside().
+bool scratchName(std::string_view name) {
+    return isScratchFile(std::string(name)) && name.size() == std::string_view(".olm-tmp-").size() + 10 &&
+           std::all_of(name.begin() + 9, name.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+// A name of the working directory or of one of its subdirectories, as the
+// record writes it: "name" or "directory/name".
+std::optional<std::pair<std::string_view, std::string_view>> placeIn(std::string_view path) {
+    const auto slash = path.find('/');
+    const std::string_view directory = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    if ((slash != std::string_view::npos && !plainName(directory)) || !plainName(name)) {
+        return std::nullopt;
+    }
+    return std::make_pair(directory, name);
+}
+
+// A line "scratch<TAB>target" exactly as a commit writes it: a scratch name
+// of the program's own form beside a target that is a plain name of the same
+// directory; nothing for any other line.
+std::optional<Rename> renameIn(std::string_view line) {
     const auto tab = line.find('\t');
-    if (tab == std::string::npos) {
+    if (tab == std::string_view::npos) {
         return std::nullopt;
     }
-    Rename r{line.substr(0, tab), line.substr(tab + 1)};
-    if (!isScratchFile(r.scratch.filename().string()) || r.target.empty()) {
+    const auto scratch = placeIn(line.substr(0, tab));
+    const auto target = placeIn(line.substr(tab + 1));
+    if (!scratch || !target || scratch->first != target->first || !scratchName(scratch->second) ||
+        isScratchFile(std::string(target->second)) || target->second == CommitRecord) {
         return std::nullopt;
     }
-    return r;
+    return Rename{std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))};
 }
 
 // The renames a commit record names; nothing when there is none. Only a
-// whole record is read: a plain file of its header, its renames and its end
-// line. Throws DamagedRecordError for any other.
+// record that proves itself whole is read: a plain file whose end line
+// carries the checksum of all before it, its header, and at least one rename,
+// each line ended by CR LF and each rename of the form a commit writes, no
+// target twice. Throws DamagedRecordError for any other.
 std::optional<std::vector<Rename>> readRecord() {
     struct stat st;
     if (::lstat(CommitRecord, &st) != 0) {
@@ -58,20 +104,44 @@ std::optional<std::vector<Rename>> readRecord() {
     if (!S_ISREG(st.st_mode)) {
         throw DamagedRecordError(PathFileAccessError, CommitRecord, std::string(CommitRecord) + " is no plain file");
     }
-    const std::vector<std::string> lines = readLines(CommitRecord);
+    const MappedFile file(CommitRecord);
+    const std::string_view bytes = file.bytes();
     const DamagedRecordError notWhole(DeviceIoError, CommitRecord, std::string(CommitRecord) + " is not whole");
-    if (lines.size() < 2 || lines.front() != RecordHeader || lines.back() != RecordEnd) {
+    if (bytes.size() < 3 || !bytes.ends_with("\r\n")) {
+        throw notWhole;
+    }
+    const std::size_t last = bytes.rfind('\n', bytes.size() - 3);
+    const std::string_view body = last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
+    if (bytes.substr(body.size(), bytes.size() - 2 - body.size()) != RecordEnd + checksum(body)) {
+        throw notWhole;
+    }
+    std::vector<std::string_view> lines;
+    for (std::size_t begin = 0; begin < body.size();) {
+        const std::size_t end = body.find('\n', begin);
+        if (end == begin || body[end - 1] != '\r') {
+            throw notWhole;
+        }
+        lines.push_back(body.substr(begin, end - 1 - begin));
+        begin = end + 1;
+    }
+    if (lines.size() < 2 || lines.front() != RecordHeader) {
         throw notWhole;
     }
     std::vector<Rename> renames;
-    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+    std::set<fs::path> targets;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
         const auto r = renameIn(lines[i]);
-        if (!r) {
+        if (!r || !targets.insert(r->target).second) {
             throw notWhole;
         }
         renames.push_back(*r);
     }
     return renames;
+}
+
+bool emptyDirectory(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(p, ec)) && fs::is_empty(p, ec) && !ec;
 }
 
 // Renames what a commit record names; the scratch files already renamed are
@@ -87,6 +157,12 @@ int completeRecord() {
     int done = 0;
     for (const auto& [scratch, target] : *renames) {
         if (!present(scratch)) {
+            continue;
+        }
+        if (emptyDirectory(scratch)) {
+            // A directory the commit was to fill by a move that was not
+            // made: no folder is left empty.
+            ::rmdir(scratch.c_str());
             continue;
         }
         if (::rename(scratch.c_str(), target.c_str()) != 0) {
@@ -111,7 +187,74 @@ int completeRecord() {
     return done;
 }
 
+// A new scratch directory beside the directory `target` will be.
+fs::path makeScratchDirectory(const fs::path& target) {
+    for (int attempt = 0;; ++attempt) {
+        const fs::path scratch = scratchBeside(target).lexically_normal();
+        if (::mkdir(scratch.c_str(), 0777) == 0) {
+            return scratch;
+        }
+        const int err = errno;
+        if (err != EEXIST || attempt >= 100) {
+            throw FileError(errorNumberFromErrno(err), target.string(),
+                            "create " + target.string() + ": " + std::strerror(err));
+        }
+    }
+}
+
+// Writes the commit record naming these renames, atomically, and syncs it.
+void writeRecord(const std::vector<std::pair<fs::path, fs::path>>& renames) {
+    AtomicWriter record(CommitRecord);
+    record.write(commitRecordText(renames));
+    record.commit();
+}
+
 } // namespace
+
+std::string commitRecordText(const std::vector<std::pair<fs::path, fs::path>>& renames) {
+    std::string body = std::string(RecordHeader) + "\r\n";
+    for (const auto& [scratch, target] : renames) {
+        body += scratch.lexically_normal().string() + "\t" + target.lexically_normal().string() + "\r\n";
+    }
+    return body + RecordEnd + checksum(body) + "\r\n";
+}
+
+void moveIntoNewDirectory(const std::string& name, const std::string& directory) {
+    // A record left by a commit of this run whose rename failed goes first.
+    completeRecord();
+    const fs::path from = resolve(name).lexically_normal();
+    const fs::path target = resolve(directory).lexically_normal();
+    if (present(target)) {
+        throw FileError(PathFileAccessError, target.string(), "already there: " + target.string());
+    }
+    const fs::path scratch = makeScratchDirectory(target);
+    // Named by the record before anything goes in: a kill from here on
+    // leaves the start to put the directory in place, or to remove it while
+    // still empty.
+    try {
+        writeRecord({{scratch, target}});
+    } catch (...) {
+        ::rmdir(scratch.c_str());
+        throw;
+    }
+    if (::rename(from.c_str(), (scratch / from.filename()).c_str()) != 0) {
+        const int err = errno;
+        ::rmdir(scratch.c_str());
+        remove(CommitRecord);
+        throw FileError(errorNumberFromErrno(err), from.string(), "move " + from.string() + ": " + std::strerror(err));
+    }
+    syncDirectory(scratch);
+    syncDirectory(".");
+    // A failure now leaves the record, which the next commit or start completes.
+    if (::rename(scratch.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        throw FileError(errorNumberFromErrno(err), target.string(),
+                        "create " + target.string() + ": " + std::strerror(err));
+    }
+    syncDirectory(".");
+    remove(CommitRecord);
+    syncDirectory(".");
+}
 
 int removeScratchEntries(const fs::path& dir) {
     int removed = 0;
@@ -182,18 +325,7 @@ void Transaction::makeDirectory(const std::string& name) {
             return;
         }
     }
-    for (int attempt = 0;; ++attempt) {
-        const fs::path scratch = scratchBeside(target);
-        if (::mkdir(scratch.c_str(), 0777) == 0) {
-            directories_.push_back({scratch, target});
-            return;
-        }
-        const int err = errno;
-        if (err != EEXIST || attempt >= 100) {
-            throw FileError(errorNumberFromErrno(err), target.string(),
-                            "create " + target.string() + ": " + std::strerror(err));
-        }
-    }
+    directories_.push_back({makeScratchDirectory(target), target});
 }
 
 fs::path Transaction::placed(const std::string& name) const {
@@ -293,17 +425,15 @@ void Transaction::commitAll() {
         w->prepare();
     }
     {
-        AtomicWriter record(CommitRecord);
-        record.writeLine(RecordHeader);
+        std::vector<std::pair<fs::path, fs::path>> renames;
         for (const auto& w : writers_) {
-            record.writeLine(w->scratch_.string() + "\t" + w->target_.string());
+            renames.emplace_back(w->scratch_, w->target_);
         }
         // The new directories after the files written in them.
         for (const auto& d : directories_) {
-            record.writeLine(d.scratch.string() + "\t" + d.target.string());
+            renames.emplace_back(d.scratch, d.target);
         }
-        record.writeLine(RecordEnd);
-        record.commit();
+        writeRecord(renames);
     }
     std::set<fs::path> synced;
     std::optional<FileError> error;

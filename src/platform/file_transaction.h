@@ -5,9 +5,9 @@
 // Each new content goes to a scratch file beside its target. commit() syncs
 // every scratch file to the disk, then writes the commit record ".olm-jurnal"
 // in the working directory (itself atomically): its header "olm-jurnal", a
-// line "scratch<TAB>target" for each scratch file, and the end line "sfarsit",
-// which says that it is whole; then it renames the scratch files over their
-// targets and removes the record. A crash before the record leaves every
+// line "scratch<TAB>target" for each scratch file, and the end line "sfarsit"
+// with the checksum of every byte before it, which proves it whole; then it
+// renames the scratch files over their targets and removes the record. A crash before the record leaves every
 // target as it was (the next start removes the scratch files); a crash after
 // it leaves the record, and the next start completes the renames before
 // anything else. A record that is there but not whole is damage: nothing it
@@ -23,8 +23,9 @@ namespace olm::platform::files {
 
 inline constexpr const char* CommitRecord = ".olm-jurnal";
 
-// A commit record there but not whole: empty, cut short, overwritten, or no
-// plain file (a directory, a link). Which scratch file goes where is then not
+// A commit record there but not whole: empty, cut short, overwritten, written
+// by an earlier version without its checksum, a line of another form than a
+// commit writes, or no plain file (a directory, a link). Which scratch file goes where is then not
 // known, so every file and scratch file stays as it is for the clerk to put
 // right by hand.
 class DamagedRecordError : public FileError {
@@ -102,6 +103,18 @@ private:
     bool unfinished_ = false;
 };
 
+// The bytes of a commit record naming these renames, scratch to target, in
+// that order.
+std::string commitRecordText(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>>& renames);
+
+// Moves an entry of the working directory (a directory too) under its own
+// name into the new subdirectory `directory`, which appears with the entry
+// in it in one step: until then it is a scratch directory named by a commit
+// record, so a kill at any moment leaves the entry where it was or in the
+// subdirectory, never an empty subdirectory. Throws FileError; a failure
+// before the move leaves everything as it was.
+void moveIntoNewDirectory(const std::string& name, const std::string& directory);
+
 // Removes the scratch files and directories of unfinished rewrites in a
 // directory (not below it); returns how many.
 int removeScratchEntries(const std::filesystem::path& dir);
@@ -113,7 +126,9 @@ struct Recovery {
 
 // Run at start before any data file is read: completes the renames of a
 // commit whose record a crash left, then removes the scratch files that no
-// record names, in the working directory and in its subdirectories. Throws
+// record names, in the working directory and in its subdirectories. A
+// directory the record names that is still empty is removed, not put in
+// place (a move into it was not made). Throws
 // FileError when a rename cannot be done (the record then stays), and
 // DamagedRecordError, before anything is renamed or removed, when the record
 // is not whole.

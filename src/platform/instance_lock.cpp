@@ -36,6 +36,8 @@ int writeError() {
     return err == 0 ? 0 : errorNumberFromErrno(err);
 }
 
+QString lockPath() { return QDir::current().absoluteFilePath(QStringLiteral(".olm.lock")); }
+
 } // namespace
 
 InstanceLock::InstanceLock() = default;
@@ -48,11 +50,19 @@ InstanceLock::Outcome InstanceLock::tryAcquire() {
     if (lock_ && lock_->isLocked()) {
         return {};
     }
-    lock_ = std::make_unique<QLockFile>(QDir::current().absoluteFilePath(QStringLiteral(".olm.lock")));
+    lock_ = std::make_unique<QLockFile>(lockPath());
     // A lock is stale only when its process is gone: the default age limit
     // would let a second instance take over from one running for 30 seconds.
     lock_->setStaleLockTime(0);
     if (lock_->tryLock(0)) {
+        return {};
+    }
+    // Before a stale lock is removed, its remover marks the removal with a
+    // lock of its own, which counts as held for 30 seconds when it was killed
+    // before writing its owner in it. No instance runs for that mark: only a
+    // living remover's hold on it counts.
+    if (lock_->error() == QLockFile::LockFailedError &&
+        QLockFile(lockPath() + QStringLiteral(".rmlock")).removeStaleLockFile() && lock_->tryLock(0)) {
         return {};
     }
     return outcomeOfFailure();
@@ -89,7 +99,7 @@ InstanceLock::Outcome InstanceLock::outcomeOfFailure() {
 }
 
 InstanceLock::Outcome InstanceLock::takeOver() {
-    QLockFile other(QDir::current().absoluteFilePath(QStringLiteral(".olm.lock")));
+    QLockFile other(lockPath());
     other.removeStaleLockFile();
     return tryAcquire();
 }

@@ -23,7 +23,9 @@ double ValoareText(std::string_view text);
 // else. "16O0000", "1.800.000", "l" and " 1" are not.
 bool EsteNumar(std::string_view text);
 // Whether a field of a parameter file is a number: blanks around it allowed,
-// and an empty field, or one of blanks only, is one (it reads as 0).
+// and an empty field, or one of blanks only, is one (it reads as 0). A number
+// too large for a double ("1e400") is not; one too small for it ("1e-400")
+// is, and reads as 0.
 bool CampNumeric(std::string_view camp);
 
 // A number as text: at most 15 significant digits in the shortest form, "."

@@ -1,5 +1,6 @@
 #include "shared/reserve_folder.h"
 
+#include "platform/file_transaction.h"
 #include "platform/files.h"
 
 #include <filesystem>
@@ -34,10 +35,7 @@ void Rezerva::muta(const std::string& nume, const std::string& ce) {
         throw std::logic_error("a move into the kept files' subdirectory after a copy into it: " + nume);
     }
     alege();
-    files::makeDirectory(nume_);
-    files::rename(nume, nume_ + "/" + nume);
-    files::syncDirectory(nume_);
-    files::syncDirectory(".");
+    files::moveIntoNewDirectory(nume, nume_);
     mutat_ = ce;
 }
 

@@ -19,7 +19,8 @@ public:
     void pastreaza(const std::string& fisier);
     // Moves what no commit can copy (a directory) into the subdirectory, at
     // once and under its name, so before any pastreaza(): the subdirectory
-    // is then made at once too. `ce` is what the clerk is told it was.
+    // appears at once with it inside, never empty. `ce` is what the clerk is
+    // told it was.
     void muta(const std::string& nume, const std::string& ce);
     // "Au fost pastrate in subdirectorul /lucru/Rezerva_1/ : FF1.txt.", and
     // what was moved; empty when nothing was kept.

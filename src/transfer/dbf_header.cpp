@@ -69,6 +69,12 @@ std::string inregistrariDeteriorate(std::string_view octeti, const Antet& a, con
     }
     const std::uint64_t sfarsit = a.lungime + a.numarate * a.inregistrare;
     if (sfarsit < octeti.size() && octet(octeti, sfarsit) != SfarsitTabel) {
+        if (octeti.size() - sfarsit < a.inregistrare) {
+            return "Fisierul " + fisier +
+                   ": dupa inregistrarile numarate urmeaza mai putin decat o inregistrare, nu marca de sfarsit a "
+                   "tabelului (octeti in plus: " +
+                   std::to_string(octeti.size() - sfarsit) + ").";
+        }
         return deteriorat + "numara " + std::to_string(a.numarate) + " inregistrari, dar fisierul are mai multe.";
     }
     return "";

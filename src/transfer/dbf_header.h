@@ -21,8 +21,10 @@ namespace olm::transfer {
 //   - with it, column widths that do not make up the record length (a width
 //     of 0 among them), a record count with its top bit set, a counted
 //     record that does not begin with the mark of a live (" ") or deleted
-//     ("*") record, or bytes after the counted records that are not the end
-//     mark 0x1A, are a damaged header;
+//     ("*") record, or a whole record or more after the counted ones
+//     where the end mark 0x1A should be, are a damaged header;
+//   - fewer bytes than a record after the counted records, not beginning
+//     with the end mark, are told as such;
 //   - counted records that do not fit in the file (a file cut short, or a
 //     count or header length too large) name the first record cut.
 // What follows the end mark is not read.

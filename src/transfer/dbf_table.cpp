@@ -190,7 +190,17 @@ ValoareCamp ValoareDinDbf(FelColoana fel, char tip, const std::string& brut, boo
         }
         return {brut.substr(6, 2) + "/" + brut.substr(4, 2) + "/" + brut.substr(0, 4), ""};
     }
-    return {nul ? std::string() : faraSeparatori(brut), ""};
+    if (nul) {
+        return {};
+    }
+    if (fel != FelColoana::Text && brut.find_first_of(",#") != std::string::npos) {
+        // Written without "#" marks, the value would split its field in two
+        // and shift every field after it.
+        std::string aratat = brut;
+        faraRupturiDeRand(aratat);
+        return {"", "valoare cu virgula sau \"#\" (\"" + aratat + "\"), care ar desparti campurile inregistrarii"};
+    }
+    return {faraSeparatori(brut), ""};
 }
 
 std::vector<std::string> CitesteTabelDbf(const TabelDbf& t, const std::string& fisier,

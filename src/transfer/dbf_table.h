@@ -19,7 +19,9 @@ namespace olm::transfer {
 // ("1.50" gives "1.5", "1E-5" "0.00001");
 // D dates as dd/mm/yyyy. NULL, blank, "*" (NULL or too wide) and "00000000"
 // are empty, except "*" in a number, which is an error, as is a number of
-// more than 15 significant digits or one that a double cannot hold.
+// more than 15 significant digits or one that a double cannot hold, and a
+// code or a date held in a C column with a "," or "#" in it: its field is
+// written without "#" marks, and either would split it.
 struct ValoareCamp {
     std::string text;
     std::string eroare; // not empty: why the value cannot be taken

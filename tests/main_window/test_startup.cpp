@@ -1,6 +1,7 @@
 // The start-up and exit of the program's work on the data files.
 
 #include "main_window/startup.h"
+#include "platform/file_transaction.h"
 #include "shared/state.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
@@ -164,7 +165,7 @@ TEST_F(Startup, InterruptedWritesAreFinishedBeforeTheFilesAreRead) {
     writeBytes(".olm-an", "lucru=2001\r\n");
     writeBytes("FF1_2002.txt", "saved before the crash\r\n");
     writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
-    writeBytes(".olm-jurnal", "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\nsfarsit\r\n");
+    writeBytes(".olm-jurnal", olm::platform::files::commitRecordText({{".olm-tmp-0123456789", "FF1_2002.txt"}}));
     std::filesystem::create_directory("J19");
     writeBytes("J19/.olm-tmp-abcdefghij", "half a backup copy");
     olm::platform::InstanceLock lock;
@@ -191,7 +192,8 @@ std::map<std::string, std::string> tree() {
 // A record that is not whole, or whose rename fails, leaves every file and
 // scratch file as it was: which scratch file goes where is not known.
 TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDataFiles) {
-    const std::string whole = "olm-jurnal\r\n.olm-tmp-0123456789\tFF1_2002.txt\r\nsfarsit\r\n";
+    const auto record = olm::platform::files::commitRecordText; // whole, but the rows name what no commit writes
+    const std::string whole = record({{".olm-tmp-0123456789", "FF1_2002.txt"}});
     const struct {
         const char* name;
         std::string record; // "<dir>": a directory
@@ -200,13 +202,23 @@ TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDat
     } rows[] = {
         {"the record a directory", "<dir>"},
         {"the record empty", ""},
-        {"the record without its end line", whole.substr(0, whole.size() - 9)},
-        {"a rename that fails", "olm-jurnal\r\n.olm-tmp-0123456789\tJ19/FF1_2002.txt\r\nsfarsit\r\n",
-         "scrierea intrerupta a fisierului J19/FF1_2002.txt nu poate fi terminata (eroare "},
+        {"the record without its end line", whole.substr(0, whole.find("sfarsit"))},
+        {"the end line of an earlier version, without a checksum",
+         whole.substr(0, whole.find("sfarsit")) + "sfarsit\r\n"},
+        {"a NUL inside a scratch name", std::string(whole).replace(whole.find("0123"), 4, std::string("01\0" "3", 4))},
+        {"a target outside the working directory", record({{".olm-tmp-0123456789", "../FF1_2002.txt"}})},
+        {"an absolute target", record({{"/tmp/.olm-tmp-0123456789", "/tmp/FF1_2002.txt"}})},
+        {"a control byte in a target", record({{".olm-tmp-0123456789", "FF1_2002.txt\x01"}})},
+        {"a scratch name of another form", record({{".olm-tmp-0123", "FF1_2002.txt"}})},
+        {"a scratch file beside another directory", record({{".olm-tmp-0123456789", "J20/FF1_2002.txt"}})},
+        {"a target named twice",
+         record({{".olm-tmp-0123456789", "FF1_2002.txt"}, {".olm-tmp-abcdefghij", "FF1_2002.txt"}})},
+        {"a rename that fails", record({{"J20/.olm-tmp-abcdefghij", "J20/FF1_2002.txt"}}),
+         "scrierea intrerupta a fisierului J20/FF1_2002.txt nu poate fi terminata (eroare "},
     };
     writeBytes("FF1_2002.txt", "saved before the crash\r\n");
     writeBytes(".olm-tmp-0123456789", "saved by the crashed commit\r\n");
-    std::filesystem::create_directory("J20");
+    std::filesystem::create_directories("J20/FF1_2002.txt/in-the-way");
     writeBytes("J20/.olm-tmp-abcdefghij", "half a backup copy");
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);

@@ -10,12 +10,30 @@
 #include <memory>
 #include <optional>
 
+#include <csignal>
+#include <dlfcn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 namespace files = olm::platform::files;
 
+// A child killed at its n-th rename or unlink: the test kills one at each in turn.
+static int killAtCall = -1;
+
+template <typename F>
+static F real(const char* name) {
+    if (killAtCall >= 0 && killAtCall-- == 0) {
+        ::raise(SIGKILL);
+    }
+    return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
+}
+
+extern "C" int rename(const char* a, const char* b) noexcept { return real<int (*)(const char*, const char*)>("rename")(a, b); }
+extern "C" int unlink(const char* p) noexcept { return real<int (*)(const char*)>("unlink")(p); }
+
 namespace {
 
-using olm::testing::crlf;
 using olm::testing::entries;
 using olm::testing::readBytes;
 using olm::testing::writeBytes;
@@ -77,8 +95,8 @@ TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
         fs::create_directory(".olm-tmp-dddddddddd");
         writeBytes(".olm-tmp-dddddddddd/FF1.txt", "in a directory not yet made");
         if (row.state != 2) {
-            writeBytes(files::CommitRecord, crlf({"olm-jurnal", "./.olm-tmp-aaaaaaaaaa\tFF1.txt",
-                                                  "J19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt", "sfarsit"}));
+            writeBytes(files::CommitRecord, files::commitRecordText({{".olm-tmp-aaaaaaaaaa", "FF1.txt"},
+                                                                     {"J19/.olm-tmp-bbbbbbbbbb", "J19/Ded_2002.txt"}}));
         }
         const files::Recovery r = files::recoverInterruptedWrites();
         EXPECT_EQ(r.completed, row.completed);
@@ -90,7 +108,7 @@ TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
 TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
     writeBytes(".olm-tmp-aaaaaaaaaa", "new");
     fs::create_directories("FF1.txt/in-the-way");
-    writeBytes(files::CommitRecord, crlf({"olm-jurnal", ".olm-tmp-aaaaaaaaaa\tFF1.txt", "sfarsit"}));
+    writeBytes(files::CommitRecord, files::commitRecordText({{".olm-tmp-aaaaaaaaaa", "FF1.txt"}}));
     EXPECT_THROW(files::recoverInterruptedWrites(), olm::platform::FileError);
     EXPECT_EQ(readBytes(".olm-tmp-aaaaaaaaaa"), "new");
 
@@ -98,6 +116,30 @@ TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
     EXPECT_EQ(files::recoverInterruptedWrites().completed, 1);
     EXPECT_EQ(readBytes("FF1.txt"), "new");
     EXPECT_FALSE(fs::exists(files::CommitRecord));
+}
+
+// A directory moved into a new one is whole where it was or in the new one, wherever a kill
+// stops the move: no empty directory is left, nor a scratch one holding it that a start removes.
+TEST(FileTransaction, AMoveKilledAtAnyStepLeavesTheEntryWholeAndNoEmptyDirectory) {
+    for (int step = 0, status = SIGKILL; !WIFEXITED(status); ++step) {
+        SCOPED_TRACE(step);
+        fs::create_directory(".olm-an");
+        writeBytes(".olm-an/x", "kept");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            killAtCall = step;
+            files::moveIntoNewDirectory(".olm-an", "Rezerva_1");
+            ::_exit(0);
+        }
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) ? WEXITSTATUS(status) == 0 : WTERMSIG(status) == SIGKILL);
+        files::recoverInterruptedWrites();
+        const bool moved = fs::exists("Rezerva_1");
+        EXPECT_TRUE(moved || WIFSIGNALED(status));
+        EXPECT_EQ(entries(), std::vector<std::string>{moved ? "Rezerva_1" : ".olm-an"});
+        EXPECT_EQ(readBytes(moved ? "Rezerva_1/.olm-an/x" : ".olm-an/x"), "kept");
+        fs::remove_all("Rezerva_1");
+    }
 }
 
 // The clerk never sees the files whose names begin with ".olm": a failure of

@@ -33,6 +33,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include <sys/stat.h>
@@ -290,26 +291,31 @@ TEST(InstanceLock, ASecondInstanceFailsWhileTheFirstHoldsTheLock) {
     old.actime = old.modtime = std::time(nullptr) - 3600;
     ASSERT_EQ(::utime(lockFile.c_str(), &old), 0);
     EXPECT_FALSE(second.acquire());
+    std::ofstream(".olm.lock.rmlock").close(); // nor does the mark of a removal killed halfway let it in
+    EXPECT_FALSE(second.acquire());
 
     first.reset();
     EXPECT_TRUE(second.acquire());
 }
 
 TEST(InstanceLock, TheLockOfADeadInstanceIsTakenOver) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        // Takes the lock and dies without releasing it.
-        QLockFile lock(QStringLiteral(".olm.lock"));
-        ::_exit(lock.tryLock(0) ? 0 : 1);
+    for (const bool removalMark : {false, true}) { // what a removal of the lock killed halfway leaves
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Takes the lock and dies without releasing it.
+            QLockFile lock(QStringLiteral(".olm.lock"));
+            ::_exit(lock.tryLock(0) ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_TRUE(fs::exists(".olm.lock"));
+        if (removalMark) {
+            std::ofstream(".olm.lock.rmlock").close();
+        }
+        EXPECT_TRUE(InstanceLock().acquire()) << removalMark;
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(fs::exists(".olm.lock"));
-
-    InstanceLock lock;
-    EXPECT_TRUE(lock.acquire());
 }
 
 // --- The real printer, through its PDF output --------------------------------------------

@@ -143,6 +143,9 @@ TEST_F(TaxGrid, EndLineMustBeExactlyEofAndOtherLinesRows) {
          "Fisierul G.txt are linia 1 eronata: campul 3 (\"16O0000\") nu este un numar.", 0},
         {"a comma for the decimal point", {" 1,0,1,0,12,5", "eof"},
          "Fisierul G.txt are linia 1 eronata: campul 5 (\"12,5\") nu este un numar.", 0},
+        {"a number too large to hold", {" 1,0,1e400,0,10", "eof"},
+         "Fisierul G.txt are linia 1 eronata: campul 3 (\"1e400\") nu este un numar.", 0},
+        {"a number too small to hold, read as 0", {" 1,0,1,0.0001e-400,10", "eof"}, "", 10},
         {"a blank inside", {" 1,0,1,0,10", " 1,1 000,1,0,10", "eof"},
          "Fisierul G.txt are linia 2 eronata: campul 2 (\"1 000\") nu este un numar.", 10},
     };

@@ -128,6 +128,10 @@ TEST(Transfer, ValuesOfEachKindOfColumn) {
         {FelColoana::Data, 'D', "00000000", true, ""},
         {FelColoana::Data, 'D', "2002AB01", false, "", "data gresita"},
         {FelColoana::Data, 'C', "1.3.2002", false, "1.3.2002"},
+        // Written without "#" marks, a code or a date would split its field.
+        {FelColoana::Cod, 'C', "0123,4", false, "", "valoare cu virgula sau \"#\" (\"0123,4\")"},
+        {FelColoana::Data, 'C', "1#3.2002", false, "", "valoare cu virgula sau \"#\""},
+        {FelColoana::Text, 'C', "A,B", false, "A,B"},
     };
     for (const Caz& c : cazuri) {
         SCOPED_TRACE(c.brut);
@@ -190,6 +194,9 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
          "Fisierul FF1_2002.dbf" + deteriorat + "numara 4 inregistrari, dar fisierul are mai multe."},
         {"end mark, then anything", octeti("FF2_2002.dbf", [](std::string& b) { b += "xyz"; }), ""},
         {"no end mark", octeti("FF2_2002.dbf", [](std::string& b) { b.pop_back(); }), ""},
+        {"fewer bytes than a record after the counted ones", octeti("FF2_2002.dbf", [](std::string& b) { b.back() = 'x'; }),
+         "Fisierul FF2_2002.dbf: dupa inregistrarile numarate urmeaza mai putin decat o inregistrare, nu marca de "
+         "sfarsit a tabelului (octeti in plus: 1)."},
         {"a width one short", latime("V01", -1),
          "Fisierul FF2_2002.dbf" + deteriorat + "latimile coloanelor dau o inregistrare de 669 octeti, nu de 670."},
         {"a width of 0", latime("RECTIF", -1), "Fisierul FF2_2002.dbf" + deteriorat + "coloana RECTIF are latimea 0."},
