@@ -56,12 +56,6 @@ bool plainName(std::string_view name) {
            });
 }
 
-// ".olm-tmp-" and the ten letters and digits of scratchBeside().
-bool scratchName(std::string_view name) {
-    return isScratchFile(std::string(name)) && name.size() == std::string_view(".olm-tmp-").size() + 10 &&
-           std::all_of(name.begin() + 9, name.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
-}
-
 // A name of the working directory or of one of its subdirectories, as the
 // record writes it: "name" or "directory/name".
 std::optional<std::pair<std::string_view, std::string_view>> placeIn(std::string_view path) {
@@ -84,7 +78,7 @@ std::optional<Rename> renameIn(std::string_view line) {
     }
     const auto scratch = placeIn(line.substr(0, tab));
     const auto target = placeIn(line.substr(tab + 1));
-    if (!scratch || !target || scratch->first != target->first || !scratchName(scratch->second) ||
+    if (!scratch || !target || scratch->first != target->first || !isScratchBeside(std::string(scratch->second)) ||
         isScratchFile(std::string(target->second)) || target->second == CommitRecord) {
         return std::nullopt;
     }

@@ -188,17 +188,27 @@ fs::path scratchBeside(const fs::path& target) { return directoryOf(target) / (S
 
 namespace {
 
-// ".olm-tmp-", the random letters and digits, "-" and the target's name.
-bool isScratchOf(const std::string& name, const std::string& target) {
-    const std::size_t prefix = std::char_traits<char>::length(ScratchPrefix);
-    return startsWith(name, ScratchPrefix) && name.size() == prefix + RandomLength + 1 + target.size() &&
-           name[prefix + RandomLength] == '-' && name.compare(prefix + RandomLength + 1, target.size(), target) == 0 &&
-           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix),
-                       name.begin() + static_cast<std::ptrdiff_t>(prefix + RandomLength),
+constexpr std::size_t ScratchHead = std::char_traits<char>::length(ScratchPrefix) + RandomLength;
+
+// ".olm-tmp-" and the random letters and digits, whatever follows them.
+bool beginsAsScratch(const std::string& name) {
+    return startsWith(name, ScratchPrefix) && name.size() >= ScratchHead &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(ScratchHead - RandomLength),
+                       name.begin() + static_cast<std::ptrdiff_t>(ScratchHead),
                        [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
 }
 
+// ".olm-tmp-", the random letters and digits, "-" and the target's name.
+bool isScratchOf(const std::string& name, const std::string& target) {
+    return beginsAsScratch(name) && name.size() == ScratchHead + 1 + target.size() && name[ScratchHead] == '-' &&
+           name.compare(ScratchHead + 1, target.size(), target) == 0;
+}
+
 } // namespace
+
+bool isScratchBeside(const std::string& fileName) {
+    return beginsAsScratch(fileName) && fileName.size() == ScratchHead;
+}
 
 fs::path scratchNaming(const fs::path& target) {
     return directoryOf(target) / (ScratchPrefix + randomSuffix() + "-" + target.filename().string());

@@ -156,6 +156,8 @@ int removeScratchesOf(const std::filesystem::path& target);
 bool isOwnFile(const std::string& fileName);
 // Whether a name is a scratch file of a rewrite.
 bool isScratchFile(const std::string& fileName);
+// Whether a name is exactly of the form scratchBeside() gives.
+bool isScratchBeside(const std::string& fileName);
 
 class Transaction;
 struct WriteFault;
