@@ -42,6 +42,12 @@ std::string checksum(std::string_view bytes) {
         .toStdString();
 }
 
+// A call on `file` that failed with `err`.
+FileError failure(int err, const fs::path& file, const char* action) {
+    return FileError(errorNumberFromErrno(err), file.string(),
+                     std::string(action) + " " + file.string() + ": " + std::strerror(err));
+}
+
 struct Rename {
     fs::path scratch, target;
 };
@@ -162,8 +168,7 @@ int completeRecord() {
         if (::rename(scratch.c_str(), target.c_str()) != 0) {
             const int err = errno;
             if (!error) {
-                error.emplace(errorNumberFromErrno(err), target.string(),
-                              "replace " + target.string() + ": " + std::strerror(err));
+                error = failure(err, target, "replace");
             }
             continue;
         }
@@ -190,8 +195,7 @@ fs::path makeScratchDirectory(const fs::path& target) {
         }
         const int err = errno;
         if (err != EEXIST || attempt >= 100) {
-            throw FileError(errorNumberFromErrno(err), target.string(),
-                            "create " + target.string() + ": " + std::strerror(err));
+            throw failure(err, target, "create");
         }
     }
 }
@@ -235,15 +239,14 @@ void moveIntoNewDirectory(const std::string& name, const std::string& directory)
         const int err = errno;
         ::rmdir(scratch.c_str());
         remove(CommitRecord);
-        throw FileError(errorNumberFromErrno(err), from.string(), "move " + from.string() + ": " + std::strerror(err));
+        throw failure(err, from, "move");
     }
     syncDirectory(scratch);
     syncDirectory(".");
     // A failure now leaves the record, which the next commit or start completes.
     if (::rename(scratch.c_str(), target.c_str()) != 0) {
         const int err = errno;
-        throw FileError(errorNumberFromErrno(err), target.string(),
-                        "create " + target.string() + ": " + std::strerror(err));
+        throw failure(err, target, "create");
     }
     syncDirectory(".");
     remove(CommitRecord);
@@ -452,8 +455,7 @@ void Transaction::commitAll() {
         if (::rename(d.scratch.c_str(), d.target.c_str()) != 0) {
             const int err = errno;
             if (!error) {
-                error.emplace(errorNumberFromErrno(err), d.target.string(),
-                              "create " + d.target.string() + ": " + std::strerror(err));
+                error = failure(err, d.target, "create");
             }
             continue;
         }

@@ -194,38 +194,27 @@ bool EsteNumar(std::string_view text) {
 namespace {
 
 // Whether a number text (EsteNumar) stands for a value too large for a
-// double. One too small for it is 0, as ValoareText reads it; the two fail
-// the conversion alike and are told apart by the power of ten of the first
-// significant digit.
+// double. ValoareText reads such a value as 0, and one too small for a double
+// too: with a significant digit, the power of ten of that digit tells the two
+// apart.
 bool preaMare(std::string_view numar) {
-    const std::size_t semn = numar[0] == '+' || numar[0] == '-' ? 1 : 0;
-    std::string text(numar.substr(semn));
-    const std::size_t exp = text.find_first_of("eEdD");
-    if (exp != std::string::npos) {
-        text[exp] = 'e';
-    }
-    double valoare = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), valoare).ec != std::errc::result_out_of_range) {
-        return false;
-    }
-    const std::string_view mantisa = std::string_view(text).substr(0, exp);
-    const std::size_t punct = std::min(mantisa.find('.'), mantisa.size());
+    const std::size_t exp = numar.find_first_of("eEdD");
+    const std::string_view mantisa = numar.substr(0, exp);
     const std::size_t prima = mantisa.find_first_of("123456789");
-    if (prima == std::string_view::npos) {
+    if (prima == std::string_view::npos || ValoareText(numar) != 0) {
         return false;
     }
-    // Out of range with a significant digit at 10^0 or above can only be too large.
+    const std::size_t punct = std::min(mantisa.find('.'), mantisa.size());
     long long putere = prima < punct ? static_cast<long long>(punct - prima - 1)
                                      : -static_cast<long long>(prima - punct);
-    if (exp != std::string::npos) {
-        const bool negativ = text[exp + 1] == '-';
+    if (exp != std::string_view::npos) {
         long long exponent = 0;
-        for (std::size_t i = exp + 1; i < text.size(); ++i) {
-            if (esteCifra(text[i])) {
-                exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
+        for (std::size_t i = exp + 1; i < numar.size(); ++i) {
+            if (esteCifra(numar[i])) {
+                exponent = std::min(exponent * 10 + (numar[i] - '0'), 1'000'000'000LL);
             }
         }
-        putere += negativ ? -exponent : exponent;
+        putere += numar[exp + 1] == '-' ? -exponent : exponent;
     }
     return putere >= 0;
 }
