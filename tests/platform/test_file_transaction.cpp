@@ -140,6 +140,9 @@ TEST(FileTransaction, AMoveKilledAtAnyStepLeavesTheEntryWholeAndNoEmptyDirectory
         EXPECT_EQ(readBytes(moved ? "Rezerva_1/.olm-an/x" : ".olm-an/x"), "kept");
         fs::remove_all("Rezerva_1");
     }
+    // A move that fails leaves neither its scratch directory nor its record.
+    EXPECT_THROW(files::moveIntoNewDirectory("nothing-there", "Rezerva_1"), olm::platform::FileError);
+    EXPECT_EQ(entries(), std::vector<std::string>{});
 }
 
 // The clerk never sees the files whose names begin with ".olm": a failure of
