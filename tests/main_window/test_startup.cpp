@@ -6,6 +6,7 @@
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -194,6 +195,11 @@ std::map<std::string, std::string> tree() {
 TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDataFiles) {
     const auto record = olm::platform::files::commitRecordText; // whole, but the rows name what no commit writes
     const std::string whole = record({{".olm-tmp-0123456789", "FF1_2002.txt"}});
+    const auto sealed = [](const std::string& body) { // its checksum holds, whatever the body
+        return body + "sfarsit " +
+               QCryptographicHash::hash(QByteArray::fromStdString(body), QCryptographicHash::Sha256).toHex().toStdString() +
+               "\r\n";
+    };
     const struct {
         const char* name;
         std::string record; // "<dir>": a directory
@@ -205,6 +211,10 @@ TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDat
         {"the record without its end line", whole.substr(0, whole.find("sfarsit"))},
         {"the end line of an earlier version, without a checksum",
          whole.substr(0, whole.find("sfarsit")) + "sfarsit\r\n"},
+        {"a target changed into another file, its checksum no longer holding",
+         std::string(whole).replace(whole.find("FF1"), 3, "FF2")},
+        {"lines ended by LF alone", sealed("olm-jurnal\n.olm-tmp-0123456789\tFF1_2002.txt\n")},
+        {"no rename", sealed("olm-jurnal\r\n")},
         {"a NUL inside a scratch name", std::string(whole).replace(whole.find("0123"), 4, std::string("01\0" "3", 4))},
         {"a target outside the working directory", record({{".olm-tmp-0123456789", "../FF1_2002.txt"}})},
         {"an absolute target", record({{"/tmp/.olm-tmp-0123456789", "/tmp/FF1_2002.txt"}})},

@@ -84,6 +84,11 @@ TEST(FileTransaction, EveryFileIsReplacedOrNone) {
 }
 
 TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
+    // The record's layout: CR LF lines, the end line with the SHA-256 of all before it.
+    const std::string record = "olm-jurnal\r\n.olm-tmp-aaaaaaaaaa\tFF1.txt\r\nJ19/.olm-tmp-bbbbbbbbbb\tJ19/Ded_2002.txt\r\n"
+                               "sfarsit 312964d331e8928f39a29d229bc281b1b04b8307e14b29e38f3fdb9d014233c7\r\n";
+    EXPECT_EQ(files::commitRecordText({{"./.olm-tmp-aaaaaaaaaa", "FF1.txt"}, {"J19/.olm-tmp-bbbbbbbbbb", "J19/Ded_2002.txt"}}),
+              record);
     for (const Row& row : {Row{"killed after the record", 0, "new 1", "new 2", 2, 2},
                            Row{"killed after the first rename", 1, "new 1", "new 2", 1, 2},
                            Row{"killed before the record", 2, "old 1", "old 2", 0, 4}}) {
@@ -95,8 +100,7 @@ TEST(FileTransaction, ARestartCompletesACommitAndRemovesUnfinishedRewrites) {
         fs::create_directory(".olm-tmp-dddddddddd");
         writeBytes(".olm-tmp-dddddddddd/FF1.txt", "in a directory not yet made");
         if (row.state != 2) {
-            writeBytes(files::CommitRecord, files::commitRecordText({{".olm-tmp-aaaaaaaaaa", "FF1.txt"},
-                                                                     {"J19/.olm-tmp-bbbbbbbbbb", "J19/Ded_2002.txt"}}));
+            writeBytes(files::CommitRecord, record);
         }
         const files::Recovery r = files::recoverInterruptedWrites();
         EXPECT_EQ(r.completed, row.completed);
