@@ -4,14 +4,14 @@
 //
 // Each new content goes to a scratch file beside its target. commit() syncs
 // every scratch file to the disk, then writes the commit record ".olm-jurnal"
-// in the working directory (itself atomically): its header "olm-jurnal", a
-// line "scratch<TAB>target" for each scratch file, and the end line "sfarsit"
-// with the checksum of every byte before it, which proves it whole; then it
-// renames the scratch files over their targets and removes the record. A crash before the record leaves every
-// target as it was (the next start removes the scratch files); a crash after
-// it leaves the record, and the next start completes the renames before
-// anything else. A record that is there but not whole is damage: nothing it
-// may name is renamed or removed, and no commit writes over it.
+// in the working directory (itself atomically): its header "olm-jurnal", a line
+// "scratch<TAB>target" for each scratch file, and the end line "sfarsit" with
+// the checksum of every byte before it, which proves it whole; then it renames
+// the scratch files over their targets and removes the record. A crash before
+// the record leaves every target as it was (the next start removes the scratch
+// files); a crash after it leaves the record, and the next start completes the
+// renames before anything else. A record that is there but not whole is damage:
+// nothing it may name is renamed or removed, and no commit writes over it.
 
 #include "platform/files.h"
 
@@ -25,9 +25,9 @@ inline constexpr const char* CommitRecord = ".olm-jurnal";
 
 // A commit record there but not whole: empty, cut short, overwritten, written
 // by an earlier version without its checksum, a line of another form than a
-// commit writes, or no plain file (a directory, a link). Which scratch file goes where is then not
-// known, so every file and scratch file stays as it is for the clerk to put
-// right by hand.
+// commit writes, or no plain file (a directory, a link). Which scratch file
+// goes where is then not known, so every file and scratch file stays as it is
+// for the clerk to put right by hand.
 class DamagedRecordError : public FileError {
 public:
     using FileError::FileError;
@@ -124,14 +124,13 @@ struct Recovery {
     int removed = 0;   // scratch files of unfinished rewrites removed
 };
 
-// Run at start before any data file is read: completes the renames of a
-// commit whose record a crash left, then removes the scratch files that no
-// record names, in the working directory and in its subdirectories. A
-// directory the record names that is still empty is removed, not put in
-// place (a move into it was not made). Throws
-// FileError when a rename cannot be done (the record then stays), and
-// DamagedRecordError, before anything is renamed or removed, when the record
-// is not whole.
+// Run at start before any data file is read: completes the renames of a commit
+// whose record a crash left, then removes the scratch files that no record
+// names, in the working directory and in its subdirectories. A directory the
+// record names that is still empty is removed, not put in place (a move into it
+// was not made). Throws FileError when a rename cannot be done (the record then
+// stays), and DamagedRecordError, before anything is renamed or removed, when
+// the record is not whole.
 Recovery recoverInterruptedWrites();
 
 } // namespace olm::platform::files
