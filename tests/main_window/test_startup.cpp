@@ -6,7 +6,6 @@
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 
-#include <QCryptographicHash>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -195,11 +194,6 @@ std::map<std::string, std::string> tree() {
 TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDataFiles) {
     const auto record = olm::platform::files::commitRecordText; // whole, but the rows name what no commit writes
     const std::string whole = record({{".olm-tmp-0123456789", "FF1_2002.txt"}});
-    const auto sealed = [](const std::string& body) { // its checksum holds, whatever the body
-        return body + "sfarsit " +
-               QCryptographicHash::hash(QByteArray::fromStdString(body), QCryptographicHash::Sha256).toHex().toStdString() +
-               "\r\n";
-    };
     const struct {
         const char* name;
         std::string record; // "<dir>": a directory
@@ -209,15 +203,11 @@ TEST_F(Startup, AnInterruptedWriteThatCannotBeFinishedStopsTheStartNamingOnlyDat
         {"the record a directory", "<dir>"},
         {"the record empty", ""},
         {"the record without its end line", whole.substr(0, whole.find("sfarsit"))},
-        {"the end line of an earlier version, without a checksum",
-         whole.substr(0, whole.find("sfarsit")) + "sfarsit\r\n"},
-        {"a target changed into another file, its checksum no longer holding",
-         std::string(whole).replace(whole.find("FF1"), 3, "FF2")},
-        {"lines ended by LF alone", sealed("olm-jurnal\n.olm-tmp-0123456789\tFF1_2002.txt\n")},
-        {"no rename", sealed("olm-jurnal\r\n")},
-        {"a NUL inside a scratch name", std::string(whole).replace(whole.find("0123"), 4, std::string("01\0" "3", 4))},
+        {"an end line without a checksum, as earlier versions wrote", whole.substr(0, whole.find("sfarsit")) + "sfarsit\r\n"},
+        {"a target changed into another file", std::string(whole).replace(whole.find("FF1"), 3, "FF2")},
+        {"a line ended by LF alone", record({{".olm-tmp-0123456789", "FF1_2002.txt\nFF2_2002.txt"}})},
+        {"no rename", record({})},
         {"a target outside the working directory", record({{".olm-tmp-0123456789", "../FF1_2002.txt"}})},
-        {"an absolute target", record({{"/tmp/.olm-tmp-0123456789", "/tmp/FF1_2002.txt"}})},
         {"a control byte in a target", record({{".olm-tmp-0123456789", "FF1_2002.txt\x01"}})},
         {"a scratch name of another form", record({{".olm-tmp-0123", "FF1_2002.txt"}})},
         {"a scratch file beside another directory", record({{".olm-tmp-0123456789", "J20/FF1_2002.txt"}})},

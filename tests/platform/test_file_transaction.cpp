@@ -18,19 +18,15 @@
 namespace fs = std::filesystem;
 namespace files = olm::platform::files;
 
-// A child killed at its n-th rename or unlink: the test kills one at each in turn.
-static int killAtCall = -1;
+// Kills the process at its n-th rename, counting from 0; never when negative.
+static int killAtRename = -1;
 
-template <typename F>
-static F real(const char* name) {
-    if (killAtCall >= 0 && killAtCall-- == 0) {
+extern "C" int rename(const char* from, const char* to) noexcept {
+    if (killAtRename >= 0 && killAtRename-- == 0) {
         ::raise(SIGKILL);
     }
-    return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
+    return reinterpret_cast<int (*)(const char*, const char*)>(::dlsym(RTLD_NEXT, "rename"))(from, to);
 }
-
-extern "C" int rename(const char* a, const char* b) noexcept { return real<int (*)(const char*, const char*)>("rename")(a, b); }
-extern "C" int unlink(const char* p) noexcept { return real<int (*)(const char*)>("unlink")(p); }
 
 namespace {
 
@@ -122,8 +118,8 @@ TEST(FileTransaction, ARecordThatCannotBeCompletedStaysForTheNextTry) {
     EXPECT_FALSE(fs::exists(files::CommitRecord));
 }
 
-// A directory moved into a new one is whole where it was or in the new one, wherever a kill
-// stops the move: no empty directory is left, nor a scratch one holding it that a start removes.
+// Wherever a kill stops a move into a new directory, the start finds the entry whole where it
+// was or in the new directory, and no empty directory; a move that fails leaves nothing behind.
 TEST(FileTransaction, AMoveKilledAtAnyStepLeavesTheEntryWholeAndNoEmptyDirectory) {
     for (int step = 0, status = SIGKILL; !WIFEXITED(status); ++step) {
         SCOPED_TRACE(step);
@@ -131,7 +127,7 @@ TEST(FileTransaction, AMoveKilledAtAnyStepLeavesTheEntryWholeAndNoEmptyDirectory
         writeBytes(".olm-an/x", "kept");
         const pid_t child = ::fork();
         if (child == 0) {
-            killAtCall = step;
+            killAtRename = step;
             files::moveIntoNewDirectory(".olm-an", "Rezerva_1");
             ::_exit(0);
         }
@@ -144,7 +140,6 @@ TEST(FileTransaction, AMoveKilledAtAnyStepLeavesTheEntryWholeAndNoEmptyDirectory
         EXPECT_EQ(readBytes(moved ? "Rezerva_1/.olm-an/x" : ".olm-an/x"), "kept");
         fs::remove_all("Rezerva_1");
     }
-    // A move that fails leaves neither its scratch directory nor its record.
     EXPECT_THROW(files::moveIntoNewDirectory("nothing-there", "Rezerva_1"), olm::platform::FileError);
     EXPECT_EQ(entries(), std::vector<std::string>{});
 }

@@ -33,7 +33,6 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include <sys/stat.h>
@@ -291,7 +290,7 @@ TEST(InstanceLock, ASecondInstanceFailsWhileTheFirstHoldsTheLock) {
     old.actime = old.modtime = std::time(nullptr) - 3600;
     ASSERT_EQ(::utime(lockFile.c_str(), &old), 0);
     EXPECT_FALSE(second.acquire());
-    std::ofstream(".olm.lock.rmlock").close(); // nor does the mark of a removal killed halfway let it in
+    writeBytes(".olm.lock.rmlock", ""); // nor does the mark of a removal killed halfway let it in
     EXPECT_FALSE(second.acquire());
 
     first.reset();
@@ -312,7 +311,7 @@ TEST(InstanceLock, TheLockOfADeadInstanceIsTakenOver) {
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         ASSERT_TRUE(fs::exists(".olm.lock"));
         if (removalMark) {
-            std::ofstream(".olm.lock.rmlock").close();
+            writeBytes(".olm.lock.rmlock", "");
         }
         EXPECT_TRUE(InstanceLock().acquire()) << removalMark;
     }

@@ -240,12 +240,6 @@ TEST(Transfer, EveryStructureErrorIsListedAndNoTextFileChanges) {
         {"missing table", [] { std::filesystem::remove("Rep_2002.dbf"); }, "Fisierul Rep_2002.dbf lipseste."},
         {"year not four digits", [] { writeBytes("tr12.txt", "02\r\n"); },
          "Fisierul tr12.txt nu contine anul fiscal (patru cifre)."},
-        {"a comma in a code, which would split its record line", [] {
-             auto v = valoriStrat(TabeleDbf()[3], liniiBune(3).front());
-             v[1] = "1,2"; // CODPERS
-             scrieTabel("Ded_2002.dbf", coloaneStrat(TabeleDbf()[3]), {v});
-         }, "Fisierul Ded_2002.dbf, inregistrarea 1, coloana CODPERS: valoare cu virgula sau \"#\" (\"1,2\"), care ar "
-            "desparti campurile inregistrarii."},
         {"amount overflow", [] {
              auto v = valoriStrat(TabeleDbf()[3], liniiBune(3).front());
              v[11] = "****";
