@@ -189,7 +189,7 @@ int completeRecord() {
 // A new scratch directory beside the directory `target` will be.
 fs::path makeScratchDirectory(const fs::path& target) {
     for (int attempt = 0;; ++attempt) {
-        const fs::path scratch = scratchBeside(target).lexically_normal();
+        const fs::path scratch = scratchBeside(target);
         if (::mkdir(scratch.c_str(), 0777) == 0) {
             return scratch;
         }
